@@ -1,0 +1,44 @@
+# Native build: the core's unit tests, the benchmarks, the console front end
+# and the target simulator.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+enable_testing()
+include(GoogleTest)
+
+foreach(program cli sim)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${program}/*.cpp)
+  if(sources)
+    add_executable(varnolux-${program} ${sources})
+    target_link_libraries(varnolux-${program} PRIVATE varnolux_app)
+  endif()
+endforeach()
+
+# One test program per subsystem folder under tests/, so one subsystem's
+# tests build and run on their own.
+file(GLOB test_dirs LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/tests/*)
+foreach(dir IN LISTS test_dirs)
+  get_filename_component(sub ${dir} NAME)
+  if(IS_DIRECTORY ${dir} AND NOT sub STREQUAL "e2e" AND NOT sub STREQUAL "fixtures")
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(sources)
+      add_executable(test_${sub} ${sources})
+      target_link_libraries(test_${sub} PRIVATE varnolux_app GTest::gtest GTest::gmock GTest::gtest_main)
+      target_compile_definitions(test_${sub} PRIVATE
+        VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+      gtest_discover_tests(test_${sub} DISCOVERY_TIMEOUT 60
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+    endif()
+  endif()
+endforeach()
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(tests/e2e)
+endif()
+
+file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+foreach(source IN LISTS bench_sources)
+  get_filename_component(stem ${source} NAME_WE)
+  add_executable(bench_${stem} ${source})
+  target_link_libraries(bench_${stem} PRIVATE varnolux_app benchmark::benchmark)
+  target_compile_definitions(bench_${stem} PRIVATE VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endforeach()

@@ -1,0 +1,38 @@
+#pragma once
+// Flags shared between the user-interface thread and the link thread. Each is
+// written by one side and read by the other, so each is a single atomic.
+#include <atomic>
+#include <cstdint>
+
+namespace varnolux {
+
+struct RunState {
+    std::atomic<int32_t> SaveOnExit{1};
+    std::atomic<int32_t> ProjectChosen{0};
+    std::atomic<int32_t> ProjectLoaded{0};
+    std::atomic<int32_t> CommsEstablished{0};
+    std::atomic<int32_t> FirstDumpPending{1};
+    std::atomic<int32_t> NewDumpPending{0};
+    std::atomic<int32_t> TargetWaiting{0};
+    std::atomic<int32_t> AutoContinue{0};
+    std::atomic<int32_t> RepeatDumpId{-1};
+    std::atomic<int32_t> UntilDumpId{-1};
+    std::atomic<int32_t> NoDumpYet{1};
+    std::atomic<int32_t> BlinkPhase{0};
+    std::atomic<int32_t> StatusBlink{0};
+    std::atomic<int32_t> RunningDrawn{0};
+    std::atomic<int32_t> ResetRequested{0};
+    std::atomic<int32_t> ResetSent{0};
+    std::atomic<int32_t> EepromAvailable{0};
+    std::atomic<int32_t> PortsReceived{0};
+    std::atomic<int32_t> SfrAvailable{1};
+    std::atomic<int32_t> HiddenItemsExist{0};
+    std::atomic<int32_t> ExcludeBlank{0};
+    std::atomic<int32_t> LinkStopRequest{0};
+    std::atomic<int32_t> SyncSeen{0};
+    std::atomic<int32_t> RomCheckPending{0};
+    std::atomic<int32_t> ModifyPending{0};
+    std::atomic<int32_t> PacketCount{0};
+};
+
+}  // namespace varnolux

@@ -1,0 +1,31 @@
+#pragma once
+// Everything one run of the program knows, owned in one place and passed by
+// reference. The record table and the dump image are guarded by recordsLock;
+// never call into the user interface while holding it.
+#include <mutex>
+
+#include "app/run_state.h"
+#include "app/settings.h"
+#include "link/target_identity.h"
+#include "project/device.h"
+#include "project/dump_points.h"
+#include "project/project_facts.h"
+#include "vars/dump_image.h"
+#include "vars/var_record.h"
+
+namespace varnolux {
+
+struct Session {
+    Settings settings;
+    ProjectFacts project;
+    DeviceDescription device;
+    DumpPointTable dumpPoints;
+    TargetIdentity identity;
+    RunState run;
+
+    std::mutex recordsLock;  // guards records and image
+    VarTable records;
+    DumpImage image;
+};
+
+}  // namespace varnolux
