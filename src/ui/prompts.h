@@ -17,6 +17,7 @@ struct PromptRequest {
     PromptIcon icon = PromptIcon::Information;
     PromptModality modality = PromptModality::Task;
     bool topmost = true;
+    bool foreground = false;  // brought to the foreground when shown
 };
 
 class Prompts {
