@@ -1,5 +1,8 @@
 #pragma once
 // The Proton IDE opened at the current dump point's source line.
+#include <cstdint>
+#include <string>
+
 #include "app/session.h"
 #include "ui/seams.h"
 
@@ -8,5 +11,26 @@ namespace varnolux {
 // "Proton IDE": writes the IDE's project file for the current dump point and
 // starts the IDE, or brings its running window to the top.
 void ShowIde(Session& session, Seams& seams);
+
+// The same; with exitAfter ("Exit to Proton") the main window is then closed
+// through its normal close sequence.
+void ShowIde(Session& session, Seams& seams, bool exitAfter);
+
+// Where the IDE is to open: a source file name as in the source file list, and
+// its 1-based line.
+struct IdePosition {
+    std::string sourceName;
+    int32_t line = 1;
+};
+
+// The current dump point's file and line; the main source at line 1 when
+// there is no current dump point yet.
+IdePosition CurrentIdePosition(Session& session);
+
+// The IDE project file's name: the source name up to its last "." + ".mci".
+std::string IdeProjectFileName(const std::string& sourceName);
+
+// The IDE project file's contents, every line ended by CR LF.
+std::string IdeProjectText(const std::string& sourcePath, int32_t line);
 
 }  // namespace varnolux
