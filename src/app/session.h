@@ -6,11 +6,13 @@
 
 #include "app/run_state.h"
 #include "app/settings.h"
+#include "link/pending_modify.h"
 #include "link/target_identity.h"
 #include "project/device.h"
 #include "project/dump_points.h"
 #include "project/project_facts.h"
 #include "vars/dump_image.h"
+#include "vars/list_state.h"
 #include "vars/var_record.h"
 
 namespace varnolux {
@@ -22,6 +24,8 @@ struct Session {
     DumpPointTable dumpPoints;
     TargetIdentity identity;
     RunState run;
+    ListState list;        // main list sort and click state (UI thread)
+    PendingModify modify;  // the value behind RunState::ModifyPending
 
     std::mutex recordsLock;  // guards records and image
     VarTable records;
