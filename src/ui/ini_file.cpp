@@ -1,0 +1,230 @@
+#include "ui/ini_file.h"
+
+#include <limits>
+#include <utility>
+
+namespace varnolux {
+
+namespace {
+
+constexpr size_t npos = std::string::npos;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The section name of a header line ("[Name]"), or false when the line is none.
+bool HeaderName(const std::string& line, std::string& name) {
+    const std::string t = TrimBlanks(line);
+    if (t.empty() || t[0] != '[') return false;
+    const size_t close = t.find(']');
+    name = TrimBlanks(t.substr(1, close == npos ? npos : close - 1));
+    return true;
+}
+
+std::string Unquote(const std::string& v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        return v.substr(1, v.size() - 2);
+    }
+    return v;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string TrimBlanks(const std::string& text) {
+    size_t b = 0, e = text.size();
+    while (b < e && IsBlank(text[b])) ++b;
+    while (e > b && IsBlank(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
+
+std::string TrimTrailingBlanks(const std::string& text) {
+    size_t e = text.size();
+    while (e > 0 && IsBlank(text[e - 1])) --e;
+    return text.substr(0, e);
+}
+
+IniDocument::IniDocument(std::string text) : text_(std::move(text)) {
+    Parse();
+}
+
+void IniDocument::Parse() {
+    lines_.clear();
+    size_t pos = 0;
+    while (pos < text_.size()) {
+        const size_t nl = text_.find('\n', pos);
+        Line line;
+        line.begin = pos;
+        line.next = nl == npos ? text_.size() : nl + 1;
+        line.end = nl == npos ? text_.size() : nl;
+        if (line.end > line.begin && text_[line.end - 1] == '\r') --line.end;
+        lines_.push_back(line);
+        pos = line.next;
+    }
+}
+
+std::string IniDocument::LineText(const Line& line) const {
+    return text_.substr(line.begin, line.end - line.begin);
+}
+
+size_t IniDocument::FindSection(const std::string& section) const {
+    const std::string wanted = TrimBlanks(section);
+    std::string name;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (HeaderName(LineText(lines_[i]), name) && SameName(name, wanted)) return i;
+    }
+    return npos;
+}
+
+size_t IniDocument::FindKey(size_t header, const std::string& key) const {
+    const std::string wanted = TrimBlanks(key);
+    std::string name;
+    for (size_t i = header + 1; i < lines_.size(); ++i) {
+        const std::string text = LineText(lines_[i]);
+        if (HeaderName(text, name)) break;
+        const size_t eq = text.find('=');
+        if (eq != npos && SameName(TrimBlanks(text.substr(0, eq)), wanted)) return i;
+    }
+    return npos;
+}
+
+bool IniDocument::Find(const std::string& section, const std::string& key,
+                       std::string& value) const {
+    const size_t header = FindSection(section);
+    if (header == npos) return false;
+    const size_t line = FindKey(header, key);
+    if (line == npos) return false;
+    const std::string text = LineText(lines_[line]);
+    value = Unquote(TrimBlanks(text.substr(text.find('=') + 1))).substr(0, kIniValueLimit);
+    return true;
+}
+
+std::string IniDocument::Read(const std::string& section, const std::string& key,
+                              const std::string& defaultValue) const {
+    std::string value;
+    if (Find(section, key, value)) return value;
+    return defaultValue.substr(0, kIniValueLimit);
+}
+
+std::string IniDocument::LineEnd() const {
+    if (text_.find("\r\n") != npos) return "\r\n";
+    if (text_.find('\n') != npos) return "\n";
+    return "\r\n";
+}
+
+void IniDocument::Write(const std::string& section, const std::string& key,
+                        const std::string& value) {
+    const std::string clean = TrimBlanks(value.substr(0, value.find_first_of("\r\n")));
+    const std::string eol = LineEnd();
+    const size_t header = FindSection(section);
+    if (header == npos) {
+        std::string add;
+        if (!text_.empty() && text_.back() != '\n') add += eol;
+        add += "[" + TrimBlanks(section) + "]" + eol + TrimBlanks(key) + "=" + clean + eol;
+        text_ += add;
+        Parse();
+        return;
+    }
+    const size_t found = FindKey(header, key);
+    if (found != npos) {
+        const Line& line = lines_[found];
+        const std::string text = LineText(line);
+        const std::string replacement = TrimBlanks(text.substr(0, text.find('='))) + "=" + clean;
+        text_.replace(line.begin, line.end - line.begin, replacement);
+        Parse();
+        return;
+    }
+    // A new key goes after the section's last non-blank line, before the blank
+    // lines that usually separate it from the next section.
+    size_t last = header;
+    std::string name;
+    for (size_t i = header + 1; i < lines_.size(); ++i) {
+        const std::string text = LineText(lines_[i]);
+        if (HeaderName(text, name)) break;
+        if (!TrimBlanks(text).empty()) last = i;
+    }
+    const Line& after = lines_[last];
+    const std::string entry = TrimBlanks(key) + "=" + clean;
+    if (after.next == after.end) {
+        text_.insert(after.next, eol + entry);
+    } else {
+        text_.insert(after.next, entry + eol);
+    }
+    Parse();
+}
+
+std::string IniRead(const HostOs& os, const std::string& file, const std::string& section,
+                    const std::string& key, const std::string& defaultValue) {
+    const auto text = os.ReadFile(file);
+    if (!text) return defaultValue.substr(0, kIniValueLimit);
+    return IniDocument(*text).Read(section, key, defaultValue);
+}
+
+void IniWrite(HostOs& os, const std::string& file, const std::string& section,
+              const std::string& key, const std::string& value) {
+    auto text = os.ReadFile(file);
+    // A file that exists but cannot be read is left alone rather than replaced.
+    if (!text && os.FileExists(file)) return;
+    IniDocument doc(text.value_or(std::string()));
+    doc.Write(section, key, value);
+    if (text && doc.Text() == *text) return;
+    os.WriteFile(file, doc.Text());
+}
+
+int32_t IniNumber(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    if (i + 1 < text.size() && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h')) {
+        uint32_t hex = 0;
+        for (i += 2; i < text.size() && HexDigit(text[i]) >= 0; ++i) {
+            hex = (hex << 4) | static_cast<uint32_t>(HexDigit(text[i]));
+        }
+        value = static_cast<int32_t>(hex);
+    } else {
+        constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            if (value < kLimit) value = value * 10 + (text[i] - '0');
+        }
+        if (value > kLimit) value = kLimit;
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max()) value = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(value);
+}
+
+int32_t IniReadNumber(const HostOs& os, const std::string& file, const std::string& section,
+                      const std::string& key, int32_t defaultValue) {
+    return IniNumber(IniRead(os, file, section, key, std::to_string(defaultValue)));
+}
+
+void IniWriteNumber(HostOs& os, const std::string& file, const std::string& section,
+                    const std::string& key, int32_t value) {
+    IniWrite(os, file, section, key, std::to_string(value));
+}
+
+}  // namespace varnolux

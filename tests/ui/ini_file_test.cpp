@@ -1,0 +1,138 @@
+#include "ui/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/memory_host_os.h"
+
+namespace varnolux {
+namespace {
+
+const std::string kIni = "C:\\Varnolux\\Varnolux.ini";
+
+TEST(IniNumber, ReadsLeadingNumberInEveryForm) {
+    const std::pair<const char*, int32_t> cases[] = {
+        {"12", 12},
+        {" 12 ", 12},
+        {"\t-7", -7},
+        {"+5", 5},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"-&H10", -16},
+        {"&H5540", 0x5540},
+        {"&HFFFFFFFF", -1},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"&H", 0},
+        {"&Hxyz", 0},
+        {"- 3", 0},
+        {"0x10", 0},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(IniNumber(text), expected) << text;
+}
+
+TEST(IniRead, MissingFileSectionOrKeyGivesDefault) {
+    MemoryHostOs os;
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "1"), "1");
+    os.PutFile(kIni, "[Comms]\r\nBaud=9600\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "1"), "1");
+    EXPECT_EQ(IniRead(os, kIni, "Debug", "Baud", "x"), "x");
+    EXPECT_EQ(IniReadNumber(os, kIni, "Comms", "Port", 1), 1);
+}
+
+TEST(IniRead, NamesCaseInsensitiveValuesTrimmedAndUnquoted) {
+    MemoryHostOs os;
+    os.PutFile(kIni,
+               "; comment\r\n"
+               "Orphan=1\r\n"
+               "  [ preferences ]  \r\n"
+               "  fontsize =  12  \r\n"
+               "PropFont=\"Arial Narrow\"\r\n"
+               "Empty=\r\n"
+               "no equals sign here\r\n"
+               "FontSize=99\r\n"
+               "[Comms]\n"
+               "Port=3");
+    EXPECT_EQ(IniRead(os, kIni, "Preferences", "FontSize", "8"), "12");
+    EXPECT_EQ(IniRead(os, kIni, "PREFERENCES", "PropFont", ""), "Arial Narrow");
+    EXPECT_EQ(IniRead(os, kIni, "Preferences", "Empty", "5"), "");
+    EXPECT_EQ(IniReadNumber(os, kIni, "Preferences", "Empty", 5), 0);
+    EXPECT_EQ(IniRead(os, kIni, "Preferences", "Orphan", "none"), "none");
+    EXPECT_EQ(IniRead(os, kIni, "comms", "port", ""), "3");
+}
+
+TEST(IniRead, LongValueIsCutTo150Characters) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[Locations]\r\nPDF=" + std::string(5000, 'x') + "\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "Locations", "PDF", ""), std::string(150, 'x'));
+}
+
+TEST(IniRead, BinaryContentGivesDefaultsWithoutCrash) {
+    MemoryHostOs os;
+    std::string junk;
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 37) & 0xFF);
+    os.PutFile(kIni, junk);
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "1"), "1");
+}
+
+TEST(IniWrite, ChangesOnlyItsValueAndKeepsEveryOtherByte) {
+    MemoryHostOs os;
+    const std::string before =
+        "; my settings\r\n[Window Placement]\r\nleft = 10 \r\nTop=5\r\n\r\n[Comms]\r\nPort=2\r\n";
+    os.PutFile(kIni, before);
+    IniWrite(os, kIni, "WINDOW PLACEMENT", "Left", "  42 ");
+    EXPECT_EQ(
+        *os.ReadFile(kIni),
+        "; my settings\r\n[Window Placement]\r\nleft=42\r\nTop=5\r\n\r\n[Comms]\r\nPort=2\r\n");
+}
+
+TEST(IniWrite, NewKeyJoinsItsSectionAndNewSectionGoesLast) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+    IniWrite(os, kIni, "A", "z", "3");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2");
+    IniWrite(os, kIni, "B", "w", "4");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4");
+    IniWrite(os, kIni, "C", "v", "");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "C", "v", "default"), "");
+}
+
+TEST(IniWrite, KeepsUnixLineEndsAndCreatesMissingFile) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[A]\nx=1\n");
+    IniWrite(os, kIni, "A", "y", "2");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\nx=1\ny=2\n");
+
+    const std::string fresh = "C:\\Varnolux\\new.ini";
+    IniWrite(os, fresh, "Comms", "DontAsk", "1");
+    EXPECT_EQ(*os.ReadFile(fresh), "[Comms]\r\nDontAsk=1\r\n");
+}
+
+TEST(IniWrite, ValueWithLineBreakCannotAddKeys) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[A]\r\nx=1\r\n");
+    IniWrite(os, kIni, "A", "x", "2\r\n[Comms]\r\nPort=9");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=2\r\n");
+}
+
+TEST(IniWrite, ReadOnlyFileStaysAsItWas) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[A]\r\nx=1\r\n");
+    os.SetReadOnly(kIni, true);
+    IniWrite(os, kIni, "A", "x", "2");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=1\r\n");
+}
+
+TEST(IniWrite, WritesTheFirstOfDuplicateKeysWhichIsTheOneRead) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[A]\r\nx=1\r\nx=2\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "A", "x", ""), "1");
+    IniWrite(os, kIni, "A", "x", "7");
+    EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=7\r\nx=2\r\n");
+}
+
+}  // namespace
+}  // namespace varnolux
