@@ -1,0 +1,77 @@
+#include "tools/documents.h"
+
+#include <cctype>
+
+#include "tools/activate.h"
+
+namespace varnolux {
+
+namespace {
+const char kMarker[] = "(pdfpath)";
+const size_t kMarkerLength = sizeof kMarker - 1;
+const char kReportingRoutine[] = "OpenDataSheet";
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string TrimBlanks(const std::string& s) {
+    const size_t first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+}  // namespace
+
+std::optional<std::string> LinkedDocumentName(const std::string& linkFileText) {
+    std::string text = linkFileText;
+    // An editor's UTF-8 byte order mark is not part of the first line.
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string lower = Lower(line);
+        if (lower.compare(0, kMarkerLength, kMarker) == 0)
+            return TrimBlanks(lower.substr(kMarkerLength));
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+void OpenPdf(Session& session, Seams& seams, const std::string& documentPath) {
+    if (!seams.os.FileExists(documentPath)) {
+        ShowBareMessage(seams.prompts, "File not found " + documentPath);
+        return;
+    }
+    const std::string& reader = session.settings.PDFReader;
+    if (!seams.launcher.StartProgram(reader, reader + " " + documentPath))
+        ShowBareMessage(seams.prompts, "Unable to load " + documentPath);
+}
+
+void OpenDataSheet(Session& session, Seams& seams) {
+    const std::string& folder = session.settings.PDF;
+    const std::string linkPath = folder + "\\" + session.device.SourceDeviceName + ".link";
+    const std::optional<std::string> text =
+        seams.os.FileExists(linkPath) ? seams.os.ReadFile(linkPath) : std::nullopt;
+    if (!text) {
+        seams.prompts.Inform(std::string(kReportingRoutine) + " Link to DataSheet not found\r" +
+                             linkPath);
+        return;
+    }
+    const std::optional<std::string> name = LinkedDocumentName(*text);
+    if (!name) {
+        seams.prompts.Inform(std::string(kReportingRoutine) + " Failed TO pharse link file");
+        return;
+    }
+    OpenPdf(session, seams, folder + "\\" + *name);
+}
+
+void OpenErrata(Session& session, Seams& seams) {
+    OpenPdf(session, seams,
+            session.settings.Errata + "\\" + session.device.SourceDeviceName + " errata.pdf");
+}
+
+}  // namespace varnolux

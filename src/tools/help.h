@@ -1,0 +1,12 @@
+#pragma once
+// "Help": the help file beside the program.
+#include "app/session.h"
+#include "ui/seams.h"
+
+namespace varnolux {
+
+// Opens "Varnolux.chm" from the working folder with its associated viewer;
+// a failure is not reported.
+void OpenHelp(Session& session, Seams& seams);
+
+}  // namespace varnolux
