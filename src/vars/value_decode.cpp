@@ -1,0 +1,74 @@
+#include "vars/value_decode.h"
+
+namespace varnolux {
+namespace {
+
+bool CellReceived(const DumpImage& image, int32_t cell) {
+    return cell >= 0 && cell <= kRamTop && image.RamImage[cell].Received != 0;
+}
+
+// Number of bytes a value of the type occupies; 0 for unknown types.
+int ByteCount(int32_t type) {
+    switch (type) {
+        case VT_BIT:
+        case VT_BYTE:
+        case VT_SBYTE:
+            return 1;
+        case VT_WORD:
+        case VT_SWORD:
+            return 2;
+        case VT_DWORD:
+        case VT_SDWORD:
+        case VT_FLOAT:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+ImplementedCell NextImplementedCell(const DumpImage& image, int32_t cell) {
+    if (cell < 0) cell = 0;
+    while (cell < kRamTop && image.RamImage[cell].Implemented == 0) ++cell;
+    if (cell < kRamTop) return {cell, image.RamImage[cell].Value};
+    return {cell, 0};
+}
+
+uint32_t MicrochipFloatToIeee(uint8_t exponent, uint8_t m2, uint8_t m1, uint8_t m0) {
+    const uint32_t b3 = (m2 & 0x80u) | (exponent >> 1);
+    const uint32_t b2 = ((exponent & 1u) << 7) | (m2 & 0x7Fu);
+    return (b3 << 24) | (b2 << 16) | (uint32_t(m1) << 8) | m0;
+}
+
+DecodedValue DecodeRawValue(const MyVarRecord& record, const DumpImage& image) {
+    const int count = ByteCount(record.VarType);
+    int32_t c = record.VarAddress;
+    if (count == 0 || c < 0 || c > kRamTop) return {};
+
+    uint8_t bytes[4] = {image.RamImage[c].Value, 0, 0, 0};
+    for (int k = 1; k < count; ++k) {
+        const ImplementedCell next = NextImplementedCell(image, c + 1);
+        c = next.cell;
+        bytes[k] = next.value;
+    }
+
+    DecodedValue out;
+    out.taken = CellReceived(image, c);
+    switch (record.VarType) {
+        case VT_BIT:
+            out.raw =
+                (record.VarLen >= 0 && record.VarLen < 8) ? (bytes[0] >> record.VarLen) & 1u : 0u;
+            break;
+        case VT_FLOAT:
+            out.raw = MicrochipFloatToIeee(bytes[0], bytes[1], bytes[2], bytes[3]);
+            break;
+        default:
+            out.raw = uint32_t(bytes[0]) | (uint32_t(bytes[1]) << 8) | (uint32_t(bytes[2]) << 16) |
+                      (uint32_t(bytes[3]) << 24);
+            break;
+    }
+    return out;
+}
+
+}  // namespace varnolux
