@@ -6,6 +6,7 @@
 
 #include "app/run_state.h"
 #include "app/settings.h"
+#include "link/link_status.h"
 #include "link/pending_modify.h"
 #include "link/target_identity.h"
 #include "project/device.h"
@@ -23,6 +24,7 @@ struct Session {
     DeviceDescription device;
     DumpPointTable dumpPoints;
     TargetIdentity identity;
+    LinkStatus link;
     RunState run;
     ListState list;        // main list sort and click state (UI thread)
     PendingModify modify;  // the value behind RunState::ModifyPending

@@ -1,0 +1,35 @@
+#include "link/link_context.h"
+
+#include "link/link_text.h"
+
+namespace varnolux {
+
+void StartRunTimer(LinkContext& link) {
+    const int64_t now = link.clock.nowNs();
+    link.timerStart = now == 0 ? 1 : now;
+}
+
+void ReportLinkFailure(LinkContext& link, const std::string& message) {
+    link.turnFailed = true;
+    if (!link.reportedFailures.insert(message).second) return;
+    link.seams.prompts.Inform("LinkThreadMain" + message +
+                              SignPadded(static_cast<int64_t>(link.port.LastError())));
+}
+
+void LinkCallSucceeded(LinkContext& link, const std::string& message) {
+    if (!link.reportedFailures.empty()) link.reportedFailures.erase(message);
+}
+
+bool CheckLinkCall(LinkContext& link, bool ok, const std::string& message) {
+    if (ok)
+        LinkCallSucceeded(link, message);
+    else
+        ReportLinkFailure(link, message);
+    return ok;
+}
+
+void WriteAnswer(LinkContext& link, uint8_t byte, const std::string& message) {
+    CheckLinkCall(link, link.port.WriteByte(byte), message);
+}
+
+}  // namespace varnolux

@@ -1,0 +1,68 @@
+#include "link/link_thread.h"
+
+#include "link/packet_handler.h"
+#include "link/protocol.h"
+#include "link/sync_query.h"
+
+namespace varnolux {
+
+namespace {
+constexpr int kFailedTurnPauseMs = 100;
+}
+
+void LinkTurn(LinkContext& link) {
+    link.turnFailed = false;
+    CheckLinkCall(link, link.port.ArmCharEvent(), " SetCommMask failed");
+    CheckLinkCall(link, link.port.WaitCharEvent(), " WaitCommEvent failed");
+    if (link.session.run.LinkStopRequest.load() != 0) return;
+    uint8_t byte = 0x20;
+    int count = 0;
+    if (CheckLinkCall(link, link.port.Read(&byte, 1, count), " Read single character failed") &&
+        count == 0)
+        byte = 0x20;
+    if (byte == kSync)
+        HandleSync(link);
+    else if (byte == kQuery)
+        HandleQuery(link);
+    else if (byte == kStx)
+        HandlePacket(link);
+    if (link.turnFailed) link.clock.sleepMs(kFailedTurnPauseMs);
+}
+
+void LinkThreadMain(LinkContext& link) {
+    while (link.session.run.LinkStopRequest.load() == 0) LinkTurn(link);
+}
+
+LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port, LinkHooks hooks)
+    : state_(std::make_shared<State>(session, seams, port)) {
+    state_->link.hooks = std::move(hooks);
+    std::shared_ptr<State> state = state_;
+    thread_ = std::thread([state] {
+        LinkThreadMain(state->link);
+        state->finished = true;
+    });
+}
+
+LinkThread::~LinkThread() {
+    Stop();
+}
+
+bool LinkThread::Stop() {
+    if (!thread_.joinable()) return state_->finished.load();
+    state_->link.session.run.LinkStopRequest = 1;
+    state_->link.port.Wake();
+    for (int i = 0; i < 20 && !state_->finished.load(); ++i) state_->link.clock.sleepMs(100);
+    if (state_->finished.load()) {
+        thread_.join();
+        return true;
+    }
+    thread_.detach();
+    return false;
+}
+
+std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
+                                            LinkHooks hooks) {
+    return std::make_unique<LinkThread>(session, seams, port, std::move(hooks));
+}
+
+}  // namespace varnolux

@@ -1,0 +1,44 @@
+#pragma once
+// The link thread: owns the serial port after start-up, answers every
+// character and packet of the target, until LinkStopRequest is set.
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "link/link_context.h"
+
+namespace varnolux {
+
+// One turn of the loop: wait for a character, read it and handle it. A turn in
+// which a serial call failed ends with a short pause, so a dead port does not spin.
+void LinkTurn(LinkContext& link);
+// Turns until LinkStopRequest is set.
+void LinkThreadMain(LinkContext& link);
+
+class LinkThread {
+  public:
+    LinkThread(Session& session, Seams& seams, SerialPort& port, LinkHooks hooks);
+    ~LinkThread();
+    LinkThread(const LinkThread&) = delete;
+    LinkThread& operator=(const LinkThread&) = delete;
+
+    // Sets LinkStopRequest, wakes the port and waits up to 20 x 100 ms for the
+    // thread to end. True when it ended; otherwise it is left to end with the process.
+    bool Stop();
+    bool Running() const { return !state_->finished.load(); }
+
+  private:
+    struct State {
+        State(Session& s, Seams& m, SerialPort& p) : link(s, m, p) {}
+        LinkContext link;
+        std::atomic<bool> finished{false};
+    };
+    std::shared_ptr<State> state_;
+    std::thread thread_;
+};
+
+// Starts LinkThreadMain on a thread of its own.
+std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
+                                            LinkHooks hooks = LinkHooks());
+
+}  // namespace varnolux

@@ -1,0 +1,69 @@
+#include "link/trace_file.h"
+
+#include <algorithm>
+
+#include "link/link_text.h"
+#include "link/protocol.h"
+
+namespace varnolux {
+
+namespace {
+
+const char* const kEol = "\r\n";
+
+int32_t StartAddress(const TargetPacket& p) {
+    return (p[3] << 8) | p[4];
+}
+
+std::string DataRecord(const TargetPacket& p, const std::string& count) {
+    // Only the bytes the packet holds are listed, whatever its count says.
+    const int n = std::min<int>(p[2], kMaxPacketData);
+    std::string addresses = "      ";
+    std::string data = "Data   ";
+    for (int i = 0; i < n; ++i) {
+        addresses += HexText(static_cast<uint32_t>(StartAddress(p) + i) & 0xFFFF, 4) + " ";
+        data += HexText(p[static_cast<size_t>(5 + i)], 2) + "   ";
+    }
+    return addresses + kEol + data + "   " + count + kEol + kEol + kEol;
+}
+
+}  // namespace
+
+std::string TraceFilePath(const std::string& listingName) {
+    const size_t dot = listingName.find_last_of('.');
+    const size_t slash = listingName.find_last_of("\\/");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return listingName + ".txt";
+    return listingName.substr(0, dot + 1) + "txt";
+}
+
+std::string TraceRecord(const TargetPacket& p, int32_t packetCount) {
+    const std::string P = SignPadded(packetCount);
+    const std::string twoEmpty = std::string(kEol) + kEol + kEol;
+    switch (p[1]) {
+        case MT_DATA:
+            return DataRecord(p, P);
+        case MT_NullBlock:
+            return "Null Block     start at " + HexText(StartAddress(p), 4) + " for " +
+                   HexText(p[5], 2) + " bytes     packet num " + P + twoEmpty;
+        case MT_EEPROM:
+            return "EEPROM    PacketNum" + P + twoEmpty;
+        case MT_FFBlock:
+            return "FF Block     start at " + HexText(StartAddress(p), 4) + " for " +
+                   HexText(p[5], 2) + " bytes      PacketNum" + P + twoEmpty;
+        case MT_PORT:
+            return "Port     packet num" + P + twoEmpty;
+        case MT_ENDDATA:
+            return "********** End transaction ********** " + P + twoEmpty + kEol;
+        default:
+            return std::string();
+    }
+}
+
+void TracePacket(LinkContext& link, const TargetPacket& packet) {
+    const std::string record = TraceRecord(packet, link.session.run.PacketCount.load());
+    if (record.empty()) return;
+    link.seams.os.AppendFile(TraceFilePath(link.session.project.listingName), record);
+}
+
+}  // namespace varnolux
