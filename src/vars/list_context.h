@@ -1,0 +1,67 @@
+#pragma once
+// What every main-list operation works on: the session's records and settings,
+// the list control and the Watch window. Operations run with the records lock
+// held and collect their messages; the caller shows them after unlocking.
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "ui/prompts.h"
+#include "ui/report_list.h"
+#include "vars/record_update.h"
+#include "vars/watch_hooks.h"
+
+namespace varnolux {
+
+// Columns of the main list.
+enum ListColumn : int {
+    kColWatch = 0,
+    kColLabel = 1,
+    kColType = 2,
+    kColAddress = 3,
+    kColValue = 4,
+    kColPrevious = 5,
+    kColComment = 6
+};
+
+// Row images of the main list (bitmap 105).
+enum RowImage : int {
+    kImageNone = 0,
+    kImageCollapsed = 2,
+    kImageExpanded = 4,
+    kImageElement = 7,
+    kImageLastElement = 9
+};
+
+struct ListContext {
+    ListContext(Session& s, ReportList& l, WatchHooks& w) : session(s), list(l), watch(w) {}
+    Session& session;
+    ReportList& list;
+    WatchHooks& watch;
+    std::vector<std::string> messages;  // shown by ShowListMessages
+};
+
+// Shows the collected messages; call without holding the records lock.
+void ShowListMessages(ListContext& ctx, Prompts& prompts);
+
+std::string StripBlanks(const std::string& text);
+// A row's Label text without blanks at either end.
+std::string RowLabel(const ReportList& list, int row);
+// The record of a row by its label; kNoRecord for an empty label, and for a
+// label without record after collecting "<routine> 1 <label> <row>".
+int RecordIndexOfRow(ListContext& ctx, int row);
+// Like RecordIndexOfRow, with the reporting routine's name.
+int RecordOfRowFor(ListContext& ctx, int row, const char* routine);
+// Record of a label, kNoRecord when there is none (nothing reported).
+int FindRecord(const ListContext& ctx, const std::string& label);
+// Collects the internal-error message "<routine> 1 <label> [<row>]".
+void ReportLabelNotFound(ListContext& ctx, const char* routine, const std::string& label,
+                         int row = -1);
+
+// An array's state: expanded when its first element shows.
+bool IsArrayExpanded(const VarTable& records, int arrayIndex);
+// The row showing a record's label (element rows match without their indent);
+// -1 when none.
+int RowOfLabel(const ReportList& list, const std::string& label, int from = 0);
+
+}  // namespace varnolux
