@@ -1,0 +1,109 @@
+#include "tools/win32/win32_launcher.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace varnolux {
+
+namespace {
+const char* OrNull(const std::string& s) {
+    return s.empty() ? nullptr : s.c_str();
+}
+
+HKEY ToHkey(RegistryKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+// A window that does not answer within this time is treated as having no title.
+constexpr UINT kTitleTimeoutMs = 2000;
+}  // namespace
+
+bool Win32Launcher::StartProgram(const std::string& program, const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    // CreateProcessA may write into the command line, so it gets its own copy.
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE,
+                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return process.dwProcessId != 0;
+}
+
+bool Win32Launcher::RestoreWindow(const std::string& windowClass, const std::string& title) {
+    HWND window = FindWindowA(OrNull(windowClass), OrNull(title));
+    if (window == nullptr) return false;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window, &placement)) {
+        placement.showCmd = SW_SHOWNORMAL;
+        SetWindowPlacement(window, &placement);
+    }
+    BringWindowToTop(window);
+    return true;
+}
+
+std::optional<std::string> Win32Launcher::WindowText(const std::string& windowClass) {
+    HWND window = FindWindowA(OrNull(windowClass), nullptr);
+    if (window == nullptr) return std::nullopt;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTitleTimeoutMs,
+                             &length))
+        return std::string();
+    std::vector<char> text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kTitleTimeoutMs, &copied))
+        return std::string();
+    return std::string(text.data(), copied < text.size() ? copied : text.size() - 1);
+}
+
+bool Win32Launcher::ShellOpen(const std::string& path) {
+    HINSTANCE result =
+        ShellExecuteA(mainWindow_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+RegistryKey Win32Launcher::OpenUserKey(const std::string& subKey) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return 0;
+    return reinterpret_cast<RegistryKey>(key);
+}
+
+bool Win32Launcher::CreateUserKey(const std::string& subKey) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool Win32Launcher::SetDwordValue(RegistryKey key, const std::string& name, uint32_t value) {
+    const DWORD data = value;
+    return RegSetValueExA(ToHkey(key), name.c_str(), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+}
+
+void Win32Launcher::CloseKey(RegistryKey key) {
+    RegCloseKey(ToHkey(key));
+}
+
+void Win32Launcher::RepaintMainWindow() {
+    if (mainWindow_ == nullptr) return;
+    InvalidateRect(mainWindow_, nullptr, TRUE);
+    UpdateWindow(mainWindow_);
+}
+
+void Win32Launcher::Pause(int milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+}  // namespace varnolux
