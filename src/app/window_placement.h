@@ -1,0 +1,26 @@
+#pragma once
+// Where the main window is restored at start-up: the stored rectangle fitted
+// into the desktop work area.
+#include <cstdint>
+
+namespace varnolux {
+
+struct Rect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+inline bool operator==(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Size of the main window when no rectangle has been stored yet.
+constexpr int32_t kFirstRunWidth = 640;
+constexpr int32_t kFirstRunHeight = 600;
+
+// A rectangle larger than the work area is shrunk to it, one lying partly
+// outside is moved in, and one that fills the work area exactly comes back
+// 2 pixels wider and taller. An empty stored rectangle (first run) gives a
+// window of the first-run size centred in the work area.
+Rect PlaceMainWindow(Rect stored, const Rect& workArea);
+
+}  // namespace varnolux
