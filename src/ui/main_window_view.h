@@ -26,6 +26,8 @@ public:
     virtual std::vector<std::string> ComboEntries(int id) const = 0;
     virtual void SetComboSelection(int id, int index) = 0;
     virtual int ComboSelection(int id) const = 0;
+    // Widens a combo box's drop-down list to its widest entry (in its font) + 10 pixels.
+    virtual void FitComboDropDownWidth(int /*id*/) {}
     // Closes the main window through its close sequence.
     virtual void RequestClose() = 0;
 };

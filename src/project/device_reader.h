@@ -1,0 +1,20 @@
+#pragma once
+// The device stage of the load: what the device description file of the
+// source's device says about EEPROM, core, RAM banks and ports.
+#include <string>
+
+#include "app/session.h"
+#include "ui/seams.h"
+
+namespace varnolux {
+
+// Settings "PPI" folder + "\P" + device name + ".PPI".
+std::string DeviceFilePath(const Settings& settings, const std::string& deviceName);
+
+// Reads the source device's file: EEPROM size (and sizes EepromImage to it + 1
+// cells), the final core, the Implemented marks of the RAM cells, and which ports
+// and port bits exist. A missing file or key takes its default silently; values
+// beyond the tables are reported once and cut to what fits.
+void ReadDevice(Session& session, Seams& seams);
+
+}  // namespace varnolux

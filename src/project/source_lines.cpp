@@ -1,0 +1,97 @@
+#include "project/source_lines.h"
+
+#include <cctype>
+#include <climits>
+
+namespace varnolux {
+
+namespace {
+
+std::string CollapseBlanks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    bool pendingBlank = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t') {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) out += ' ';
+        pendingBlank = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string TrimEnds(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+SourceLine PrepareSourceLine(const std::string& raw) {
+    SourceLine line;
+    const size_t marker = raw.find_first_of("';");
+    std::string code = marker == std::string::npos ? raw : raw.substr(0, marker);
+    if (marker != std::string::npos) line.comment = TrimEnds(raw.substr(marker + 1));
+
+    code = CollapseBlanks(code);
+    for (char& c : code) {
+        if (c == '(' || c == ')') c = ' ';
+    }
+    line.code = code;
+
+    size_t start = 0;
+    for (int f = 0; f < kSourceWords && start <= code.size(); ++f) {
+        size_t end = code.find(' ', start);
+        if (end == std::string::npos) end = code.size();
+        line.fields[f] = LowerCase(code.substr(start, end - start));
+        start = end + 1;
+    }
+    return line;
+}
+
+std::vector<std::string> SourceTextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        size_t stop = end;
+        if (stop > start && text[stop - 1] == '\r') --stop;
+        lines.emplace_back(text, start, stop - start);
+        start = end + 1;
+    }
+    return lines;
+}
+
+int64_t LeadingDecimal(const std::string& text) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT32_MAX) value = INT32_MAX;
+    }
+    return negative ? -value : value;
+}
+
+std::string LeadingBlankDecimal(int64_t value) {
+    return (value < 0 ? std::string() : std::string(" ")) + std::to_string(value);
+}
+
+}  // namespace varnolux
