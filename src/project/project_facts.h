@@ -26,6 +26,7 @@ struct ProjectFacts {
     FileTime listingTime = 0;
     FileTime sourceTime = 0;
     FileTime objectTime = 0;
+    int32_t fileTimesReported = 0;  // 1 once a change of the file times was reported
     std::string commandLineProject;
     std::vector<std::string> sourceFiles;  // the listing's FILE names, index 0 first
     RomReference romReference;
