@@ -46,6 +46,7 @@ void ClearAllWatches(ListContext& ctx);
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
     bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 constexpr Rgb kStripeGrey{232, 232, 232};
 constexpr Rgb kStripeWhite{255, 255, 255};

@@ -1,0 +1,90 @@
+#pragma once
+// A small project's record table on an in-memory list, for the main list tests.
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "ui/memory_report_list.h"
+#include "vars/list_context.h"
+#include "vars/record_update.h"
+
+namespace varnolux {
+
+class ListFixture {
+  public:
+    ListFixture() : watch(session.records), ctx(session, list, watch) {
+        session.run.ProjectLoaded = 1;
+    }
+
+    int Var(const std::string& label, int32_t type, int32_t address,
+            const std::string& comment = "") {
+        MyVarRecord r;
+        r.VarLabel = label;
+        r.VarType = type;
+        r.VarAddress = address;
+        r.VarIsExpanded = 1;
+        r.VarComment = comment;
+        session.records.push_back(r);
+        return static_cast<int>(session.records.size()) - 1;
+    }
+
+    // An array record followed by its elements; returns the array's index.
+    int Array(const std::string& label, int32_t type, int32_t address, int32_t count,
+              int32_t elementSize = 1) {
+        MyVarRecord a;
+        a.VarLabel = label;
+        a.VarType = type;
+        a.VarAddress = address;
+        a.VarRecordType = RT_ARRAY;
+        a.VarLen = count;
+        a.VarIsExpanded = 1;
+        session.records.push_back(a);
+        const int index = static_cast<int>(session.records.size()) - 1;
+        for (int j = 0; j < count; ++j) {
+            MyVarRecord e;
+            e.VarLabel = label + "#" + std::to_string(j);
+            e.VarType = type;
+            e.VarAddress = address + j * elementSize;
+            e.VarRecordType = RT_SUBSCRIPT;
+            session.records.push_back(e);
+        }
+        return index;
+    }
+
+    // A dump delivering `value` to the record (and to an array's elements).
+    void Deliver(int index, uint32_t value) {
+        StoreNewValue(session.records[index], value, session.image.DumpId);
+        const MyVarRecord& r = session.records[index];
+        if (r.VarRecordType == RT_ARRAY)
+            for (int j = 0; j < r.VarLen; ++j)
+                StoreNewValue(session.records[index + 1 + j], value + j, session.image.DumpId);
+    }
+    void DeliverAll(uint32_t value) {
+        for (size_t i = 0; i < session.records.size(); ++i)
+            if (session.records[i].VarRecordType != RT_SUBSCRIPT)
+                Deliver(static_cast<int>(i), value);
+    }
+
+    std::vector<std::string> Labels() const {
+        std::vector<std::string> labels;
+        for (int row = 0; row < list.RowCount(); ++row) labels.push_back(list.CellText(row, 1));
+        return labels;
+    }
+    std::vector<int> Images() const {
+        std::vector<int> images;
+        for (int row = 0; row < list.RowCount(); ++row) images.push_back(list.RowImage(row));
+        return images;
+    }
+    int RowOf(const std::string& label) const {
+        for (int row = 0; row < list.RowCount(); ++row)
+            if (list.CellText(row, 1) == label) return row;
+        return -1;
+    }
+
+    Session session;
+    MemoryReportList list;
+    TableWatch watch;
+    ListContext ctx;
+};
+
+}  // namespace varnolux
