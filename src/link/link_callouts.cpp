@@ -3,8 +3,9 @@
 namespace varnolux {
 
 // Interim until the consistency checks land: the finding is shown as a box.
-void LinkRecompilePrompt(Session&, Seams& seams, const std::string& text) {
+bool LinkRecompilePrompt(Session&, Seams& seams, const std::string& text) {
     seams.prompts.Inform(text);
+    return true;
 }
 
 void LinkCheckProject(Session&, Seams&) {}

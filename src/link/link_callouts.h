@@ -7,8 +7,9 @@
 
 namespace varnolux {
 
-// The recompile prompt with the link's finding.
-void LinkRecompilePrompt(Session& session, Seams& seams, const std::string& text);
+// The recompile prompt with the link's finding; true when the user chose to
+// go on, false when the main window was closed.
+bool LinkRecompilePrompt(Session& session, Seams& seams, const std::string& text);
 // The consistency checks on the first end packet.
 void LinkCheckProject(Session& session, Seams& seams);
 

@@ -1,0 +1,45 @@
+#include "link/serial_link.h"
+#include "ui/ini_file.h"
+
+namespace varnolux {
+
+namespace {
+const char* const kCrLf = "\r\n";
+}
+
+void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
+    const std::vector<std::string> ports = port.ListPorts();
+    const std::string& ini = session.project.settingsPath;
+    const std::string portText =
+        IniRead(seams.os, ini, "Comms", "Port", std::to_string(session.settings.Port));
+    const int32_t dontAsk =
+        IniReadNumber(seams.os, ini, "Comms", "DontAsk", session.settings.DontAsk);
+    if (dontAsk == 1) return;
+
+    std::string list = std::string(kCrLf) + kCrLf;
+    for (const std::string& data : ports) {
+        const size_t com = data.find("COM");
+        if (com != std::string::npos && data.substr(com + 3) == portText) return;
+        list += "\t" + data + "\r";
+    }
+    PromptRequest box;
+    box.buttons = PromptButtons::AbortRetryIgnore;
+    box.icon = PromptIcon::Exclamation;
+    box.text = "Are you sure you want to use COM" + portText + "?" + kCrLf + kCrLf +
+               "Press Abort to exit" + kCrLf + "Press Retry try anyway" + kCrLf +
+               "Press Ignore to try anyway and don't ask again" + kCrLf + kCrLf +
+               "The following ports appear to exist" + list;
+    switch (seams.prompts.Show(box)) {
+        case PromptAnswer::Abort:
+            seams.view.RequestClose();
+            break;
+        case PromptAnswer::Ignore:
+            session.settings.DontAsk = 1;
+            IniWrite(seams.os, ini, "Comms", "DontAsk", "1");
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace varnolux

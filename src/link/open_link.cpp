@@ -1,0 +1,108 @@
+#include "app/main_ids.h"
+#include "link/link_callouts.h"
+#include "link/link_text.h"
+#include "link/protocol.h"
+#include "link/serial_link.h"
+
+namespace varnolux {
+
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+enum class Probe { Found, Nothing, Closed };
+
+// Up to 10 tries of 100 ms for a "c" or "d" at the rate in force.
+Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        clock.sleepMs(100);
+        uint8_t byte = 0;
+        int count = 0;
+        if (!port.Read(&byte, 1, count)) {
+            if (!LinkRecompilePrompt(session, seams, "Read single character failed"))
+                return Probe::Closed;
+            continue;
+        }
+        if (count == 1 && (byte == kSync || byte == kQuery)) return Probe::Found;
+    }
+    return Probe::Nothing;
+}
+
+bool LineSettingsReadable(Seams& seams, SerialPort& port, int portNumber) {
+    if (port.ReadLineSettings()) return true;
+    PromptRequest box;
+    box.buttons = PromptButtons::RetryCancel;
+    box.icon = PromptIcon::Exclamation;
+    box.text = std::string(kCrLf) + kCrLf + "GetCommState FAILED - check that COM" +
+               Plain(portNumber) + " exists" + kCrLf + kCrLf + kCrLf +
+               "Retry (surprisingly) to retry" + kCrLf + "Cancel to Exit";
+    if (seams.prompts.Show(box) == PromptAnswer::Retry) return true;
+    seams.view.RequestClose();
+    return false;
+}
+
+}  // namespace
+
+bool IsSupportedRate(int rate) {
+    for (int r : kDetectionOrder)
+        if (r == rate) return true;
+    return false;
+}
+
+bool ConnectionAdvicePrompt(Seams& seams, const std::string& message) {
+    PromptRequest box;
+    box.buttons = PromptButtons::RetryCancel;
+    box.icon = PromptIcon::Exclamation;
+    box.text = message + kCrLf + kCrLf + "Recommend you reseat any connectors, check connections" +
+               kCrLf + "and check comms config in Varnolux.ini and in your source." + kCrLf +
+               kCrLf + "Retry to continue anyway" + kCrLf + "Cancel to Exit";
+    if (seams.prompts.Show(box) == PromptAnswer::Retry) return true;
+    seams.view.RequestClose();
+    return false;
+}
+
+bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock) {
+    const int portNumber = session.settings.Port;
+    const std::string label = " COM" + Plain(portNumber);
+    int rate = session.settings.Baud;
+    const bool autoDetect = !IsSupportedRate(rate);
+    if (autoDetect) {
+        rate = 0;
+        seams.view.SetStatusText(0, " Auto detecting   ");
+    } else {
+        seams.view.SetStatusText(2, label + " " + SignPadded(rate));
+        seams.view.SetStatusText(0, " Waiting for comms");
+    }
+    // Every port number is opened as given (ports 10 and above included).
+    if (!port.Open(portNumber))
+        seams.prompts.Inform("OpenLink Create failed " +
+                             SignPadded(static_cast<int64_t>(port.LastError())));
+    if (!LineSettingsReadable(seams, port, portNumber)) return false;
+
+    size_t attempt = 0;
+    for (;;) {
+        if (autoDetect) {
+            if (attempt == kDetectionOrder.size()) {
+                if (!ConnectionAdvicePrompt(seams, "Auto baud rate detect failed")) return false;
+                attempt = 0;
+            }
+            rate = kDetectionOrder[attempt++];
+            seams.view.SetStatusText(2, label + SignPadded(rate));
+        }
+        port.Configure(rate, SerialTimeouts());
+        port.PurgeReceive();
+        port.ClearErrors();
+        const Probe probe = ProbeTarget(session, seams, port, clock);
+        if (probe == Probe::Closed) return false;
+        if (probe == Probe::Found) {
+            seams.view.SetControlText(ids::kTransitionLabel, " 0");
+            if (autoDetect) seams.view.SetStatusText(2, label + " " + SignPadded(rate) + " A");
+            return true;
+        }
+        if (!autoDetect)
+            return ConnectionAdvicePrompt(
+                seams, std::string("Either no data or client/host baud rates different") + kCrLf);
+    }
+}
+
+}  // namespace varnolux

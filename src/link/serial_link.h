@@ -1,0 +1,30 @@
+#pragma once
+// The serial port at start-up: the check that the configured port exists, and
+// opening it with the probe that finds the target's rate.
+#include <array>
+#include <string>
+
+#include "app/session.h"
+#include "link/link_clock.h"
+#include "ui/seams.h"
+#include "ui/serial_port.h"
+
+namespace varnolux {
+
+// Automatic detection tries the rates in this order.
+constexpr std::array<int, 5> kDetectionOrder = {115200, 9600, 57600, 19200, 38400};
+bool IsSupportedRate(int rate);
+
+// Compares the configured port with the ports the system lists and asks when
+// it is not among them (Abort closes the main window, Ignore stores DontAsk=1).
+void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port);
+
+// Opens and configures the port and probes for the target, trying every rate
+// when Baud is not a supported rate. False when the main window was closed on
+// the way (the caller then starts nothing); true otherwise, target found or not.
+bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock);
+
+// The connection-advice prompt; true for Retry, false after closing the main window.
+bool ConnectionAdvicePrompt(Seams& seams, const std::string& message);
+
+}  // namespace varnolux
