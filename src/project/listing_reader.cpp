@@ -1,0 +1,80 @@
+#include "project/listing_reader.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "project/listing_files.h"
+#include "project/listing_pins.h"
+#include "project/listing_tail.h"
+#include "project/listing_text.h"
+#include "project/listing_variables.h"
+
+namespace varnolux {
+namespace {
+
+const char kRoutine[] = "ReadListing";
+
+std::string DeviceFile(const Settings& settings, const std::string& deviceName) {
+    return settings.PPI + "\\P" + deviceName + ".PPI";
+}
+
+void ClearListingFacts(Session& session) {
+    session.project.sourceFiles.clear();
+    session.project.romReference = RomReference{};
+    DeviceDescription& device = session.device;
+    device.ListingDeviceName.clear();
+    device.Core = 0;
+    device.CodeSize = 0;
+    for (PortRecord& port : device.Ports) port.PinNames = {};
+    std::lock_guard<std::mutex> lock(session.recordsLock);
+    session.records.clear();
+    session.image = DumpImage{};
+}
+
+}  // namespace
+
+bool ReadListing(Session& session, Seams& seams) {
+    ClearListingFacts(session);
+    const std::string& name = session.project.listingName;
+    if (name.empty()) {
+        seams.prompts.Inform(std::string(kRoutine) + " 1 ");
+        return false;
+    }
+    const std::optional<std::string> text = seams.os.ReadFile(name);
+    if (!text) {
+        seams.prompts.Inform(std::string(kRoutine) + " 2 ");
+        return false;
+    }
+
+    const std::vector<std::string> lines = ListingLines(*text);
+    std::vector<std::string> messages;
+    const size_t sectionLine = ReadSourceFileList(lines, session.project.sourceFiles, messages);
+
+    VarTable records;
+    size_t tailLine = lines.size();
+    if (sectionLine < lines.size()) {
+        tailLine = ReadVariableSection(lines, sectionLine + 1, records, messages);
+    } else {
+        messages.push_back(std::string(kRoutine) + " 11 no [Variable Listing] in " + name);
+    }
+
+    const DeviceCoreReader readCore = [&](const std::string& deviceName) {
+        return ReadDeviceCore(seams.os, DeviceFile(session.settings, deviceName));
+    };
+    const LcdPins lcd = ReadListingTail(lines, tailLine, records, session.device,
+                                        session.project.romReference, readCore, messages);
+    {
+        std::lock_guard<std::mutex> lock(session.recordsLock);
+        session.records = std::move(records);
+    }
+
+    for (const std::string& message : messages) seams.prompts.Inform(message);
+    if (session.device.ListingDeviceName.empty()) {
+        seams.prompts.Inform(std::string(kRoutine) + " 7 LstDevice fail ");
+    }
+    ApplyLcdPinNames(lcd, session.device);
+    return true;
+}
+
+}  // namespace varnolux

@@ -1,0 +1,25 @@
+#pragma once
+// The listing stage of the load: reads the compiler's listing once and builds
+// the source file list, the variable record table, the empty dump image, the
+// ROM reference, the listing device with its core and code size, and the pin
+// names of the port table.
+#include "app/session.h"
+#include "ui/seams.h"
+
+namespace varnolux {
+
+// Reads session.project.listingName (relative to the current folder) through
+// seams.os and the listing device's description file in the settings' "PPI"
+// folder. Messages go to seams.prompts, captioned "Varnolux"; none ends the load.
+//
+// Returns false when the stage ended early (empty listing name: "ReadListing 1 ",
+// missing file: "ReadListing 2 "); the tables are then empty and the scan stops.
+// Otherwise it has also done the two steps that follow the listing in the scan:
+// " 7 LstDevice fail " when the listing names no device, and the LCD pin names
+// written into the port table — the caller does not repeat them.
+//
+// The records and the image are replaced under session.recordsLock; no message
+// is shown while the lock is held.
+bool ReadListing(Session& session, Seams& seams);
+
+}  // namespace varnolux
