@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests tests/e2e/wine_*.sh against BUILD_DIR/Varnolux.exe under
+# Wine, with a private Wine prefix and a private Xvfb display (always its own,
+# even when DISPLAY is set, so CI and development runs agree). Prints PASS or FAIL
+# per test and exits non-zero when any failed.
+#
+#   tests/e2e/run-wine-tests.sh BUILD_DIR [NAME_FILTER]
+#
+# NAME_FILTER (a grep pattern) runs only the test functions it matches.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [NAME_FILTER]" >&2; exit 2; }
+build=$(cd "$1" 2>/dev/null && pwd) || { echo "e2e: no build folder $1" >&2; exit 2; }
+filter=${2:-.}
+
+export VARNOLUX_EXE=$build/Varnolux.exe UIPROBE_EXE=$build/uiprobe.exe
+for f in "$VARNOLUX_EXE" "$UIPROBE_EXE"; do
+    [ -f "$f" ] || { echo "e2e: $f is not built" >&2; exit 1; }
+done
+
+readonly test_timeout=180  # seconds for one test function, start to end
+work=$(mktemp -d /tmp/varnolux-e2e.XXXXXX)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=win64
+# No Mono or Gecko installer dialogs while the prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
+
+cleanup() {
+    timeout -k 5 20 wineserver -k >/dev/null 2>&1
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Xvfb picks a free display itself and reports its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(tr -d '\n' <"$work/display")
+
+if ! timeout -k 5 180 wineboot -i >"$work/wineboot.log" 2>&1; then
+    echo "e2e: wineboot failed" >&2
+    cat "$work/wineboot.log" >&2
+    exit 1
+fi
+timeout -k 5 60 wineserver -w
+
+passed=0
+failed=0
+failures=()
+for file in "$here"/wine_*.sh; do
+    [ -f "$file" ] || continue
+    tests=$(bash -c 'source "$1" && declare -F' _ "$file" | awk '$3 ~ /^test_/ { print $3 }')
+    for name in $tests; do
+        echo "$name" | grep -q -e "$filter" || continue
+        export E2E_WORK=$work/$name
+        mkdir -p "$E2E_WORK"
+        start=$SECONDS
+        timeout -k 5 "$test_timeout" bash -c 'source "$1"; source "$2"; set -eo pipefail; "$3"' \
+            _ "$here/lib.sh" "$file" "$name" >"$E2E_WORK/log" 2>&1
+        rc=$?
+        [ $rc -eq 124 ] && echo "FAILED: no result within $test_timeout s" >>"$E2E_WORK/log"
+        # Whatever the test left running goes with the Wine server.
+        timeout -k 5 20 wineserver -k >/dev/null 2>&1
+        timeout -k 5 20 wineserver -w >/dev/null 2>&1
+        if [ $rc -eq 0 ]; then
+            echo "PASS $name ($((SECONDS - start)) s)"
+            passed=$((passed + 1))
+        else
+            echo "FAIL $name ($((SECONDS - start)) s)"
+            sed 's/^/    /' "$E2E_WORK/log"
+            failed=$((failed + 1))
+            failures+=("$name")
+        fi
+    done
+done
+
+echo "e2e: $passed passed, $failed failed${failures[*]:+: ${failures[*]}}"
+[ $failed -eq 0 ] && [ $passed -gt 0 ]
