@@ -13,7 +13,7 @@ std::string Plain(int64_t n) {
     return std::to_string(n);
 }
 
-std::string HexText(uint32_t n, int width) {
+std::string HexDigits(uint32_t n, int width) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%0*X", width, n);
     return buf;

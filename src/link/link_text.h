@@ -10,7 +10,7 @@ std::string SignPadded(int64_t n);
 // Decimal without a blank.
 std::string Plain(int64_t n);
 // Upper-case hexadecimal, zero-padded to `width` digits.
-std::string HexText(uint32_t n, int width);
+std::string HexDigits(uint32_t n, int width);
 // Seconds with the mask "###.000": no leading zeros, three decimals.
 std::string ElapsedSeconds(double seconds);
 

@@ -47,7 +47,7 @@ std::string TakeTargetIdentity(Session& session, const TargetPacket& p) {
         if (IsK42Revision(device)) {
             id.DeviceIdWord = word;
             id.DeviceRevision = static_cast<uint16_t>(p[26] | p[27]);
-            return " " + device + " " + HexText(id.DeviceRevision, 2);
+            return " " + device + " " + HexDigits(id.DeviceRevision, 2);
         }
         id.DeviceIdWord = word & 0xFFE0;
         id.DeviceRevision = word & 0x1F;
@@ -65,8 +65,8 @@ std::string ClientVersionText(const TargetIdentity& id) {
     std::string text =
         " Ver client" + SignPadded(id.TargetVersionMajor) + "." + Plain(id.TargetVersionMinor);
     if (id.HexTagValid)
-        return text + "   app " + HexText(id.AppVersion >> 4, 1) + "." +
-               HexText(id.AppVersion & 0x0F, 1);
+        return text + "   app " + HexDigits(id.AppVersion >> 4, 1) + "." +
+               HexDigits(id.AppVersion & 0x0F, 1);
     return text + "  App ?.?";
 }
 

@@ -21,8 +21,8 @@ std::string DataRecord(const TargetPacket& p, const std::string& count) {
     std::string addresses = "      ";
     std::string data = "Data   ";
     for (int i = 0; i < n; ++i) {
-        addresses += HexText(static_cast<uint32_t>(StartAddress(p) + i) & 0xFFFF, 4) + " ";
-        data += HexText(p[static_cast<size_t>(5 + i)], 2) + "   ";
+        addresses += HexDigits(static_cast<uint32_t>(StartAddress(p) + i) & 0xFFFF, 4) + " ";
+        data += HexDigits(p[static_cast<size_t>(5 + i)], 2) + "   ";
     }
     return addresses + kEol + data + "   " + count + kEol + kEol + kEol;
 }
@@ -44,13 +44,13 @@ std::string TraceRecord(const TargetPacket& p, int32_t packetCount) {
         case MT_DATA:
             return DataRecord(p, P);
         case MT_NullBlock:
-            return "Null Block     start at " + HexText(StartAddress(p), 4) + " for " +
-                   HexText(p[5], 2) + " bytes     packet num " + P + twoEmpty;
+            return "Null Block     start at " + HexDigits(StartAddress(p), 4) + " for " +
+                   HexDigits(p[5], 2) + " bytes     packet num " + P + twoEmpty;
         case MT_EEPROM:
             return "EEPROM    PacketNum" + P + twoEmpty;
         case MT_FFBlock:
-            return "FF Block     start at " + HexText(StartAddress(p), 4) + " for " +
-                   HexText(p[5], 2) + " bytes      PacketNum" + P + twoEmpty;
+            return "FF Block     start at " + HexDigits(StartAddress(p), 4) + " for " +
+                   HexDigits(p[5], 2) + " bytes      PacketNum" + P + twoEmpty;
         case MT_PORT:
             return "Port     packet num" + P + twoEmpty;
         case MT_ENDDATA:

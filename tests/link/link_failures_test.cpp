@@ -1,0 +1,69 @@
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "link_fixture.h"
+
+namespace varnolux {
+namespace {
+
+class LinkFailures : public LinkFixture {};
+
+TEST_F(LinkFailures, AFailingCallIsReportedOnceUntilItWorksAgain) {
+    port.failWait = 50;
+    for (int i = 0; i < 50; ++i) LinkTurn(link);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "LinkThreadMain WaitCommEvent failed 5");
+    EXPECT_EQ(sleptMs, 50 * 100);  // each failing turn pauses
+    port.Feed("c");
+    LinkTurn(link);  // the wait works again
+    EXPECT_EQ(port.WrittenText(), "h");
+    port.failWait = 1;
+    LinkTurn(link);
+    EXPECT_EQ(prompts.shown.size(), 2u);
+}
+
+TEST_F(LinkFailures, EachAnswerNamesItsCall) {
+    port.failWrite = 3;
+    Send("c");
+    Send(DataPacket(0x10, {1}));
+    Send(Packet({MT_PORT}));
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{"LinkThreadMain Write SyncAck failed 5",
+                                        "LinkThreadMain Ack/Nak failed for MT_DATA 5",
+                                        "LinkThreadMain Ack/Nak failed for MT_PORT 5"}));
+}
+
+TEST_F(LinkFailures, FailedSingleReadIsTakenAsNothing) {
+    port.failRead = 1;
+    port.Feed("c");
+    LinkTurn(link);
+    EXPECT_EQ(port.WrittenText(), "");
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    LinkTurn(link);
+    EXPECT_EQ(port.WrittenText(), "h");
+}
+
+// A port whose wait blocks until a byte is queued or the port is woken.
+class BlockingPort : public MemorySerialPort {
+  public:
+    bool WaitCharEvent() override {
+        while (!woken.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return true;
+    }
+    void Wake() override { woken = true; }
+    std::atomic<bool> woken{false};
+};
+
+TEST_F(LinkFailures, StopEndsAThreadBlockedWaitingForACharacter) {
+    BlockingPort blocking;
+    auto thread = StartLinkThread(session, seams, blocking);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(thread->Running());
+    EXPECT_TRUE(thread->Stop());
+    EXPECT_FALSE(thread->Running());
+    EXPECT_EQ(session.run.LinkStopRequest.load(), 1);
+}
+
+}  // namespace
+}  // namespace varnolux

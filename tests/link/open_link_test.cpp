@@ -1,0 +1,153 @@
+#include "app/main_ids.h"
+#include "link/serial_link.h"
+#include "link_fixture.h"
+
+namespace varnolux {
+namespace {
+
+class OpenLinkTest : public LinkFixture {
+  protected:
+    // A target that talks only at `rate`: each read at that rate finds `byte`,
+    // at any other rate it finds line noise.
+    void TargetAt(int rate, uint8_t byte = kQuery) {
+        port.onIdle = [this, rate, byte](int baud) {
+            ++reads;
+            port.input.push_back(baud == rate ? byte : uint8_t{0xF3});
+        };
+    }
+    bool Open() { return OpenLink(session, seams, port, link.clock); }
+    int reads = 0;
+};
+
+TEST_F(OpenLinkTest, ConfiguredRateFindsTheTargetAtOnce) {
+    session.settings.Baud = 9600;
+    TargetAt(9600);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(view.StatusText(2), " COM1  9600");
+    EXPECT_EQ(view.StatusText(0), " Waiting for comms");
+    EXPECT_EQ(view.ControlText(ids::kTransitionLabel), " 0");
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(port.configuredRates, std::vector<int>{9600});
+    EXPECT_EQ(port.timeouts.readInterval, 100u);
+    EXPECT_EQ(port.timeouts.readTotalMultiplier, 20u);
+    EXPECT_EQ(port.timeouts.readTotalConstant, 20u);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(OpenLinkTest, AutomaticDetectionFindsNineteenTwoHundredOnTheFourthRate) {
+    session.settings.Baud = 0;
+    TargetAt(19200, kSync);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(port.configuredRates, (std::vector<int>{115200, 9600, 57600, 19200}));
+    EXPECT_EQ(reads, 31);  // 30 failed tries before it
+    EXPECT_EQ(view.StatusText(2), " COM1  19200 A");
+    EXPECT_EQ(view.StatusText(0), " Auto detecting   ");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(OpenLinkTest, AllRatesFailedAsksAndStartsAgainAt115200) {
+    session.settings.Baud = 12345;
+    TargetAt(0);
+    prompts.Script(PromptAnswer::Retry);
+    prompts.Script(PromptAnswer::Cancel);
+    EXPECT_FALSE(Open());
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("Auto baud rate detect failed\r\n\r\nRecommend you", 0),
+              0u);
+    EXPECT_EQ(port.configuredRates.size(), 10u);
+    EXPECT_EQ(port.configuredRates[5], 115200);
+    EXPECT_TRUE(view.closeRequested);
+}
+
+TEST_F(OpenLinkTest, WrongByteAtTheConfiguredRateFailsLikeSilence) {
+    session.settings.Baud = 115200;
+    TargetAt(115200, 'x');
+    EXPECT_TRUE(Open());  // Retry: the link thread starts anyway
+    EXPECT_EQ(reads, 10);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "Either no data or client/host baud rates different\r\n\r\n\r\n"
+              "Recommend you reseat any connectors, check connections\r\n"
+              "and check comms config in Varnolux.ini and in your source.\r\n\r\n"
+              "Retry to continue anyway\r\nCancel to Exit");
+    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::RetryCancel);
+    EXPECT_EQ(view.ControlText(ids::kTransitionLabel), "");
+}
+
+TEST_F(OpenLinkTest, HighPortNumbersOpenTheConfiguredPort) {
+    session.settings.Port = 12;
+    session.settings.Baud = 9600;
+    TargetAt(9600);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(port.openedPort, 12);
+    EXPECT_EQ(view.StatusText(2), " COM12  9600");
+}
+
+TEST_F(OpenLinkTest, OpenAndLineSettingFailures) {
+    session.settings.Port = 3;
+    session.settings.Baud = 9600;
+    TargetAt(9600);
+    port.failOpen = 1;
+    port.failLineSettings = 1;
+    port.errorCode = 2;
+    prompts.Script(PromptAnswer::Ok);
+    prompts.Script(PromptAnswer::Cancel);
+    EXPECT_FALSE(Open());
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2");
+    EXPECT_EQ(prompts.shown[1].text,
+              "\r\n\r\nGetCommState FAILED - check that COM3 exists\r\n\r\n\r\n"
+              "Retry (surprisingly) to retry\r\nCancel to Exit");
+    EXPECT_TRUE(view.closeRequested);
+}
+
+class ConfirmComPortTest : public LinkFixture {
+  protected:
+    ConfirmComPortTest() {
+        session.project.settingsPath = "C:\\Varnolux\\Varnolux.ini";
+        port.ports = {"COM1", "COM3"};
+    }
+    void Ini(const std::string& comms) {
+        os.PutFile(session.project.settingsPath, "[Comms]\r\n" + comms);
+    }
+};
+
+TEST_F(ConfirmComPortTest, ListedPortIsAcceptedSilently) {
+    Ini("Port=3\r\n");
+    ConfirmComPort(session, seams, port);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(ConfirmComPortTest, PortTextMustMatchExactly) {
+    Ini("Port=03\r\n");
+    prompts.Script(PromptAnswer::Retry);
+    ConfirmComPort(session, seams, port);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "Are you sure you want to use COM03?\r\n\r\nPress Abort to exit\r\n"
+              "Press Retry try anyway\r\nPress Ignore to try anyway and don't ask again\r\n\r\n"
+              "The following ports appear to exist\r\n\r\n\tCOM1\r\tCOM3\r");
+    EXPECT_FALSE(view.closeRequested);
+}
+
+TEST_F(ConfirmComPortTest, AbortClosesAndIgnoreStoresDontAsk) {
+    Ini("Port=7\r\n");
+    prompts.Script(PromptAnswer::Abort);
+    ConfirmComPort(session, seams, port);
+    EXPECT_TRUE(view.closeRequested);
+    prompts.Script(PromptAnswer::Ignore);
+    ConfirmComPort(session, seams, port);
+    EXPECT_NE(os.ReadFile(session.project.settingsPath)->find("DontAsk=1"), std::string::npos);
+    ConfirmComPort(session, seams, port);
+    EXPECT_EQ(prompts.shown.size(), 2u);
+}
+
+TEST_F(ConfirmComPortTest, DontAskSkipsEvenWithoutAnyPorts) {
+    Ini("Port=9\r\nDontAsk=1\r\n");
+    port.ports.clear();
+    ConfirmComPort(session, seams, port);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+}  // namespace
+}  // namespace varnolux
