@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
+#include "ui/posix/posix_host_os.h"
 
 namespace varnolux::testing {
 namespace {
@@ -165,6 +166,25 @@ TEST_F(ReadListingTest, JunkNeverCrashesAndLosesNothingElse) {
     EXPECT_EQ(session.records[1].VarLabel, "_b");
     ASSERT_EQ(prompts.Texts().size(), 1u);
     EXPECT_EQ(prompts.Texts()[0].rfind("ReadListing 6 1 ", 0), 0u);
+}
+
+TEST(ReadListingOnLinux, WindowsPathsFindListingAndDeviceFileInAnyCase) {
+    // The fixture folder written the Windows way, upper-cased where Windows would not care.
+    std::string folder = "C:" + std::string(VARNOLUX_SOURCE_DIR) + "/TESTS/Fixtures/LISTING";
+    for (char& c : folder) {
+        if (c == '/') c = '\\';
+    }
+    Session session;
+    session.project.listingName = folder + "\\Main.LST";
+    session.settings.PPI = folder + "\\ppi";
+    PosixHostOs os;
+    MemoryPrompts prompts;
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    Seams seams{os, prompts, view, launcher};
+    ASSERT_TRUE(ReadListing(session, seams));
+    EXPECT_TRUE(prompts.Texts().empty());
+    ExpectMainListing(session);
 }
 
 }  // namespace
