@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Runs Varnolux.exe under Wine on the bundled demo project (examples/demo).
+#
+#   scripts/demo.sh BUILD_DIR
+#
+# The project files and the program are copied into build/demo/run, so nothing is
+# built into the source tree. With a DISPLAY the program runs there until its
+# window is closed. Without one the script starts its own Xvfb, lets the program
+# run for a while, saves a screenshot and prints its path.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
+build=$(cd "$1" && pwd)
+exe=$build/Varnolux.exe
+[ -f "$exe" ] || { echo "demo: $exe is not built" >&2; exit 1; }
+
+out=$root/build/demo
+run=$out/run
+screenshot=$out/varnolux-demo.png
+readonly headless_seconds=15
+
+# The demo keeps its own Wine prefix under build/demo, made once and reused.
+export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_pid=""
+
+cleanup() {
+    timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+prepare_run_folder() {
+    rm -rf "$run"
+    mkdir -p "$run"
+    if [ -d "$root/examples/demo" ]; then
+        cp -R "$root/examples/demo/." "$run/"
+    else
+        echo "demo: examples/demo is missing; the program starts without a project" >&2
+    fi
+    cp "$exe" "$run/Varnolux.exe"
+}
+
+# Without a display: a private Xvfb on a display it picks itself.
+start_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" \
+        >"$out/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local i
+    for i in $(seq 100); do
+        [ -s "$out/display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ -s "$out/display" ] || { echo "demo: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$(tr -d '\n' <"$out/display")
+}
+
+prepare_wine() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "demo: preparing the Wine prefix (once)"
+        timeout -k 5 180 wineboot -i >"$out/wineboot.log" 2>&1 ||
+            { echo "demo: wineboot failed, see $out/wineboot.log" >&2; exit 1; }
+    fi
+    timeout -k 5 60 wineserver -w
+}
+
+# Headless: inside a Wine virtual desktop, which draws the title bars that the
+# bare X server lacks; the screenshot is taken after headless_seconds.
+run_headless() {
+    (cd "$run" && exec wine explorer /desktop=varnolux,1280x1024 Varnolux.exe) \
+        >"$out/varnolux.log" 2>&1 &
+    sleep "$headless_seconds"
+    import -display "$DISPLAY" -window root "$screenshot"
+    echo "$screenshot"
+}
+
+run_on_display() {
+    cd "$run"
+    wine Varnolux.exe >"$out/varnolux.log" 2>&1 || true
+}
+
+mkdir -p "$out"
+prepare_run_folder
+if [ -n "${DISPLAY:-}" ]; then
+    prepare_wine
+    run_on_display
+else
+    start_display
+    prepare_wine
+    run_headless
+fi
