@@ -46,9 +46,8 @@ prepare_run_folder() {
     cp "$exe" "$run/Varnolux.exe"
 }
 
-# Without a display: a private Xvfb on a display it picks itself.
+# A private Xvfb on a display it picks itself.
 start_display() {
-    [ -n "${DISPLAY:-}" ] && return 0
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" \
         >"$out/xvfb.log" 2>&1 &
     xvfb_pid=$!
@@ -86,13 +85,17 @@ run_on_display() {
     wine Varnolux.exe >"$out/varnolux.log" 2>&1 || true
 }
 
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
+
+# The steps in order; a target for the program to talk to is set up after
+# prepare_wine, before the program runs.
 mkdir -p "$out"
 prepare_run_folder
-if [ -n "${DISPLAY:-}" ]; then
-    prepare_wine
-    run_on_display
-else
-    start_display
-    prepare_wine
+[ $headless -eq 0 ] || start_display
+prepare_wine
+if [ $headless -eq 1 ]; then
     run_headless
+else
+    run_on_display
 fi
