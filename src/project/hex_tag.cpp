@@ -12,7 +12,7 @@ int32_t BcdValue(uint8_t byte) {
 }
 
 std::string HexTagText(const TargetIdentity& id) {
-    if (!id.HexTagValid) return "??" "/??" "/??  ??:??:??  ?.?.?.?";  // split: no trigraphs
+    if (!id.HexTagValid) return "?\?/?\?/??  ??:??:??  ?.?.?.?";  // "\?": no trigraphs
     char text[64];
     std::snprintf(text, sizeof text, " %02X/%02X/%02X   %02X:%02X:%02d   %X.%X.%X.%X", id.HexTagDay,
                   id.HexTagMonth, id.HexTagYear, id.HexTagHour, id.HexTagMinute,

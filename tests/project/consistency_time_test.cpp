@@ -28,7 +28,8 @@ TEST_F(TimeChecks, HexTagTextIsShownWithItsSecondsDecreased) {
 
 TEST_F(TimeChecks, WithoutHexTagTheFieldShowsQuestionMarks) {
     CheckProject(session, seams);
-    EXPECT_EQ(view.ControlText(ids::kTagLabel), "??" "/??" "/??  ??:??:??  ?.?.?.?");
+    EXPECT_EQ(view.ControlText(ids::kTagLabel),
+              std::string("??") + "/" + "??" + "/" + "??  ??:??:??  ?.?.?.?");
     EXPECT_EQ(session.identity.HexTagSecond, 0);
 }
 
