@@ -15,7 +15,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class ModifyTest : public ::testing::Test {
-protected:
+  protected:
     ModifyTest() : watch(session.records), ctx(session, list, watch) {
         session.run.ProjectLoaded = 1;
         session.device.Core = 16;
@@ -57,8 +57,8 @@ TEST_F(ModifyTest, ByteValueForms) {
         std::string text;
         uint8_t sent;
     };
-    for (const Case& c : {Case{"%1010", 10}, Case{"$FF", 255}, Case{"$ff", 255},
-                          Case{"\"A", 65}, Case{"200", 200}, Case{"12abc", 12}}) {
+    for (const Case& c : {Case{"%1010", 10}, Case{"$FF", 255}, Case{"$ff", 255}, Case{"\"A", 65},
+                          Case{"200", 200}, Case{"12abc", 12}}) {
         session.run.ModifyPending = 0;
         session.records.clear();
         Add("b", VT_BYTE, 0x20);
@@ -74,12 +74,12 @@ TEST_F(ModifyTest, OutOfRangeOrNoNumberIsInvalid) {
         int32_t type;
         std::string text;
     };
-    for (const Case& c : {Case{VT_BYTE, "256"}, Case{VT_BYTE, "-1"}, Case{VT_SBYTE, "128"},
-                          Case{VT_SBYTE, "$FF"}, Case{VT_BIT, "2"}, Case{VT_WORD, "65536"},
-                          Case{VT_SWORD, "-32769"}, Case{VT_DWORD, "4294967296"},
-                          Case{VT_SDWORD, "2147483648"}, Case{VT_BYTE, ""}, Case{VT_BYTE, "abc"},
-                          Case{VT_BYTE, "$"}, Case{VT_BYTE, "\""}, Case{VT_FLOAT, "x"},
-                          Case{VT_FLOAT, "1E99"}, Case{VT_BYTE, "99999999999999999999999"}}) {
+    for (const Case& c :
+         {Case{VT_BYTE, "256"}, Case{VT_BYTE, "-1"}, Case{VT_SBYTE, "128"}, Case{VT_SBYTE, "$FF"},
+          Case{VT_BIT, "2"}, Case{VT_WORD, "65536"}, Case{VT_SWORD, "-32769"},
+          Case{VT_DWORD, "4294967296"}, Case{VT_SDWORD, "2147483648"}, Case{VT_BYTE, ""},
+          Case{VT_BYTE, "abc"}, Case{VT_BYTE, "$"}, Case{VT_BYTE, "\""}, Case{VT_FLOAT, "x"},
+          Case{VT_FLOAT, "1E99"}, Case{VT_BYTE, "99999999999999999999999"}}) {
         session.records.clear();
         Add("v", c.type, 0x20);
         const ConfirmOutcome out = Confirm("v", c.text);
@@ -129,7 +129,7 @@ TEST_F(ModifyTest, PendingValueLandsOnTheVariablesRowAfterASort) {
     Add("b", VT_WORD, 0x11);
     FillMainList(ctx);
     ASSERT_TRUE(OpenModifyForCell(ctx, 1, kColValue).open);  // b
-    SortList(ctx, kColLabel);                                 // now b is row 0
+    SortList(ctx, kColLabel);                                // now b is row 0
     ASSERT_TRUE(ConfirmModify(session, list, "7").accepted);
     EXPECT_EQ(list.CellText(0, kColLabel), "b");
     EXPECT_EQ(list.CellText(0, kColValue), " 7");

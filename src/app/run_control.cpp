@@ -1,0 +1,121 @@
+#include "app/run_control.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_ids.h"
+
+namespace varnolux {
+
+namespace {
+
+void Call(const std::function<void()>& f) {
+    if (f) f();
+}
+
+// The DumpID of the chooser's selected entry; -1 for the first entry or none.
+int ChosenDumpId(const MainWindowView& view, int chooser) {
+    const int selection = view.ComboSelection(chooser);
+    if (selection <= 0) return -1;
+    const std::vector<std::string> entries = view.ComboEntries(chooser);
+    if (static_cast<size_t>(selection) >= entries.size()) return -1;
+    return DumpIdOfEntry(entries[selection]);
+}
+
+// A dump point chosen in `chooser`: the other chooser and "Continuous" let go.
+int Choose(MainWindowView& view, int chooser, int other) {
+    const int id = ChosenDumpId(view, chooser);
+    if (id < 0) return -1;
+    view.SetChecked(ids::kContinuous, false);
+    view.SetComboSelection(other, 0);
+    return id;
+}
+
+}  // namespace
+
+int DumpIdOfEntry(const std::string& entry) {
+    static const std::string kMark = " Dumpw ";
+    const size_t at = entry.find(kMark);
+    if (at == std::string::npos) return -1;
+    const char* digits = entry.c_str() + at + kMark.size();
+    while (*digits == ' ') ++digits;
+    if (*digits < '0' || *digits > '9') return -1;
+    return std::atoi(digits);
+}
+
+void ContinueCommand(RunState& run, const RunControlHooks& hooks) {
+    if (run.TargetWaiting.load() != 1) return;
+    Call(hooks.focusWatchContinue);
+    run.TargetWaiting = 0;
+}
+
+void RepeatChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+    RunState& run = session.run;
+    const int id = Choose(view, ids::kRepeatChooser, ids::kUntilChooser);
+    run.RepeatDumpId = id;
+    if (id < 0) return;
+    run.UntilDumpId = -1;
+    Call(hooks.repaintContinue);
+}
+
+void UntilChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+    RunState& run = session.run;
+    const int id = Choose(view, ids::kUntilChooser, ids::kRepeatChooser);
+    run.UntilDumpId = id;
+    if (id < 0) return;
+    run.RepeatDumpId = -1;
+    Call(hooks.repaintContinue);
+}
+
+void UntilListClosed(Session& session, MainWindowView& view) {
+    if (session.run.UntilDumpId.load() == -1) {
+        view.SetComboSelection(ids::kUntilChooser, 0);
+        view.SetControlText(ids::kUntilCount, "00");
+        return;
+    }
+    const std::string text = view.ControlText(ids::kUntilCount);
+    long count = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        if (count < 1000) count = count * 10 + (c - '0');
+    }
+    if (count < 1) count = 1;
+    if (count > 99) count = 99;
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%02ld", count);
+    view.SetControlText(ids::kUntilCount, buffer);
+}
+
+void RepeatListClosed(Session& session, MainWindowView& view) {
+    if (session.run.RepeatDumpId.load() == -1) view.SetComboSelection(ids::kRepeatChooser, 0);
+}
+
+void ContinuousChanged(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+    const bool on = view.IsChecked(ids::kContinuous);
+    if (hooks.setWatchContinuous) hooks.setWatchContinuous(on);
+    if (on) {
+        session.run.RepeatDumpId = -1;
+        session.run.UntilDumpId = -1;
+    }
+    view.SetComboSelection(ids::kRepeatChooser, 0);
+    view.SetComboSelection(ids::kUntilChooser, 0);
+}
+
+ContinueFace ContinueButtonFace(RunState& run, bool pressed) {
+    if (pressed) return ContinueFace::Pressed;
+    if (run.NoDumpYet.load() != 0) return ContinueFace::FrameOnly;
+    if (run.AutoContinue.load() == 0 && run.TargetWaiting.load() == 1) {
+        run.RunningDrawn = 0;
+        return run.BlinkPhase.load() != 0 ? ContinueFace::WaitingYellow : ContinueFace::WaitingBlue;
+    }
+    // The "Running" face is drawn at every paint, so a button uncovered again
+    // does not lose it.
+    run.RunningDrawn = 1;
+    return ContinueFace::Running;
+}
+
+void ResetCommand(Session& session) {
+    if (session.device.Core != 14) session.run.ResetRequested = 1;
+}
+
+}  // namespace varnolux

@@ -1,0 +1,52 @@
+#pragma once
+// The main window's side of run control: the Continue command, the " Repeat"
+// and " Untill" choices with the count, "Continuous", and the Continue
+// button's face. The link thread reads the same controls at each "d".
+#include <functional>
+#include <string>
+
+#include "app/session.h"
+#include "ui/main_window_view.h"
+
+namespace varnolux {
+
+// What run control asks of the Watch window, which mirrors "Continuous" and
+// has a Continue button of its own. Unset members do nothing.
+struct RunControlHooks {
+    std::function<void(bool)> setWatchContinuous;
+    std::function<void()> focusWatchContinue;
+    std::function<void()> repaintContinue;
+};
+
+// The DumpID after the first " Dumpw " in a chooser entry; -1 when there is none.
+int DumpIdOfEntry(const std::string& entry);
+
+// Continue (button 109 or the Watch window's): lets a waiting target go on.
+void ContinueCommand(RunState& run, const RunControlHooks& hooks);
+
+// Selection accepted in the " Repeat" chooser (119).
+void RepeatChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+// Selection accepted in the " Untill" chooser (113).
+void UntilChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+// The " Untill" list closed: the count is made one of "01" .. "99", or "00"
+// with the first entry when no dump point is chosen.
+void UntilListClosed(Session& session, MainWindowView& view);
+// The " Repeat" list closed without a choice: its first entry shows again.
+void RepeatListClosed(Session& session, MainWindowView& view);
+// "Continuous" (120) clicked.
+void ContinuousChanged(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+
+enum class ContinueFace {
+    Pressed,        // button face, sunken, "Continue" in black
+    FrameOnly,      // before the first dump
+    WaitingYellow,  // yellow, black "Continue"
+    WaitingBlue,    // blue, white "Continue"
+    Running         // button face, raised, grey "Running"
+};
+// The face to draw now; keeps RunningDrawn.
+ContinueFace ContinueButtonFace(RunState& run, bool pressed);
+
+// "Reset" (28042): asks the link thread to reset the target, not on core 14.
+void ResetCommand(Session& session);
+
+}  // namespace varnolux
