@@ -53,13 +53,13 @@ quiet_ini() {
 }
 
 # start_varnolux DIR [ARGS...]: starts the program in DIR in the background and
-# waits for its main window (20 s). Sets VARNOLUX_PID.
+# waits until its main window is shown (20 s). Sets VARNOLUX_PID.
 start_varnolux() {
     local dir=$1
     shift
     (cd "$dir" && exec wine ./Varnolux.exe "$@") >"$E2E_WORK/varnolux.out" 2>&1 &
     VARNOLUX_PID=$!
-    probe wait-window "$MAIN_CLASS" 20 || fail "the main window did not appear"
+    probe wait-visible "$MAIN_CLASS" 20 || fail "the main window was not shown"
 }
 
 # run_varnolux DIR SECONDS [ARGS...]: runs the program in the foreground and prints

@@ -17,6 +17,7 @@ namespace {
 constexpr char kUsage[] =
     "usage: uiprobe COMMAND ARGS\n"
     "  wait-window CLASS SECONDS    wait until a window of CLASS exists\n"
+    "  wait-visible CLASS SECONDS   wait until a window of CLASS is shown\n"
     "  wait-gone CLASS SECONDS      wait until no window of CLASS exists\n"
     "  windows                      one line per visible top-level window: class, title\n"
     "  exists CLASS                 exit 0 when a window of CLASS exists\n"
@@ -167,6 +168,11 @@ const std::map<std::string, Command>& Commands() {
          {2, 2,
           [](const Args& a) {
               return WaitForWindow(a[0], std::atof(a[1].c_str())) ? 0 : Fail("timed out");
+          }}},
+        {"wait-visible",
+         {2, 2,
+          [](const Args& a) {
+              return WaitForWindow(a[0], std::atof(a[1].c_str()), true) ? 0 : Fail("timed out");
           }}},
         {"wait-gone",
          {2, 2,

@@ -35,10 +35,11 @@ HWND FindTop(const std::string& className, const std::string& title) {
     return FindWindowA(className.c_str(), title.empty() ? nullptr : title.c_str());
 }
 
-HWND WaitForWindow(const std::string& className, double seconds) {
+HWND WaitForWindow(const std::string& className, double seconds, bool visible) {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (HWND hwnd = FindTop(className)) return hwnd;
+        HWND hwnd = FindTop(className);
+        if (hwnd && (!visible || IsWindowVisible(hwnd))) return hwnd;
         if (!TimeLeft(start, seconds)) return nullptr;
         Sleep(100);
     }

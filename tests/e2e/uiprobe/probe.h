@@ -11,8 +11,9 @@ namespace uiprobe {
 
 // Top-level window of the class (and, when title is not empty, that title), or null.
 HWND FindTop(const std::string& className, const std::string& title = std::string());
-// Waits up to seconds for the window to appear; null when it did not.
-HWND WaitForWindow(const std::string& className, double seconds);
+// Waits up to seconds for the window to exist (and, when visible is set, to be
+// shown); null when it did not.
+HWND WaitForWindow(const std::string& className, double seconds, bool visible = false);
 // Waits up to seconds until no window of the class is left.
 bool WaitForNoWindow(const std::string& className, double seconds);
 // Child control by its ID, searched through every level of children.
