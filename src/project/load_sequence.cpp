@@ -1,0 +1,239 @@
+#include "project/load_sequence.h"
+
+#include <vector>
+
+#include "app/main_ids.h"
+#include "project/device_reader.h"
+#include "project/listing_reader.h"
+#include "project/source_lines.h"
+#include "project/source_scanner.h"
+#include "project/watched_items.h"
+
+namespace varnolux {
+
+namespace {
+
+constexpr size_t kMaxProjectNames = 1000;
+constexpr size_t kTitleLength = 61;
+
+bool IsStandardRate(int32_t rate) {
+    return rate == 9600 || rate == 19200 || rate == 38400 || rate == 57600 || rate == 115200;
+}
+
+void Call(const std::function<void()>& hook) {
+    if (hook) hook();
+}
+
+void EndProgram(Seams& seams, const std::string& text) {
+    seams.prompts.Inform(text);
+    seams.view.RequestClose();
+}
+
+// The .bas names of the program folder, in the order the host lists them.
+std::vector<std::string> MainSourceNames(Seams& seams, const std::string& folder) {
+    std::vector<std::string> names;
+    for (const DirEntry& entry : seams.os.ListDirectory(folder)) {
+        const std::string lower = LowerCase(entry.name);
+        if (entry.isDirectory || lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".bas")) {
+            continue;
+        }
+        if (names.size() == kMaxProjectNames) {
+            seams.prompts.Inform("LoadAtStartup more than " + std::to_string(kMaxProjectNames) +
+                                 " .bas files in " + folder + "; only the first " +
+                                 std::to_string(kMaxProjectNames) + " are offered");
+            break;
+        }
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+std::string BaseOf(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+void SetProjectFiles(Session& session, Seams& seams, const std::string& base) {
+    ProjectFacts& p = session.project;
+    p.baseName = base;
+    p.mainSourceName = base + ".bas";
+    p.listingName = base + ".lst";
+    p.objectName = base + ".hex";
+    p.sourceTime = seams.os.LastWriteTime(p.mainSourceName).value_or(0);
+    p.listingTime = seams.os.LastWriteTime(p.listingName).value_or(0);
+    p.objectTime = seams.os.LastWriteTime(p.objectName).value_or(0);
+}
+
+void SelectChooserEntry(Seams& seams, const std::string& entry) {
+    std::vector<std::string> entries = seams.view.ComboEntries(ids::kProjectChooser);
+    size_t index = 0;
+    while (index < entries.size() && entries[index] != entry) ++index;
+    if (index == entries.size()) seams.view.AddComboEntry(ids::kProjectChooser, entry);
+    seams.view.SetComboSelection(ids::kProjectChooser, static_cast<int>(index));
+    seams.view.EnableControl(ids::kProjectChooser, false);
+}
+
+// Everything after the choice: the scan, the main list, the title, the link.
+LoadEnd LoadProject(Session& session, Seams& seams, const LoadHooks& hooks,
+                    const std::string& title, bool showWindow) {
+    session.run.ProjectChosen = 1;
+    if (showWindow) Call(hooks.ShowMainWindow);
+    if (RunProjectScan(session, seams, hooks) == LoadEnd::ProgramClosed) {
+        return LoadEnd::ProgramClosed;
+    }
+    Call(hooks.EnableCommands);
+    Call(hooks.FillMainList);
+    seams.view.SetTitle(LoadedTitle(session.settings, session.project.programFolder, title));
+    session.run.ProjectLoaded = 1;
+    Call(hooks.OpenLink);
+    Call(hooks.StartLinkThread);
+    return LoadEnd::Loaded;
+}
+
+void ApplyRadixes(const Session& session, const LoadHooks& hooks) {
+    if (hooks.SetAllRadix) {
+        hooks.SetAllRadix(session.settings.DefaultAddressRadix, session.settings.DefaultDataRadix);
+    }
+}
+
+void ShowListAndWindows(const Session& session, const LoadHooks& hooks) {
+    Call(hooks.ApplyColumnWidths);
+    if (session.settings.WatchVisible == 1) Call(hooks.ShowWatchWindow);
+    ApplyRadixes(session, hooks);
+}
+
+}  // namespace
+
+std::string LoadedTitle(const Settings& settings, const std::string& programFolder,
+                        const std::string& baseName) {
+    const std::string title = settings.DisplayFullPath == 1
+                                  ? programFolder + baseName
+                                  : std::string(kProgramTitle) + "   " + baseName;
+    return title.substr(0, kTitleLength);
+}
+
+std::string TraceFileName(const std::string& listingName) {
+    const size_t dot = listingName.rfind('.');
+    return (dot == std::string::npos ? listingName : listingName.substr(0, dot)) + ".txt";
+}
+
+LoadEnd LoadAtStartup(Session& session, Seams& seams, const LoadHooks& hooks) {
+    for (int part : {0, 2, 3}) seams.view.SetStatusText(part, "");
+    if (hooks.ConfirmComPort && !hooks.ConfirmComPort()) return LoadEnd::ProgramClosed;
+    Settings& settings = session.settings;
+    if (!IsStandardRate(settings.Baud)) settings.Baud = 0;
+    seams.view.SetStatusText(
+        2,
+        " COM" + std::to_string(settings.Port) +
+            (settings.Baud == 0 ? std::string(" Auto") : " " + LeadingBlankDecimal(settings.Baud)));
+
+    ProjectFacts& project = session.project;
+    project.programFolder = seams.os.ProgramFolder();
+    if (project.settingsPath.empty()) project.settingsPath = project.programFolder + "Varnolux.ini";
+
+    const std::vector<std::string> names = MainSourceNames(seams, project.programFolder);
+    if (names.empty()) {
+        EndProgram(seams, "A complete set of project files not found - Exiting 1");
+        return LoadEnd::ProgramClosed;
+    }
+    const std::string wanted = LowerCase(project.commandLineProject);
+    int count = 0;
+    std::string chosen;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string base = BaseOf(names[i]);
+        const bool named = !wanted.empty() && LowerCase(base) == wanted;
+        if (i > 0 && named) {
+            chosen = base;
+            count = 1;
+            break;
+        }
+        if (seams.os.FileExists(base + ".lst") && seams.os.FileExists(base + ".hex")) {
+            seams.view.AddComboEntry(ids::kProjectChooser, " " + base);
+            chosen = base;
+            ++count;
+        }
+        if (i == 0 && named) {
+            chosen = base;
+            count = 1;
+            break;
+        }
+    }
+    if (count == 0) {
+        EndProgram(seams, "A complete set of project files not found - Exiting 2");
+        return LoadEnd::ProgramClosed;
+    }
+    LoadEnd end = LoadEnd::WaitingForChoice;
+    if (count == 1) {
+        SetProjectFiles(session, seams, chosen);
+        SelectChooserEntry(seams, " " + chosen);
+        end = LoadProject(session, seams, hooks, chosen, true);
+        if (end == LoadEnd::ProgramClosed) return end;
+    } else {
+        seams.view.SetStatusText(0, " Waiting for file selection");
+        Call(hooks.FocusProjectChooser);
+    }
+    ShowListAndWindows(session, hooks);
+    return end;
+}
+
+LoadEnd LoadChosenProject(Session& session, Seams& seams, const LoadHooks& hooks,
+                          const std::string& entryText) {
+    if (session.run.ProjectChosen != 0) return LoadEnd::Loaded;
+    const std::string base =
+        entryText.substr(std::min(entryText.find_first_not_of(' '), entryText.size()));
+    SetProjectFiles(session, seams, base);
+    SelectChooserEntry(seams, entryText);
+    LoadEnd end;
+    if (seams.os.FileExists(session.project.listingName)) {
+        const size_t last = base.find_last_not_of(' ');
+        end = LoadProject(session, seams, hooks,
+                          base.substr(0, last == std::string::npos ? 0 : last + 1), false);
+    } else {
+        EndProgram(seams, "LoadChosenProject " + session.project.listingName +
+                              " not found in current directory");
+        end = LoadEnd::ProgramClosed;
+    }
+    ApplyRadixes(session, hooks);
+    return end;
+}
+
+LoadEnd RunProjectScan(Session& session, Seams& seams, const LoadHooks& hooks) {
+    ProjectFacts& project = session.project;
+    project.heapTotal = 0;
+    project.heapSizeSeen = 0;
+    project.heapSize = 0;
+
+    seams.view.SetStatusText(1, " Scanning list file");
+    if (!ReadListing(session, seams)) return LoadEnd::Loaded;
+
+    {
+        std::lock_guard<std::mutex> lock(session.recordsLock);
+        RestoreWatchedItems(session.records, seams.os, project.settingsPath);
+    }
+
+    seams.view.SetStatusText(1, " Scanning sorce files");
+    for (const auto& [id, first] :
+         {std::pair{ids::kUntilChooser, " Untill"}, std::pair{ids::kRepeatChooser, " Repeat"}}) {
+        seams.view.AddComboEntry(id, first);
+        seams.view.SetComboSelection(id, 0);
+    }
+    if (ScanSources(session, seams) == SourceScanEnd::ProgramClosed) return LoadEnd::ProgramClosed;
+
+    ReadDevice(session, seams);
+
+    if (session.dumpPoints.order.empty()) {
+        EndProgram(seams, "No dump points found - Exiting");
+        return LoadEnd::ProgramClosed;
+    }
+
+    seams.view.SetStatusText(1, " Done scanning files");
+    seams.view.SetStatusText(3, " " + session.device.SourceDeviceName);
+    if (session.settings.UDTdisplay == 1) {
+        Call(hooks.CreateRecordDiagnostics);
+        seams.os.WriteFile(TraceFileName(project.listingName), std::string());
+    }
+    session.run.RomCheckPending = session.device.Core != 14 ? 1 : 0;
+    return LoadEnd::Loaded;
+}
+
+}  // namespace varnolux
