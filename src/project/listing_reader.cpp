@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "project/device_reader.h"
 #include "project/listing_files.h"
 #include "project/listing_pins.h"
 #include "project/listing_tail.h"
@@ -14,10 +15,6 @@ namespace varnolux {
 namespace {
 
 const char kRoutine[] = "ReadListing";
-
-std::string DeviceFile(const Settings& settings, const std::string& deviceName) {
-    return settings.PPI + "\\P" + deviceName + ".PPI";
-}
 
 void ClearListingFacts(Session& session) {
     session.project.sourceFiles.clear();
@@ -60,7 +57,7 @@ bool ReadListing(Session& session, Seams& seams) {
     }
 
     const DeviceCoreReader readCore = [&](const std::string& deviceName) {
-        return ReadDeviceCore(seams.os, DeviceFile(session.settings, deviceName));
+        return ReadDeviceCore(seams.os, DeviceFilePath(session.settings, deviceName));
     };
     const LcdPins lcd = ReadListingTail(lines, tailLine, records, session.device,
                                         session.project.romReference, readCore, messages);
