@@ -1,0 +1,124 @@
+#include "link/win32/win32_serial_port.h"
+
+#include <string>
+
+namespace varnolux {
+
+Win32SerialPort::~Win32SerialPort() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+bool Win32SerialPort::Check(BOOL ok) {
+    if (ok) return true;
+    lastError_ = GetLastError();
+    return false;
+}
+
+bool Win32SerialPort::Open(int portNumber) {
+    // "\\.\COMn" reaches every port number, 10 and above included.
+    const std::string name = "\\\\.\\COM" + std::to_string(portNumber);
+    handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                          nullptr);
+    return Check(handle_ != INVALID_HANDLE_VALUE);
+}
+
+bool Win32SerialPort::ReadLineSettings() {
+    dcb_ = DCB{};
+    dcb_.DCBlength = sizeof(DCB);
+    return Check(GetCommState(handle_, &dcb_));
+}
+
+void Win32SerialPort::Configure(int baud, const SerialTimeouts& t) {
+    dcb_.DCBlength = sizeof(DCB);
+    dcb_.BaudRate = static_cast<DWORD>(baud);
+    dcb_.ByteSize = 8;
+    dcb_.Parity = NOPARITY;
+    dcb_.StopBits = ONESTOPBIT;
+    dcb_.fBinary = TRUE;
+    dcb_.fParity = FALSE;
+    dcb_.fOutxCtsFlow = FALSE;
+    dcb_.fOutxDsrFlow = FALSE;
+    dcb_.fDtrControl = DTR_CONTROL_DISABLE;
+    dcb_.fDsrSensitivity = FALSE;
+    dcb_.fTXContinueOnXoff = FALSE;
+    dcb_.fOutX = FALSE;
+    dcb_.fInX = FALSE;
+    dcb_.fErrorChar = FALSE;
+    dcb_.fNull = FALSE;
+    dcb_.fRtsControl = RTS_CONTROL_DISABLE;
+    dcb_.fAbortOnError = FALSE;
+    dcb_.XonLim = 0;
+    dcb_.XoffLim = 0;
+    dcb_.XonChar = 0;
+    dcb_.XoffChar = 0;
+    dcb_.ErrorChar = 0;
+    dcb_.EofChar = 0;
+    dcb_.EvtChar = 0;
+    SetCommState(handle_, &dcb_);
+    COMMTIMEOUTS timeouts{};
+    GetCommTimeouts(handle_, &timeouts);
+    timeouts.ReadIntervalTimeout = t.readInterval;
+    timeouts.ReadTotalTimeoutMultiplier = t.readTotalMultiplier;
+    timeouts.ReadTotalTimeoutConstant = t.readTotalConstant;
+    timeouts.WriteTotalTimeoutMultiplier = t.writeTotalMultiplier;
+    timeouts.WriteTotalTimeoutConstant = t.writeTotalConstant;
+    SetCommTimeouts(handle_, &timeouts);
+}
+
+void Win32SerialPort::PurgeReceive() {
+    PurgeComm(handle_, PURGE_RXCLEAR);
+}
+
+void Win32SerialPort::ClearErrors() {
+    DWORD errors = 0;
+    COMSTAT status{};
+    ClearCommError(handle_, &errors, &status);
+    ClearCommBreak(handle_);
+}
+
+bool Win32SerialPort::ArmCharEvent() {
+    return Check(SetCommMask(handle_, EV_RXCHAR));
+}
+
+bool Win32SerialPort::WaitCharEvent() {
+    DWORD mask = 0;
+    return Check(WaitCommEvent(handle_, &mask, nullptr));
+}
+
+bool Win32SerialPort::Read(uint8_t* buffer, int want, int& count) {
+    DWORD got = 0;
+    const bool ok = Check(ReadFile(handle_, buffer, static_cast<DWORD>(want), &got, nullptr));
+    count = static_cast<int>(got);
+    return ok;
+}
+
+bool Win32SerialPort::WriteByte(uint8_t byte) {
+    DWORD written = 0;
+    return Check(WriteFile(handle_, &byte, 1, &written, nullptr));
+}
+
+std::vector<std::string> Win32SerialPort::ListPorts() const {
+    std::vector<std::string> ports;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return ports;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        BYTE data[256];
+        DWORD nameLength = sizeof name;
+        DWORD dataLength = sizeof data - 1;
+        DWORD type = 0;
+        const LONG r =
+            RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength);
+        if (r == ERROR_NO_MORE_ITEMS) break;
+        if (r != ERROR_SUCCESS) continue;
+        if (type != REG_SZ) continue;
+        data[dataLength] = 0;
+        ports.emplace_back(reinterpret_cast<const char*>(data));
+    }
+    RegCloseKey(key);
+    return ports;
+}
+
+}  // namespace varnolux

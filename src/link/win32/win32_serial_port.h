@@ -1,0 +1,39 @@
+#pragma once
+// The serial port on Windows: CreateFileA on "\\.\COMn", synchronous ReadFile
+// and WriteFile, the received-character event, the ports from the registry.
+#include <windows.h>
+
+#include "ui/serial_port.h"
+
+namespace varnolux {
+
+class Win32SerialPort : public SerialPort {
+  public:
+    Win32SerialPort() = default;
+    ~Win32SerialPort() override;
+    Win32SerialPort(const Win32SerialPort&) = delete;
+    Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+    bool Open(int portNumber) override;
+    bool ReadLineSettings() override;
+    void Configure(int baud, const SerialTimeouts& timeouts) override;
+    void PurgeReceive() override;
+    void ClearErrors() override;
+    bool ArmCharEvent() override;
+    bool WaitCharEvent() override;
+    bool Read(uint8_t* buffer, int want, int& count) override;
+    bool WriteByte(uint8_t byte) override;
+    uint32_t LastError() const override { return lastError_; }
+    std::vector<std::string> ListPorts() const override;
+    // A synchronous WaitCommEvent cannot be interrupted from another thread;
+    // a thread blocked in it ends with the process.
+    void Wake() override {}
+
+  private:
+    bool Check(BOOL ok);
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    DCB dcb_{};
+    uint32_t lastError_ = 0;
+};
+
+}  // namespace varnolux
