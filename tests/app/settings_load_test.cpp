@@ -78,17 +78,5 @@ TEST(LoadSettings, UnsupportedBaudMeansAutomaticDetection) {
     }
 }
 
-TEST(LoadSettings, BinaryOrHugeFileGivesDefaultsWithoutCrash) {
-    MemoryHostOs os;
-    std::string junk(200000, '\0');
-    for (size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 131) % 256);
-    os.PutFile(kIni, junk);
-    Settings s;
-    LoadSettings(s, os, kIni);
-    EXPECT_EQ(s.FontSize, 8);
-    EXPECT_EQ(s.Port, 1);
-    EXPECT_EQ(s.PropFont, "Tahome");
-}
-
 }  // namespace
 }  // namespace varnolux

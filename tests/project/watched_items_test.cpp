@@ -71,10 +71,5 @@ TEST(RestoreWatchedItems, NoFileOrNoSectionWatchesNothing) {
     EXPECT_TRUE(Watched(t).empty());
 }
 
-TEST(WatchKey, IsWatchAndTwoDigits) {
-    EXPECT_EQ(WatchKey(0), "Watch00");
-    EXPECT_EQ(WatchKey(20), "Watch20");
-}
-
 }  // namespace
 }  // namespace varnolux
