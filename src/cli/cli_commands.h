@@ -1,0 +1,12 @@
+#pragma once
+// The subcommands of varnolux-cli; each takes the arguments after its name and
+// returns the process exit status.
+#include <string>
+#include <vector>
+
+namespace varnolux::cli {
+
+int RunVars(const std::vector<std::string>& args);
+void PrintVarsUsage();
+
+}  // namespace varnolux::cli

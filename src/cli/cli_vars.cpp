@@ -1,0 +1,90 @@
+// "varnolux-cli vars": the load sequence without a link, and what it read.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/main_ids.h"
+#include "app/session.h"
+#include "app/settings_io.h"
+#include "cli/cli_commands.h"
+#include "cli/console_seams.h"
+#include "cli/vars_output.h"
+#include "project/load_sequence.h"
+#include "ui/memory_launcher.h"
+#include "ui/memory_main_window_view.h"
+
+namespace varnolux::cli {
+
+namespace {
+
+constexpr int kLoadEnded = 2;
+
+}  // namespace
+
+void PrintVarsUsage() {
+    std::printf(
+        "usage: varnolux-cli vars [BASE] [--json]\n"
+        "\n"
+        "Runs the program's load sequence in the current folder, the project folder\n"
+        "with its Varnolux.ini, without opening the serial link: finds the project\n"
+        "(BASE.bas with BASE.lst and BASE.hex; BASE picks one of several), reads the\n"
+        "listing, the watched items, the sources and the device description file.\n"
+        "\n"
+        "Every message the program would show is printed on stderr; each prompt takes\n"
+        "the answer that lets the load go on (OK, Yes, Retry or Ignore), so a\n"
+        "duplicate DumpID is accepted and the later statement wins.\n"
+        "\n"
+        "stdout: one line per variable record (label, type, address, length, W when\n"
+        "watched, comment), or with --json one document with the keys records,\n"
+        "dumpPoints, sourceFiles, device, romReference, heapTotal and messages.\n"
+        "\n"
+        "exit status: 0 loaded; 1 bad arguments; 2 the program would have ended\n"
+        "(what was read is printed all the same).\n");
+}
+
+int RunVars(const std::vector<std::string>& args) {
+    bool json = false;
+    std::string base;
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            PrintVarsUsage();
+            return 0;
+        }
+        if (arg == "--json") {
+            json = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            std::fprintf(stderr, "varnolux-cli vars: unknown option \"%s\"\n", arg.c_str());
+            return 1;
+        } else if (base.empty()) {
+            base = arg;
+        } else {
+            std::fprintf(stderr, "varnolux-cli vars: one project name only\n");
+            return 1;
+        }
+    }
+
+    WorkingFolderHostOs os;
+    ConsolePrompts prompts;
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    Seams seams{os, prompts, view, launcher};
+    Session session;
+    session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
+    LoadSettings(session.settings, os, session.project.settingsPath);
+    session.project.commandLineProject = base;
+
+    const LoadEnd end = LoadAtStartup(session, seams, LoadHooks{});
+    if (end == LoadEnd::WaitingForChoice) {
+        std::string names;
+        for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) names += entry;
+        std::fprintf(stderr,
+                     "varnolux-cli vars: several projects here (%s ); name one: "
+                     "varnolux-cli vars BASE\n",
+                     names.c_str());
+    }
+    const std::string out = json ? VarsJson(session, prompts.shown) : VarsTable(session);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return end == LoadEnd::Loaded && !view.closeRequested ? 0 : kLoadEnded;
+}
+
+}  // namespace varnolux::cli

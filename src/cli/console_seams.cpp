@@ -1,0 +1,33 @@
+#include "cli/console_seams.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "ui/memory_prompts.h"
+
+namespace varnolux::cli {
+
+std::string WorkingFolderHostOs::ProgramFolder() const {
+    std::error_code error;
+    std::string folder = std::filesystem::current_path(error).string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
+    shown.push_back(request.text);
+    // Line breaks are CR LF or a lone CR in the program's texts.
+    std::string text;
+    for (size_t i = 0; i < request.text.size(); ++i) {
+        const char c = request.text[i];
+        if (c != '\r') {
+            text += c;
+        } else if (i + 1 == request.text.size() || request.text[i + 1] != '\n') {
+            text += '\n';
+        }
+    }
+    std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), text.c_str());
+    return ContinuingAnswer(request.buttons);
+}
+
+}  // namespace varnolux::cli

@@ -1,0 +1,27 @@
+#pragma once
+// Seams for running the core headless in a console: the current folder is the
+// program's folder, and every message goes to stderr and takes the answer that
+// lets the work go on.
+#include <string>
+#include <vector>
+
+#include "ui/posix/posix_host_os.h"
+#include "ui/prompts.h"
+
+namespace varnolux::cli {
+
+// The POSIX host with the current folder standing in for the program's folder,
+// so a project folder with its Varnolux.ini is used where the command runs.
+class WorkingFolderHostOs : public PosixHostOs {
+  public:
+    std::string ProgramFolder() const override;
+};
+
+// Prints each message to stderr and answers OK, Yes, Retry or Ignore.
+class ConsolePrompts : public Prompts {
+  public:
+    PromptAnswer Show(const PromptRequest& request) override;
+    std::vector<std::string> shown;  // every text in order
+};
+
+}  // namespace varnolux::cli

@@ -1,0 +1,33 @@
+// varnolux-cli: the console front end on the Varnolux core.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_commands.h"
+
+namespace {
+
+void PrintUsage() {
+    std::printf(
+        "usage: varnolux-cli <command> [arguments]\n"
+        "\n"
+        "commands:\n"
+        "  vars [BASE] [--json]   load the project in the current folder and print its variables\n"
+        "\n"
+        "varnolux-cli <command> --help describes a command.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage();
+        return args.empty() ? 1 : 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "vars") return varnolux::cli::RunVars(rest);
+    std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
+    PrintUsage();
+    return 1;
+}

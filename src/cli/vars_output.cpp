@@ -1,0 +1,160 @@
+#include "cli/vars_output.h"
+
+#include <cstdio>
+
+#include "vars/main_list.h"
+#include "vars/value_format.h"
+
+namespace varnolux::cli {
+
+namespace {
+
+std::string WithoutTrailingBlanks(const std::string& text) {
+    const size_t last = text.find_last_not_of(' ');
+    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+}
+
+std::string Padded(const std::string& text, size_t width) {
+    return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+// Builds "{"a": 1, "b": "x"}" one member at a time.
+class JsonObject {
+  public:
+    JsonObject& Number(const char* key, int64_t value) { return Raw(key, std::to_string(value)); }
+    JsonObject& Text(const char* key, const std::string& value) {
+        return Raw(key, JsonString(value));
+    }
+    JsonObject& Raw(const char* key, const std::string& json) {
+        text_ += (text_.empty() ? "{" : ", ") + JsonString(key) + ": " + json;
+        return *this;
+    }
+    std::string Done() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+  private:
+    std::string text_;
+};
+
+std::string JsonArray(const std::vector<std::string>& items, const std::string& indent) {
+    if (items.empty()) return "[]";
+    std::string out = "[\n";
+    for (size_t i = 0; i < items.size(); ++i) {
+        out += indent + "  " + items[i] + (i + 1 < items.size() ? ",\n" : "\n");
+    }
+    return out + indent + "]";
+}
+
+std::string RecordJson(const MyVarRecord& r) {
+    return JsonObject()
+        .Text("VarLabel", WithoutTrailingBlanks(r.VarLabel))
+        .Number("VarRecordType", r.VarRecordType)
+        .Number("VarType", r.VarType)
+        .Number("VarAddress", r.VarAddress)
+        .Number("VarLen", r.VarLen)
+        .Number("VarDisplayType", r.VarDisplayType)
+        .Number("AddDisplayType", r.AddDisplayType)
+        .Number("VarIsExpanded", r.VarIsExpanded)
+        .Number("VarFirstTime", r.VarFirstTime)
+        .Number("VarInWatchList", r.VarInWatchList)
+        .Text("VarComment", WithoutTrailingBlanks(r.VarComment))
+        .Done();
+}
+
+std::string DeviceJson(const DeviceDescription& d) {
+    std::vector<std::string> ports;
+    for (size_t p = 0; p < d.Ports.size(); ++p) {
+        const PortRecord& port = d.Ports[p];
+        std::vector<std::string> pins;
+        for (const std::string& pin : port.PinNames) pins.push_back(JsonString(pin));
+        std::string pinList = "[";
+        for (size_t i = 0; i < pins.size(); ++i) pinList += (i ? ", " : "") + pins[i];
+        ports.push_back(JsonObject()
+                            .Text("port", std::string(1, static_cast<char>('A' + p)))
+                            .Number("present", port.Present)
+                            .Number("directionPresent", port.DirectionPresent)
+                            .Number("implementedBits", port.ImplementedBits)
+                            .Raw("pinNames", pinList + "]")
+                            .Done());
+    }
+    return JsonObject()
+        .Text("listingDeviceName", d.ListingDeviceName)
+        .Text("sourceDeviceName", d.SourceDeviceName)
+        .Number("core", d.Core)
+        .Number("codeSize", d.CodeSize)
+        .Number("eepromSize", d.EepromSize)
+        .Raw("ports", JsonArray(ports, "    "))
+        .Done();
+}
+
+}  // namespace
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string VarsTable(const Session& session) {
+    std::string out;
+    for (const MyVarRecord& r : session.records) {
+        const std::string label = WithoutTrailingBlanks(r.VarLabel);
+        const std::string line =
+            Padded(r.VarRecordType == RT_SUBSCRIPT ? "  " + label : label, 22) +
+            Padded(ListTypeText(r), 12) + Padded(FormatAddress(r), 8) +
+            Padded(std::to_string(r.VarLen), 5) + (r.VarInWatchList ? "W " : "  ") +
+            WithoutTrailingBlanks(r.VarComment);
+        out += WithoutTrailingBlanks(line) + "\n";
+    }
+    return out;
+}
+
+std::string VarsJson(const Session& session, const std::vector<std::string>& messages) {
+    std::vector<std::string> records;
+    for (const MyVarRecord& r : session.records) records.push_back(RecordJson(r));
+
+    std::vector<std::string> points;
+    for (int32_t id : session.dumpPoints.order) {
+        const DumpPoint& p = session.dumpPoints.entries[id];
+        points.push_back(JsonObject()
+                             .Number("DumpId", id)
+                             .Number("file", p.file)
+                             .Number("line", p.line)
+                             .Text("kind", p.kind == 1 ? "dumpw" : "dump")
+                             .Text("comment", p.comment)
+                             .Done());
+    }
+    std::vector<std::string> files;
+    for (const std::string& f : session.project.sourceFiles) files.push_back(JsonString(f));
+    std::vector<std::string> texts;
+    for (const std::string& m : messages) texts.push_back(JsonString(m));
+
+    const RomReference& rom = session.project.romReference;
+    const std::string romJson = JsonObject()
+                                    .Number("address", rom.address)
+                                    .Number("firstWord", rom.firstWord)
+                                    .Number("secondWord", rom.secondWord)
+                                    .Number("wordCount", rom.wordCount)
+                                    .Done();
+    std::string out = "{\n";
+    out += "  \"records\": " + JsonArray(records, "  ") + ",\n";
+    out += "  \"dumpPoints\": " + JsonArray(points, "  ") + ",\n";
+    out += "  \"sourceFiles\": " + JsonArray(files, "  ") + ",\n";
+    out += "  \"device\": " + DeviceJson(session.device) + ",\n";
+    out += "  \"romReference\": " + romJson + ",\n";
+    out += "  \"heapTotal\": " + std::to_string(session.project.heapTotal) + ",\n";
+    out += "  \"messages\": " + JsonArray(texts, "  ") + "\n";
+    return out + "}\n";
+}
+
+}  // namespace varnolux::cli

@@ -1,0 +1,41 @@
+#!/bin/sh
+# End-to-end test of "varnolux-cli vars": loads a project folder and compares
+# stdout, stderr and the exit status with the checked-in expected output.
+# Usage: cli_vars_test.sh <varnolux-cli> <project folder> <expected stem> [args...]
+# The expected files are <stem>.out, <stem>.err and <stem>.status.
+# With VARNOLUX_UPDATE_EXPECTED=1 the expected files are written instead.
+set -u
+cli=$1
+project=$2
+stem=$3
+shift 3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -R "$project/." "$work/project"
+cd "$work/project" || exit 1
+# Sources, listing and object file in the order a compile leaves them.
+now=$(date +%s)
+for f in *; do
+    [ -f "$f" ] && touch -d "@$((now - 20))" "$f"
+done
+for f in *.lst; do touch -d "@$((now - 10))" "$f"; done
+for f in *.hex; do touch -d "@$now" "$f"; done
+
+"$cli" vars "$@" >"$work/out" 2>"$work/err"
+echo $? >"$work/status"
+
+if [ "${VARNOLUX_UPDATE_EXPECTED:-0}" = 1 ]; then
+    cp "$work/out" "$stem.out"
+    cp "$work/err" "$stem.err"
+    cp "$work/status" "$stem.status"
+    exit 0
+fi
+failed=0
+for part in out err status; do
+    if ! diff -u "$stem.$part" "$work/$part"; then
+        echo "cli_vars_test: $part differs from $stem.$part" >&2
+        failed=1
+    fi
+done
+exit $failed
