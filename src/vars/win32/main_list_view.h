@@ -1,0 +1,75 @@
+#pragma once
+// The main window's variable list (control 101): its columns and styles, the
+// subclass VARNOLUXMAIN_LISTVIEW1_SUBCLASSPROC, the notifications, custom
+// drawing and the context menu (108). Every operation runs the portable list
+// logic with the records lock held and shows its messages afterwards.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+#include "app/session.h"
+#include "ui/seams.h"
+#include "vars/list_context.h"
+#include "vars/win32/win32_report_list.h"
+
+namespace varnolux {
+
+constexpr int kMainListColumns = 7;
+
+class MainListView {
+  public:
+    MainListView(Session& session, Seams& seams);
+    ~MainListView();
+    MainListView(const MainListView&) = delete;
+    MainListView& operator=(const MainListView&) = delete;
+
+    // Takes over the list view: extended styles, the seven columns, the subclass.
+    void Attach(HWND list);
+    ReportList& List() { return *list_; }
+    // The Watch window, once it exists; until then the watched records are counted.
+    void SetWatch(WatchHooks* watch) { watch_ = watch ? watch : &tableWatch_; }
+
+    // Runs `op` on the list with the records lock held, then shows its messages.
+    void Run(const std::function<void(ListContext&)>& op);
+
+    // Column widths from "Column0" .. "Column6" (0: the built-in width; the
+    // Comment column is 0 wide while "ViewComments" is 0).
+    void ApplyColumnWidths(const Settings& settings);
+
+    // WM_NOTIFY from control 101; true when handled, with the result to return.
+    bool OnNotify(const NMHDR& header, LRESULT* result);
+    // WM_INITMENU: assembles the context menu when `menu` is it.
+    void OnInitMenu(HMENU menu);
+    // List commands and the Dec/Hex/Bin buttons; false for other IDs.
+    bool OnCommand(int id);
+    // Timer 1 after a completed dump.
+    void RefreshAfterDump();
+
+    // Double click on a Value cell: the Modify window opens for the row.
+    std::function<void(int row, int column)> openModify;
+
+  private:
+    friend LRESULT CALLBACK VARNOLUXMAIN_LISTVIEW1_SUBCLASSPROC(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Subclass(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
+    // Row and column under a point of the list's client area (-1 when none).
+    void HitTest(POINT at, int* row, int* column) const;
+
+    Session& session_;
+    Seams& seams_;
+    HWND hwnd_ = nullptr;
+    std::unique_ptr<Win32ReportList> list_;
+    TableWatch tableWatch_;
+    WatchHooks* watch_;
+    WNDPROC previous_ = nullptr;
+    bool inOperation_ = false;
+};
+
+LRESULT CALLBACK VARNOLUXMAIN_LISTVIEW1_SUBCLASSPROC(HWND list, UINT message, WPARAM wParam,
+                                                     LPARAM lParam);
+
+}  // namespace varnolux
