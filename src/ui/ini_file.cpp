@@ -69,7 +69,8 @@ IniDocument::IniDocument(std::string text) : text_(std::move(text)) {
 
 void IniDocument::Parse() {
     lines_.clear();
-    size_t pos = 0;
+    // A byte-order mark, as some editors save it, is not part of the first line.
+    size_t pos = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (pos < text_.size()) {
         const size_t nl = text_.find('\n', pos);
         Line line;

@@ -63,6 +63,14 @@ TEST(IniRead, NamesCaseInsensitiveValuesTrimmedAndUnquoted) {
     EXPECT_EQ(IniRead(os, kIni, "comms", "port", ""), "3");
 }
 
+TEST(IniFile, ByteOrderMarkIsNotPartOfTheFirstSection) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "\xEF\xBB\xBF[Comms]\r\nPort=4\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "1"), "4");
+    IniWrite(os, kIni, "Comms", "DontAsk", "1");
+    EXPECT_EQ(*os.ReadFile(kIni), "\xEF\xBB\xBF[Comms]\r\nPort=4\r\nDontAsk=1\r\n");
+}
+
 TEST(IniRead, LongValueIsCutTo150Characters) {
     MemoryHostOs os;
     os.PutFile(kIni, "[Locations]\r\nPDF=" + std::string(5000, 'x') + "\r\n");
