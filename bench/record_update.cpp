@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <ostream>
 
 #include "vars/record_update.h"
 
@@ -75,8 +76,11 @@ class ShareReporter : public benchmark::ConsoleReporter {
             const double ns = run.GetAdjustedRealTime() *
                               benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
                               benchmark::GetTimeUnitMultiplier(run.time_unit);
-            std::printf("%s: %.4f %% of the 100 ms refresh period (goal: under 1 %%)\n",
-                        run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
+            char line[160];
+            std::snprintf(line, sizeof line,
+                          "%s: %.4f %% of the 100 ms refresh period (goal: under 1 %%)\n",
+                          run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
+            GetOutputStream() << line;
         }
     }
 };
