@@ -69,6 +69,8 @@ BENCHMARK(UpdateAllChanged);
 // Prints each run's time per update as a share of the refresh period.
 class ShareReporter : public benchmark::ConsoleReporter {
   public:
+    ShareReporter() : ConsoleReporter(OO_None) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
