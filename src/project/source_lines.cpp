@@ -33,7 +33,9 @@ std::string TrimEnds(const std::string& text) {
 }  // namespace
 
 std::string LowerCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
     return text;
 }
 
@@ -44,7 +46,9 @@ std::string UpperCase(std::string text) {
 
 SourceLine PrepareSourceLine(const std::string& raw) {
     SourceLine line;
-    const size_t marker = raw.find_first_of("';");
+    size_t marker = 0;
+    while (marker < raw.size() && raw[marker] != '\'' && raw[marker] != ';') ++marker;
+    if (marker == raw.size()) marker = std::string::npos;
     std::string code = marker == std::string::npos ? raw : raw.substr(0, marker);
     if (marker != std::string::npos) line.comment = TrimEnds(raw.substr(marker + 1));
 
@@ -62,6 +66,18 @@ SourceLine PrepareSourceLine(const std::string& raw) {
         start = end + 1;
     }
     return line;
+}
+
+std::string FirstSourceWord(const std::string& raw) {
+    size_t start = raw.find_first_not_of(" \t");
+    if (start == std::string::npos) return std::string();
+    std::string word;
+    for (size_t i = start; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == ' ' || c == '\t' || c == '(' || c == ')' || c == '\'' || c == ';') break;
+        word += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return word;
 }
 
 std::vector<std::string> SourceTextLines(const std::string& text) {

@@ -21,6 +21,10 @@ struct SourceLine {
 // parenthesis by a blank and cuts the code at single blanks into the six fields.
 SourceLine PrepareSourceLine(const std::string& raw);
 
+// Word 1 of the prepared line (lower case) without preparing the rest: the
+// scanner looks at the whole line only when this word is one of its keywords.
+std::string FirstSourceWord(const std::string& raw);
+
 // The lines of a text file; LF and CR LF line ends both end a line.
 std::vector<std::string> SourceTextLines(const std::string& text);
 

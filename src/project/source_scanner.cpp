@@ -22,6 +22,11 @@ void Warn(Seams& seams, const std::string& text) {
     seams.prompts.Show(r);
 }
 
+bool IsKeyword(const std::string& word) {
+    return word == "dim" || word == "dump" || word == "dumpw" || word == "device" ||
+           word == "declare" || word == "$define";
+}
+
 struct ScanState {
     Session& session;
     Seams& seams;
@@ -109,6 +114,7 @@ bool ScanFile(ScanState& s, int32_t file) {
     }
     const std::vector<std::string> lines = SourceTextLines(*text);
     for (size_t j = 0; j < lines.size(); ++j) {
+        if (!IsKeyword(FirstSourceWord(lines[j]))) continue;
         const SourceLine line = PrepareSourceLine(lines[j]);
         const std::string& word = line.fields[0];
         if (word == "dump" || word == "dumpw") {

@@ -29,6 +29,10 @@ TEST(SourceLine, SplitsCommentAndNormalisesWords) {
         EXPECT_EQ(line.fields[0], c.word1) << c.raw;
         EXPECT_EQ(line.fields[1], c.word2) << c.raw;
         EXPECT_EQ(line.comment, c.comment) << c.raw;
+        EXPECT_EQ(FirstSourceWord(c.raw), line.fields[0]) << c.raw;
+    }
+    for (const char* raw : {"(dump 5)", "\tDIM\tx as byte", "Dump(3)", ";x", "  'dump 2"}) {
+        EXPECT_EQ(FirstSourceWord(raw), PrepareSourceLine(raw).fields[0]) << raw;
     }
 }
 
