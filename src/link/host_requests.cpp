@@ -1,6 +1,7 @@
 #include "link/host_requests.h"
 
 #include "link/host_packet.h"
+#include "link/modify.h"
 #include "link/protocol.h"
 
 namespace varnolux {
@@ -14,8 +15,7 @@ bool SendPendingRequest(LinkContext& link, bool updatesAllowed) {
     }
     if (!updatesAllowed) return false;
     if (run.ModifyPending.load() != 0) {
-        if (link.hooks.buildModifyRequest)
-            WriteHostPacket(link, link.hooks.buildModifyRequest(link.session));
+        WriteHostPacket(link, BuildModifyRequest(link.session));
         run.ModifyPending = 0;
         return true;
     }

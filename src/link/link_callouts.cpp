@@ -1,13 +1,16 @@
 #include "link/link_callouts.h"
 
+#include "project/consistency_checks.h"
+#include "project/recompile_prompt.h"
+
 namespace varnolux {
 
-// Interim until the consistency checks land: the finding is shown as a box.
-bool LinkRecompilePrompt(Session&, Seams& seams, const std::string& text) {
-    seams.prompts.Inform(text);
-    return true;
+bool LinkRecompilePrompt(Session& session, Seams& seams, const std::string& text) {
+    return RecompilePrompt(session, seams, text) == RecompileAnswer::Continue;
 }
 
-void LinkCheckProject(Session&, Seams&) {}
+void LinkCheckProject(Session& session, Seams& seams) {
+    CheckProject(session, seams);
+}
 
 }  // namespace varnolux

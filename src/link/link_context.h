@@ -1,7 +1,6 @@
 #pragma once
 // Everything the link thread works with: the run's state, the seams, the port,
 // the hooks into other windows, and the thread's own bookkeeping.
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <set>
@@ -16,9 +15,6 @@
 namespace varnolux {
 
 struct LinkHooks {
-    // Builds the complete 11-byte MT_MODIFY request for the pending value (the
-    // modify writer); unset, a pending modify is dropped.
-    std::function<std::array<uint8_t, 11>(Session&)> buildModifyRequest;
     // Writes the Watch window's DumpID label.
     std::function<void(const std::string&)> setWatchDumpIdLabel;
     // Told after each completed transaction, outside the records lock.

