@@ -30,6 +30,7 @@ class MainListView {
     // Takes over the list view: extended styles, the seven columns, the subclass.
     void Attach(HWND list);
     ReportList& List() { return *list_; }
+    HWND Handle() const { return hwnd_; }
     // The Watch window, once it exists; until then the watched records are counted.
     void SetWatch(WatchHooks* watch) { watch_ = watch ? watch : &tableWatch_; }
 
