@@ -1,0 +1,46 @@
+#pragma once
+// The main window's variable list, Modify window, run-control controls and the
+// menu items that go with them. The main window's handlers pass their messages
+// here; each returns whether it handled the message.
+#include <windows.h>
+
+#include "app/run_control.h"
+#include "app/session.h"
+#include "app/win32/continue_button.h"
+#include "link/win32/modify_window.h"
+#include "ui/seams.h"
+#include "vars/win32/main_list_view.h"
+
+namespace varnolux {
+
+class ListAndRunControl {
+  public:
+    ListAndRunControl(Session& session, Seams& seams, const ContinueBrushes& brushes);
+
+    // WM_CREATE, after the child controls exist: takes over the list (101).
+    void Attach(HWND mainWindow);
+    MainListView& List() { return list_; }
+    RunControlHooks& Hooks() { return hooks_; }
+
+    bool OnNotify(const NMHDR& header, LRESULT* result) { return list_.OnNotify(header, result); }
+    void OnInitMenu(HMENU menu) { list_.OnInitMenu(menu); }
+    // WM_INITMENUPOPUP: enables and checks the main menu's items.
+    void OnInitMenuPopup();
+    bool OnCommand(int id, int notification);
+    // Timer 1 found a completed dump.
+    void OnNewDump() { list_.RefreshAfterDump(); }
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
+
+  private:
+    void ToggleComments();
+
+    Session& session_;
+    Seams& seams_;
+    ContinueBrushes brushes_;
+    HWND main_ = nullptr;
+    MainListView list_;
+    ModifyWindow modify_;
+    RunControlHooks hooks_;
+};
+
+}  // namespace varnolux
