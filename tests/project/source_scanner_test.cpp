@@ -220,6 +220,35 @@ TEST_F(SourceScan, ChooserTextsForDumpwPointsInDumpOrder) {
     EXPECT_EQ(view.ComboEntries(ids::kRepeatChooser), expected);
 }
 
+TEST_F(SourceScan, BinaryJunkAndLongLinesAreReadWithoutHarm) {
+    std::string junk;
+    uint32_t seed = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        junk += static_cast<char>(seed >> 24);
+    }
+    junk += "\r\n" + std::string(100000, 'x') + "\n\ndumpw 44 ' after the junk\n";
+    os.PutFile("C:\\PROJ\\main.bas", junk);
+    session.project.sourceFiles.resize(1);
+    EXPECT_EQ(ScanSources(session, seams), SourceScanEnd::Completed);
+    EXPECT_EQ(session.dumpPoints.entries[44].comment, "after the junk");
+}
+
+TEST_F(SourceScan, DumpOrderListFullIsReportedOnce) {
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "dump " + std::to_string(i % 200 + 1) + "\n";
+    PutSource("C:\\PROJ\\main.bas", text);
+    session.project.sourceFiles.resize(1);
+    EXPECT_EQ(ScanSources(session, seams), SourceScanEnd::Completed);
+    EXPECT_EQ(session.dumpPoints.order.size(), 257u);
+    size_t fullMessages = 0;
+    for (const auto& t : prompts.Texts())
+        fullMessages += t.find("more than 257") != std::string::npos;
+    EXPECT_EQ(fullMessages, 1u);
+    EXPECT_EQ(session.dumpPoints.entries[100].line, 300)
+        << "later statements still enter the table";
+}
+
 TEST(DumpChooser, TextIsCutToFiftyNineCharacters) {
     DumpPointTable points;
     points.entries[200] = DumpPoint{0, 1, 1, ""};
