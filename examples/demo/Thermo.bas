@@ -24,7 +24,7 @@ Symbol Keys = PORTA             ' key pad rows
 Dim tick As Word                ' timer ticks since start
 Dim state As Byte               ' 0 idle, 1 heating, 2 cooling
 Dim trim As SByte               ' sensor trim in tenths
-Dim setPoint As SWord           ' wanted temperature, tenths of a degree
+Dim setPoint As SWord           ' wanted temperature in 0.1 °C
 Dim diff As SWord               ' setPoint - temperature
 Dim uptime As DWord             ' seconds since reset
 Dim drift As SDword             ' accumulated difference

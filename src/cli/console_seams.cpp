@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/vars_output.h"
 #include "ui/memory_prompts.h"
 
 namespace varnolux::cli {
@@ -26,7 +27,8 @@ PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
             text += '\n';
         }
     }
-    std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), text.c_str());
+    const std::string line = "[" + request.caption + "] " + Utf8FromLatin1(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
     return ContinuingAnswer(request.buttons);
 }
 

@@ -88,6 +88,19 @@ std::string DeviceJson(const DeviceDescription& d) {
 
 }  // namespace
 
+std::string Utf8FromLatin1(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (unsigned char c : text) {
@@ -114,7 +127,7 @@ std::string VarsTable(const Session& session) {
             Padded(ListTypeText(r), 12) + Padded(FormatAddress(r), 8) +
             Padded(std::to_string(r.VarLen), 5) + (r.VarInWatchList ? "W " : "  ") +
             WithoutTrailingBlanks(r.VarComment);
-        out += WithoutTrailingBlanks(line) + "\n";
+        out += Utf8FromLatin1(WithoutTrailingBlanks(line)) + "\n";
     }
     return out;
 }
