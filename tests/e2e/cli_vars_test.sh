@@ -32,6 +32,14 @@ if [ "${VARNOLUX_UPDATE_EXPECTED:-0}" = 1 ]; then
     exit 0
 fi
 failed=0
+case " $* " in
+*" --json "*)
+    if command -v python3 >/dev/null && ! python3 -m json.tool "$work/out" >/dev/null; then
+        echo "cli_vars_test: the --json output is not valid JSON" >&2
+        failed=1
+    fi
+    ;;
+esac
 for part in out err status; do
     if ! diff -u "$stem.$part" "$work/$part"; then
         echo "cli_vars_test: $part differs from $stem.$part" >&2
