@@ -1,5 +1,6 @@
 #include "project/load_sequence.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/main_ids.h"
