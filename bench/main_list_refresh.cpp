@@ -58,13 +58,18 @@ BENCHMARK(RefreshTenPercentChanged)->Unit(benchmark::kMicrosecond);
 // Prints each run's time per refresh as a share of the refresh period.
 class ShareReporter : public benchmark::ConsoleReporter {
   public:
+    ShareReporter() : ConsoleReporter(OO_None) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.iterations == 0) continue;
             const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-            std::printf("%s: %.3f %% of the 100 ms refresh period (goal: under 2 %%)\n",
-                        run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
+            char line[160];
+            std::snprintf(line, sizeof line,
+                          "%s: %.3f %% of the 100 ms refresh period (goal: under 2 %%)\n",
+                          run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
+            GetOutputStream() << line;
         }
     }
 };
