@@ -5,11 +5,22 @@ find_package(benchmark REQUIRED)
 enable_testing()
 include(GoogleTest)
 
+# The simulator's firmware model, portable so that tests can run it against
+# the host's link in memory; tests/sim link it.
+file(GLOB sim_core CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/sim/core/*.cpp)
+if(sim_core)
+  add_library(varnolux_sim STATIC ${sim_core})
+  target_link_libraries(varnolux_sim PUBLIC varnolux_link)
+endif()
+
 foreach(program cli sim)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${program}/*.cpp)
   if(sources)
     add_executable(varnolux-${program} ${sources})
     target_link_libraries(varnolux-${program} PRIVATE varnolux_app)
+    if(program STREQUAL "sim" AND TARGET varnolux_sim)
+      target_link_libraries(varnolux-sim PRIVATE varnolux_sim)
+    endif()
   endif()
 endforeach()
 

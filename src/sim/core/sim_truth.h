@@ -1,0 +1,18 @@
+#pragma once
+// What the simulated firmware holds, as the host would show it: every
+// variable's value text from the target's own RAM.
+#include <string>
+
+#include "app/session.h"
+#include "sim/core/target_memory.h"
+
+namespace varnolux::sim {
+
+// A JSON document {"DumpId":..,"values":[{"VarLabel":..,"value":..},..]} with
+// the records of the loaded project decoded from the memory, in decimal.
+std::string TruthJson(const Session& loaded, const TargetMemory& memory, int32_t dumpId);
+
+// Text between JSON quotes.
+std::string JsonEscape(const std::string& text);
+
+}  // namespace varnolux::sim
