@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <ostream>
 
 #include "app/session.h"
 #include "ui/memory_report_list.h"
