@@ -1,6 +1,7 @@
 #include "project/listing_files.h"
 
 #include "project/listing_text.h"
+#include "ui/ini_file.h"
 
 namespace varnolux {
 
@@ -16,7 +17,7 @@ size_t ReadSourceFileList(const std::vector<std::string>& lines, std::vector<std
         const size_t equals = comment.find('=');
         if (equals == std::string::npos) continue;
         const std::string name =
-            TrimTrailing(equals + 2 <= comment.size() ? comment.substr(equals + 2) : "");
+            TrimTrailingBlanks(equals + 2 <= comment.size() ? comment.substr(equals + 2) : "");
         if (name.empty()) continue;
         if (files.size() < kMaxSourceFiles) {
             files.push_back(name);

@@ -101,16 +101,4 @@ bool LeadingDecimalNumber(const std::string& text, int32_t& value) {
     return true;
 }
 
-std::string TrimTrailing(const std::string& text) {
-    size_t end = text.size();
-    while (end > 0 && IsBlank(text[end - 1])) --end;
-    return text.substr(0, end);
-}
-
-std::string TrimBoth(const std::string& text) {
-    size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) ++begin;
-    return TrimTrailing(text.substr(begin));
-}
-
 }  // namespace varnolux

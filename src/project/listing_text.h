@@ -30,7 +30,4 @@ bool LeadingHex(const std::string& text, uint32_t& value);
 // no digit or the value is outside the 32-bit signed range.
 bool LeadingDecimalNumber(const std::string& text, int32_t& value);
 
-std::string TrimTrailing(const std::string& text);
-std::string TrimBoth(const std::string& text);
-
 }  // namespace varnolux

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "project/listing_text.h"
+#include "ui/ini_file.h"
 #include "vars/dump_image.h"
 
 namespace varnolux {
@@ -104,11 +105,11 @@ int32_t ElementCount(const TypeKeyword& k, int32_t size) {
 
 void ReadVariableLine(Section& s, const std::string& comment) {
     const std::vector<std::string> fields = SplitAt(comment, ',');
-    const std::string name = TrimBoth(fields[0]);
+    const std::string name = TrimBlanks(fields[0]);
     if (name.empty()) return;
 
     uint32_t address = 0;
-    if (fields.size() < 3 || !LeadingHex(TrimBoth(fields[1]), address)) {
+    if (fields.size() < 3 || !LeadingHex(TrimBlanks(fields[1]), address)) {
         s.malformed.Add(comment);
         return;
     }
@@ -116,7 +117,7 @@ void ReadVariableLine(Section& s, const std::string& comment) {
         s.beyondRam.Add(comment);
         return;
     }
-    const TypeKeyword* keyword = FindKeyword(TrimBoth(fields[2]));
+    const TypeKeyword* keyword = FindKeyword(TrimBlanks(fields[2]));
     if (keyword == nullptr) {
         AddUnknownType(s, name, int32_t(address), comment);
         return;
