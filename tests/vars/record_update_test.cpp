@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/memory_prompts.h"
+#include "vars/value_format.h"
 
 namespace varnolux {
 namespace {
@@ -128,6 +129,26 @@ TEST(UpdateRecordsFromDump, UnknownTypeIsReportedForEveryDumpAndNeverTakesAValue
     }
     EXPECT_EQ(records[0].VarValueInit, 0);
     EXPECT_EQ(records[1].VarValueInit, 1);
+}
+
+TEST(UpdateRecordsFromDump, SWordArrayElementsTakeTheirOwnWordsAndShowSigned) {
+    VarTable records{
+        Record("t", VT_SWORD, 0x40, RT_ARRAY), Record("t#0", VT_SWORD, 0x40, RT_SUBSCRIPT),
+        Record("t#1", VT_SWORD, 0x42, RT_SUBSCRIPT), Record("t#2", VT_SWORD, 0x44, RT_SUBSCRIPT)};
+    records[0].VarLen = 3;
+    DumpImage image = Implemented();
+    Dump(records, image, 1,
+         {{0x40, 0xFF}, {0x41, 0xFF}, {0x42, 0xFE}, {0x43, 0xFF}, {0x44, 0x00}, {0x45, 0x80}});
+    const char* expected[] = {"-1", "-1", "-2", "-32768"};
+    for (size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i].VarValueInit, 1);
+        for (int32_t radix : {DT_DECIMAL, DT_HEX, DT_BINARY}) {
+            records[i].VarDisplayType = radix;
+            ValueTexts texts;
+            ASSERT_TRUE(FormatValue(records[i], texts));
+            EXPECT_EQ(texts.value, expected[i]) << records[i].VarLabel << " radix " << radix;
+        }
+    }
 }
 
 TEST(FindRecordByLabel, FirstExactCaseSensitiveMatch) {
