@@ -1,0 +1,66 @@
+#include "sim/sim_project.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "app/settings_io.h"
+#include "project/device_signature.h"
+#include "project/load_sequence.h"
+#include "ui/memory_launcher.h"
+#include "ui/memory_main_window_view.h"
+#include "ui/posix/posix_host_os.h"
+
+namespace varnolux::sim {
+
+namespace {
+
+class FolderHostOs : public PosixHostOs {
+  public:
+    std::string ProgramFolder() const override {
+        char buf[4096];
+        return getcwd(buf, sizeof buf) ? std::string(buf) + "/" : std::string("./");
+    }
+};
+
+// Messages to stderr; every prompt takes the answer that goes on.
+class StderrPrompts : public Prompts {
+  public:
+    PromptAnswer Show(const PromptRequest& r) override {
+        std::fprintf(stderr, "varnolux-sim: %s\n", r.text.c_str());
+        switch (r.buttons) {
+            case PromptButtons::YesNoCancel:
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+            case PromptButtons::RetryCancel:
+            case PromptButtons::AbortRetryIgnore:
+                return PromptAnswer::Retry;
+            default:
+                return PromptAnswer::Ok;
+        }
+    }
+};
+
+}  // namespace
+
+bool LoadSimProject(Session& session, const std::string& base) {
+    FolderHostOs os;
+    StderrPrompts prompts;
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    Seams seams{os, prompts, view, launcher};
+    session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
+    LoadSettings(session.settings, os, session.project.settingsPath);
+    session.project.commandLineProject = base;
+    return LoadAtStartup(session, seams, LoadHooks{}) == LoadEnd::Loaded && !view.closeRequested;
+}
+
+uint16_t SimDeviceId(const Session& session) {
+    FolderHostOs os;
+    const uint16_t sig =
+        ExpectedSignature(os, session.project.settingsPath, session.settings.PicKitDat,
+                          session.device.ListingDeviceName);
+    return session.device.Core == 16 ? static_cast<uint16_t>((sig & 0xFFE0) | 0x03) : sig;
+}
+
+}  // namespace varnolux::sim
