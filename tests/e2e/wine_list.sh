@@ -1,0 +1,160 @@
+# The main variable list against the simulated target: values as the target
+# holds them, the radix buttons, holding the target with " Untill" and letting
+# it go with Continue, and the settings written at exit.
+#
+# Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
+# build/native/varnolux-sim.
+
+readonly LIST=101
+readonly RADIO_DEC=104 RADIO_HEX=105
+readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113 CONTINUOUS=120
+readonly CBN_CLOSEUP=8 CBN_SELENDOK=9
+readonly SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
+SIM_PID=""
+
+# demo_run_folder: the demo project with the program, fresh file times and a
+# settings file that asks no COM port question. Prints the folder.
+demo_run_folder() {
+    local root dir
+    root=$(cd "$(dirname "$SIM")/../.." && pwd)
+    dir=$(mktemp -d "$E2E_WORK/demo.XXXXXX") || return 1
+    cp -R "$root/examples/demo/." "$dir/" || return 1
+    cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
+    sh "$dir/set-file-times.sh" "$dir" || return 1
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    echo "$dir"
+}
+
+# start_sim DIR ARGS...: the simulator on the project in DIR, its terminal
+# mapped to COM1 of the Wine prefix; log and truth files in E2E_WORK.
+start_sim() {
+    local dir=$1
+    shift
+    [ -x "$SIM" ] || fail "no simulator at $SIM"
+    "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
+        --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
+    SIM_PID=$!
+    local i
+    for i in $(seq 50); do
+        [ -e "$E2E_WORK/com1" ] && break
+        sleep 0.1
+    done
+    [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
+        /f >/dev/null 2>&1
+    timeout -k 5 30 wineserver -w
+}
+
+stop_sim() {
+    [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null && wait "$SIM_PID" 2>/dev/null
+    SIM_PID=""
+    return 0
+}
+
+# wait_for SECONDS COMMAND...: polls every 0.2 s until the command succeeds.
+wait_for() {
+    local tenths=$(($1 * 5))
+    shift
+    while ! "$@" 2>/dev/null; do
+        [ "$tenths" -le 0 ] && return 1
+        sleep 0.2
+        tenths=$((tenths - 1))
+    done
+}
+
+# Rows of the list whose value differs from the target's RAM truth, one per line.
+values_against_truth() {
+    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows.txt"
+    python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
+import json, sys
+truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
+rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[2], encoding="latin-1")]
+shown = 0
+for cells in rows:
+    if len(cells) < 5:
+        continue
+    label, value = cells[1].strip(), cells[4]
+    if value.strip() == "":
+        continue  # an array's own row
+    shown += 1
+    if truth.get(label) != value:
+        print("%s: list %r, target %r" % (label, value, truth.get(label)))
+if shown == 0:
+    print("no row shows a value")
+PY
+}
+
+test_list_values_are_the_targets_after_the_dumps() {
+    local dir
+    dir=$(demo_run_folder)
+    start_sim "$dir" --dumps 12
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"  # run through the dumpw points
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 12 dumps"
+    sleep 1  # timer 1 takes the last dump into the list
+    local wrong
+    wrong=$(values_against_truth)
+    [ -z "$wrong" ] || fail "values differ from the target's RAM: $wrong"
+    stop_sim
+}
+
+test_radix_buttons_change_the_texts() {
+    local dir address
+    dir=$(demo_run_folder)
+    start_sim "$dir" --dumps 3
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    probe click "$MAIN_CLASS" "$RADIO_HEX"
+    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    [[ "$address" == \$* ]] || fail "address after Hex: '$address'"
+    probe click "$MAIN_CLASS" "$RADIO_DEC"
+    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    [[ "$address" =~ ^[0-9]{4} ]] || fail "address after Dec: '$address'"
+    sleep 1
+    [ -z "$(values_against_truth)" ] || fail "decimal values differ from the target's"
+    probe command "$MAIN_CLASS" 28003  # Exit writes the settings
+    wait_exit "$VARNOLUX_PID" 20
+    assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Preferences DefaultDataRadix)" "DefaultDataRadix"
+    assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Preferences DefaultAddressRadix)" \
+        "DefaultAddressRadix"
+    assert_eq tick "$(ini_value "$dir/Varnolux.ini" "Watched Items" Watch00)" "first watched item"
+    stop_sim
+}
+
+# held_after MARK: lines of the simulator's log after line MARK up to its first
+# "a" (rx 61); fails while the target has not been held since then.
+held_after() {
+    tail -n +"$(($1 + 1))" "$E2E_WORK/sim.log" | sed -n '1,/^rx 61$/p' >"$E2E_WORK/held.txt"
+    grep -q '^rx 61$' "$E2E_WORK/held.txt"
+}
+
+test_untill_holds_at_the_third_arrival_and_continue_releases() {
+    local dir entry mark
+    dir=$(demo_run_folder)
+    start_sim "$dir" --run-ms 300
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 30 grep -q '^dump point 5$' "$E2E_WORK/sim.log" || fail "dump point 5 never reached"
+    # The " Untill" entry of dump point 5, with count 03.
+    entry=$(probe combo "$MAIN_CLASS" "$UNTIL" | grep -n ' Dumpw 5' | head -n 1 | cut -d: -f1)
+    [ -n "$entry" ] || fail "no \" Untill\" entry for dump point 5"
+    probe set-text "$MAIN_CLASS" "$UNTIL_COUNT" 03
+    probe combo-set "$MAIN_CLASS" "$UNTIL" $((entry - 1))
+    probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_SELENDOK"
+    probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_CLOSEUP"
+    mark=$(wc -l <"$E2E_WORK/sim.log")
+    assert_eq 0 "$(probe checked "$MAIN_CLASS" "$CONTINUOUS")" "Continuous after the choice"
+    wait_for 60 held_after "$mark" || fail "the target was never held"
+    assert_eq 3 "$(grep -c '^dump point 5$' "$E2E_WORK/held.txt")" "arrivals at 5 up to the hold"
+    assert_eq 00 "$(probe text "$MAIN_CLASS" "$UNTIL_COUNT")" "count after the hold"
+    assert_eq 0 "$(probe combo-sel "$MAIN_CLASS" "$UNTIL")" "the choice after the hold"
+    local runs
+    runs=$(grep -c '^rx 62$' "$E2E_WORK/sim.log" || true)
+    sleep 1
+    assert_eq "$runs" "$(grep -c '^rx 62$' "$E2E_WORK/sim.log" || true)" "run-on answers while held"
+    probe click "$MAIN_CLASS" "$CONTINUE"
+    wait_for 10 test "$(grep -c '^rx 62$' "$E2E_WORK/sim.log")" -gt "$runs" ||
+        fail "Continue did not let the target go on"
+    stop_sim
+}
