@@ -1,0 +1,24 @@
+#include "app/main_timers.h"
+
+namespace varnolux {
+
+bool TakeNewDump(RunState& run, bool mainWindowVisible) {
+    if (run.ProjectChosen != 1 || !mainWindowVisible) return false;
+    int32_t pending = 1;
+    return run.NewDumpPending.compare_exchange_strong(pending, 0);
+}
+
+bool BlinkTick(RunState& run, MainWindowView& view) {
+    bool repaint = false;
+    if (run.TargetWaiting == 1) {
+        run.BlinkPhase = run.BlinkPhase ? 0 : 1;
+        repaint = true;
+    }
+    if (run.ProjectChosen == 0) {
+        run.StatusBlink = run.StatusBlink ? 0 : 1;
+        view.SetStatusText(0, run.StatusBlink ? kWaitingForFileSelection : "");
+    }
+    return repaint;
+}
+
+}  // namespace varnolux

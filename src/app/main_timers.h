@@ -1,0 +1,20 @@
+#pragma once
+// The decisions of the main window's two timers.
+#include "app/run_state.h"
+#include "ui/main_window_view.h"
+
+namespace varnolux {
+
+constexpr const char* kWaitingForFileSelection = " Waiting for file selection";
+
+// Timer 1 (100 ms): a refresh of all views is due when a project is chosen, the
+// main window is visible and the link thread has finished a dump. The flag is
+// taken (cleared) when the answer is true.
+bool TakeNewDump(RunState& run, bool mainWindowVisible);
+
+// Timer 2 (400 ms): while the target waits the Continue button changes its
+// phase; while no project is chosen status part 0 blinks the waiting text.
+// Returns true when the Continue buttons are to be repainted.
+bool BlinkTick(RunState& run, MainWindowView& view);
+
+}  // namespace varnolux

@@ -1,0 +1,21 @@
+#include "app/topmost.h"
+
+namespace varnolux {
+
+std::string TopMostItemText(int32_t alwaysOnTop) {
+    return alwaysOnTop == 1 ? kUndoTopMost : kMakeTopMost;
+}
+
+std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText) {
+    if (itemText == kMakeTopMost) {
+        settings.AlwaysOnTop = 1;
+        return TopMostChange{true, kUndoTopMost};
+    }
+    if (itemText == kUndoTopMost) {
+        settings.AlwaysOnTop = 0;
+        return TopMostChange{false, kMakeTopMost};
+    }
+    return std::nullopt;
+}
+
+}  // namespace varnolux

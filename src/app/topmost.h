@@ -1,0 +1,25 @@
+#pragma once
+// The TopMost item of the main window's system menu.
+#include <optional>
+#include <string>
+
+#include "app/settings.h"
+
+namespace varnolux {
+
+constexpr const char* kMakeTopMost = "&Make TopMost";
+constexpr const char* kUndoTopMost = "&Undo TopMost";
+
+// The item's text for the "AlwaysOnTop" setting.
+std::string TopMostItemText(int32_t alwaysOnTop);
+
+struct TopMostChange {
+    bool topmost;          // the window is to be made topmost (else non-topmost)
+    std::string itemText;  // the item's new text
+};
+
+// Choosing the item: "&Make TopMost" makes the window topmost, "&Undo TopMost"
+// undoes it; "AlwaysOnTop" follows. Any other text changes nothing.
+std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText);
+
+}  // namespace varnolux

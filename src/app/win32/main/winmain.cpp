@@ -1,0 +1,66 @@
+// Process entry of Varnolux.exe.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/session.h"
+#include "app/win32/main_window.h"
+#include "app/win32/message_loop.h"
+#include "app/win32/window_classes.h"
+#include "layout/win32/form_layout.h"
+#include "tools/win32/win32_launcher.h"
+#include "ui/seams.h"
+#include "ui/win32/win32_host_os.h"
+#include "ui/win32/win32_main_window_view.h"
+#include "ui/win32/win32_prompts.h"
+
+using namespace varnolux;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Varnolux_Mutex");
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return -1;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+    RegisterLayoutMessages();
+    if (!RegisterWindowClasses(instance)) {
+        CloseHandle(mutex);
+        return 0;
+    }
+
+    ShellBrushes brushes{CreateSolidBrush(RGB(0, 0, 255)), CreateSolidBrush(RGB(255, 255, 0)),
+                         CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
+
+    auto session = std::make_unique<Session>();
+    Win32HostOs os;
+    Win32Prompts prompts;
+    Win32MainWindowView view;
+    Win32Launcher launcher;
+    Seams seams{os, prompts, view, launcher};
+
+    MainWindow main(*session, seams, view, brushes);
+    HWND window = main.Create(instance);
+    if (!window) {
+        CloseHandle(mutex);
+        return 0;
+    }
+    launcher.SetMainWindow(window);
+
+    if (!main.Initialise(LoadSequence())) {
+        if (IsWindow(window)) SendMessageA(window, WM_CLOSE, 0, 0);
+        CloseHandle(mutex);
+        return 0;
+    }
+
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    int exitCode = RunMessageLoop();
+    CloseHandle(mutex);
+    return exitCode;
+}

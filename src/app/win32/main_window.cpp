@@ -1,0 +1,132 @@
+#include "app/win32/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/main_ids.h"
+#include "app/main_title.h"
+#include "app/win32/window_classes.h"
+
+namespace varnolux {
+
+namespace {
+
+constexpr DWORD kMainStyle =
+    WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, Seams& seams, Win32MainWindowView& view,
+                       const ShellBrushes& brushes)
+    : session_(session), seams_(seams), view_(view), brushes_(brushes) {}
+
+HWND MainWindow::Create(HINSTANCE instance) {
+    instance_ = instance;
+    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(ids::kMenuMain));
+    if (!menu) return nullptr;
+    HWND window = CreateWindowExA(WS_EX_WINDOWEDGE, kMainClass, StartupTitle().c_str(), kMainStyle,
+                                  93, 160, 530, 414, nullptr, menu, instance, this);
+    if (!window) DestroyMenu(menu);
+    return window;
+}
+
+bool MainWindow::Initialise(const LoadSequence& load) {
+    return RunMainInitialisation(session_, seams_, *this, load) && IsWindow(hwnd_);
+}
+
+LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = window;
+        self->view_.Attach(window);
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (layout_.Handle(message, wParam, lParam, &result)) return result;
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup();
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_DRAWITEM:
+            if (wParam != static_cast<WPARAM>(ids::kContinueButton)) break;
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            OnSysCommand(wParam);
+            break;
+        case WM_EXITSIZEMOVE:
+            OnExitSizeMove();
+            return 0;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_CONTEXTMENU:
+            OnContextMenu(lParam);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            break;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+Rect MainWindow::WorkArea() const {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return Rect{area.left, area.top, area.right, area.bottom};
+}
+
+void MainWindow::PlaceHidden(const Rect& normal) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    placement.showCmd = SW_HIDE;
+    placement.rcNormalPosition = RECT{normal.left, normal.top, normal.right, normal.bottom};
+    SetWindowPlacement(hwnd_, &placement);
+}
+
+void MainWindow::SetTopmost(bool topmost) {
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::SetListFont(const std::string& face, int32_t points) {
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    if (!font) return;
+    SendMessageA(Control(ids::kVarList), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (listFont_) DeleteObject(listFont_);
+    listFont_ = font;
+}
+
+void MainWindow::AddTopMostItem(const std::string& text) {
+    HMENU system = GetSystemMenu(hwnd_, FALSE);
+    AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(system, MF_STRING, ids::kSysTopMost, text.c_str());
+}
+
+}  // namespace varnolux

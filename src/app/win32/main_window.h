@@ -1,0 +1,87 @@
+#pragma once
+// The main window: one object per run, reached from VARNOLUXMAIN_WNDPROC through
+// the window's user data. Its handlers translate messages into calls of the
+// portable logic; they are split over files by what they handle.
+#include <windows.h>
+
+#include <functional>
+
+#include "app/main_initialisation.h"
+#include "app/session.h"
+#include "app/settings_io.h"
+#include "layout/win32/form_layout.h"
+#include "ui/seams.h"
+#include "ui/win32/win32_main_window_view.h"
+
+namespace varnolux {
+
+// The three brushes that paint the Continue button, created once at start-up.
+struct ShellBrushes {
+    HBRUSH blue = nullptr;
+    HBRUSH yellow = nullptr;
+    HBRUSH buttonFace = nullptr;
+};
+
+class MainWindow : public MainWindowShell {
+  public:
+    MainWindow(Session& session, Seams& seams, Win32MainWindowView& view,
+               const ShellBrushes& brushes);
+
+    // Creates the window hidden, with menu 103 and every child control.
+    HWND Create(HINSTANCE instance);
+    // The main initialisation; false when start-up is to end.
+    bool Initialise(const LoadSequence& load);
+    HWND Handle() const { return hwnd_; }
+    // Tells the close sequence whether the link thread still runs.
+    void WatchLinkThread(std::function<bool()> running) { linkRunning_ = std::move(running); }
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // MainWindowShell
+    Rect WorkArea() const override;
+    void PlaceHidden(const Rect& normal) override;
+    void SetTopmost(bool topmost) override;
+    void SetListFont(const std::string& face, int32_t points) override;
+    void AddTopMostItem(const std::string& text) override;
+
+  private:
+    friend LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND, UINT, WPARAM, LPARAM);
+
+    // main_window_create.cpp
+    void OnCreate();
+    void CreateControls();
+    void AnchorControls();
+    // main_window_commands.cpp
+    void OnCommand(int id, int notification);
+    void OnSysCommand(WPARAM command);
+    void OnContextMenu(LPARAM screenPoint);
+    void OnInitMenuPopup();
+    // main_window_timers.cpp
+    void OnTimer(UINT_PTR id);
+    void RepaintContinueButtons();
+    // main_window_paint.cpp
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    // main_window_frame.cpp
+    void OnExitSizeMove();
+    void OnGetMinMaxInfo(MINMAXINFO& info);
+    // main_window_close.cpp
+    void OnClose();
+    void OnDestroy();
+    MainWindowSnapshot Snapshot() const;
+
+    HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+
+    Session& session_;
+    Seams& seams_;
+    Win32MainWindowView& view_;
+    ShellBrushes brushes_;
+    HINSTANCE instance_ = nullptr;
+    HWND hwnd_ = nullptr;
+    HFONT listFont_ = nullptr;
+    FormLayout layout_;
+    std::function<bool()> linkRunning_;
+};
+
+LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace varnolux

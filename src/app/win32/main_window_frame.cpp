@@ -1,0 +1,21 @@
+#include "app/main_ids.h"
+#include "app/win32/main_window.h"
+#include "app/window_snap.h"
+
+namespace varnolux {
+
+void MainWindow::OnExitSizeMove() {
+    RECT now;
+    GetWindowRect(hwnd_, &now);
+    Rect snapped = SnapToWorkArea(Rect{now.left, now.top, now.right, now.bottom}, WorkArea(),
+                                  session_.settings.Snapsize);
+    SetWindowPos(hwnd_, nullptr, snapped.left, snapped.top, snapped.right - snapped.left,
+                 snapped.bottom - snapped.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) {
+    info.ptMinTrackSize.x = 100;
+    info.ptMinTrackSize.y = 100;
+}
+
+}  // namespace varnolux

@@ -1,0 +1,75 @@
+#include "app/win32/window_classes.h"
+
+#include "app/main_ids.h"
+#include "app/win32/main_window.h"
+
+namespace varnolux {
+
+namespace {
+
+struct FormClass {
+    const char* name;
+    WNDPROC procedure;
+    bool hasIcon;
+};
+
+// In registration order. A form whose window is not built yet has the default
+// procedure until its own is put here.
+const FormClass kFormClasses[] = {
+    {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {"PortForm_Class", DefWindowProcA, true},
+    {"SourceForm_Class", DefWindowProcA, true},  {"WatchForm_Class", DefWindowProcA, true},
+    {"About_Class", DefWindowProcA, true},       {"ModifyForm_Class", DefWindowProcA, false},
+    {"EEPROM_Form_Class", DefWindowProcA, true}, {"UDTDiag_Class", DefWindowProcA, true},
+    {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
+};
+
+struct Search {
+    const char* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    char name[64];
+    if (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, search->windowClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool RegisterWindowClasses(HINSTANCE instance) {
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(ids::kIconMain));
+    for (const FormClass& form : kFormClasses) {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = form.procedure;
+        wc.hInstance = instance;
+        wc.hIcon = form.hasIcon ? icon : nullptr;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszMenuName = nullptr;
+        wc.lpszClassName = form.name;
+        if (!RegisterClassExA(&wc)) return false;
+    }
+    return true;
+}
+
+bool IsProgramForm(HWND window) {
+    char name[64];
+    if (!window || !GetClassNameA(window, name, sizeof name)) return false;
+    for (const FormClass& form : kFormClasses)
+        if (lstrcmpiA(name, form.name) == 0) return true;
+    return false;
+}
+
+HWND FindProgramWindow(const char* windowClass) {
+    Search search{windowClass, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace varnolux

@@ -1,0 +1,31 @@
+#include "layout/anchors.h"
+
+#include <algorithm>
+
+namespace varnolux {
+
+namespace {
+
+// One axis: the start position and length for a change of `delta` pixels.
+void AnchorAxis(int32_t& start, int32_t& length, bool toStart, bool toEnd, int32_t delta) {
+    if (toStart && toEnd)
+        length = std::max<int32_t>(0, length + delta);
+    else if (toEnd)
+        start += delta;
+    else if (!toStart)
+        start += delta / 2;
+}
+
+}  // namespace
+
+ControlBox AnchorControl(const ControlBox& created, uint32_t anchors, ClientSize createdClient,
+                         ClientSize client) {
+    ControlBox box = created;
+    AnchorAxis(box.x, box.width, anchors & kAnchorLeft, anchors & kAnchorRight,
+               client.width - createdClient.width);
+    AnchorAxis(box.y, box.height, anchors & kAnchorTop, anchors & kAnchorBottom,
+               client.height - createdClient.height);
+    return box;
+}
+
+}  // namespace varnolux

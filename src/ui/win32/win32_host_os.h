@@ -1,0 +1,21 @@
+#pragma once
+// The host's files, local time and clipboard through the Win32 API.
+#include "ui/host_os.h"
+
+namespace varnolux {
+
+class Win32HostOs : public HostOs {
+  public:
+    std::string ProgramFolder() const override;
+    std::vector<DirEntry> ListDirectory(const std::string& folder) const override;
+    bool FileExists(const std::string& path) const override;
+    std::optional<FileTime> LastWriteTime(const std::string& path) const override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+    bool WriteFile(const std::string& path, const std::string& data) override;
+    bool AppendFile(const std::string& path, const std::string& data) override;
+    LocalTime ToLocalTime(FileTime t) const override;
+    std::string DateTimeText(FileTime t) const override;
+    void SetClipboardText(const std::string& text) override;
+};
+
+}  // namespace varnolux

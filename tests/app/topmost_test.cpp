@@ -1,0 +1,34 @@
+#include "app/topmost.h"
+
+#include <gtest/gtest.h>
+
+namespace varnolux {
+namespace {
+
+TEST(TopMost, ItemTextFollowsTheSetting) {
+    EXPECT_EQ(TopMostItemText(0), "&Make TopMost");
+    EXPECT_EQ(TopMostItemText(1), "&Undo TopMost");
+}
+
+TEST(TopMost, ToggleGoesBackAndForth) {
+    Settings s;
+    auto made = ToggleTopMost(s, TopMostItemText(s.AlwaysOnTop));
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->topmost);
+    EXPECT_EQ(s.AlwaysOnTop, 1);
+    auto undone = ToggleTopMost(s, made->itemText);
+    ASSERT_TRUE(undone);
+    EXPECT_FALSE(undone->topmost);
+    EXPECT_EQ(undone->itemText, "&Make TopMost");
+    EXPECT_EQ(s.AlwaysOnTop, 0);
+}
+
+TEST(TopMost, UnknownItemTextChangesNothing) {
+    Settings s;
+    s.AlwaysOnTop = 1;
+    EXPECT_FALSE(ToggleTopMost(s, "Move"));
+    EXPECT_EQ(s.AlwaysOnTop, 1);
+}
+
+}  // namespace
+}  // namespace varnolux
