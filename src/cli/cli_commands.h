@@ -8,5 +8,7 @@ namespace varnolux::cli {
 
 int RunVars(const std::vector<std::string>& args);
 void PrintVarsUsage();
+int RunLog(const std::vector<std::string>& args);
+void PrintLogUsage();
 
 }  // namespace varnolux::cli

@@ -13,6 +13,7 @@ void PrintUsage() {
         "\n"
         "commands:\n"
         "  vars [BASE] [--json]   load the project in the current folder and print its variables\n"
+        "  log [BASE] [options]   run the link against a serial device and print every dump\n"
         "\n"
         "varnolux-cli <command> --help describes a command.\n");
 }
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "vars") return varnolux::cli::RunVars(rest);
+    if (args[0] == "log") return varnolux::cli::RunLog(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;

@@ -14,6 +14,9 @@ std::string JsonEscape(const std::string& text) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
+        } else if (u >= 0x80) {  // the program's texts are Latin-1
+            out += static_cast<char>(0xC0 | (u >> 6));
+            out += static_cast<char>(0x80 | (u & 0x3F));
         } else if (u < 0x20) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", u);

@@ -12,7 +12,7 @@ namespace varnolux::sim {
 // the records of the loaded project decoded from the memory, in decimal.
 std::string TruthJson(const Session& loaded, const TargetMemory& memory, int32_t dumpId);
 
-// Text between JSON quotes.
+// Text between JSON quotes; bytes outside ASCII are taken as Latin-1.
 std::string JsonEscape(const std::string& text);
 
 }  // namespace varnolux::sim

@@ -1,0 +1,297 @@
+// "varnolux-cli log": the load sequence and the link against a serial device,
+// printing every completed dump.
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/main_ids.h"
+#include "app/session.h"
+#include "app/settings_io.h"
+#include "cli/cli_commands.h"
+#include "cli/console_seams.h"
+#include "cli/log_output.h"
+#include "link/link_thread.h"
+#include "link/posix/posix_serial_port.h"
+#include "link/serial_link.h"
+#include "project/load_sequence.h"
+#include "ui/memory_launcher.h"
+#include "ui/memory_main_window_view.h"
+#include "vars/value_format.h"
+
+namespace varnolux::cli {
+
+namespace {
+
+constexpr int kBadArguments = 1;
+constexpr int kNotLinked = 2;
+constexpr int kTimedOut = 3;
+
+volatile sig_atomic_t g_interrupted = 0;
+void OnInterrupt(int) {
+    g_interrupted = 1;
+}
+
+struct LogArgs {
+    std::string base;
+    std::string device;  // a device path; empty: the port number of the settings
+    int port = 0;        // a port number given on the command line
+    int baud = -1;
+    LogFormat format = LogFormat::Text;
+    long count = 0;
+    int radix = 0;
+    std::string ini;
+    int holdAt = -1;
+    long releaseMs = 1000;
+    int detectRounds = 3;
+    long timeoutS = 0;
+};
+
+// Messages to stderr; each prompt takes the answer that lets the run go on:
+// No to the recompile prompt, Retry to the others. Automatic detection is
+// given up after `rounds` rounds, and a port that cannot be used ends the run.
+class LogPrompts : public ConsolePrompts {
+  public:
+    explicit LogPrompts(int rounds) : rounds_(rounds) {}
+    PromptAnswer Show(const PromptRequest& request) override {
+        ConsolePrompts::Show(request);
+        switch (request.buttons) {
+            case PromptButtons::YesNoCancel:
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+            case PromptButtons::AbortRetryIgnore:
+                return PromptAnswer::Retry;
+            case PromptButtons::RetryCancel:
+                if (request.text.find("GetCommState FAILED") != std::string::npos)
+                    return PromptAnswer::Cancel;
+                if (request.text.rfind("Auto baud rate detect failed", 0) == 0 &&
+                    ++failedRounds_ >= rounds_)
+                    return PromptAnswer::Cancel;
+                return PromptAnswer::Retry;
+            default:
+                return PromptAnswer::Ok;
+        }
+    }
+
+  private:
+    int rounds_;
+    int failedRounds_ = 0;
+};
+
+bool IsNumber(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "varnolux-cli log: %s\n", message.c_str());
+    return kBadArguments;
+}
+
+bool ParseLogArgs(const std::vector<std::string>& args, LogArgs& a, int& status) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintLogUsage();
+            status = 0;
+            return false;
+        }
+        if (arg.empty() || arg[0] != '-') {
+            if (!a.base.empty()) return (status = Fail("one project name only")), false;
+            a.base = arg;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return (status = Fail("missing value or unknown option \"" + arg + "\"")), false;
+        const std::string v = args[++i];
+        if (arg == "--port") {
+            if (IsNumber(v))
+                a.port = std::atoi(v.c_str());
+            else
+                a.device = v;
+        } else if (arg == "--baud" && IsNumber(v)) {
+            a.baud = std::atoi(v.c_str());
+        } else if (arg == "--format" && (v == "text" || v == "csv" || v == "jsonl")) {
+            a.format = v == "csv"     ? LogFormat::Csv
+                       : v == "jsonl" ? LogFormat::Jsonl
+                                      : LogFormat::Text;
+        } else if (arg == "--count" && IsNumber(v)) {
+            a.count = std::atol(v.c_str());
+        } else if (arg == "--radix" && (v == "dec" || v == "hex" || v == "bin")) {
+            a.radix = v == "dec" ? DT_DECIMAL : v == "hex" ? DT_HEX : DT_BINARY;
+        } else if (arg == "--ini") {
+            a.ini = v;
+        } else if (arg == "--hold" && IsNumber(v)) {
+            a.holdAt = std::atoi(v.c_str());
+        } else if (arg == "--release-ms" && IsNumber(v)) {
+            a.releaseMs = std::atol(v.c_str());
+        } else if (arg == "--detect-rounds" && IsNumber(v)) {
+            a.detectRounds = std::max(1, std::atoi(v.c_str()));
+        } else if (arg == "--timeout" && IsNumber(v)) {
+            a.timeoutS = std::atol(v.c_str());
+        } else {
+            return (status = Fail("bad option \"" + arg + " " + v + "\"")), false;
+        }
+    }
+    return true;
+}
+
+void SetValueRadix(Session& session, int radix) {
+    if (radix < DT_DECIMAL || radix > DT_BINARY) return;
+    std::lock_guard<std::mutex> lock(session.recordsLock);
+    for (MyVarRecord& r : session.records) r.VarDisplayType = radix;
+}
+
+// The dump just completed, as the main window shows it.
+LoggedDump TakeDump(Session& session, const MainWindowView& view) {
+    LoggedDump d;
+    {
+        std::lock_guard<std::mutex> lock(session.recordsLock);
+        d.DumpId = session.image.DumpId;
+        d.PreviousDumpId = session.image.PreviousDumpId;
+        for (const MyVarRecord& r : session.records) {
+            if (r.VarValueInit != 1) continue;
+            ValueTexts texts;
+            if (!FormatValue(r, texts)) continue;
+            d.values.push_back(
+                LoggedValue{r.VarLabel, texts.value, texts.previous, r.VarPreviousInit == 1});
+        }
+    }
+    d.elapsed = session.link.elapsedText;
+    d.PacketCount = session.run.PacketCount.load();
+    for (int part = 0; part < 4; ++part)
+        d.status[static_cast<size_t>(part)] = view.StatusText(part);
+    d.dumpPointLabel = view.ControlText(ids::kDumpPointLabel);
+    d.transitionLabel = view.ControlText(ids::kTransitionLabel);
+    return d;
+}
+
+}  // namespace
+
+void PrintLogUsage() {
+    std::printf(
+        "usage: varnolux-cli log [BASE] [options]\n"
+        "\n"
+        "Runs the program's load sequence in the current folder (the project folder\n"
+        "with its Varnolux.ini), opens the serial link with the program's rate\n"
+        "detection and prints every completed dump: DumpID, elapsed time and each\n"
+        "variable's value text as the main list shows it. The target runs on at\n"
+        "every dump point (\"Continuous\"), unless --hold names one.\n"
+        "\n"
+        "  --port DEV|N       serial device (/dev/ttyUSB0) or port number (default:\n"
+        "                     Port of the settings, /dev/ttyS<N-1>)\n"
+        "  --baud N           9600, 19200, 38400, 57600 or 115200; anything else detects\n"
+        "  --format F         text (default), csv or jsonl\n"
+        "  --count N          stop after N dumps (default: until interrupted)\n"
+        "  --radix R          dec, hex or bin for every value (default: the settings')\n"
+        "  --ini FILE         settings file (default: ./Varnolux.ini)\n"
+        "  --hold ID          hold the target at dump point ID (a dumpw) ...\n"
+        "  --release-ms N     ... and let it go on after N ms (default 1000)\n"
+        "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
+        "  --timeout S        end when no dump completed for S seconds\n"
+        "\n"
+        "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed,\n"
+        "PacketCount, status (the four status-bar texts), labels (dumpPoint,\n"
+        "transition) and values (VarLabel, value, previous once there is one).\n"
+        "\n"
+        "Messages go to stderr; each prompt takes the answer that lets the run go on\n"
+        "(No to the recompile prompt, Retry to the others).\n"
+        "\n"
+        "exit status: 0 the count was reached or the run was interrupted; 1 bad\n"
+        "arguments; 2 the project or the link could not be opened (or the program\n"
+        "would have ended); 3 no dump within the time-out.\n");
+}
+
+int RunLog(const std::vector<std::string>& args) {
+    LogArgs a;
+    int status = 0;
+    if (!ParseLogArgs(args, a, status)) return status;
+
+    WorkingFolderHostOs os;
+    LogPrompts prompts(a.detectRounds);
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    Seams seams{os, prompts, view, launcher};
+    Session session;
+    session.project.settingsPath = a.ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : a.ini;
+    LoadSettings(session.settings, os, session.project.settingsPath);
+    if (a.baud >= 0) session.settings.Baud = a.baud;
+    if (a.port > 0) session.settings.Port = a.port;
+    session.project.commandLineProject = a.base;
+
+    PosixSerialPort port(a.device);
+    bool linkOpened = false;
+    LoadHooks hooks;
+    hooks.ConfirmComPort = [&] {
+        if (a.device.empty()) ConfirmComPort(session, seams, port);
+        return !view.closeRequested;
+    };
+    hooks.OpenLink = [&] { linkOpened = OpenLink(session, seams, port, SystemLinkClock()); };
+    hooks.SetAllRadix = [&](int32_t, int32_t dataRadix) { SetValueRadix(session, dataRadix); };
+    const LoadEnd end = LoadAtStartup(session, seams, hooks);
+    if (end != LoadEnd::Loaded || view.closeRequested || !linkOpened) {
+        std::fprintf(stderr, "varnolux-cli log: %s\n",
+                     end == LoadEnd::Loaded ? "the link could not be opened"
+                                            : "the project could not be loaded");
+        return kNotLinked;
+    }
+    SetValueRadix(session, a.radix);
+    if (a.holdAt >= 0) {
+        session.run.RepeatDumpId = a.holdAt;
+    } else {
+        view.SetChecked(ids::kContinuous, true);
+    }
+
+    struct sigaction sa {};
+    sa.sa_handler = OnInterrupt;
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+
+    using Clock = std::chrono::steady_clock;
+    std::atomic<long> dumps{0};
+    std::atomic<int64_t> lastDumpAt{Clock::now().time_since_epoch().count()};
+    const std::string header = LogHeader(a.format);
+    std::fwrite(header.data(), 1, header.size(), stdout);
+    LinkHooks linkHooks;
+    linkHooks.transactionDone = [&] {
+        const std::string record = LogRecord(a.format, TakeDump(session, view));
+        std::fwrite(record.data(), 1, record.size(), stdout);
+        std::fflush(stdout);
+        lastDumpAt = Clock::now().time_since_epoch().count();
+        ++dumps;
+    };
+    auto thread = StartLinkThread(session, seams, port, linkHooks);
+
+    int exitStatus = 0;
+    Clock::time_point waitingSince{};
+    while (!g_interrupted && (a.count == 0 || dumps.load() < a.count)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const Clock::time_point now = Clock::now();
+        if (session.run.TargetWaiting.load() == 1) {
+            if (waitingSince == Clock::time_point{}) waitingSince = now;
+            if (now - waitingSince >= std::chrono::milliseconds(a.releaseMs)) {
+                session.run.TargetWaiting = 0;  // the Continue button
+                waitingSince = Clock::time_point{};
+            }
+        } else {
+            waitingSince = Clock::time_point{};
+        }
+        const Clock::time_point last{Clock::duration(lastDumpAt.load())};
+        if (a.timeoutS > 0 && now - last > std::chrono::seconds(a.timeoutS)) {
+            std::fprintf(stderr, "varnolux-cli log: no dump for %ld seconds\n", a.timeoutS);
+            exitStatus = kTimedOut;
+            break;
+        }
+    }
+    if (!thread->Stop()) std::fprintf(stderr, "varnolux-cli log: the link thread did not end\n");
+    std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
+                 session.run.PacketCount.load());
+    return exitStatus;
+}
+
+}  // namespace varnolux::cli
