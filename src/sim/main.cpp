@@ -192,9 +192,16 @@ int main(int argc, char** argv) {
                                         std::chrono::steady_clock::now() - start)
                                         .count());
     };
+    int hostRate = -1;
+    auto watchHostRate = [&] {
+        const int rate = line.HostRate();
+        if (rate != hostRate && log.is_open()) log << "host rate " << rate << '\n';
+        hostRate = rate;
+        return rate;
+    };
     auto send = [&](std::vector<uint8_t> bytes) {
         if (bytes.empty() || args.silent) return;
-        if (line.HostRate() != args.baud)
+        if (watchHostRate() != args.baud)
             for (uint8_t& b : bytes) b = Garbled(b);
         line.Send(bytes);
         if (args.pace)  // ten bits per byte on the wire
@@ -213,7 +220,7 @@ int main(int argc, char** argv) {
         const int64_t wait =
             std::min<int64_t>(std::max<int64_t>(engine.NextDeadline() - nowMs(), 0), 50);
         const std::vector<uint8_t> received = line.Receive(static_cast<int>(wait));
-        const bool heard = line.HostRate() == args.baud;
+        const bool heard = watchHostRate() == args.baud;
         for (uint8_t b : received) {
             if (log.is_open()) {
                 char text[16];
