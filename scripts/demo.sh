@@ -40,6 +40,8 @@ prepare_run_folder() {
     mkdir -p "$run"
     if [ -d "$root/examples/demo" ]; then
         cp -R "$root/examples/demo/." "$run/"
+        # A fresh compile's file times, so the consistency checks see no stale build.
+        sh "$run/set-file-times.sh" "$run"
     else
         echo "demo: examples/demo is missing; the program starts without a project" >&2
     fi
