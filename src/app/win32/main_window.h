@@ -58,6 +58,7 @@ class MainWindow : public MainWindowShell {
     void OnInitMenuPopup();
     // main_window_timers.cpp
     void OnTimer(UINT_PTR id);
+    void RefreshAfterDump();
     void RepaintContinueButtons();
     // main_window_paint.cpp
     void OnDrawItem(const DRAWITEMSTRUCT& item);

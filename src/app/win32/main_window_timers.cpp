@@ -1,14 +1,14 @@
 #include "app/main_ids.h"
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
+#include "project/file_time_checks.h"
 
 namespace varnolux {
 
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
         case ids::kTimerRefresh:
-            if (TakeNewDump(session_.run, IsWindowVisible(hwnd_)))
-                RedrawWindow(Control(ids::kVarList), nullptr, nullptr, RDW_INVALIDATE);
+            if (TakeNewDump(session_.run, IsWindowVisible(hwnd_))) RefreshAfterDump();
             return;
         case ids::kTimerBlink:
             if (BlinkTick(session_.run, view_)) RepaintContinueButtons();
@@ -16,6 +16,11 @@ void MainWindow::OnTimer(UINT_PTR id) {
         default:
             return;
     }
+}
+
+void MainWindow::RefreshAfterDump() {
+    RedrawWindow(Control(ids::kVarList), nullptr, nullptr, RDW_INVALIDATE);
+    RecheckFileTimes(session_, seams_);
 }
 
 void MainWindow::RepaintContinueButtons() {

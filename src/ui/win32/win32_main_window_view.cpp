@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/main_ids.h"
 
 namespace varnolux {
@@ -105,6 +107,24 @@ int Win32MainWindowView::ComboSelection(int id) const {
     if (!control) return -1;
     LRESULT index = SendMessageA(control, CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Win32MainWindowView::FitComboDropDownWidth(int id) {
+    HWND control = Control(id);
+    if (!control) return;
+    HDC dc = GetDC(control);
+    if (!dc) return;
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    LONG widest = 0;
+    for (const std::string& entry : ComboEntries(id)) {
+        SIZE size{};
+        if (GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size))
+            widest = std::max(widest, size.cx);
+    }
+    if (previous) SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    SendMessageA(control, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + 10), 0);
 }
 
 void Win32MainWindowView::RequestClose() {

@@ -27,6 +27,7 @@ class Win32MainWindowView : public MainWindowView {
     std::vector<std::string> ComboEntries(int id) const override;
     void SetComboSelection(int id, int index) override;
     int ComboSelection(int id) const override;
+    void FitComboDropDownWidth(int id) override;
     void RequestClose() override;
 
   private:
