@@ -1,9 +1,15 @@
 #include "app/main_ids.h"
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
+#include "app/win32/window_classes.h"
 #include "project/file_time_checks.h"
 
 namespace varnolux {
+
+namespace {
+// The Watch window's own Continue button.
+constexpr int kWatchContinueButton = 111;
+}  // namespace
 
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
@@ -25,6 +31,9 @@ void MainWindow::RefreshAfterDump() {
 
 void MainWindow::RepaintContinueButtons() {
     RedrawWindow(Control(ids::kContinueButton), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (HWND watch = FindProgramWindow("WatchForm_Class"))
+        RedrawWindow(GetDlgItem(watch, kWatchContinueButton), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 }  // namespace varnolux
