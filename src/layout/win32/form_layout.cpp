@@ -66,9 +66,13 @@ void FormLayout::Align() {
     HDWP batch = BeginDeferWindowPos(static_cast<int>(entries_.size()));
     for (const Entry& e : entries_) {
         ControlBox box = AnchorControl(e.created, e.anchors, createdClient_, client);
+        // A control that keeps its size is only moved: a combo box's height is
+        // that of its dropped list, which the closed box does not show.
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (box.width == e.created.width && box.height == e.created.height) flags |= SWP_NOSIZE;
         if (batch)
             batch = DeferWindowPos(batch, e.control, nullptr, box.x, box.y, box.width, box.height,
-                                   SWP_NOZORDER | SWP_NOACTIVATE);
+                                   flags);
     }
     if (batch) EndDeferWindowPos(batch);
     EnumChildWindows(form_, ResizeStatusBar, 0);
