@@ -79,6 +79,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnContextMenu(lParam);
             return 0;
         case WM_CLOSE:
+            // A close asked for while the close sequence waits for the link
+            // thread is the same close.
+            if (closing_) return 0;
+            closing_ = true;
             OnClose();
             break;
         case WM_DESTROY:

@@ -81,6 +81,7 @@ class MainWindow : public MainWindowShell {
     HFONT listFont_ = nullptr;
     FormLayout layout_;
     std::function<bool()> linkRunning_;
+    bool closing_ = false;
 };
 
 LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

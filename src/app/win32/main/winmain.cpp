@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/session.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
@@ -18,7 +19,7 @@
 
 using namespace varnolux;
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Varnolux_Mutex");
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
@@ -38,6 +39,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                          CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
 
     auto session = std::make_unique<Session>();
+    session->project.commandLineProject = FirstArgument(arguments ? arguments : "");
     Win32HostOs os;
     Win32Prompts prompts;
     Win32MainWindowView view;
