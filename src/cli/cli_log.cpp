@@ -259,6 +259,7 @@ int RunLog(const std::vector<std::string>& args) {
     std::fwrite(header.data(), 1, header.size(), stdout);
     LinkHooks linkHooks;
     linkHooks.transactionDone = [&] {
+        if (a.count > 0 && dumps.load() >= a.count) return;  // the rest are not asked for
         const std::string record = LogRecord(a.format, TakeDump(session, view));
         std::fwrite(record.data(), 1, record.size(), stdout);
         std::fflush(stdout);

@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
         const int64_t wait =
             std::min<int64_t>(std::max<int64_t>(engine.NextDeadline() - nowMs(), 0), 50);
         const std::vector<uint8_t> received = line.Receive(static_cast<int>(wait));
-        const bool heard = watchHostRate() == args.baud;
+        const bool heard = watchHostRate() == args.baud;  // also notes a change of rate
         for (uint8_t b : received) {
             if (log.is_open()) {
                 char text[16];
