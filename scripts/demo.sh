@@ -24,9 +24,14 @@ readonly headless_seconds=15
 export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb_pid=""
+target_pid=""
 
 cleanup() {
     timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$target_pid" ]; then
+        kill "$target_pid" 2>/dev/null || true
+        wait "$target_pid" 2>/dev/null || true
+    fi
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -72,6 +77,29 @@ prepare_wine() {
     timeout -k 5 60 wineserver -w
 }
 
+# The target: the simulator of the native build plays the demo's firmware on a
+# pseudo-terminal at the wire speed of its rate, mapped to COM1 of the prefix.
+start_target() {
+    local sim=$root/build/native/varnolux-sim
+    if [ ! -x "$sim" ]; then
+        echo "demo: $sim is not built; the program runs without a target" >&2
+        return 0
+    fi
+    rm -f "$out/com1"
+    "$sim" --project "$run" --link "$out/com1" --pace --run-ms 400 --log "$out/target.log" \
+        >"$out/target.out" 2>"$out/target.err" &
+    target_pid=$!
+    local i
+    for i in $(seq 50); do
+        [ -e "$out/com1" ] && break
+        sleep 0.1
+    done
+    [ -e "$out/com1" ] || { echo "demo: the simulator made no terminal" >&2; return 0; }
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$out/com1")" \
+        /f >/dev/null 2>&1
+    timeout -k 5 60 wineserver -w
+}
+
 # Headless: inside a Wine virtual desktop, which draws the title bars that the
 # bare X server lacks; the screenshot is taken after headless_seconds.
 run_headless() {
@@ -96,6 +124,7 @@ mkdir -p "$out"
 prepare_run_folder
 [ $headless -eq 0 ] || start_display
 prepare_wine
+start_target
 if [ $headless -eq 1 ]; then
     run_headless
 else
