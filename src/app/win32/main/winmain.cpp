@@ -64,5 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     UpdateWindow(window);
     int exitCode = RunMessageLoop();
     CloseHandle(mutex);
-    return exitCode;
+    // The process ends here, also when a link thread that did not stop in time
+    // still uses the session: nothing is torn down beneath it.
+    ExitProcess(static_cast<UINT>(exitCode));
 }
