@@ -17,7 +17,12 @@ constexpr DWORD kMainStyle =
 
 MainWindow::MainWindow(Session& session, Seams& seams, Win32MainWindowView& view,
                        const ShellBrushes& brushes)
-    : session_(session), seams_(seams), view_(view), brushes_(brushes) {}
+    : session_(session),
+      seams_(seams),
+      view_(view),
+      brushes_(brushes),
+      listAndRun_(session, seams,
+                   ContinueBrushes{brushes.blue, brushes.yellow, brushes.buttonFace}) {}
 
 HWND MainWindow::Create(HINSTANCE instance) {
     instance_ = instance;
@@ -59,6 +64,13 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             OnInitMenuPopup();
             return 0;
+        case WM_INITMENU:
+            listAndRun_.OnInitMenu(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_NOTIFY:
+            if (listAndRun_.OnNotify(*reinterpret_cast<const NMHDR*>(lParam), &result))
+                return result;
+            break;
         case WM_TIMER:
             OnTimer(wParam);
             return 0;

@@ -9,6 +9,7 @@
 #include "app/main_initialisation.h"
 #include "app/session.h"
 #include "app/settings_io.h"
+#include "app/win32/list_and_run_control.h"
 #include "layout/win32/form_layout.h"
 #include "ui/seams.h"
 #include "ui/win32/win32_main_window_view.h"
@@ -32,6 +33,8 @@ class MainWindow : public MainWindowShell {
     // The main initialisation; false when start-up is to end.
     bool Initialise(const LoadSequence& load);
     HWND Handle() const { return hwnd_; }
+    // The variable list, the Modify window and run control.
+    ListAndRunControl& ListAndRun() { return listAndRun_; }
     // Tells the close sequence whether the link thread still runs.
     void WatchLinkThread(std::function<bool()> running) { linkRunning_ = std::move(running); }
 
@@ -76,6 +79,7 @@ class MainWindow : public MainWindowShell {
     Seams& seams_;
     Win32MainWindowView& view_;
     ShellBrushes brushes_;
+    ListAndRunControl listAndRun_;
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HFONT listFont_ = nullptr;

@@ -9,7 +9,7 @@
 
 namespace varnolux {
 
-void MainWindow::OnCommand(int id, int /*notification*/) {
+void MainWindow::OnCommand(int id, int notification) {
     switch (id) {
         case ids::kCmdExit:
             ApplyExitChoice(session_.run, ExitChoice::Exit);
@@ -20,6 +20,7 @@ void MainWindow::OnCommand(int id, int /*notification*/) {
             SendMessageA(hwnd_, WM_CLOSE, 0, 0);
             return;
         default:
+            if (listAndRun_.OnCommand(id, notification)) return;
             RunToolCommand(id, session_, seams_);
             return;
     }
@@ -41,6 +42,7 @@ void MainWindow::OnSysCommand(WPARAM command) {
 
 void MainWindow::OnInitMenuPopup() {
     ApplyUserToolNames(GetMenu(hwnd_), session_.settings);
+    listAndRun_.OnInitMenuPopup();
 }
 
 void MainWindow::OnContextMenu(LPARAM screenPoint) {

@@ -62,6 +62,7 @@ void MainWindow::OnCreate() {
     CreateControls();
     layout_.Attach(hwnd_);
     AnchorControls();
+    listAndRun_.Attach(hwnd_);
     SetTimer(hwnd_, ids::kTimerRefresh, 100, nullptr);
     SetTimer(hwnd_, ids::kTimerBlink, 400, nullptr);
 }

@@ -25,7 +25,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::RefreshAfterDump() {
-    RedrawWindow(Control(ids::kVarList), nullptr, nullptr, RDW_INVALIDATE);
+    listAndRun_.OnNewDump();
     RecheckFileTimes(session_, seams_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/main_ids.h"
 #include "app/win32/main_window.h"
+#include "link/win32/modify_window.h"
 
 namespace varnolux {
 
@@ -18,7 +19,7 @@ struct FormClass {
 const FormClass kFormClasses[] = {
     {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {"PortForm_Class", DefWindowProcA, true},
     {"SourceForm_Class", DefWindowProcA, true},  {"WatchForm_Class", DefWindowProcA, true},
-    {"About_Class", DefWindowProcA, true},       {"ModifyForm_Class", DefWindowProcA, false},
+    {"About_Class", DefWindowProcA, true},       {kModifyClass, MODIFYFORM_WNDPROC, false},
     {"EEPROM_Form_Class", DefWindowProcA, true}, {"UDTDiag_Class", DefWindowProcA, true},
     {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
 };
