@@ -99,9 +99,12 @@ def icon_pixels(size):
     fill(6, 4, 26, 30, body)
     fill(9, 7, 11, 9, (120, 120, 130, 255))
     trace = (0, 200, 80, 255)
-    wave = [22, 22, 14, 14, 22, 22, 14, 14, 18, 18]
-    for i, y in enumerate(wave):
-        fill(8 + i * 1.8, y, 8 + (i + 1) * 1.8, y + 2, trace)
+    # A square wave across the chip: level segments joined by edges.
+    levels = [(8, 12, 23), (12, 16, 16), (16, 20, 23), (20, 24, 16)]
+    for x0, x1, y in levels:
+        fill(x0, y, x1 + 1, y + 2, trace)
+    for x in (12, 16, 20):
+        fill(x, 16, x + 1, 25, trace)
     fill(8, 12, 24, 13, (255, 210, 0, 255))
     return px
 
