@@ -13,8 +13,10 @@ constexpr int kFailedTurnPauseMs = 100;
 void LinkTurn(LinkContext& link) {
     link.turnFailed = false;
     CheckLinkCall(link, link.port.ArmCharEvent(), " SetCommMask failed");
-    CheckLinkCall(link, link.port.WaitCharEvent(), " WaitCommEvent failed");
+    const bool waited = link.port.WaitCharEvent();
+    // A wait ended by the stop is no failure.
     if (link.session.run.LinkStopRequest.load() != 0) return;
+    CheckLinkCall(link, waited, " WaitCommEvent failed");
     uint8_t byte = 0x20;
     int count = 0;
     if (CheckLinkCall(link, link.port.Read(&byte, 1, count), " Read single character failed") &&

@@ -6,6 +6,7 @@ namespace varnolux {
 
 Win32SerialPort::~Win32SerialPort() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    if (HANDLE waiter = waiter_.load()) CloseHandle(waiter);
 }
 
 bool Win32SerialPort::Check(BOOL ok) {
@@ -81,8 +82,20 @@ bool Win32SerialPort::ArmCharEvent() {
 }
 
 bool Win32SerialPort::WaitCharEvent() {
+    if (!waiter_.load()) {
+        HANDLE self = nullptr;
+        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &self,
+                        THREAD_TERMINATE, FALSE, 0);
+        waiter_ = self;
+    }
+    if (woken_.load()) return true;
     DWORD mask = 0;
     return Check(WaitCommEvent(handle_, &mask, nullptr));
+}
+
+void Win32SerialPort::Wake() {
+    woken_ = true;
+    if (HANDLE waiter = waiter_.load()) CancelSynchronousIo(waiter);
 }
 
 bool Win32SerialPort::Read(uint8_t* buffer, int want, int& count) {

@@ -3,6 +3,8 @@
 // and WriteFile, the received-character event, the ports from the registry.
 #include <windows.h>
 
+#include <atomic>
+
 #include "ui/serial_port.h"
 
 namespace varnolux {
@@ -25,13 +27,15 @@ class Win32SerialPort : public SerialPort {
     bool WriteByte(uint8_t byte) override;
     uint32_t LastError() const override { return lastError_; }
     std::vector<std::string> ListPorts() const override;
-    // A synchronous WaitCommEvent cannot be interrupted from another thread;
-    // a thread blocked in it ends with the process.
-    void Wake() override {}
+    // Cancels the waiting thread's synchronous WaitCommEvent. A wake that comes
+    // just before the wait begins is seen by the wait itself.
+    void Wake() override;
 
   private:
     bool Check(BOOL ok);
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    std::atomic<HANDLE> waiter_{nullptr};  // the thread that waits for characters
+    std::atomic<bool> woken_{false};
     DCB dcb_{};
     uint32_t lastError_ = 0;
 };
