@@ -63,6 +63,7 @@ TEST_F(LinkFailures, StopEndsAThreadBlockedWaitingForACharacter) {
     EXPECT_TRUE(thread->Stop());
     EXPECT_FALSE(thread->Running());
     EXPECT_EQ(session.run.LinkStopRequest.load(), 1);
+    EXPECT_TRUE(prompts.shown.empty());  // the ended wait is no failure
 }
 
 }  // namespace

@@ -101,6 +101,28 @@ TEST_F(OpenLinkTest, OpenAndLineSettingFailures) {
     EXPECT_TRUE(view.closeRequested);
 }
 
+TEST_F(OpenLinkTest, FailedProbeReadAsksAboutRecompilingAndGoesOn) {
+    session.settings.Baud = 9600;
+    TargetAt(9600);
+    port.failRead = 1;
+    EXPECT_TRUE(Open());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("Read single character failed\r\n\r\nRecommend you", 0),
+              0u);
+    EXPECT_EQ(reads, 1);  // the next try found the target
+    EXPECT_EQ(view.StatusText(2), " COM1  9600");
+}
+
+TEST_F(OpenLinkTest, CancelAtTheRecompilePromptEndsTheProbe) {
+    session.settings.Baud = 9600;
+    TargetAt(9600);
+    port.failRead = 1;
+    prompts.Script(PromptAnswer::Cancel);
+    EXPECT_FALSE(Open());
+    EXPECT_TRUE(view.closeRequested);
+    EXPECT_EQ(reads, 0);
+}
+
 class ConfirmComPortTest : public LinkFixture {
   protected:
     ConfirmComPortTest() {
