@@ -33,6 +33,7 @@ struct Args {
     int baud = 115200;
     bool pace = false;
     bool silent = false;
+    bool hexTag = true;
     int deviceId = -1;
     varnolux::sim::SimOptions options;
 };
@@ -63,6 +64,7 @@ void Usage() {
         "  --silence-ms N     ... for N milliseconds, then go on\n"
         "  --silent           never send anything\n"
         "  --rom-mismatch     hold other ROM words than the listing says\n"
+        "  --no-hextag        carry no build stamp (default: the object file's time)\n"
         "  --device-id HEX    device ID word (default: the expected one, revision 3)\n"
         "  --seed N           seed of the fault injection\n"
         "  --log FILE         every byte received and every event, one per line\n"
@@ -91,6 +93,8 @@ bool Parse(int argc, char** argv, Args& a) {
             a.options.neverSync = true;
         } else if (arg == "--silent") {
             a.silent = true;
+        } else if (arg == "--no-hextag") {
+            a.hexTag = false;
         } else if (arg == "--rom-mismatch") {
             a.options.romMismatch = true;
         } else if (!value(v)) {
@@ -159,7 +163,9 @@ int main(int argc, char** argv) {
     }
     const uint16_t deviceId =
         args.deviceId >= 0 ? static_cast<uint16_t>(args.deviceId) : sim::SimDeviceId(session);
-    sim::TargetEngine engine(sim::ProgramFromSession(session, deviceId), args.options);
+    sim::TargetProgram program = sim::ProgramFromSession(session, deviceId);
+    if (args.hexTag) program.hexTag = sim::SimBuildStamp(session);
+    sim::TargetEngine engine(std::move(program), args.options);
 
     std::ofstream log;
     if (!args.logPath.empty()) log.open(args.logPath, std::ios::trunc);

@@ -63,4 +63,10 @@ uint16_t SimDeviceId(const Session& session) {
     return session.device.Core == 16 ? static_cast<uint16_t>((sig & 0xFFE0) | 0x03) : sig;
 }
 
+SimHexTag SimBuildStamp(const Session& session) {
+    FolderHostOs os;
+    const LocalTime t = os.ToLocalTime(session.project.objectTime);
+    return HexTagAt(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
 }  // namespace varnolux::sim

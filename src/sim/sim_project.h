@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/session.h"
+#include "sim/core/target_program.h"
 
 namespace varnolux::sim {
 
@@ -15,5 +16,8 @@ bool LoadSimProject(Session& session, const std::string& base);
 // The device ID word the chip reports: the expected signature of the device
 // with revision 3 in its low bits (core 16), or as it is (core 14).
 uint16_t SimDeviceId(const Session& session);
+
+// The build stamp of the project's object file: its last-write time in local time.
+SimHexTag SimBuildStamp(const Session& session);
 
 }  // namespace varnolux::sim

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_ids.h"
+#include "link/finish_transaction.h"
 #include "link/link_thread.h"
 #include "sim/core/sim_truth.h"
 #include "sim/core/target_engine.h"
@@ -215,6 +216,48 @@ TEST_F(HostAgainstTarget, ProtocolMajorTwoIsShownAndTheDumpsStillTaken) {
     RunDumps(2);
     EXPECT_EQ(view.StatusText(0), " Host/client version mismatch");
     EXPECT_EQ(HostValues(), TruthJson(targetProject, engine->Memory(), engine->LastDumpId()));
+}
+
+}  // namespace
+}  // namespace varnolux::sim
+
+namespace varnolux::sim {
+namespace {
+
+// The identity the host takes from the simulator's end packet.
+TargetIdentity IdentityFromEndPacket(int32_t core, const SimHexTag& tag) {
+    TargetProgram program;
+    program.core = core;
+    program.deviceId = 0x5C63;
+    program.hexTag = tag;
+    const SimPacket p = EndPacket(program, EndFacts{});
+    Session host;
+    host.device.Core = core;
+    host.device.SourceDeviceName = "18F25K22";
+    host.settings.ProgTimeSec = 1;
+    TargetPacket packet;
+    std::copy(p.begin(), p.end(), packet.begin());
+    TakeTargetIdentity(host, packet);
+    return host.identity;
+}
+
+TEST(SimEndPacket, BuildStampReadsBackForBothCores) {
+    const SimHexTag tag = HexTagAt(2026, 12, 7, 8, 45, 30);
+    for (int32_t core : {16, 14}) {
+        const TargetIdentity id = IdentityFromEndPacket(core, tag);
+        EXPECT_EQ(id.HexTagValid, 1) << core;
+        EXPECT_EQ(id.HexTagDay, 0x07) << core;
+        EXPECT_EQ(id.HexTagMonth, 0x12) << core;
+        EXPECT_EQ(id.HexTagYear, 0x26) << core;
+        EXPECT_EQ(id.HexTagHour, 0x08) << core;
+        EXPECT_EQ(id.HexTagMinute, 0x45) << core;
+        EXPECT_EQ(id.HexTagSecond, 30) << core;
+        EXPECT_EQ(id.HexTagVersion1, 0x32) << core;
+        EXPECT_EQ(id.HexTagVersion2, 0x07) << core;
+        EXPECT_EQ(id.AppVersion, 0x10) << core;
+    }
+    EXPECT_EQ(IdentityFromEndPacket(16, tag).DeviceIdWord, 0x5C60);
+    EXPECT_EQ(IdentityFromEndPacket(16, SimHexTag{}).HexTagValid, 0);
 }
 
 }  // namespace

@@ -80,6 +80,18 @@ SimPacket EndPacket(const TargetProgram& program, const EndFacts& facts) {
     p[4] = facts.versionMinor;
     p[5] = facts.waits ? 1 : 0;
     p[16] = 0x10;  // application version 1.0
+    const SimHexTag& tag = program.hexTag;
+    if (tag.present && (program.core == 16 || program.core == 14)) {
+        const bool core16 = program.core == 16;
+        p[core16 ? 10 : 11] = tag.month;
+        p[core16 ? 11 : 10] = tag.day;
+        p[core16 ? 12 : 13] = tag.hour;
+        p[core16 ? 13 : 12] = tag.year;
+        p[core16 ? 14 : 15] = tag.version1;
+        p[core16 ? 15 : 14] = tag.minute;
+        p[17] = tag.version2;
+        p[20] = tag.second;
+    }
     if (program.core == 16) {
         p[24] = static_cast<uint8_t>(program.deviceId);
         p[25] = static_cast<uint8_t>(program.deviceId >> 8);

@@ -2,6 +2,24 @@
 
 namespace varnolux::sim {
 
+namespace {
+uint8_t Bcd(int n) {
+    return static_cast<uint8_t>(((n / 10) % 10) << 4 | (n % 10));
+}
+}  // namespace
+
+SimHexTag HexTagAt(int year, int month, int day, int hour, int minute, int second) {
+    SimHexTag tag;
+    tag.present = true;
+    tag.year = Bcd(year % 100);
+    tag.month = Bcd(month);
+    tag.day = Bcd(day);
+    tag.hour = Bcd(hour);
+    tag.minute = Bcd(minute);
+    tag.second = Bcd(second);
+    return tag;
+}
+
 TargetProgram ProgramFromSession(const Session& session, uint16_t deviceId) {
     TargetProgram program;
     for (const MyVarRecord& r : session.records) {

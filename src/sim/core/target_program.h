@@ -23,6 +23,17 @@ struct SimDumpPoint {
     bool waits = false;  // a dumpw: the end packet asks the host to hold the target
 };
 
+// The build stamp the firmware carries: date and time as BCD bytes, the
+// compiler version as two bytes of two nibbles each.
+struct SimHexTag {
+    bool present = false;
+    uint8_t day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+    uint8_t version1 = 0x32, version2 = 0x07;
+};
+
+// The stamp of a build at the given local time.
+SimHexTag HexTagAt(int year, int month, int day, int hour, int minute, int second);
+
 struct TargetProgram {
     std::vector<SimVariable> variables;
     std::vector<SimDumpPoint> dumpPoints;                // in the order the program reaches them
@@ -32,6 +43,7 @@ struct TargetProgram {
     std::string device;
     uint16_t deviceId = 0;  // device ID word as the chip reports it (with revision)
     RomReference rom;       // the ROM words the chip holds
+    SimHexTag hexTag;
 };
 
 // The program of a loaded project; the image's Implemented marks give the RAM banks.
