@@ -17,11 +17,9 @@ void LinkTurn(LinkContext& link) {
     // A wait ended by the stop is no failure.
     if (link.session.run.LinkStopRequest.load() != 0) return;
     CheckLinkCall(link, waited, " WaitCommEvent failed");
-    uint8_t byte = 0x20;
+    uint8_t byte = 0x20;  // stays a blank, which is ignored, when nothing arrives
     int count = 0;
-    if (CheckLinkCall(link, link.port.Read(&byte, 1, count), " Read single character failed") &&
-        count == 0)
-        byte = 0x20;
+    CheckLinkCall(link, link.port.Read(&byte, 1, count), " Read single character failed");
     if (byte == kSync)
         HandleSync(link);
     else if (byte == kQuery)
