@@ -17,9 +17,8 @@
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
 #include "cli/log_output.h"
-#include "link/link_thread.h"
+#include "link/link_startup.h"
 #include "link/posix/posix_serial_port.h"
-#include "link/serial_link.h"
 #include "project/load_sequence.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
@@ -225,38 +224,14 @@ int RunLog(const std::vector<std::string>& args) {
     session.project.commandLineProject = a.base;
 
     PosixSerialPort port(a.device);
-    bool linkOpened = false;
-    LoadHooks hooks;
-    hooks.ConfirmComPort = [&] {
-        if (a.device.empty()) ConfirmComPort(session, seams, port);
-        return !view.closeRequested;
-    };
-    hooks.OpenLink = [&] { linkOpened = OpenLink(session, seams, port, SystemLinkClock()); };
-    hooks.SetAllRadix = [&](int32_t, int32_t dataRadix) { SetValueRadix(session, dataRadix); };
-    const LoadEnd end = LoadAtStartup(session, seams, hooks);
-    if (end != LoadEnd::Loaded || view.closeRequested || !linkOpened) {
-        std::fprintf(stderr, "varnolux-cli log: %s\n",
-                     end == LoadEnd::Loaded ? "the link could not be opened"
-                                            : "the project could not be loaded");
-        return kNotLinked;
-    }
-    SetValueRadix(session, a.radix);
-    if (a.holdAt >= 0) {
+    if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
-    } else {
+    else
         view.SetChecked(ids::kContinuous, true);
-    }
-
-    struct sigaction sa {};
-    sa.sa_handler = OnInterrupt;
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
 
     using Clock = std::chrono::steady_clock;
     std::atomic<long> dumps{0};
     std::atomic<int64_t> lastDumpAt{Clock::now().time_since_epoch().count()};
-    const std::string header = LogHeader(a.format);
-    std::fwrite(header.data(), 1, header.size(), stdout);
     LinkHooks linkHooks;
     linkHooks.transactionDone = [&] {
         if (a.count > 0 && dumps.load() >= a.count) return;  // the rest are not asked for
@@ -266,7 +241,31 @@ int RunLog(const std::vector<std::string>& args) {
         lastDumpAt = Clock::now().time_since_epoch().count();
         ++dumps;
     };
-    auto thread = StartLinkThread(session, seams, port, linkHooks);
+    LoadHooks hooks;
+    LinkStartup startup;
+    AddLinkSteps(hooks, session, seams, port, startup, linkHooks, a.device.empty());
+    // The radix is in place before the first dump can be printed.
+    const auto startThread = hooks.StartLinkThread;
+    hooks.StartLinkThread = [&, startThread] {
+        SetValueRadix(session, a.radix != 0 ? a.radix : session.settings.DefaultDataRadix);
+        startThread();
+    };
+    const std::string header = LogHeader(a.format);
+    std::fwrite(header.data(), 1, header.size(), stdout);
+    std::fflush(stdout);
+    const LoadEnd end = LoadAtStartup(session, seams, hooks);
+    if (end != LoadEnd::Loaded || !startup.thread) {
+        if (startup.thread) startup.thread->Stop();
+        std::fprintf(stderr, "varnolux-cli log: %s\n",
+                     end == LoadEnd::Loaded ? "the link could not be opened"
+                                            : "the project could not be loaded");
+        return kNotLinked;
+    }
+
+    struct sigaction sa {};
+    sa.sa_handler = OnInterrupt;
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
 
     int exitStatus = 0;
     Clock::time_point waitingSince{};
@@ -289,7 +288,8 @@ int RunLog(const std::vector<std::string>& args) {
             break;
         }
     }
-    if (!thread->Stop()) std::fprintf(stderr, "varnolux-cli log: the link thread did not end\n");
+    if (!startup.thread->Stop())
+        std::fprintf(stderr, "varnolux-cli log: the link thread did not end\n");
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
     return exitStatus;

@@ -7,19 +7,19 @@ namespace {
 const char* const kCrLf = "\r\n";
 }
 
-void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
+bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
     const std::vector<std::string> ports = port.ListPorts();
     const std::string& ini = session.project.settingsPath;
     const std::string portText =
         IniRead(seams.os, ini, "Comms", "Port", std::to_string(session.settings.Port));
     const int32_t dontAsk =
         IniReadNumber(seams.os, ini, "Comms", "DontAsk", session.settings.DontAsk);
-    if (dontAsk == 1) return;
+    if (dontAsk == 1) return true;
 
     std::string list = std::string(kCrLf) + kCrLf;
     for (const std::string& data : ports) {
         const size_t com = data.find("COM");
-        if (com != std::string::npos && data.substr(com + 3) == portText) return;
+        if (com != std::string::npos && data.substr(com + 3) == portText) return true;
         list += "\t" + data + "\r";
     }
     PromptRequest box;
@@ -32,7 +32,7 @@ void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
     switch (seams.prompts.Show(box)) {
         case PromptAnswer::Abort:
             seams.view.RequestClose();
-            break;
+            return false;
         case PromptAnswer::Ignore:
             session.settings.DontAsk = 1;
             IniWrite(seams.os, ini, "Comms", "DontAsk", "1");
@@ -40,6 +40,7 @@ void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
         default:
             break;
     }
+    return true;
 }
 
 }  // namespace varnolux

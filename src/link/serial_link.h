@@ -17,7 +17,8 @@ bool IsSupportedRate(int rate);
 
 // Compares the configured port with the ports the system lists and asks when
 // it is not among them (Abort closes the main window, Ignore stores DontAsk=1).
-void ConfirmComPort(Session& session, Seams& seams, const SerialPort& port);
+// False when the main window was closed.
+bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port);
 
 // Opens and configures the port and probes for the target, trying every rate
 // when Baud is not a supported rate. False when the main window was closed on

@@ -1,0 +1,24 @@
+#pragma once
+// The link's steps of the load sequence on a given serial port: confirming the
+// COM port, opening the link with its probe, and starting the link thread.
+#include <memory>
+
+#include "link/link_thread.h"
+#include "project/load_sequence.h"
+
+namespace varnolux {
+
+struct LinkStartup {
+    std::unique_ptr<LinkThread> thread;  // running once the load has started it
+    bool opened = false;                 // OpenLink went through (target found or not)
+    bool closed = false;                 // a prompt of the link closed the main window
+};
+
+// Fills the ConfirmComPort, OpenLink and StartLinkThread hooks. The front end
+// keeps `port` and `startup` for the life of the link and stops the thread with
+// startup.thread->Stop() in its close sequence. `confirmPort` false skips the
+// check of the port list (a device named directly).
+void AddLinkSteps(LoadHooks& hooks, Session& session, Seams& seams, SerialPort& port,
+                  LinkStartup& startup, LinkHooks linkHooks = LinkHooks(), bool confirmPort = true);
+
+}  // namespace varnolux
