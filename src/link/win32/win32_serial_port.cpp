@@ -116,19 +116,21 @@ std::vector<std::string> Win32SerialPort::ListPorts() const {
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
         ERROR_SUCCESS)
         return ports;
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        BYTE data[256];
-        DWORD nameLength = sizeof name;
-        DWORD dataLength = sizeof data - 1;
+    DWORD values = 0, longestName = 0, longestData = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                     &longestName, &longestData, nullptr, nullptr);
+    std::vector<char> name(longestName + 1);
+    std::vector<BYTE> data(longestData + 1);
+    for (DWORD index = 0; index < values; ++index) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD dataLength = static_cast<DWORD>(data.size() - 1);
         DWORD type = 0;
-        const LONG r =
-            RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength);
-        if (r == ERROR_NO_MORE_ITEMS) break;
-        if (r != ERROR_SUCCESS) continue;
-        if (type != REG_SZ) continue;
+        if (RegEnumValueA(key, index, name.data(), &nameLength, nullptr, &type, data.data(),
+                          &dataLength) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            continue;
         data[dataLength] = 0;
-        ports.emplace_back(reinterpret_cast<const char*>(data));
+        ports.emplace_back(reinterpret_cast<const char*>(data.data()));
     }
     RegCloseKey(key);
     return ports;
