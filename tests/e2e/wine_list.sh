@@ -98,8 +98,8 @@ test_list_values_are_the_targets_after_the_dumps() {
     stop_sim
 }
 
-test_radix_buttons_change_the_texts() {
-    local dir address
+test_radix_buttons_change_the_texts_and_the_next_start_keeps_them() {
+    local dir address columns
     dir=$(demo_run_folder)
     start_sim "$dir" --dumps 3
     start_varnolux "$dir"
@@ -113,12 +113,18 @@ test_radix_buttons_change_the_texts() {
     [[ "$address" =~ ^[0-9]{4} ]] || fail "address after Dec: '$address'"
     sleep 1
     [ -z "$(values_against_truth)" ] || fail "decimal values differ from the target's"
+    columns=$(probe columns "$MAIN_CLASS" "$LIST")
     probe command "$MAIN_CLASS" 28003  # Exit writes the settings
     wait_exit "$VARNOLUX_PID" 20
     assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Preferences DefaultDataRadix)" "DefaultDataRadix"
     assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Preferences DefaultAddressRadix)" \
         "DefaultAddressRadix"
     assert_eq tick "$(ini_value "$dir/Varnolux.ini" "Watched Items" Watch00)" "first watched item"
+
+    start_varnolux "$dir"
+    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    [[ "$address" =~ ^[0-9]{4} ]] || fail "address at the next start: '$address'"
+    assert_eq "$columns" "$(probe columns "$MAIN_CLASS" "$LIST")" "column widths at the next start"
     stop_sim
 }
 
@@ -160,5 +166,46 @@ test_untill_holds_at_the_third_arrival_and_continue_releases() {
     assert_eq "$runs" "$(grep -c '^rx 62$' "$E2E_WORK/sim.log" || true)" "run-on answers while held"
     probe click "$MAIN_CLASS" "$CONTINUE"
     wait_for 10 ran_on_since "$runs" || fail "Continue did not let the target go on"
+    stop_sim
+}
+
+# row_of LABEL: the list row whose Label cell is LABEL.
+row_of() {
+    probe rows "$MAIN_CLASS" "$LIST" | awk -F '\t' -v label="$1" '$2 == label { print NR - 1; exit }'
+}
+
+# cell_is ROW COL TEXT: the list cell shows exactly TEXT.
+cell_is() {
+    [ "$(probe cell "$MAIN_CLASS" "$LIST" "$1" "$2")" == "$3" ]
+}
+
+test_typed_value_reaches_the_target_and_shows_in_the_next_dump() {
+    local dir row
+    dir=$(demo_run_folder)
+    # Requests go out in place of the "h" that starts a dump, so that dump
+    # already carries the new value.
+    sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nUpdatesBefore=1\r\nUpdatesAfter=0\r/' \
+        "$dir/Varnolux.ini"
+    start_sim "$dir" --run-ms 1500
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 30 grep -q '^dump point 5$' "$E2E_WORK/sim.log" || fail "no dumps"
+    row=$(row_of tick)
+    [ -n "$row" ] || fail "no row for tick"
+    probe dblclick-cell "$MAIN_CLASS" "$LIST" "$row" 4
+    probe wait-visible ModifyForm_Class 10 || fail "the Modify window did not open"
+    probe set-text ModifyForm_Class 4601 4660
+    probe click ModifyForm_Class 4602
+    probe wait-gone ModifyForm_Class 10 || fail "the Modify window stayed open"
+    # The pending value (" 4660") shows at once; the dump that follows the request
+    # shows the target's own (4660) until the program changes it again.
+    wait_for 10 cell_is "$row" 4 "4660" || fail "the dump after the request did not show the value"
+    grep -q '^request MT_MODIFY crc ok$' "$E2E_WORK/sim.log" || fail "no MT_MODIFY reached the target"
+    # tick is the word at 0x0008: 02 0B 0C, size 2, address 00 08, 4660 low byte first.
+    # The eleven bytes before the request's log line; the last is the CRC.
+    awk '/^request MT_MODIFY crc ok$/ { for (i = NR - 11; i < NR - 1; i++) printf "%s ", line[i % 16]; exit }
+         { line[NR % 16] = $0 }' "$E2E_WORK/sim.log" >"$E2E_WORK/modify.txt"
+    assert_eq "rx 02 rx 0B rx 0C rx 02 rx 00 rx 08 rx 34 rx 12 rx 00 rx 00 " \
+        "$(cat "$E2E_WORK/modify.txt")" "the MT_MODIFY request as received"
     stop_sim
 }

@@ -1,0 +1,30 @@
+// Mouse clicks on a list view cell of another process, as posted messages at
+// the cell's centre; the row is scrolled into view first.
+// windows.h comes before the common controls header.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "probe.h"
+
+namespace uiprobe {
+
+bool DoubleClickListCell(HWND list, int row, int column) {
+    RemoteMemory memory(list, sizeof(RECT));
+    if (!memory.ok() || !Send(list, LVM_ENSUREVISIBLE, row, FALSE, nullptr)) return false;
+    RECT cell = {};
+    cell.top = column;
+    cell.left = LVIR_BOUNDS;
+    LRESULT ok = 0;
+    if (!memory.Write(0, &cell, sizeof cell) ||
+        !Send(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(memory.address()), &ok) ||
+        !ok || !memory.Read(0, &cell, sizeof cell))
+        return false;
+    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    return PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+           PostMessageA(list, WM_LBUTTONUP, 0, at) &&
+           PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) &&
+           PostMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace uiprobe
