@@ -256,9 +256,14 @@ int RunLog(const std::vector<std::string>& args) {
     const LoadEnd end = LoadAtStartup(session, seams, hooks);
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
-        std::fprintf(stderr, "varnolux-cli log: %s\n",
-                     end == LoadEnd::Loaded ? "the link could not be opened"
-                                            : "the project could not be loaded");
+        std::string why = end == LoadEnd::Loaded ? "the link could not be opened"
+                                                 : "the project could not be loaded";
+        if (end == LoadEnd::WaitingForChoice) {
+            why = "several projects here (";
+            for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) why += entry;
+            why += " ); name one: varnolux-cli log BASE";
+        }
+        std::fprintf(stderr, "varnolux-cli log: %s\n", why.c_str());
         return kNotLinked;
     }
 
