@@ -209,3 +209,29 @@ test_typed_value_reaches_the_target_and_shows_in_the_next_dump() {
         "$(cat "$E2E_WORK/modify.txt")" "the MT_MODIFY request as received"
     stop_sim
 }
+
+# watched_names FILE: the names under [Watched Items], one per line.
+watched_names() {
+    tr -d '\r' <"$1" | awk '/^\[/ { inside = $0 == "[Watched Items]"; next }
+        inside && /=/ { v = substr($0, index($0, "=") + 1); if (v != "") print v }'
+}
+
+test_watch_boxes_change_the_watched_items() {
+    local dir row names
+    dir=$(demo_run_folder)
+    start_sim "$dir" --dumps 3
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    sleep 1
+    row=$(row_of tick)
+    probe click-cell "$MAIN_CLASS" "$LIST" "$row" 0  # was watched: now not
+    row=$(row_of _time)
+    probe click-cell "$MAIN_CLASS" "$LIST" "$row" 0  # has a value: now watched
+    sleep 1
+    probe command "$MAIN_CLASS" 28003
+    wait_exit "$VARNOLUX_PID" 20
+    names=$(watched_names "$dir/Varnolux.ini" | sort | tr '\n' ' ')
+    assert_eq "_time setPoint state " "$names" "watched items at exit"
+    stop_sim
+}

@@ -37,6 +37,7 @@ constexpr char kUsage[] =
     "  cell CLASS ID ROW COL        one list view cell\n"
     "  columns CLASS ID             one line per list view column: width, tab, text\n"
     "  select CLASS ID ROW          select one list view row\n"
+    "  click-cell CLASS ID ROW COL  click a list view cell\n"
     "  dblclick-cell CLASS ID ROW COL  double-click a list view cell\n"
     "  combo CLASS ID               combo box entries, one per line\n"
     "  combo-sel CLASS ID           selected combo box index (-1: none)\n"
@@ -298,11 +299,19 @@ const std::map<std::string, Command>& Commands() {
               return 0;
           }}},
         {"columns", {2, 2, ListColumns}},
+        {"click-cell",
+         {4, 4,
+          [](const Args& a) {
+              HWND list = Child(a[0], a[1]);
+              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), false))
+                  return Fail("cell not clicked");
+              return 0;
+          }}},
         {"dblclick-cell",
          {4, 4,
           [](const Args& a) {
               HWND list = Child(a[0], a[1]);
-              if (!list || !DoubleClickListCell(list, Number(a[2]), Number(a[3])))
+              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), true))
                   return Fail("cell not clicked");
               return 0;
           }}},

@@ -1,5 +1,5 @@
 // Mouse clicks on a list view cell of another process, as posted messages at
-// the cell's centre; the row is scrolled into view first.
+// the cell's centre (on column 0: its check box); the row is scrolled into view first.
 // windows.h comes before the common controls header.
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 
 namespace uiprobe {
 
-bool DoubleClickListCell(HWND list, int row, int column) {
+bool ClickListCell(HWND list, int row, int column, bool twice) {
     RemoteMemory memory(list, sizeof(RECT));
     if (!memory.ok() || !Send(list, LVM_ENSUREVISIBLE, row, FALSE, nullptr)) return false;
     RECT cell = {};
@@ -20,11 +20,14 @@ bool DoubleClickListCell(HWND list, int row, int column) {
         !Send(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(memory.address()), &ok) ||
         !ok || !memory.Read(0, &cell, sizeof cell))
         return false;
-    const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-    return PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at) &&
-           PostMessageA(list, WM_LBUTTONUP, 0, at) &&
-           PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) &&
-           PostMessageA(list, WM_LBUTTONUP, 0, at);
+    // Column 0's bounds are the whole row's; its check box sits at the left edge.
+    const int x = column == 0 ? cell.left + 9 : (cell.left + cell.right) / 2;
+    const LPARAM at = MAKELPARAM(x, (cell.top + cell.bottom) / 2);
+    if (!PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at) ||
+        !PostMessageA(list, WM_LBUTTONUP, 0, at))
+        return false;
+    return !twice || (PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) &&
+                      PostMessageA(list, WM_LBUTTONUP, 0, at));
 }
 
 }  // namespace uiprobe
