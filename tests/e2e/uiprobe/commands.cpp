@@ -39,6 +39,8 @@ constexpr char kUsage[] =
     "  select CLASS ID ROW          select one list view row\n"
     "  click-cell CLASS ID ROW COL  click a list view cell\n"
     "  dblclick-cell CLASS ID ROW COL  double-click a list view cell\n"
+    "  rclick-cell CLASS ID ROW COL  right-click a list view cell\n"
+    "  popup-close                  close the open popup menu\n"
     "  combo CLASS ID               combo box entries, one per line\n"
     "  combo-sel CLASS ID           selected combo box index (-1: none)\n"
     "  combo-set CLASS ID INDEX     select a combo box entry (no notification)\n"
@@ -303,7 +305,7 @@ const std::map<std::string, Command>& Commands() {
          {4, 4,
           [](const Args& a) {
               HWND list = Child(a[0], a[1]);
-              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), false))
+              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), Click::Left))
                   return Fail("cell not clicked");
               return 0;
           }}},
@@ -311,10 +313,19 @@ const std::map<std::string, Command>& Commands() {
          {4, 4,
           [](const Args& a) {
               HWND list = Child(a[0], a[1]);
-              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), true))
+              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), Click::Double))
                   return Fail("cell not clicked");
               return 0;
           }}},
+        {"rclick-cell",
+         {4, 4,
+          [](const Args& a) {
+              HWND list = Child(a[0], a[1]);
+              if (!list || !ClickListCell(list, Number(a[2]), Number(a[3]), Click::Right))
+                  return Fail("cell not clicked");
+              return 0;
+          }}},
+        {"popup-close", {0, 0, [](const Args&) { return ClosePopupMenu() ? 0 : Fail("no popup menu"); }}},
         {"select",
          {3, 3,
           [](const Args& a) {

@@ -9,7 +9,7 @@
 
 namespace uiprobe {
 
-bool ClickListCell(HWND list, int row, int column, bool twice) {
+bool ClickListCell(HWND list, int row, int column, Click click) {
     RemoteMemory memory(list, sizeof(RECT));
     if (!memory.ok() || !Send(list, LVM_ENSUREVISIBLE, row, FALSE, nullptr)) return false;
     RECT cell = {};
@@ -23,11 +23,19 @@ bool ClickListCell(HWND list, int row, int column, bool twice) {
     // Column 0's bounds are the whole row's; its check box sits at the left edge.
     const int x = column == 0 ? cell.left + 9 : (cell.left + cell.right) / 2;
     const LPARAM at = MAKELPARAM(x, (cell.top + cell.bottom) / 2);
+    if (click == Click::Right)
+        return PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at) &&
+               PostMessageA(list, WM_RBUTTONUP, 0, at);
     if (!PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at) ||
         !PostMessageA(list, WM_LBUTTONUP, 0, at))
         return false;
-    return !twice || (PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) &&
-                      PostMessageA(list, WM_LBUTTONUP, 0, at));
+    return click != Click::Double || (PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at) &&
+                                      PostMessageA(list, WM_LBUTTONUP, 0, at));
+}
+
+bool ClosePopupMenu() {
+    HWND popup = FindTop("#32768");
+    return popup && PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
 }  // namespace uiprobe

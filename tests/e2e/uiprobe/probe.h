@@ -55,8 +55,11 @@ int ListColumnCount(HWND list);
 bool ListColumn(HWND list, int column, int* width, std::string* text);
 bool ComboEntries(HWND combo, std::vector<std::string>* entries);
 bool SelectListRow(HWND list, int row);
-// Posts a click (or a double click) at the centre of a list view cell.
-bool ClickListCell(HWND list, int row, int column, bool twice);
+// Posts a click at the centre of a list view cell.
+enum class Click { Left, Double, Right };
+bool ClickListCell(HWND list, int row, int column, Click click);
+// Closes the open popup menu as the Escape key does.
+bool ClosePopupMenu();
 
 // Runs one command line; returns the process exit code (0 success, 1 failure).
 int Run(const std::vector<std::string>& args);
