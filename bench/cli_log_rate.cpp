@@ -4,7 +4,10 @@
 // wire-time limit of the same dumps at 115200 baud (both directions, ten bits
 // per byte); a ratio above 1 means the link keeps up with a real line.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -40,9 +43,19 @@ std::string Slurp(const std::string& path) {
 double RunLog(const std::string& work, int dumps, long& packets) {
     const std::string bin = BuildFolder();
     const std::string project = work + "/project";
-    std::system(("rm -f " + work + "/tty; cd " + project + " && " + bin + "varnolux-sim --link " +
-                 work + "/tty --run-ms 0 >/dev/null 2>&1 & echo $! >" + work + "/sim.pid")
-                    .c_str());
+    unlink((work + "/tty").c_str());
+    // The simulator is a child of this process, which it outlives by no more than a kill.
+    const std::string sim = bin + "varnolux-sim";
+    const std::string link = work + "/tty";
+    const char* argv[] = {sim.c_str(), "--project", project.c_str(), "--link", link.c_str(),
+                          "--run-ms",  "0",         nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t simPid = 0;
+    posix_spawn(&simPid, sim.c_str(), &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
     for (int i = 0; i < 100 && access((work + "/tty").c_str(), F_OK) != 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     const auto start = std::chrono::steady_clock::now();
@@ -52,7 +65,8 @@ double RunLog(const std::string& work, int dumps, long& packets) {
                     .c_str());
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    kill(static_cast<pid_t>(std::atol(Slurp(work + "/sim.pid").c_str())), SIGTERM);
+    kill(simPid, SIGTERM);
+    waitpid(simPid, nullptr, 0);
     const std::string out = Slurp(work + "/out");
     const size_t last = out.rfind("\"PacketCount\":");
     packets = last == std::string::npos ? 0 : std::atol(out.c_str() + last + 14);

@@ -1,6 +1,7 @@
 // varnolux-sim: the target firmware's side of the dump protocol on a
 // pseudo-terminal, driven by a project's listing, sources and device file.
 #include <signal.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -70,6 +71,8 @@ void Usage() {
         "  --log FILE         every byte received and every event, one per line\n"
         "  --truth FILE       the variables' values as the target holds them, written\n"
         "                     after the last dump and at exit (JSON)\n"
+        "\n"
+        "It ends when its parent process ends.\n"
         "\n"
         "exit status: 0 after SIGINT or SIGTERM; 1 bad arguments; 2 project not loaded;\n"
         "3 no pseudo-terminal.\n");
@@ -191,6 +194,10 @@ int main(int argc, char** argv) {
     sa.sa_handler = OnSignal;
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
+    // A simulator left behind by a script that ended ends with it.
+    const pid_t parent = getppid();
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) g_stop = 1;
 
     const auto start = std::chrono::steady_clock::now();
     auto nowMs = [&] {
