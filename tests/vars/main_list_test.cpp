@@ -223,6 +223,38 @@ TEST_F(MainListTest, BoxOfAVariableUnchecksWhenTwentyAreWatched) {
     EXPECT_EQ(session.records[extra].VarInWatchList, 0);
 }
 
+TEST_F(MainListTest, ArrayBoxUnchecksWhenNoElementCanBeWatched) {
+    for (int i = 0; i < 20; ++i) {
+        const int v = Var("w" + std::to_string(i), VT_BYTE, 0x10 + i);
+        session.records[v].VarInWatchList = 1;
+    }
+    const int arr = Array("arr", VT_BYTE, 0x100, 3);
+    FillMainList(ctx);
+    Deliver(arr, 0);
+    const int row = RowOf("arr");
+    list.SetChecked(row, true);
+    WatchCheckChanged(ctx, row, true);
+    EXPECT_FALSE(list.IsChecked(row));
+    EXPECT_EQ(session.records[arr + 1].VarInWatchList, 0);
+}
+
+TEST_F(MainListTest, LastShownElementGetsTheCornerWhenLaterOnesAreHidden) {
+    const int arr = Array("arr", VT_BYTE, 0x30, 3);
+    FillMainList(ctx);
+    Deliver(arr, 1);
+    session.records[arr + 3].VarIsHidden = 1;  // arr#2
+    ExpandArray(ctx, arr);
+    EXPECT_THAT(Labels(), ElementsAre("arr", "  arr#0", "  arr#1"));
+    EXPECT_THAT(Images(), ElementsAre(4, 7, 9));
+}
+
+TEST_F(MainListTest, ExpandArrayNeedsAValue) {
+    const int arr = Array("arr", VT_BYTE, 0x30, 2);
+    FillMainList(ctx);
+    ExpandArray(ctx, arr);
+    EXPECT_THAT(Labels(), ElementsAre("arr"));
+}
+
 TEST_F(MainListTest, AutomaticExclusionAfterTheFirstDump) {
     const int a = Var("a", VT_BYTE, 0x10);
     Var("blank", VT_BYTE, 0x11);
