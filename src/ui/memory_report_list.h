@@ -8,7 +8,7 @@
 namespace varnolux {
 
 class MemoryReportList : public ReportList {
-public:
+  public:
     explicit MemoryReportList(int columns = 7);
 
     int RowCount() const override { return static_cast<int>(rows_.size()); }
@@ -44,7 +44,7 @@ public:
     int fullRedraws = 0;  // RedrawAll calls
     int lastEnsuredVisible = -1;
 
-private:
+  private:
     struct Row {
         std::vector<std::string> cells;
         int image = 0;

@@ -9,7 +9,7 @@
 namespace varnolux {
 
 class ReportList {
-public:
+  public:
     virtual ~ReportList() = default;
 
     virtual int RowCount() const = 0;
@@ -48,13 +48,13 @@ public:
 
 // Switches a list's drawing off for the lifetime of the guard.
 class RedrawOff {
-public:
+  public:
     explicit RedrawOff(ReportList& list) : list_(list) { list_.SetRedraw(false); }
     ~RedrawOff() { list_.SetRedraw(true); }
     RedrawOff(const RedrawOff&) = delete;
     RedrawOff& operator=(const RedrawOff&) = delete;
 
-private:
+  private:
     ReportList& list_;
 };
 
