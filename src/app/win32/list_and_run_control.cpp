@@ -2,6 +2,7 @@
 
 #include "app/main_ids.h"
 #include "app/menu_states.h"
+#include "vars/list_commands.h"
 #include "vars/main_list.h"
 
 namespace varnolux {
@@ -31,6 +32,19 @@ void ListAndRunControl::Attach(HWND mainWindow) {
     list_.openModify = [this](int row, int column) { modify_.Open(main_, row, column); };
     hooks_.repaintContinue = [this] {
         InvalidateRect(GetDlgItem(main_, ids::kContinueButton), nullptr, FALSE);
+    };
+}
+
+void ListAndRunControl::FillLoadHooks(LoadHooks& hooks) {
+    hooks.FillMainList = [this] {
+        list_.Run([](ListContext& c) {
+            c.session.list = ListState();
+            FillMainList(c);
+        });
+    };
+    hooks.ApplyColumnWidths = [this] { list_.ApplyColumnWidths(session_.settings); };
+    hooks.SetAllRadix = [this](int32_t addressRadix, int32_t dataRadix) {
+        list_.Run([=](ListContext& c) { SetAllRadix(c, addressRadix, dataRadix); });
     };
 }
 

@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/win32/continue_button.h"
 #include "link/win32/modify_window.h"
+#include "project/load_sequence.h"
 #include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
 
@@ -20,6 +21,9 @@ class ListAndRunControl {
     // WM_CREATE, after the child controls exist: takes over the list (101).
     void Attach(HWND mainWindow);
     MainListView& List() { return list_; }
+    // The list's steps of the project load: fill (with the sort order of a new
+    // load), column widths, default radixes.
+    void FillLoadHooks(LoadHooks& hooks);
     RunControlHooks& Hooks() { return hooks_; }
 
     bool OnNotify(const NMHDR& header, LRESULT* result) { return list_.OnNotify(header, result); }
