@@ -37,6 +37,10 @@ class MainWindow : public MainWindowShell {
     ListAndRunControl& ListAndRun() { return listAndRun_; }
     // Tells the close sequence whether the link thread still runs.
     void WatchLinkThread(std::function<bool()> running) { linkRunning_ = std::move(running); }
+    // Called with the entry's text when the user confirms a project in the chooser.
+    void OnProjectChosen(std::function<void(const std::string&)> chosen) {
+        projectChosen_ = std::move(chosen);
+    }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -85,6 +89,7 @@ class MainWindow : public MainWindowShell {
     HFONT listFont_ = nullptr;
     FormLayout layout_;
     std::function<bool()> linkRunning_;
+    std::function<void(const std::string&)> projectChosen_;
     bool closing_ = false;
 };
 

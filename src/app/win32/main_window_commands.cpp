@@ -19,6 +19,17 @@ void MainWindow::OnCommand(int id, int notification) {
             ApplyExitChoice(session_.run, ExitChoice::ExitWithoutSaving);
             SendMessageA(hwnd_, WM_CLOSE, 0, 0);
             return;
+        case ids::kProjectChooser:
+            if (notification == CBN_SELENDOK && projectChosen_) {
+                HWND chooser = Control(ids::kProjectChooser);
+                const int index = ComboBox_GetCurSel(chooser);
+                if (index < 0) return;
+                std::string text(ComboBox_GetLBTextLen(chooser, index) + 1, '\0');
+                ComboBox_GetLBText(chooser, index, &text[0]);
+                text.resize(text.find('\0'));
+                projectChosen_(text);
+            }
+            return;
         default:
             if (listAndRun_.OnCommand(id, notification)) return;
             RunToolCommand(id, session_, seams_);

@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/session.h"
+#include "app/win32/main_load.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
 #include "app/win32/window_classes.h"
@@ -41,6 +42,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     auto session = std::make_unique<Session>();
     session->project.commandLineProject = FirstArgument(arguments ? arguments : "");
     Win32HostOs os;
+    // The project's files are named relative to the current folder: work in the
+    // program's folder, where the project is looked for, however we were started.
+    SetCurrentDirectoryA(os.ProgramFolder().c_str());
     Win32Prompts prompts;
     Win32MainWindowView view;
     Win32Launcher launcher;
@@ -54,7 +58,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     }
     launcher.SetMainWindow(window);
 
-    if (!main.Initialise(LoadSequence())) {
+    MainLoad load(*session, seams, main);
+    main.WatchLinkThread([&load] { return load.LinkRunning(); });
+    main.OnProjectChosen([&load](const std::string& entry) { load.ProjectChosen(entry); });
+    if (!main.Initialise([&load](Session&, Seams&) { return load.AtStartup(); })) {
         if (IsWindow(window)) SendMessageA(window, WM_CLOSE, 0, 0);
         CloseHandle(mutex);
         return 0;
