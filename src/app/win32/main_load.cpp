@@ -2,8 +2,6 @@
 
 #include "app/main_ids.h"
 #include "app/main_initialisation.h"
-#include "vars/list_commands.h"
-#include "vars/main_list.h"
 
 namespace varnolux {
 
@@ -14,7 +12,6 @@ LoadHooks MainLoad::Hooks() {
     LoadHooks hooks;
     AddLinkSteps(hooks, session_, seams_, port_, startup_);
     HWND window = main_.Handle();
-    MainListView& list = main_.ListAndRun().List();
     hooks.ShowMainWindow = [window] {
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
@@ -23,11 +20,7 @@ LoadHooks MainLoad::Hooks() {
     hooks.EnableCommands = [this] {
         for (int id : kProjectControls) seams_.view.EnableControl(id, true);
     };
-    hooks.FillMainList = [&list] { list.Run([](ListContext& c) { FillMainList(c); }); };
-    hooks.ApplyColumnWidths = [this, &list] { list.ApplyColumnWidths(session_.settings); };
-    hooks.SetAllRadix = [&list](int32_t addressRadix, int32_t dataRadix) {
-        list.Run([=](ListContext& c) { SetAllRadix(c, addressRadix, dataRadix); });
-    };
+    main_.ListAndRun().FillLoadHooks(hooks);
     return hooks;
 }
 
