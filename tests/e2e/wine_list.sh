@@ -257,3 +257,30 @@ test_context_menu_command_works_on_the_clicked_row() {
     [[ "$(probe cell "$MAIN_CLASS" "$LIST" "$row" 4)" == *'$'* ]] || fail "the row is not hexadecimal"
     stop_sim
 }
+
+test_comments_toggle_moves_the_left_edge_by_the_column() {
+    local dir before after width
+    dir=$(demo_run_folder)
+    start_sim "$dir" --dumps 2
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    width=$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)
+    [ "$width" -gt 0 ] || fail "the Comment column is not shown"
+    before=$(probe rect "$MAIN_CLASS")
+    probe command "$MAIN_CLASS" 28047
+    sleep 0.5
+    after=$(probe rect "$MAIN_CLASS")
+    local l1 t1 r1 b1 l2 t2 r2 b2
+    read -r l1 t1 r1 b1 <<<"$before"
+    read -r l2 t2 r2 b2 <<<"$after"
+    assert_eq $((l1 + width)) "$l2" "left edge after hiding the comments"
+    assert_eq "$r1" "$r2" "right edge after hiding the comments"
+    assert_eq 0 "$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)" "Comment width"
+    probe command "$MAIN_CLASS" 28047
+    sleep 0.5
+    assert_eq "$before" "$(probe rect "$MAIN_CLASS")" "window after showing the comments again"
+    assert_eq "$width" "$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)" \
+        "Comment width shown again"
+    stop_sim
+}
