@@ -16,7 +16,7 @@ SIM_PID=""
 # settings file that asks no COM port question. Prints the folder.
 demo_run_folder() {
     local root dir
-    root=$(cd "$(dirname "$SIM")/../.." && pwd)
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
     dir=$(mktemp -d "$E2E_WORK/demo.XXXXXX") || return 1
     cp -R "$root/examples/demo/." "$dir/" || return 1
     cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
