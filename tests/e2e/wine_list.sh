@@ -6,7 +6,7 @@
 # build/native/varnolux-sim.
 
 readonly LIST=101
-readonly RADIO_DEC=104 RADIO_HEX=105
+readonly RADIO_DEC=104 RADIO_HEX=105 RADIO_BIN=106
 readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113 CONTINUOUS=120
 readonly CBN_CLOSEUP=8 CBN_SELENDOK=9
 readonly SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
@@ -108,6 +108,13 @@ test_radix_buttons_change_the_texts_and_the_next_start_keeps_them() {
     probe click "$MAIN_CLASS" "$RADIO_HEX"
     address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
     [[ "$address" == \$* ]] || fail "address after Hex: '$address'"
+    probe click "$MAIN_CLASS" "$RADIO_BIN"
+    local row value
+    row=$(row_of state)  # a byte
+    value=$(probe cell "$MAIN_CLASS" "$LIST" "$row" 4)
+    [[ "$value" =~ ^%[01]{8}$ ]] || fail "byte value after Bin: '$value'"
+    address=$(probe cell "$MAIN_CLASS" "$LIST" "$row" 3)
+    [[ "$address" == \$* ]] || fail "address after Bin: '$address'"
     probe click "$MAIN_CLASS" "$RADIO_DEC"
     address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
     [[ "$address" =~ ^[0-9]{4} ]] || fail "address after Dec: '$address'"
