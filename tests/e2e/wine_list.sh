@@ -291,3 +291,48 @@ test_comments_toggle_moves_the_left_edge_by_the_column() {
         "Comment width shown again"
     stop_sim
 }
+
+# dumps_at_least N: the target has arrived at N dump points.
+dumps_at_least() {
+    [ "$(grep -c '^dump point' "$E2E_WORK/sim.log")" -ge "$1" ]
+}
+
+# rows_changed: the list's Value cells differ from those in rows1.txt.
+rows_changed() {
+    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows2.txt"
+    ! cmp -s <(cut -f2,5 "$E2E_WORK/rows1.txt") <(cut -f2,5 "$E2E_WORK/rows2.txt")
+}
+
+test_previous_shows_the_value_before_the_change() {
+    local dir wrong
+    dir=$(demo_run_folder)
+    start_sim "$dir" --run-ms 1500
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    wait_for 30 dumps_at_least 3 || fail "the target made no dumps"
+    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows1.txt"
+    wait_for 10 rows_changed || fail "no value changed"
+    wrong=$(python3 - "$E2E_WORK/rows1.txt" "$E2E_WORK/rows2.txt" <<'PY'
+import sys
+def rows(path):
+    out = {}
+    for line in open(path, encoding="latin-1"):
+        cells = line.rstrip("\n").split("\t")
+        if len(cells) >= 6:
+            out[cells[1].strip()] = (cells[4], cells[5])
+    return out
+before, after = rows(sys.argv[1]), rows(sys.argv[2])
+changed = 0
+for label, (value, previous) in after.items():
+    old = before.get(label, ("", ""))[0]
+    if old.strip() and value != old:
+        changed += 1
+        if previous.strip() != old.split()[-1]:
+            print("%s: value %r, previous %r, before %r" % (label, value, previous, old))
+if changed == 0:
+    print("no value changed")
+PY
+)
+    [ -z "$wrong" ] || fail "$wrong"
+    stop_sim
+}
