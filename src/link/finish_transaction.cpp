@@ -3,9 +3,9 @@
 #include <mutex>
 
 #include "app/main_ids.h"
-#include "link/link_callouts.h"
 #include "link/link_text.h"
 #include "link/protocol.h"
+#include "project/consistency_checks.h"
 #include "vars/record_update.h"
 
 namespace varnolux {
@@ -34,7 +34,7 @@ void FirstTransaction(LinkContext& link, const TargetPacket& p) {
     if (s.identity.TargetVersionMajor != kHostProtocolMajor)
         view.SetStatusText(0, " Host/client version mismatch");
     view.SetStatusText(1, ClientVersionText(s.identity));
-    LinkCheckProject(s, link.seams);
+    CheckProject(s, link.seams);
     s.run.NoDumpYet = 0;
 }
 

@@ -1,16 +1,11 @@
 #include "link/link_callouts.h"
 
-#include "project/consistency_checks.h"
 #include "project/recompile_prompt.h"
 
 namespace varnolux {
 
 bool LinkRecompilePrompt(Session& session, Seams& seams, const std::string& text) {
     return RecompilePrompt(session, seams, text) == RecompileAnswer::Continue;
-}
-
-void LinkCheckProject(Session& session, Seams& seams) {
-    CheckProject(session, seams);
 }
 
 }  // namespace varnolux

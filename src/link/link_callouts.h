@@ -1,5 +1,5 @@
 #pragma once
-// The link's calls into the project consistency checks.
+// The recompile prompt as the link asks it.
 #include <string>
 
 #include "app/session.h"
@@ -10,7 +10,5 @@ namespace varnolux {
 // The recompile prompt with the link's finding; true when the user chose to
 // go on, false when the main window was closed.
 bool LinkRecompilePrompt(Session& session, Seams& seams, const std::string& text);
-// The consistency checks on the first end packet.
-void LinkCheckProject(Session& session, Seams& seams);
 
 }  // namespace varnolux
