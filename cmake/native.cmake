@@ -40,6 +40,8 @@ foreach(dir IN LISTS test_dirs)
       endif()
       add_executable(test_${sub} ${sources})
       target_link_libraries(test_${sub} PRIVATE ${lib} GTest::gtest GTest::gmock GTest::gtest_main)
+      # Helpers several test programs share live in tests/support.
+      target_include_directories(test_${sub} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
       target_compile_definitions(test_${sub} PRIVATE
         VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
       gtest_discover_tests(test_${sub} DISCOVERY_TIMEOUT 60

@@ -9,26 +9,11 @@
 #include "link/link_thread.h"
 #include "link/packet_handler.h"
 #include "link/protocol.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_serial_port.h"
+#include "support/memory_link_rig.h"
 
 namespace varnolux {
 
-// Prompts that take "No" (go on) for the recompile prompt unless scripted otherwise.
-class GoOnPrompts : public MemoryPrompts {
-  public:
-    PromptAnswer Show(const PromptRequest& request) override {
-        const PromptAnswer a = MemoryPrompts::Show(request);
-        return request.buttons == PromptButtons::YesNoCancel && a == PromptAnswer::Yes
-                   ? PromptAnswer::No
-                   : a;
-    }
-};
-
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public ::testing::Test, protected MemoryLinkRig {
   protected:
     LinkFixture() {
         link.clock.nowNs = [this] { return now; };
@@ -85,14 +70,6 @@ class LinkFixture : public ::testing::Test {
         return port.written.empty() ? 0 : static_cast<char>(port.written.back());
     }
 
-    Session session;
-    MemoryHostOs os;
-    GoOnPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
-    MemorySerialPort port;
-    LinkContext link{session, seams, port};
     int64_t now = 5000000000;
     int sleptMs = 0;
 };

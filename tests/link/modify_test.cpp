@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "link/modify_text.h"
+#include "support/make_record.h"
 #include "ui/memory_report_list.h"
 #include "vars/list_context.h"
 #include "vars/main_list.h"
@@ -23,14 +24,7 @@ class ModifyTest : public ::testing::Test {
 
     int Add(const std::string& label, int32_t type, int32_t address, int32_t len = 1,
             int32_t recordType = RT_VARIABLE) {
-        MyVarRecord r;
-        r.VarLabel = label;
-        r.VarType = type;
-        r.VarAddress = address;
-        r.VarLen = len;
-        r.VarRecordType = recordType;
-        r.VarIsExpanded = 1;
-        session.records.push_back(r);
+        session.records.push_back(MakeRecord(label, type, address, len, recordType));
         return static_cast<int>(session.records.size()) - 1;
     }
 

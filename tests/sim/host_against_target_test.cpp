@@ -1,96 +1,30 @@
 // The host's link against the simulated firmware, byte by byte in memory.
 #include <gtest/gtest.h>
 
-#include "app/main_ids.h"
 #include "link/finish_transaction.h"
-#include "link/link_thread.h"
 #include "sim/core/sim_truth.h"
-#include "sim/core/target_engine.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_serial_port.h"
+#include "target_rig.h"
 #include "vars/value_format.h"
 
 namespace varnolux::sim {
 namespace {
 
-MyVarRecord Record(const std::string& label, int32_t type, int32_t address, int32_t len = 1,
-                   int32_t recordType = RT_VARIABLE) {
-    MyVarRecord r;
-    r.VarLabel = label;
-    r.VarType = type;
-    r.VarAddress = address;
-    r.VarLen = len;
-    r.VarRecordType = recordType;
-    return r;
-}
-
-// A PIC18 project: one of each type, a five-byte array, two dump points.
+// The shared project with an EEPROM and a ROM check asked for.
 void LoadProject(Session& s) {
-    s.device.Core = 16;
-    s.device.SourceDeviceName = "18F25K22";
-    s.device.ListingDeviceName = "18F25K22";
+    LoadSimProject(s, 5);
     s.device.EepromSize = 255;
     s.image.EepromImage.resize(256);
-    for (int a = 0; a < 0x600; ++a) s.image.RamImage[static_cast<size_t>(a)].Implemented = 1;
-    s.records = {Record("flags", VT_BIT, 0x20, 3),
-                 Record("count", VT_BYTE, 0x21),
-                 Record("offset", VT_SBYTE, 0x22),
-                 Record("ticks", VT_WORD, 0x23),
-                 Record("delta", VT_SWORD, 0x25),
-                 Record("total", VT_DWORD, 0x27),
-                 Record("balance", VT_SDWORD, 0x2B),
-                 Record("temp", VT_FLOAT, 0x2F),
-                 Record("text", VT_BYTE, 0x100, 5, RT_ARRAY)};
-    for (int i = 0; i < 5; ++i)
-        s.records.push_back(
-            Record("text[" + std::to_string(i) + "]", VT_BYTE, 0x100 + i, 1, RT_SUBSCRIPT));
-    s.dumpPoints.entries[3] = DumpPoint{0, 10, 0, "loop top"};
-    s.dumpPoints.entries[5] = DumpPoint{0, 20, 1, "after read"};
-    s.dumpPoints.order = {3, 5};
-    s.project.romReference = RomReference{0x7FF0, 0xEF12, -1, 1};
     s.run.RomCheckPending = 1;
-    s.settings.UpdatesBefore = 1;
     s.settings.UpdatesAfter = 1;
 }
 
-// Answers "No" to the recompile prompt so a run goes on.
-class GoOnPrompts : public MemoryPrompts {
-  public:
-    PromptAnswer Show(const PromptRequest& r) override {
-        const PromptAnswer a = MemoryPrompts::Show(r);
-        return r.buttons == PromptButtons::YesNoCancel ? PromptAnswer::No : a;
-    }
-};
-
-class HostAgainstTarget : public ::testing::Test {
+class HostAgainstTarget : public ::testing::Test, protected TargetRig {
   protected:
     void Start(SimOptions options) {
         LoadProject(session);
         LoadProject(targetProject);
-        engine = std::make_unique<TargetEngine>(ProgramFromSession(targetProject, 0x5C63), options);
+        StartTarget(options);
         engine->log = [this](const std::string& line) { events.push_back(line); };
-        port.onWrite = [this](uint8_t b) {
-            engine->Receive(b, simNow);
-            Collect();
-        };
-        port.onIdle = [this](int) {
-            simNow += 40;  // a read that found nothing took its time-out
-            engine->Tick(simNow);
-            Collect();
-        };
-        view.SetControlText(ids::kUntilCount, "00");
-    }
-    void Collect() {
-        for (uint8_t b : engine->TakeOutput()) port.input.push_back(b);
-    }
-    // Runs the host's loop until the target completed `dumps` dumps.
-    void RunDumps(int64_t dumps) {
-        for (int turns = 0; engine->CompletedDumps() < dumps && turns < 5000000; ++turns)
-            LinkTurn(link);
-        ASSERT_EQ(engine->CompletedDumps(), dumps);
     }
     // The host's values in the truth file's form.
     std::string HostValues() {
@@ -109,18 +43,7 @@ class HostAgainstTarget : public ::testing::Test {
         return json + "]}\n";
     }
 
-    Session session;
-    Session targetProject;
-    MemoryHostOs os;
-    GoOnPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
-    MemorySerialPort port;
-    LinkContext link{session, seams, port};
-    std::unique_ptr<TargetEngine> engine;
     std::vector<std::string> events;
-    int64_t simNow = 0;
 };
 
 TEST_F(HostAgainstTarget, ManyDumpsWithCrcErrorsEndWithTheTargetsValues) {

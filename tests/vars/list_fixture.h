@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "support/make_record.h"
 #include "ui/memory_report_list.h"
 #include "vars/list_context.h"
 #include "vars/record_update.h"
@@ -18,11 +19,7 @@ class ListFixture {
 
     int Var(const std::string& label, int32_t type, int32_t address,
             const std::string& comment = "") {
-        MyVarRecord r;
-        r.VarLabel = label;
-        r.VarType = type;
-        r.VarAddress = address;
-        r.VarIsExpanded = 1;
+        MyVarRecord r = MakeRecord(label, type, address);
         r.VarComment = comment;
         session.records.push_back(r);
         return static_cast<int>(session.records.size()) - 1;
@@ -31,23 +28,11 @@ class ListFixture {
     // An array record followed by its elements; returns the array's index.
     int Array(const std::string& label, int32_t type, int32_t address, int32_t count,
               int32_t elementSize = 1) {
-        MyVarRecord a;
-        a.VarLabel = label;
-        a.VarType = type;
-        a.VarAddress = address;
-        a.VarRecordType = RT_ARRAY;
-        a.VarLen = count;
-        a.VarIsExpanded = 1;
-        session.records.push_back(a);
+        session.records.push_back(MakeRecord(label, type, address, count, RT_ARRAY));
         const int index = static_cast<int>(session.records.size()) - 1;
-        for (int j = 0; j < count; ++j) {
-            MyVarRecord e;
-            e.VarLabel = label + "#" + std::to_string(j);
-            e.VarType = type;
-            e.VarAddress = address + j * elementSize;
-            e.VarRecordType = RT_SUBSCRIPT;
-            session.records.push_back(e);
-        }
+        for (int j = 0; j < count; ++j)
+            session.records.push_back(MakeRecord(label + "#" + std::to_string(j), type,
+                                                 address + j * elementSize, 1, RT_SUBSCRIPT));
         return index;
     }
 
