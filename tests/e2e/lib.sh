@@ -113,3 +113,57 @@ ini_value() {
         }
         END { exit found ? 0 : 1 }'
 }
+
+# The native simulator: VARNOLUX_SIM, or build/native/varnolux-sim beside the
+# Windows build.
+readonly SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
+SIM_PID=""
+
+# demo_folder: a new folder with the demo project, the program and fresh file
+# times. Prints the folder's path.
+demo_folder() {
+    local root dir
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    dir=$(mktemp -d "$E2E_WORK/demo.XXXXXX") || return 1
+    cp -R "$root/examples/demo/." "$dir/" || return 1
+    cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
+    sh "$dir/set-file-times.sh" "$dir" || return 1
+    echo "$dir"
+}
+
+# start_sim DIR ARGS...: the simulator on the project in DIR, its terminal
+# mapped to COM1 of the Wine prefix; log and truth files in E2E_WORK.
+start_sim() {
+    local dir=$1
+    shift
+    [ -x "$SIM" ] || fail "no simulator at $SIM"
+    "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
+        --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
+    SIM_PID=$!
+    local i
+    for i in $(seq 50); do
+        [ -e "$E2E_WORK/com1" ] && break
+        sleep 0.1
+    done
+    [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
+        /f >/dev/null 2>&1
+    timeout -k 5 30 wineserver -w
+}
+
+stop_sim() {
+    [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null && wait "$SIM_PID" 2>/dev/null
+    SIM_PID=""
+    return 0
+}
+
+# wait_for SECONDS COMMAND...: polls every 0.2 s until the command succeeds.
+wait_for() {
+    local tenths=$(($1 * 5))
+    shift
+    while ! "$@" 2>/dev/null; do
+        [ "$tenths" -le 0 ] && return 1
+        sleep 0.2
+        tenths=$((tenths - 1))
+    done
+}

@@ -5,57 +5,15 @@
 # Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
 # build/native/varnolux-sim.
 
-readonly LINK_SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
 readonly LINK_CONTINUOUS=120 LINK_DUMP_LABEL=115 LINK_TRANSITION=118
-LINK_SIM_PID=""
 
 # link_demo_folder BAUD: the demo project with the program, fresh file times and
 # the rate BAUD in the settings (0: automatic detection). Prints the folder.
 link_demo_folder() {
-    local root dir
-    root=$(cd "$(dirname "$LINK_SIM")/../.." && pwd)
-    dir=$(mktemp -d "$E2E_WORK/link.XXXXXX") || return 1
-    cp -R "$root/examples/demo/." "$dir/" || return 1
-    cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
-    sh "$dir/set-file-times.sh" "$dir" || return 1
+    local dir
+    dir=$(demo_folder) || return 1
     sed -i "s/^Baud=.*/Baud=$1\r/" "$dir/Varnolux.ini" || return 1
     echo "$dir"
-}
-
-# link_start_sim DIR ARGS...: the simulator on DIR's project, mapped to COM1.
-link_start_sim() {
-    local dir=$1
-    shift
-    [ -x "$LINK_SIM" ] || fail "no simulator at $LINK_SIM"
-    "$LINK_SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" "$@" \
-        >"$E2E_WORK/sim.out" 2>&1 &
-    LINK_SIM_PID=$!
-    local i
-    for i in $(seq 50); do
-        [ -e "$E2E_WORK/com1" ] && break
-        sleep 0.1
-    done
-    [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
-    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
-        /f >/dev/null 2>&1
-    timeout -k 5 30 wineserver -w
-}
-
-link_stop_sim() {
-    [ -n "$LINK_SIM_PID" ] && kill "$LINK_SIM_PID" 2>/dev/null && wait "$LINK_SIM_PID" 2>/dev/null
-    LINK_SIM_PID=""
-    return 0
-}
-
-# link_wait SECONDS COMMAND...: polls every 0.2 s until the command succeeds.
-link_wait() {
-    local tenths=$(($1 * 5))
-    shift
-    while ! "$@" 2>/dev/null; do
-        [ "$tenths" -le 0 ] && return 1
-        sleep 0.2
-        tenths=$((tenths - 1))
-    done
 }
 
 link_status_is() {
@@ -69,33 +27,33 @@ link_transition_shown() {
 test_link_detects_the_rate_and_shows_the_dumps() {
     local dir label first
     dir=$(link_demo_folder 0)
-    link_start_sim "$dir" --run-ms 200
+    start_sim "$dir" --run-ms 200
     start_varnolux "$dir"
-    link_wait 60 link_status_is 0 " Comms established" ||
+    wait_for 60 link_status_is 0 " Comms established" ||
         fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
     assert_eq " COM1  115200 A" "$(probe status "$MAIN_CLASS" 2)" "status part 2"
     label=$(probe text "$MAIN_CLASS" "$LINK_DUMP_LABEL")
     [[ "$label" =~ ^\ DumpID\ [0-9]+\ :\  ]] || fail "dump-point label: '$label'"
     probe click "$MAIN_CLASS" "$LINK_CONTINUOUS"
-    link_wait 60 link_transition_shown ||
+    wait_for 60 link_transition_shown ||
         fail "transition label: '$(probe text "$MAIN_CLASS" "$LINK_TRANSITION")'"
     first=$(grep '^request' "$E2E_WORK/sim.log" | head -n 1)
     assert_eq "request MT_ROMCHECK crc ok" "$first" "first request of the host"
     if grep -q 'crc wrong' "$E2E_WORK/sim.log"; then fail "a request with a wrong CRC"; fi
     probe close "$MAIN_CLASS"
     wait_exit "$VARNOLUX_PID" 20
-    link_stop_sim
+    stop_sim
 }
 
 test_link_at_the_configured_rate_shows_no_detection_mark() {
     local dir
     dir=$(link_demo_folder 9600)
-    link_start_sim "$dir" --baud 9600 --run-ms 200
+    start_sim "$dir" --baud 9600 --run-ms 200
     start_varnolux "$dir"
-    link_wait 60 link_status_is 0 " Comms established" ||
+    wait_for 60 link_status_is 0 " Comms established" ||
         fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
     assert_eq " COM1  9600" "$(probe status "$MAIN_CLASS" 2)" "status part 2"
     probe close "$MAIN_CLASS"
     wait_exit "$VARNOLUX_PID" 20
-    link_stop_sim
+    stop_sim
 }

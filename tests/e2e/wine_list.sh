@@ -9,57 +9,14 @@ readonly LIST=101
 readonly RADIO_DEC=104 RADIO_HEX=105 RADIO_BIN=106
 readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113 CONTINUOUS=120
 readonly CBN_CLOSEUP=8 CBN_SELENDOK=9
-readonly SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
-SIM_PID=""
 
 # demo_run_folder: the demo project with the program, fresh file times and a
 # settings file that asks no COM port question. Prints the folder.
 demo_run_folder() {
-    local root dir
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-    dir=$(mktemp -d "$E2E_WORK/demo.XXXXXX") || return 1
-    cp -R "$root/examples/demo/." "$dir/" || return 1
-    cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
-    sh "$dir/set-file-times.sh" "$dir" || return 1
+    local dir
+    dir=$(demo_folder) || return 1
     printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
     echo "$dir"
-}
-
-# start_sim DIR ARGS...: the simulator on the project in DIR, its terminal
-# mapped to COM1 of the Wine prefix; log and truth files in E2E_WORK.
-start_sim() {
-    local dir=$1
-    shift
-    [ -x "$SIM" ] || fail "no simulator at $SIM"
-    "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
-        --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
-    SIM_PID=$!
-    local i
-    for i in $(seq 50); do
-        [ -e "$E2E_WORK/com1" ] && break
-        sleep 0.1
-    done
-    [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
-    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
-        /f >/dev/null 2>&1
-    timeout -k 5 30 wineserver -w
-}
-
-stop_sim() {
-    [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null && wait "$SIM_PID" 2>/dev/null
-    SIM_PID=""
-    return 0
-}
-
-# wait_for SECONDS COMMAND...: polls every 0.2 s until the command succeeds.
-wait_for() {
-    local tenths=$(($1 * 5))
-    shift
-    while ! "$@" 2>/dev/null; do
-        [ "$tenths" -le 0 ] && return 1
-        sleep 0.2
-        tenths=$((tenths - 1))
-    done
 }
 
 # Rows of the list whose value differs from the target's RAM truth, one per line.
