@@ -5,10 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <ostream>
 #include <vector>
 
+#include "bench_report.h"
 #include "link/crc8.h"
 #include "link/link_thread.h"
 #include "link/protocol.h"
@@ -83,34 +82,15 @@ void FullRamDump(benchmark::State& state) {
 
 BENCHMARK(FullRamDump)->Unit(benchmark::kMicrosecond);
 
-// Prints each run's time per dump as a share of the dump's wire time.
-class ShareReporter : public benchmark::ConsoleReporter {
-  public:
-    ShareReporter() : ConsoleReporter(OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.iterations == 0 || g_wireNs == 0) continue;
-            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-            char line[200];
-            std::snprintf(
-                line, sizeof line,
-                "%s: %.3f %% of the dump's wire time at 115200 baud (%.0f ms; goal: under "
-                "1 %%)\n",
-                run.benchmark_name().c_str(), 100.0 * ns / g_wireNs, g_wireNs / 1e6);
-            GetOutputStream() << line;
-        }
-    }
-};
-
 }  // namespace
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    varnolux::ShareReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
+        const double wireNs = varnolux::g_wireNs;
+        if (wireNs == 0) return std::string();
+        return varnolux::BenchText(
+            "%s: %.3f %% of the dump's wire time at 115200 baud (%.0f ms; goal: under 1 %%)\n",
+            name.c_str(), 100.0 * ns / wireNs, wireNs / 1e6);
+    });
 }

@@ -3,10 +3,8 @@
 // goal: under 2 % of it.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <ostream>
-
 #include "app/session.h"
+#include "bench_report.h"
 #include "ui/memory_report_list.h"
 #include "vars/main_list.h"
 #include "vars/record_update.h"
@@ -56,32 +54,12 @@ void RefreshTenPercentChanged(benchmark::State& state) {
 
 BENCHMARK(RefreshTenPercentChanged)->Unit(benchmark::kMicrosecond);
 
-// Prints each run's time per refresh as a share of the refresh period.
-class ShareReporter : public benchmark::ConsoleReporter {
-  public:
-    ShareReporter() : ConsoleReporter(OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.iterations == 0) continue;
-            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
-            char line[160];
-            std::snprintf(line, sizeof line,
-                          "%s: %.3f %% of the 100 ms refresh period (goal: under 2 %%)\n",
-                          run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
-            GetOutputStream() << line;
-        }
-    }
-};
-
 }  // namespace
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    varnolux::ShareReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
+        return varnolux::BenchText("%s: %.3f %% of the 100 ms refresh period (goal: under 2 %%)\n",
+                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
+    });
 }

@@ -3,9 +3,7 @@
 // the update should take well under 1 % of it.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <ostream>
-
+#include "bench_report.h"
 #include "vars/record_update.h"
 
 namespace varnolux {
@@ -66,34 +64,12 @@ void UpdateAllChanged(benchmark::State& state) {
 BENCHMARK(UpdateUnchanged);
 BENCHMARK(UpdateAllChanged);
 
-// Prints each run's time per update as a share of the refresh period.
-class ShareReporter : public benchmark::ConsoleReporter {
-  public:
-    ShareReporter() : ConsoleReporter(OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.iterations == 0) continue;
-            const double ns = run.GetAdjustedRealTime() *
-                              benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                              benchmark::GetTimeUnitMultiplier(run.time_unit);
-            char line[160];
-            std::snprintf(line, sizeof line,
-                          "%s: %.4f %% of the 100 ms refresh period (goal: under 1 %%)\n",
-                          run.benchmark_name().c_str(), 100.0 * ns / kRefreshPeriodNs);
-            GetOutputStream() << line;
-        }
-    }
-};
-
 }  // namespace
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    varnolux::ShareReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
+        return varnolux::BenchText("%s: %.4f %% of the 100 ms refresh period (goal: under 1 %%)\n",
+                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
+    });
 }

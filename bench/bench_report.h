@@ -1,0 +1,60 @@
+#pragma once
+// The benchmarks' report: the console table, then one line per run stating its
+// time per iteration against the benchmark's own reference.
+#include <benchmark/benchmark.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace varnolux {
+
+// The line for one run from its name and its time per iteration in ns; an
+// empty line prints nothing.
+using ShareLine = std::function<std::string(const std::string& name, double nsPerIteration)>;
+
+// printf into a string.
+__attribute__((format(printf, 1, 2))) inline std::string BenchText(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
+    va_end(again);
+    return text;
+}
+
+class ShareReporter : public benchmark::ConsoleReporter {
+  public:
+    explicit ShareReporter(ShareLine line) : ConsoleReporter(OO_None), line_(std::move(line)) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.iterations == 0) continue;
+            const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
+            GetOutputStream() << line_(run.benchmark_name(), ns);
+        }
+    }
+
+  private:
+    ShareLine line_;
+};
+
+// Runs the benchmarks the command line selects and reports each run with `line`.
+inline int RunBenchmarks(int argc, char** argv, ShareLine line) {
+    benchmark::Initialize(&argc, argv);
+    ShareReporter reporter(std::move(line));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace varnolux
