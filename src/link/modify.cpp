@@ -5,6 +5,7 @@
 #include "link/modify_text.h"
 #include "link/protocol.h"
 #include "vars/list_context.h"
+#include "vars/value_decode.h"
 #include "vars/value_format.h"
 
 namespace varnolux {
@@ -59,20 +60,8 @@ ConfirmOutcome ConfirmModify(Session& session, ReportList& list, const std::stri
 }
 
 uint8_t ModifySizeCode(int32_t varType) {
-    switch (varType) {
-        case VT_BYTE:
-        case VT_SBYTE:
-            return 1;
-        case VT_WORD:
-        case VT_SWORD:
-            return 2;
-        case VT_DWORD:
-        case VT_SDWORD:
-        case VT_FLOAT:
-            return 4;
-        default:
-            return 0;
-    }
+    // A bit is written through its masks, flagged by size 0.
+    return varType == VT_BIT ? 0 : static_cast<uint8_t>(ValueByteCount(varType));
 }
 
 HostPayload BuildModifyPayload(const PendingModify& m) {

@@ -7,8 +7,9 @@ bool CellReceived(const DumpImage& image, int32_t cell) {
     return cell >= 0 && cell <= kRamTop && image.RamImage[cell].Received != 0;
 }
 
-// Number of bytes a value of the type occupies; 0 for unknown types.
-int ByteCount(int32_t type) {
+}  // namespace
+
+int ValueByteCount(int32_t type) {
     switch (type) {
         case VT_BIT:
         case VT_BYTE:
@@ -26,8 +27,6 @@ int ByteCount(int32_t type) {
     }
 }
 
-}  // namespace
-
 ImplementedCell NextImplementedCell(const DumpImage& image, int32_t cell) {
     if (cell < 0) cell = 0;
     while (cell < kRamTop && image.RamImage[cell].Implemented == 0) ++cell;
@@ -42,7 +41,7 @@ uint32_t MicrochipFloatToIeee(uint8_t exponent, uint8_t m2, uint8_t m1, uint8_t 
 }
 
 DecodedValue DecodeRawValue(const MyVarRecord& record, const DumpImage& image) {
-    const int count = ByteCount(record.VarType);
+    const int count = ValueByteCount(record.VarType);
     int32_t c = record.VarAddress;
     if (count == 0 || c < 0 || c > kRamTop) return {};
 

@@ -12,6 +12,10 @@ struct ImplementedCell {
     uint8_t value = 0;  // its byte; 0 at or beyond the last cell
 };
 
+// Number of bytes a value of the type occupies (a bit's byte counts as 1); 0
+// for unknown types.
+int ValueByteCount(int32_t type);
+
 // The first implemented cell from `cell` on, so a value that straddles a gap
 // between RAM banks continues in the next bank.
 ImplementedCell NextImplementedCell(const DumpImage& image, int32_t cell);
