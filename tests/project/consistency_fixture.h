@@ -4,11 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/seams.h"
+#include "support/memory_session_rig.h"
 
 namespace varnolux::testing {
 
@@ -21,7 +17,7 @@ inline FileTime Utc(int year, int month, int day, int hour, int minute, int seco
 
 constexpr int64_t kSecond = 10000000;
 
-class ConsistencyFixture : public ::testing::Test {
+class ConsistencyFixture : public ::testing::Test, protected MemorySessionRig<> {
   protected:
     ConsistencyFixture() {
         os.utcOffsetMinutes = 60;  // local time is UTC + 1 hour
@@ -64,13 +60,6 @@ class ConsistencyFixture : public ::testing::Test {
     void AnswerNo(int count) {
         for (int i = 0; i < count; ++i) prompts.Script(PromptAnswer::No);
     }
-
-    MemoryHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
-    Session session;
 };
 
 }  // namespace varnolux::testing

@@ -12,11 +12,7 @@
 #include "app/session.h"
 #include "project/listing_files.h"
 #include "project/listing_reader.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/seams.h"
+#include "support/memory_session_rig.h"
 
 namespace varnolux::testing {
 
@@ -53,7 +49,7 @@ inline std::string ReadFixture(const std::string& relative) {
     return s.str();
 }
 
-class ListingTest : public ::testing::Test {
+class ListingTest : public ::testing::Test, protected MemorySessionRig<> {
   protected:
     ListingTest() {
         session.project.listingName = "MAIN.lst";
@@ -73,13 +69,6 @@ class ListingTest : public ::testing::Test {
         }
         return nullptr;
     }
-
-    Session session;
-    MemoryHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
 };
 
 }  // namespace varnolux::testing

@@ -5,15 +5,11 @@
 #include <string>
 
 #include "app/session.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/seams.h"
+#include "support/memory_session_rig.h"
 
 namespace varnolux::testing {
 
-class ScanFixture : public ::testing::Test {
+class ScanFixture : public ::testing::Test, protected MemorySessionRig<> {
   protected:
     ScanFixture() { os.programFolder = ""; }
 
@@ -45,13 +41,6 @@ class ScanFixture : public ::testing::Test {
         }
         os.PutFile(path, crlf);
     }
-
-    Session session;
-    MemoryHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
 };
 
 }  // namespace varnolux::testing

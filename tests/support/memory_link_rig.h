@@ -1,10 +1,7 @@
 #pragma once
 // A link context on memory seams and an in-memory serial port.
-#include "app/session.h"
 #include "link/link_context.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
+#include "support/memory_session_rig.h"
 #include "ui/memory_prompts.h"
 #include "ui/memory_serial_port.h"
 
@@ -21,13 +18,7 @@ class GoOnPrompts : public MemoryPrompts {
     }
 };
 
-struct MemoryLinkRig {
-    Session session;
-    MemoryHostOs os;
-    GoOnPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+struct MemoryLinkRig : MemorySessionRig<GoOnPrompts> {
     MemorySerialPort port;
     LinkContext link{session, seams, port};
 };

@@ -1,0 +1,23 @@
+#pragma once
+// A session with every seam in memory, for tests that drive the core through
+// its seams; `PromptsT` answers the message boxes.
+#include "app/session.h"
+#include "ui/memory_host_os.h"
+#include "ui/memory_launcher.h"
+#include "ui/memory_main_window_view.h"
+#include "ui/memory_prompts.h"
+#include "ui/seams.h"
+
+namespace varnolux {
+
+template <class PromptsT = MemoryPrompts>
+struct MemorySessionRig {
+    Session session;
+    MemoryHostOs os;
+    PromptsT prompts;
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    Seams seams{os, prompts, view, launcher};
+};
+
+}  // namespace varnolux
