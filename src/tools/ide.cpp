@@ -7,6 +7,11 @@ namespace varnolux {
 namespace {
 const char kIdeClass[] = "TApplication";
 const char kIdeTitle[] = "Proton IDE";
+
+std::string NamePart(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
 }  // namespace
 
 IdePosition CurrentIdePosition(Session& session) {
@@ -32,6 +37,13 @@ std::string IdeProjectFileName(const std::string& sourceName) {
     const bool hasExtension =
         dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
     return (hasExtension ? sourceName.substr(0, dot) : sourceName) + ".mci";
+}
+
+std::string IdeSourcePath(const HostOs& os, const std::string& projectFolder,
+                          const std::string& listedName) {
+    const std::string name = NamePart(listedName);
+    if (name != listedName && os.FileExists(listedName)) return listedName;
+    return projectFolder + name;
 }
 
 std::string IdeProjectText(const std::string& sourcePath, int32_t line) {
@@ -74,9 +86,11 @@ void ShowIde(Session& session, Seams& seams, bool exitAfter) {
     const IdePosition at = CurrentIdePosition(session);
     std::string commandLine = ide;
     if (!at.sourceName.empty()) {
-        const std::string sourcePath = session.project.programFolder + at.sourceName;
-        const std::string projectFile = IdeProjectFileName(at.sourceName);
-        // The IDE reads the caret position from this file, also when it is running.
+        const std::string sourcePath =
+            IdeSourcePath(seams.os, session.project.programFolder, at.sourceName);
+        // The IDE reads the caret position from this file, also when it is
+        // running; it is written in the working folder under the source's name.
+        const std::string projectFile = IdeProjectFileName(NamePart(at.sourceName));
         if (!seams.os.WriteFile(projectFile, IdeProjectText(sourcePath, at.line)))
             seams.prompts.Inform("Unable to write " + projectFile);
         commandLine += " \"" + sourcePath + "\"";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/session.h"
+#include "ui/host_os.h"
 #include "ui/seams.h"
 
 namespace varnolux {
@@ -29,6 +30,12 @@ IdePosition CurrentIdePosition(Session& session);
 
 // The IDE project file's name: the source name up to its last "." + ".mci".
 std::string IdeProjectFileName(const std::string& sourceName);
+
+// The full path the IDE opens for a name of the source file list. The listing
+// names its files with the folder they were compiled in: that path when the
+// file is there, otherwise the file of that name in the project folder.
+std::string IdeSourcePath(const HostOs& os, const std::string& projectFolder,
+                          const std::string& listedName);
 
 // The IDE project file's contents, every line ended by CR LF.
 std::string IdeProjectText(const std::string& sourcePath, int32_t line);

@@ -102,5 +102,27 @@ TEST_F(IdeTest, UnwritableProjectFileIsReportedAndIdeStillOpens) {
     EXPECT_EQ(launcher.started.size(), 1u);
 }
 
+TEST_F(IdeTest, ListedPathFromAnotherMachineOpensTheProjectFoldersFile) {
+    Install(ide);
+    session.project.sourceFiles = {"C:\\USERS\\ME\\THERMO\\MAIN.BAS",
+                                   "C:\\USERS\\ME\\THERMO\\INC.BAS"};
+    ShowIde(session, seams);
+    EXPECT_EQ(os.ReadFile("INC.mci").value_or(""), Mci("C:\\Proj\\INC.BAS", 500, 490));
+    ASSERT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(launcher.started[0].commandLine, ide + " \"C:\\Proj\\INC.BAS\"");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(IdeTest, ListedPathThatExistsIsOpenedWhereItIs) {
+    Install(ide);
+    const std::string include = "D:\\Lib\\inc.bas";
+    os.PutFile(include, "dump 12");
+    session.project.sourceFiles = {"MAIN.bas", include};
+    ShowIde(session, seams);
+    EXPECT_EQ(os.ReadFile("inc.mci").value_or(""), Mci(include, 500, 490));
+    ASSERT_EQ(launcher.started.size(), 1u);
+    EXPECT_EQ(launcher.started[0].commandLine, ide + " \"" + include + "\"");
+}
+
 }  // namespace
 }  // namespace varnolux
