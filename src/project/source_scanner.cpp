@@ -67,6 +67,7 @@ bool ConfirmDuplicate(ScanState& s, int32_t id, int32_t file, int32_t line) {
              "\r\n\r\n\r\nDo you want to continue anyway?\r\n\r\nOK to continue\r\nCanel to Exit";
     r.buttons = PromptButtons::OkCancel;
     r.icon = PromptIcon::Exclamation;
+    r.defaultButton = 2;  // Enter ends the program rather than accepting the duplicate
     if (s.seams.prompts.Show(r) == PromptAnswer::Ok) return true;
 
     {

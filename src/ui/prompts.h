@@ -18,6 +18,7 @@ struct PromptRequest {
     PromptModality modality = PromptModality::Task;
     bool topmost = true;
     bool foreground = false;  // brought to the foreground when shown
+    int defaultButton = 1;    // the button Enter presses, counted from 1 (left)
 };
 
 class Prompts {

@@ -87,6 +87,7 @@ TEST_F(SourceScan, DuplicateAnsweredOkReplacesTheEarlierPointAndListsItTwice) {
               "anyway?\r\n\r\nOK to continue\r\nCanel to Exit");
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(prompts.shown[0].defaultButton, 2) << "Enter answers Cancel";
     EXPECT_EQ(session.dumpPoints.entries[5].line, 3);
     EXPECT_EQ(session.dumpPoints.entries[5].kind, 1);
     EXPECT_EQ(session.dumpPoints.entries[5].comment, "second");

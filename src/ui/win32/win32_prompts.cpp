@@ -40,6 +40,17 @@ UINT IconFlags(PromptIcon icon) {
     return 0;
 }
 
+UINT DefaultButtonFlags(int button) {
+    switch (button) {
+        case 2:
+            return MB_DEFBUTTON2;
+        case 3:
+            return MB_DEFBUTTON3;
+        default:
+            return MB_DEFBUTTON1;
+    }
+}
+
 UINT ModalityFlags(PromptModality modality) {
     switch (modality) {
         case PromptModality::Application:
@@ -76,8 +87,8 @@ PromptAnswer AnswerOf(int result) {
 }  // namespace
 
 PromptAnswer Win32Prompts::Show(const PromptRequest& request) {
-    UINT flags =
-        ButtonFlags(request.buttons) | IconFlags(request.icon) | ModalityFlags(request.modality);
+    UINT flags = ButtonFlags(request.buttons) | IconFlags(request.icon) |
+                 ModalityFlags(request.modality) | DefaultButtonFlags(request.defaultButton);
     if (request.foreground) flags |= MB_SETFOREGROUND;
     if (request.topmost) flags |= MB_TOPMOST;
     return AnswerOf(MessageBoxA(nullptr, request.text.c_str(), request.caption.c_str(), flags));
