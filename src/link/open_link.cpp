@@ -33,6 +33,7 @@ bool LineSettingsReadable(Seams& seams, SerialPort& port, int portNumber) {
     PromptRequest box;
     box.buttons = PromptButtons::RetryCancel;
     box.icon = PromptIcon::Exclamation;
+    box.defaultButton = 2;  // Cancel
     box.text = std::string(kCrLf) + kCrLf + "GetCommState FAILED - check that COM" +
                Plain(portNumber) + " exists" + kCrLf + kCrLf + kCrLf +
                "Retry (surprisingly) to retry" + kCrLf + "Cancel to Exit";

@@ -98,6 +98,7 @@ TEST_F(OpenLinkTest, OpenAndLineSettingFailures) {
     EXPECT_EQ(prompts.shown[1].text,
               "\r\n\r\nGetCommState FAILED - check that COM3 exists\r\n\r\n\r\n"
               "Retry (surprisingly) to retry\r\nCancel to Exit");
+    EXPECT_EQ(prompts.shown[1].defaultButton, 2);  // Enter answers Cancel
     EXPECT_TRUE(view.closeRequested);
 }
 
