@@ -157,7 +157,9 @@ void SaveSettings(const Settings& s, const MainWindowSnapshot& snap, const VarTa
     for (int c = 0; c < columns; ++c) {
         number(kPlacement, "Column" + std::to_string(c), snap.columnWidths[c]);
     }
-    SaveWatchedItems(records, doc);
+    // Without a variable table (closed before a project was loaded) nothing can
+    // be watched: the saved list stays for the next run.
+    if (!records.empty()) SaveWatchedItems(records, doc);
     if (before && doc.Text() == *before) return;
     os.WriteFile(path, doc.Text());
 }

@@ -39,8 +39,8 @@ struct MainWindowSnapshot {
 };
 
 // Writes the main window's keys, "WatchVisible" and the watched items, in that
-// order. Every other byte of the file stays as it was; a file that cannot be
-// read or written is left alone.
+// order; the watched items only when there is a variable table. Every other byte of the file stays
+// as it was; a file that cannot be read or written is left alone.
 void SaveSettings(const Settings& settings, const MainWindowSnapshot& snap, const VarTable& records,
                   HostOs& os, const std::string& path);
 

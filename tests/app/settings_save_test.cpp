@@ -118,6 +118,16 @@ TEST(SaveSettings, TwentyWatchedNamesHaveNoEmptyKeyAfterThem) {
     EXPECT_EQ(doc.Read("Watched Items", "Watch20", "?"), "?");
 }
 
+TEST(SaveSettings, NoVariableTableKeepsTheSavedWatchList) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[Watched Items]\r\nWatch00=Temp\r\nWatch01=Count\r\nWatch02=\r\n");
+    SaveSettings(Settings{}, Snapshot(), VarTable{}, os, kIni);
+    const IniDocument doc(*os.ReadFile(kIni));
+    EXPECT_EQ(doc.Read("Watched Items", "Watch00", "?"), "Temp");
+    EXPECT_EQ(doc.Read("Watched Items", "Watch01", "?"), "Count");
+    EXPECT_EQ(doc.Read("Window Placement", "Left", "?"), "10");
+}
+
 TEST(SaveSettings, ReadOnlyFileStaysAsItWas) {
     MemoryHostOs os;
     os.PutFile(kIni, "[Window Placement]\r\nLeft=1\r\n");
