@@ -11,6 +11,8 @@ void StartRunTimer(LinkContext& link) {
 
 void ReportLinkFailure(LinkContext& link, const std::string& message) {
     link.turnFailed = true;
+    // While the program closes, a call cut short by the stop is no fault to show.
+    if (link.session.run.LinkStopRequest.load() != 0) return;
     if (!link.reportedFailures.insert(message).second) return;
     link.seams.prompts.Inform("LinkThreadMain" + message +
                               SignPadded(static_cast<int64_t>(link.port.LastError())));

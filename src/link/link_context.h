@@ -40,7 +40,8 @@ struct LinkContext {
 void StartRunTimer(LinkContext& link);
 
 // A failed serial call on the link thread: shows routine name + message + the
-// sign-padded system error code, unless the same failure is already reported.
+// sign-padded system error code, unless the same failure is already reported
+// or the stop was requested.
 void ReportLinkFailure(LinkContext& link, const std::string& message);
 // The call behind `message` worked: a later failure is reported again.
 void LinkCallSucceeded(LinkContext& link, const std::string& message);

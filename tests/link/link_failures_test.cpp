@@ -44,6 +44,14 @@ TEST_F(LinkFailures, FailedSingleReadIsTakenAsNothing) {
     EXPECT_EQ(port.WrittenText(), "h");
 }
 
+TEST_F(LinkFailures, CallsCutShortByTheStopShowNothing) {
+    // The program closes while the packet is read: the read comes back short.
+    port.onIdle = [this](int) { session.run.LinkStopRequest = 1; };
+    port.Feed(std::vector<uint8_t>{kStx});
+    LinkTurn(link);
+    EXPECT_TRUE(prompts.shown.empty());  // no "Read packet size wrong" box
+}
+
 // A port whose wait blocks until a byte is queued or the port is woken.
 class BlockingPort : public MemorySerialPort {
   public:

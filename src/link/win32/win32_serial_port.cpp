@@ -90,7 +90,9 @@ bool Win32SerialPort::WaitCharEvent() {
     }
     if (woken_.load()) return true;
     DWORD mask = 0;
-    return Check(WaitCommEvent(handle_, &mask, nullptr));
+    const BOOL ok = WaitCommEvent(handle_, &mask, nullptr);
+    // A wait cancelled by Wake has simply ended.
+    return woken_.load() || Check(ok);
 }
 
 void Win32SerialPort::Wake() {
@@ -100,9 +102,10 @@ void Win32SerialPort::Wake() {
 
 bool Win32SerialPort::Read(uint8_t* buffer, int want, int& count) {
     DWORD got = 0;
-    const bool ok = Check(ReadFile(handle_, buffer, static_cast<DWORD>(want), &got, nullptr));
+    const BOOL ok = ReadFile(handle_, buffer, static_cast<DWORD>(want), &got, nullptr);
     count = static_cast<int>(got);
-    return ok;
+    // A read cancelled by Wake has read what it got.
+    return woken_.load() || Check(ok);
 }
 
 bool Win32SerialPort::WriteByte(uint8_t byte) {
