@@ -16,7 +16,7 @@ bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
         IniReadNumber(seams.os, ini, "Comms", "DontAsk", session.settings.DontAsk);
     if (dontAsk == 1) return true;
 
-    std::string list = std::string(kCrLf) + kCrLf;
+    std::string list = "\r\r";
     for (const std::string& data : ports) {
         const size_t com = data.find("COM");
         if (com != std::string::npos && data.substr(com + 3) == portText) return true;

@@ -149,7 +149,7 @@ TEST_F(ConfirmComPortTest, PortTextMustMatchExactly) {
     EXPECT_EQ(prompts.shown[0].text,
               "Are you sure you want to use COM03?\r\n\r\nPress Abort to exit\r\n"
               "Press Retry try anyway\r\nPress Ignore to try anyway and don't ask again\r\n\r\n"
-              "The following ports appear to exist\r\n\r\n\tCOM1\r\tCOM3\r");
+              "The following ports appear to exist\r\r\tCOM1\r\tCOM3\r");
     EXPECT_FALSE(view.closeRequested);
 }
 
