@@ -19,7 +19,11 @@ std::string CsvField(const std::string& text) {
 
 std::string TextRecord(const LoggedDump& d) {
     std::string out = "DumpID " + std::to_string(d.DumpId);
-    if (!d.transitionLabel.empty()) out += "  (" + Utf8FromLatin1(d.transitionLabel) + " )";
+    // The transition label carries the elapsed text; without one it stands alone.
+    if (!d.transitionLabel.empty())
+        out += "  (" + Utf8FromLatin1(d.transitionLabel) + " )";
+    else if (!d.elapsed.empty())
+        out += "  " + Utf8FromLatin1(d.elapsed);
     out += "  packets " + std::to_string(d.PacketCount) + "\n";
     for (const LoggedValue& v : d.values) {
         out += "  " + Utf8FromLatin1(v.VarLabel) + " = " + Utf8FromLatin1(v.value);
