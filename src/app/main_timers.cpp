@@ -13,6 +13,10 @@ bool BlinkTick(RunState& run, MainWindowView& view) {
     if (run.TargetWaiting == 1) {
         run.BlinkPhase = run.BlinkPhase ? 0 : 1;
         repaint = true;
+    } else if (run.NoDumpYet == 0 && run.RunningDrawn == 0) {
+        // The target runs (first dump, Continue, or a run-on decision) but the
+        // button still shows no face or its waiting face: paint "Running".
+        repaint = true;
     }
     if (run.ProjectChosen == 0) {
         run.StatusBlink = run.StatusBlink ? 0 : 1;

@@ -14,7 +14,8 @@ bool TakeNewDump(RunState& run, bool mainWindowVisible);
 
 // Timer 2 (400 ms): while the target waits the Continue button changes its
 // phase; while no project is chosen status part 0 blinks the waiting text.
-// Returns true when the Continue buttons are to be repainted.
+// Returns true when the Continue buttons are to be repainted: every tick while
+// the target waits, and once when it runs again and "Running" is not yet shown.
 bool BlinkTick(RunState& run, MainWindowView& view);
 
 }  // namespace varnolux

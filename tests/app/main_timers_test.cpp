@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/run_control.h"
 #include "ui/memory_main_window_view.h"
 
 namespace varnolux {
@@ -42,6 +43,25 @@ TEST(BlinkTick, ContinueButtonChangesPhaseOnlyWhileTheTargetWaits) {
     EXPECT_EQ(run.BlinkPhase, 1);
     EXPECT_TRUE(BlinkTick(run, view));
     EXPECT_EQ(run.BlinkPhase, 0);
+}
+
+TEST(BlinkTick, RunningFaceIsPaintedOnceTheTargetRunsAgain) {
+    RunState run;
+    run.ProjectChosen = 1;
+    MemoryMainWindowView view;
+    EXPECT_FALSE(BlinkTick(run, view)) << "no dump yet: the button has no face";
+    run.NoDumpYet = 0;
+    EXPECT_TRUE(BlinkTick(run, view)) << "first dump: Running is due";
+    EXPECT_EQ(ContinueButtonFace(run, false), ContinueFace::Running);
+    EXPECT_FALSE(BlinkTick(run, view)) << "Running already shown";
+
+    run.TargetWaiting = 1;
+    EXPECT_TRUE(BlinkTick(run, view));
+    EXPECT_NE(ContinueButtonFace(run, false), ContinueFace::Running);
+    run.TargetWaiting = 0;  // Continue
+    EXPECT_TRUE(BlinkTick(run, view)) << "the waiting face must not stay after Continue";
+    EXPECT_EQ(ContinueButtonFace(run, false), ContinueFace::Running);
+    EXPECT_FALSE(BlinkTick(run, view));
 }
 
 TEST(TakeNewDump, RefreshesOncePerDumpOnlyForAVisibleWindowWithAProject) {
