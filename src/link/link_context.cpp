@@ -1,6 +1,7 @@
 #include "link/link_context.h"
 
 #include "link/link_text.h"
+#include "link/serial_link.h"
 
 namespace varnolux {
 
@@ -31,7 +32,7 @@ bool CheckLinkCall(LinkContext& link, bool ok, const std::string& message) {
 }
 
 void WriteAnswer(LinkContext& link, uint8_t byte, const std::string& message) {
-    CheckLinkCall(link, link.port.WriteByte(byte), message);
+    CheckLinkCall(link, WriteByte(link.port, byte), message);
 }
 
 }  // namespace varnolux

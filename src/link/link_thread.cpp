@@ -2,6 +2,7 @@
 
 #include "link/packet_handler.h"
 #include "link/protocol.h"
+#include "link/serial_link.h"
 #include "link/sync_query.h"
 
 namespace varnolux {
@@ -10,16 +11,21 @@ namespace {
 constexpr int kFailedTurnPauseMs = 100;
 }
 
-void LinkTurn(LinkContext& link) {
-    link.turnFailed = false;
+bool WaitForByte(LinkContext& link) {
     CheckLinkCall(link, link.port.ArmCharEvent(), " SetCommMask failed");
     const bool waited = link.port.WaitCharEvent();
     // A wait ended by the stop is no failure.
-    if (link.session.run.LinkStopRequest.load() != 0) return;
+    if (link.session.run.LinkStopRequest.load() != 0) return false;
     CheckLinkCall(link, waited, " WaitCommEvent failed");
+    return true;
+}
+
+void LinkTurn(LinkContext& link) {
+    link.turnFailed = false;
+    if (!WaitForByte(link)) return;
     uint8_t byte = 0x20;  // stays a blank, which is ignored, when nothing arrives
     int count = 0;
-    CheckLinkCall(link, link.port.Read(&byte, 1, count), " Read single character failed");
+    CheckLinkCall(link, ReadByte(link.port, byte, count), " Read single character failed");
     if (byte == kSync)
         HandleSync(link);
     else if (byte == kQuery)

@@ -9,6 +9,9 @@
 
 namespace varnolux {
 
+// Arms the received-character event and blocks until a character is there;
+// failures are reported. False when the stop ended the wait.
+bool WaitForByte(LinkContext& link);
 // One turn of the loop: wait for a character, read it and handle it. A turn in
 // which a serial call failed ends with a short pause, so a dead port does not spin.
 void LinkTurn(LinkContext& link);

@@ -18,7 +18,7 @@ Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkCl
         clock.sleepMs(100);
         uint8_t byte = 0;
         int count = 0;
-        if (!port.Read(&byte, 1, count)) {
+        if (!ReadByte(port, byte, count)) {
             if (!LinkRecompilePrompt(session, seams, "Read single character failed"))
                 return Probe::Closed;
             continue;

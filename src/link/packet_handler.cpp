@@ -8,6 +8,7 @@
 #include "link/link_text.h"
 #include "link/packet_store.h"
 #include "link/protocol.h"
+#include "link/serial_link.h"
 #include "link/trace_file.h"
 
 namespace varnolux {
@@ -122,7 +123,7 @@ void HandlePacket(LinkContext& link) {
     p.fill(0x20);
     p[0] = kStx;
     int count = 0;
-    if (CheckLinkCall(link, link.port.Read(p.data() + 1, 31, count), " Read packet failed"))
+    if (CheckLinkCall(link, ReadBlock31(link.port, p.data() + 1, count), " Read packet failed"))
         CheckLinkCall(link, count == 31, " Read packet size wrong");
     ProcessPacket(link, p);
 }

@@ -2,6 +2,7 @@
 // The serial port at start-up: the check that the configured port exists, and
 // opening it with the probe that finds the target's rate.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "app/session.h"
@@ -27,5 +28,13 @@ bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock&
 
 // The connection-advice prompt; true for Retry, false after closing the main window.
 bool ConnectionAdvicePrompt(Seams& seams, const std::string& message);
+
+// The byte-level primitives on the one port. Each returns the platform's
+// success flag; the caller takes port.LastError() for its message.
+// One byte within the read time-outs; `count` is 0 or 1.
+bool ReadByte(SerialPort& port, uint8_t& byte, int& count);
+// Up to 31 bytes (the rest of a target packet); `count` tells how many came.
+bool ReadBlock31(SerialPort& port, uint8_t* block, int& count);
+bool WriteByte(SerialPort& port, uint8_t byte);
 
 }  // namespace varnolux
