@@ -1,6 +1,7 @@
 #include "project/listing_tail.h"
 
-#include <cctype>
+#include "ui/text_util.h"
+
 #include <memory>
 #include <unordered_map>
 
@@ -15,11 +16,6 @@ constexpr size_t kHistoryLines =
     15;  // lines before the end label searched for the last instruction
 constexpr size_t kQuotedPairLength = 80;
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // Finds records by name for the variable block: exact name first, then the same
 // name in another case (some compilers upper-case the variable listing).
 class RecordIndex {
@@ -27,7 +23,7 @@ class RecordIndex {
     explicit RecordIndex(const VarTable& records) {
         for (size_t i = records.size(); i-- > 0;) {
             exact_[records[i].VarLabel] = i;
-            folded_[Lower(records[i].VarLabel)] = i;
+            folded_[LowerCase(records[i].VarLabel)] = i;
         }
     }
     bool Find(const std::string& name, size_t& index) const {
@@ -36,7 +32,7 @@ class RecordIndex {
             index = e->second;
             return true;
         }
-        auto f = folded_.find(Lower(name));
+        auto f = folded_.find(LowerCase(name));
         if (f == folded_.end()) return false;
         index = f->second;
         return true;

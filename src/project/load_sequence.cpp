@@ -1,5 +1,7 @@
 #include "project/load_sequence.h"
 
+#include "ui/text_util.h"
+
 #include <algorithm>
 #include <vector>
 

@@ -1,5 +1,7 @@
 #include "project/source_dim.h"
 
+#include "ui/text_util.h"
+
 #include <algorithm>
 #include <climits>
 

@@ -1,5 +1,7 @@
 #include "project/source_files.h"
 
+#include "ui/text_util.h"
+
 #include "project/source_lines.h"
 
 namespace varnolux {

@@ -1,5 +1,7 @@
 #include "project/source_lines.h"
 
+#include "ui/text_util.h"
+
 #include <cctype>
 #include <climits>
 
@@ -23,26 +25,7 @@ std::string CollapseBlanks(const std::string& text) {
     return out;
 }
 
-std::string TrimEnds(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    const size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 }  // namespace
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 SourceLine PrepareSourceLine(const std::string& raw) {
     SourceLine line;
@@ -50,7 +33,7 @@ SourceLine PrepareSourceLine(const std::string& raw) {
     while (marker < raw.size() && raw[marker] != '\'' && raw[marker] != ';') ++marker;
     if (marker == raw.size()) marker = std::string::npos;
     std::string code = marker == std::string::npos ? raw : raw.substr(0, marker);
-    if (marker != std::string::npos) line.comment = TrimEnds(raw.substr(marker + 1));
+    if (marker != std::string::npos) line.comment = TrimBlanksAndTabs(raw.substr(marker + 1));
 
     code = CollapseBlanks(code);
     for (char& c : code) {

@@ -2,9 +2,11 @@
 // One line of a firmware source prepared for the source scanner: split into
 // code and comment, normalised, and cut into its first six lower-case words.
 #include <array>
+
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "ui/text_util.h"
 
 namespace varnolux {
 
@@ -34,8 +36,5 @@ int64_t LeadingDecimal(const std::string& text);
 
 // A number in the signed style: one leading blank when not negative (" 5", "-5").
 std::string LeadingBlankDecimal(int64_t value);
-
-std::string LowerCase(std::string text);
-std::string UpperCase(std::string text);
 
 }  // namespace varnolux

@@ -1,5 +1,7 @@
 #include "project/source_scanner.h"
 
+#include "ui/text_util.h"
+
 #include "app/main_ids.h"
 #include "project/source_dim.h"
 #include "project/source_files.h"

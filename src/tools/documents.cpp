@@ -1,6 +1,6 @@
 #include "tools/documents.h"
 
-#include <cctype>
+#include "ui/text_util.h"
 
 #include "tools/activate.h"
 
@@ -11,16 +11,6 @@ const char kMarker[] = "(pdfpath)";
 const size_t kMarkerLength = sizeof kMarker - 1;
 const char kReportingRoutine[] = "OpenDataSheet";
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string TrimBlanks(const std::string& s) {
-    const size_t first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 }  // namespace
 
 std::optional<std::string> LinkedDocumentName(const std::string& linkFileText) {
@@ -33,9 +23,9 @@ std::optional<std::string> LinkedDocumentName(const std::string& linkFileText) {
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string lower = Lower(line);
+        const std::string lower = LowerCase(line);
         if (lower.compare(0, kMarkerLength, kMarker) == 0)
-            return TrimBlanks(lower.substr(kMarkerLength));
+            return TrimBlanksAndTabs(lower.substr(kMarkerLength));
         start = end + 1;
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #include "ui/ini_file.h"
 
+#include "ui/text_util.h"
+
 #include <limits>
 #include <utility>
 
@@ -39,13 +41,6 @@ std::string Unquote(const std::string& v) {
         return v.substr(1, v.size() - 2);
     }
     return v;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace
