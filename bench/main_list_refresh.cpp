@@ -3,8 +3,8 @@
 // goal: under 2 % of it.
 #include <benchmark/benchmark.h>
 
-#include "app/session.h"
 #include "bench_report.h"
+#include "state/session.h"
 #include "ui/memory_report_list.h"
 #include "vars/main_list.h"
 #include "vars/record_update.h"

@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 
-#include "app/session.h"
 #include "project/load_sequence.h"
 #include "project/source_lines.h"
+#include "state/session.h"
 #include "ui/memory_host_os.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"

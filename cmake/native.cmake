@@ -50,6 +50,10 @@ foreach(dir IN LISTS test_dirs)
   endif()
 endforeach()
 
+# No folder includes one above it: the check passes on the tree and catches a planted include.
+add_test(NAME include_layers
+  COMMAND ${PROJECT_SOURCE_DIR}/tests/layers/check_layers_test.sh ${PROJECT_SOURCE_DIR})
+
 if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()

@@ -2,8 +2,8 @@
 // The main window's close sequence, as steps the window supplies.
 #include <functional>
 
-#include "app/session.h"
 #include "app/settings_io.h"
+#include "state/session.h"
 #include "ui/host_os.h"
 
 namespace varnolux {

@@ -1,6 +1,6 @@
 #include "app/main_controls.h"
 
-#include "app/main_ids.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

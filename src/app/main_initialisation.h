@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "app/session.h"
 #include "app/window_placement.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

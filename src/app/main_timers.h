@@ -1,6 +1,6 @@
 #pragma once
 // The decisions of the main window's two timers.
-#include "app/run_state.h"
+#include "state/run_state.h"
 #include "ui/main_window_view.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 // Comments toggle of the View menu.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/report_list.h"
 
 namespace varnolux {

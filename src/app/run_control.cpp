@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/main_ids.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

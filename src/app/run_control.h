@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/main_window_view.h"
 
 namespace varnolux {

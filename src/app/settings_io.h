@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/run_state.h"
-#include "app/session.h"
-#include "app/settings.h"
 #include "app/window_placement.h"
+#include "state/run_state.h"
+#include "state/session.h"
+#include "state/settings.h"
+#include "state/var_record.h"
 #include "ui/host_os.h"
-#include "vars/var_record.h"
 
 namespace varnolux {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "state/settings.h"
 
 namespace varnolux {
 

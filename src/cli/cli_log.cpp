@@ -11,8 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/main_ids.h"
-#include "app/session.h"
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
@@ -20,6 +18,8 @@
 #include "link/link_startup.h"
 #include "link/posix/posix_serial_port.h"
 #include "project/load_sequence.h"
+#include "state/session.h"
+#include "ui/main_ids.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "vars/value_format.h"

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_ids.h"
-#include "app/session.h"
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
 #include "cli/vars_output.h"
 #include "project/load_sequence.h"
+#include "state/session.h"
+#include "ui/main_ids.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 

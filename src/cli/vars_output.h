@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace varnolux::cli {
 

@@ -2,10 +2,10 @@
 
 #include <mutex>
 
-#include "app/main_ids.h"
 #include "link/link_text.h"
 #include "link/protocol.h"
 #include "project/consistency_checks.h"
+#include "ui/main_ids.h"
 #include "vars/record_update.h"
 
 namespace varnolux {

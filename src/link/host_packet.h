@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "link/link_context.h"
-#include "project/project_facts.h"
+#include "state/project_facts.h"
 
 namespace varnolux {
 

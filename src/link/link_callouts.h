@@ -2,7 +2,7 @@
 // The recompile prompt as the link asks it.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

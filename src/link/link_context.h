@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "link/link_clock.h"
+#include "state/session.h"
 #include "ui/seams.h"
 #include "ui/serial_port.h"
 

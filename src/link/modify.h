@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/session.h"
 #include "link/host_packet.h"
+#include "state/session.h"
 #include "ui/report_list.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "vars/var_record.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

@@ -1,8 +1,8 @@
-#include "app/main_ids.h"
 #include "link/link_callouts.h"
 #include "link/link_text.h"
 #include "link/protocol.h"
 #include "link/serial_link.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

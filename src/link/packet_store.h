@@ -3,8 +3,8 @@
 // The caller holds Session::recordsLock.
 #include <cstdint>
 
-#include "app/session.h"
 #include "link/packet_handler.h"
+#include "state/session.h"
 
 namespace varnolux {
 

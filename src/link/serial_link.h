@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/session.h"
 #include "link/link_clock.h"
+#include "state/session.h"
 #include "ui/seams.h"
 #include "ui/serial_port.h"
 

@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "app/main_ids.h"
 #include "link/host_requests.h"
 #include "link/link_text.h"
 #include "link/protocol.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

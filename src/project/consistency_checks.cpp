@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "app/main_ids.h"
 #include "project/device_signature.h"
 #include "project/file_time_checks.h"
 #include "project/hex_tag.h"
 #include "project/recompile_prompt.h"
 #include "ui/ini_file.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

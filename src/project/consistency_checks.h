@@ -3,7 +3,7 @@
 // names, the device identifier, the ROM words, the HexTag and the file times.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 // source's device says about EEPROM, core, RAM banks and ports.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 // file and the HexTag: their order, their spacing, and changes while running.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/host_os.h"
 #include "ui/seams.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/target_identity.h"
+#include "state/target_identity.h"
 #include "ui/host_os.h"
 
 namespace varnolux {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "project/device.h"
 #include "project/listing_tail.h"
+#include "state/device.h"
 
 namespace varnolux {
 

@@ -3,7 +3,7 @@
 // the source file list, the variable record table, the empty dump image, the
 // ROM reference, the listing device with its core and code size, and the pin
 // names of the port table.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

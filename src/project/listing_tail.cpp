@@ -7,7 +7,7 @@
 
 #include "project/listing_pins.h"
 #include "project/listing_text.h"
-#include "vars/dump_image.h"
+#include "state/dump_image.h"
 
 namespace varnolux {
 namespace {

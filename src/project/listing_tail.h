@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "project/device.h"
 #include "project/device_core.h"
-#include "project/project_facts.h"
-#include "vars/var_record.h"
+#include "state/device.h"
+#include "state/project_facts.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

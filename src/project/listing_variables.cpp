@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "project/listing_text.h"
+#include "state/dump_image.h"
 #include "ui/ini_file.h"
-#include "vars/dump_image.h"
 
 namespace varnolux {
 namespace {

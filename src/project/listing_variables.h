@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "vars/var_record.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

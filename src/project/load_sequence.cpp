@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/main_ids.h"
 #include "project/device_reader.h"
 #include "project/listing_reader.h"
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
 #include "project/watched_items.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

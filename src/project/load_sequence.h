@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 // device and the target: recompile (open the IDE and end), continue, or end.
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -4,9 +4,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "project/project_facts.h"
 #include "project/source_lines.h"
-#include "vars/var_record.h"
+#include "state/project_facts.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

@@ -2,11 +2,11 @@
 
 #include "ui/text_util.h"
 
-#include "app/main_ids.h"
 #include "project/source_dim.h"
 #include "project/source_files.h"
 #include "project/source_lines.h"
 #include "tools/ide.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

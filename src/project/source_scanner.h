@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -3,9 +3,9 @@
 // file: keys "Watch00", "Watch01", ... holding variable names.
 #include <string>
 
+#include "state/var_record.h"
 #include "ui/host_os.h"
 #include "ui/ini_file.h"
-#include "vars/var_record.h"
 
 namespace varnolux {
 

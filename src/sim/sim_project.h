@@ -3,8 +3,8 @@
 // sequence, headless, in the project folder.
 #include <string>
 
-#include "app/session.h"
 #include "sim/core/target_program.h"
+#include "state/session.h"
 
 namespace varnolux::sim {
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Xplorer": the file explorer on the project folder.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

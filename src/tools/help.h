@@ -1,6 +1,6 @@
 #pragma once
 // "Help": the help file beside the program.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/host_os.h"
 #include "ui/seams.h"
 

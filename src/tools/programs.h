@@ -1,6 +1,6 @@
 #pragma once
 // Commands that bring up an external program from the Tools menu.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

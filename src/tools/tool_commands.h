@@ -1,6 +1,6 @@
 #pragma once
 // The main window's document, tool and help commands in one dispatch.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

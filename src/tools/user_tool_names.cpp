@@ -1,6 +1,6 @@
 #include "tools/user_tool_names.h"
 
-#include "app/main_ids.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "state/settings.h"
 
 namespace varnolux {
 

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace varnolux {
+#include "state/file_time.h"
 
-// 100 ns units since 1601-01-01 UTC, as Windows file times.
-using FileTime = uint64_t;
+namespace varnolux {
 
 struct DirEntry {
     std::string name;  // name only, no folder
@@ -24,7 +23,7 @@ struct LocalTime {
 };
 
 class HostOs {
-public:
+  public:
     virtual ~HostOs() = default;
     // Folder of the program file, ending in the path separator ("C:\Tools\").
     virtual std::string ProgramFolder() const = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/prompts.h"
 #include "ui/report_list.h"
 #include "vars/record_update.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "state/dump_image.h"
+#include "state/var_record.h"
 #include "ui/prompts.h"
-#include "vars/dump_image.h"
-#include "vars/var_record.h"
 
 namespace varnolux {
 

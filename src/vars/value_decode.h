@@ -2,8 +2,8 @@
 // Turning the RAM cells of a dump image into a record's raw 32-bit value.
 #include <cstdint>
 
-#include "vars/dump_image.h"
-#include "vars/var_record.h"
+#include "state/dump_image.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the main list needs of the Watch window. The window implements it; when
 // it is not there, TableWatch stands in and counts the watched records.
-#include "vars/var_record.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

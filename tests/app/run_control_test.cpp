@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_ids.h"
 #include "app/menu_states.h"
+#include "ui/main_ids.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_report_list.h"
 

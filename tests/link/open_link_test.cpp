@@ -1,6 +1,6 @@
-#include "app/main_ids.h"
 #include "link/serial_link.h"
 #include "link_fixture.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/main_ids.h"
 #include "consistency_fixture.h"
 #include "project/consistency_checks.h"
 #include "project/device_signature.h"
+#include "ui/main_ids.h"
 
 namespace varnolux::testing {
 namespace {

@@ -3,7 +3,7 @@
 // checks; each test spoils one thing.
 #include <gtest/gtest.h>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "support/memory_session_rig.h"
 
 namespace varnolux::testing {

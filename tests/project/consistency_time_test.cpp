@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/main_ids.h"
 #include "consistency_fixture.h"
 #include "project/consistency_checks.h"
 #include "project/file_time_checks.h"
 #include "project/hex_tag.h"
+#include "ui/main_ids.h"
 
 namespace varnolux::testing {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "project/listing_files.h"
 #include "project/listing_reader.h"
+#include "state/session.h"
 #include "support/memory_session_rig.h"
 
 namespace varnolux::testing {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/main_ids.h"
 #include "project/load_sequence.h"
 #include "scan_fixture.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 namespace {

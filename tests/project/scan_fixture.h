@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "support/memory_session_rig.h"
 
 namespace varnolux::testing {

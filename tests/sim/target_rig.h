@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "app/main_ids.h"
 #include "link/link_thread.h"
 #include "sim/core/target_engine.h"
 #include "sim/core/target_program.h"
 #include "support/make_record.h"
 #include "support/memory_link_rig.h"
+#include "ui/main_ids.h"
 
 namespace varnolux::sim {
 

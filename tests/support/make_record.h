@@ -2,7 +2,7 @@
 // Records as the listing loader makes them, for tests that build a table by hand.
 #include <string>
 
-#include "vars/var_record.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A session with every seam in memory, for tests that drive the core through
 // its seams; `PromptsT` answers the message boxes.
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/memory_host_os.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"

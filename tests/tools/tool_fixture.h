@@ -1,6 +1,6 @@
 #pragma once
 // A session with one loaded project and the in-memory seams the tool commands act through.
-#include "app/session.h"
+#include "state/session.h"
 #include "support/memory_session_rig.h"
 
 namespace varnolux {

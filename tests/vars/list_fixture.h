@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "support/make_record.h"
 #include "ui/memory_report_list.h"
 #include "vars/list_context.h"

@@ -2,7 +2,7 @@
 // Drawing the owner-drawn Continue button (control 109, and the Watch window's).
 #include <windows.h>
 
-#include "app/run_state.h"
+#include "state/run_state.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #include "app/win32/list_and_run_control.h"
 
-#include "app/main_ids.h"
 #include "app/menu_states.h"
+#include "ui/main_ids.h"
 #include "vars/list_commands.h"
 #include "vars/main_list.h"
 

@@ -1,7 +1,7 @@
 #include "app/win32/main_load.h"
 
-#include "app/main_ids.h"
 #include "app/main_initialisation.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

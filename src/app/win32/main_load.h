@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "app/session.h"
 #include "app/win32/main_window.h"
 #include "link/link_startup.h"
 #include "link/win32/win32_serial_port.h"
 #include "project/load_sequence.h"
+#include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {

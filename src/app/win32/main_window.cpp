@@ -2,9 +2,9 @@
 
 #include <windowsx.h>
 
-#include "app/main_ids.h"
 #include "app/main_title.h"
 #include "app/win32/window_classes.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 
@@ -22,7 +22,7 @@ MainWindow::MainWindow(Session& session, Seams& seams, Win32MainWindowView& view
       view_(view),
       brushes_(brushes),
       listAndRun_(session, seams,
-                   ContinueBrushes{brushes.blue, brushes.yellow, brushes.buttonFace}) {}
+                  ContinueBrushes{brushes.blue, brushes.yellow, brushes.buttonFace}) {}
 
 HWND MainWindow::Create(HINSTANCE instance) {
     instance_ = instance;

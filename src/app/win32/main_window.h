@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "app/main_initialisation.h"
-#include "app/session.h"
 #include "app/settings_io.h"
 #include "app/win32/list_and_run_control.h"
 #include "layout/win32/form_layout.h"
+#include "state/session.h"
 #include "ui/seams.h"
 #include "ui/win32/win32_main_window_view.h"
 

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/close_sequence.h"
-#include "app/main_ids.h"
 #include "app/win32/main_window.h"
 #include "app/win32/window_classes.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -1,11 +1,11 @@
 #include <windowsx.h>
 
-#include "app/main_ids.h"
 #include "app/settings_io.h"
 #include "app/topmost.h"
 #include "app/win32/main_window.h"
 #include "tools/tool_commands.h"
 #include "tools/win32/user_tool_menu.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app/main_controls.h"
-#include "app/main_ids.h"
 #include "app/win32/main_window.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
-#include "app/main_ids.h"
 #include "app/win32/main_window.h"
 #include "app/window_snap.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

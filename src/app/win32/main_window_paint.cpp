@@ -1,9 +1,11 @@
-#include "app/main_ids.h"
 #include "app/win32/main_window.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 
 // The Continue button's face follows the run state.
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) { listAndRun_.OnDrawItem(item); }
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    listAndRun_.OnDrawItem(item);
+}
 
 }  // namespace varnolux

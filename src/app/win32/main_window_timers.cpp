@@ -1,8 +1,8 @@
-#include "app/main_ids.h"
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
 #include "app/win32/window_classes.h"
 #include "project/file_time_checks.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

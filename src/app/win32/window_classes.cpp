@@ -1,8 +1,8 @@
 #include "app/win32/window_classes.h"
 
-#include "app/main_ids.h"
 #include "app/win32/main_window.h"
 #include "link/win32/modify_window.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -4,7 +4,7 @@
 // window.
 #include <windows.h>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
 

@@ -3,8 +3,8 @@
 // variable's value text from the target's own RAM.
 #include <string>
 
-#include "app/session.h"
 #include "sim/core/target_memory.h"
+#include "state/session.h"
 
 namespace varnolux::sim {
 

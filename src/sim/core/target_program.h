@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace varnolux::sim {
 

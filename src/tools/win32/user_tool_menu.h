@@ -2,7 +2,7 @@
 // Puts the user tools' names from the settings on the main menu.
 #include <windows.h>
 
-#include "app/settings.h"
+#include "state/settings.h"
 
 namespace varnolux {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/main_ids.h"
+#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "app/main_ids.h"
+#include "ui/main_ids.h"
 #include "vars/list_commands.h"
 #include "vars/main_list.h"
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <mutex>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "ui/seams.h"
 #include "vars/list_context.h"
 #include "vars/win32/win32_report_list.h"

@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "app/session.h"
 #include "app/win32/main_load.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
 #include "app/win32/window_classes.h"
 #include "layout/win32/form_layout.h"
+#include "state/session.h"
 #include "tools/win32/win32_launcher.h"
 #include "ui/seams.h"
 #include "ui/win32/win32_host_os.h"

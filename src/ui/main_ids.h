@@ -61,6 +61,11 @@ constexpr int kCmdReset = 28042;
 constexpr int kCmdAbout = 28043;
 constexpr int kCmdHelp = 28048;
 
+// The Watch window's menu gives these three their own numbers.
+constexpr int kCmdWatchViewPort = 28059;
+constexpr int kCmdWatchViewSource = 28060;
+constexpr int kCmdWatchAbout = 28004;
+
 // Timers
 constexpr int kTimerRefresh = 1;  // 100 ms
 constexpr int kTimerBlink = 2;    // 400 ms

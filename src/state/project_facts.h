@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/host_os.h"
+#include "state/file_time.h"
 
 namespace varnolux {
 

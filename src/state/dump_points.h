@@ -11,9 +11,9 @@ namespace varnolux {
 constexpr int kDumpPointEntries = 257;
 
 struct DumpPoint {
-    int32_t file = 0;  // index into the source file list
-    int32_t line = 0;  // 1-based; 0 = DumpID not used
-    int32_t kind = 0;  // 0 = dump, 1 = dumpw
+    int32_t file = 0;     // index into the source file list
+    int32_t line = 0;     // 1-based; 0 = DumpID not used
+    int32_t kind = 0;     // 0 = dump, 1 = dumpw
     std::string comment;  // without trailing blanks, at most 40 characters
 };
 

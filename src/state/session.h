@@ -4,17 +4,17 @@
 // never call into the user interface while holding it.
 #include <mutex>
 
-#include "app/run_state.h"
-#include "app/settings.h"
-#include "link/link_status.h"
-#include "link/pending_modify.h"
-#include "link/target_identity.h"
-#include "project/device.h"
-#include "project/dump_points.h"
-#include "project/project_facts.h"
-#include "vars/dump_image.h"
-#include "vars/list_state.h"
-#include "vars/var_record.h"
+#include "state/device.h"
+#include "state/dump_image.h"
+#include "state/dump_points.h"
+#include "state/link_status.h"
+#include "state/list_state.h"
+#include "state/pending_modify.h"
+#include "state/project_facts.h"
+#include "state/run_state.h"
+#include "state/settings.h"
+#include "state/target_identity.h"
+#include "state/var_record.h"
 
 namespace varnolux {
 
