@@ -16,6 +16,7 @@
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_prompts.h"
 #include "ui/memory_serial_port.h"
+#include "ui/memory_views.h"
 
 namespace varnolux {
 namespace {
@@ -60,7 +61,8 @@ void FullRamDump(benchmark::State& state) {
     MemoryPrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
     MemorySerialPort port;
     LinkContext link(session, seams, port);
     const std::vector<uint8_t> dumps[2] = {DumpBytes(0), DumpBytes(1)};

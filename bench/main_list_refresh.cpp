@@ -30,8 +30,7 @@ void RefreshTenPercentChanged(benchmark::State& state) {
         session.records.push_back(r);
     }
     MemoryReportList list;
-    TableWatch watch(session.records);
-    ListContext ctx(session, list, watch);
+    ListContext ctx(session, list);
     FillMainList(ctx);
     for (MyVarRecord& r : session.records) StoreNewValue(r, 1, 0);
     RefreshListValues(ctx);

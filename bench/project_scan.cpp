@@ -14,6 +14,7 @@
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_prompts.h"
+#include "ui/memory_views.h"
 
 namespace varnolux {
 namespace {
@@ -100,8 +101,9 @@ void ScanProject(benchmark::State& state) {
         MemoryPrompts prompts;
         MemoryMainWindowView view;
         MemoryLauncher launcher;
-        Seams seams{project.os, prompts, view, launcher};
-        RunProjectScan(session, seams, LoadHooks{});
+        MemoryViews views;
+        Seams seams{project.os, prompts, view, launcher, views};
+        RunProjectScan(session, seams);
         if (session.records.size() != kVariables || session.dumpPoints.order.size() != 255) {
             state.SkipWithError("the generated project did not scan completely");
         }

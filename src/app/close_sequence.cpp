@@ -4,26 +4,26 @@ namespace varnolux {
 
 namespace {
 
-void StopLinkThread(RunState& run, const CloseSteps& steps) {
-    if (!steps.linkRunning || !steps.linkRunning()) return;
+void StopLinkThread(RunState& run, CloseSteps& steps) {
+    if (!steps.LinkRunning()) return;
     run.LinkStopRequest = 1;
-    for (int check = 0; check < kLinkStopChecks && steps.linkRunning(); ++check) steps.pause();
+    for (int check = 0; check < kLinkStopChecks && steps.LinkRunning(); ++check) steps.Pause();
 }
 
 }  // namespace
 
-bool RunCloseSequence(Session& session, HostOs& os, const CloseSteps& steps) {
+bool RunCloseSequence(Session& session, HostOs& os, Views& views, CloseSteps& steps) {
     StopLinkThread(session.run, steps);
-    const bool watchOpen = steps.watchWindowOpen && steps.watchWindowOpen();
+    const bool watchOpen = views.IsOpen(ViewKind::Watch);
     session.settings.WatchVisible = watchOpen ? 1 : 0;
     bool saved = false;
     if (session.run.SaveOnExit == 1) {
-        MainWindowSnapshot snap = steps.snapshot ? steps.snapshot() : MainWindowSnapshot{};
+        MainWindowSnapshot snap = steps.Snapshot();
         snap.watchWindowOpen = watchOpen;
         saved = SaveSettingsOnClose(session, snap, os);
     }
-    if (steps.closeAuxiliaryWindows) steps.closeAuxiliaryWindows();
-    if (session.settings.UDTdisplay == 1 && steps.closeTraceFile) steps.closeTraceFile();
+    views.CloseAll();
+    if (session.settings.UDTdisplay == 1) steps.CloseTraceFile();
     return saved;
 }
 

@@ -1,5 +1,8 @@
 #include "app/main_timers.h"
 
+#include "project/file_time_checks.h"
+#include "vars/main_list.h"
+
 namespace varnolux {
 
 bool TakeNewDump(RunState& run, bool mainWindowVisible) {
@@ -23,6 +26,12 @@ bool BlinkTick(RunState& run, MainWindowView& view) {
         view.SetStatusText(0, run.StatusBlink ? kWaitingForFileSelection : "");
     }
     return repaint;
+}
+
+void RefreshAfterNewDump(Session& session, ListRunner& list, Seams& seams) {
+    list.Run([](ListContext& c) { RefreshAfterDump(c); });
+    seams.views.RefreshAfterDump();
+    RecheckFileTimes(session, seams);
 }
 
 }  // namespace varnolux

@@ -1,7 +1,10 @@
 #pragma once
 // The decisions of the main window's two timers.
 #include "state/run_state.h"
+#include "state/session.h"
 #include "ui/main_window_view.h"
+#include "ui/seams.h"
+#include "vars/list_operation.h"
 
 namespace varnolux {
 
@@ -17,5 +20,10 @@ bool TakeNewDump(RunState& run, bool mainWindowVisible);
 // Returns true when the Continue buttons are to be repainted: every tick while
 // the target waits, and once when it runs again and "Running" is not yet shown.
 bool BlinkTick(RunState& run, MainWindowView& view);
+
+// Timer 1's refresh after a completed dump: the main list takes the new values
+// under the records lock; once it is released the Watch, Source, Port and
+// EEPROM windows refresh, then the project's file times are checked again.
+void RefreshAfterNewDump(Session& session, ListRunner& list, Seams& seams);
 
 }  // namespace varnolux

@@ -9,10 +9,6 @@ namespace varnolux {
 
 namespace {
 
-void Call(const std::function<void()>& f) {
-    if (f) f();
-}
-
 // The DumpID of the chooser's selected entry; -1 for the first entry or none.
 int ChosenDumpId(const MainWindowView& view, int chooser) {
     const int selection = view.ComboSelection(chooser);
@@ -43,28 +39,28 @@ int DumpIdOfEntry(const std::string& entry) {
     return std::atoi(digits);
 }
 
-void ContinueCommand(RunState& run, const RunControlHooks& hooks) {
+void ContinueCommand(RunState& run, Views& views) {
     if (run.TargetWaiting.load() != 1) return;
-    Call(hooks.focusWatchContinue);
+    views.FocusWatchContinue();
     run.TargetWaiting = 0;
 }
 
-void RepeatChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+void RepeatChosen(Session& session, MainWindowView& view) {
     RunState& run = session.run;
     const int id = Choose(view, ids::kRepeatChooser, ids::kUntilChooser);
     run.RepeatDumpId = id;
     if (id < 0) return;
     run.UntilDumpId = -1;
-    Call(hooks.repaintContinue);
+    view.RepaintControl(ids::kContinueButton);
 }
 
-void UntilChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+void UntilChosen(Session& session, MainWindowView& view) {
     RunState& run = session.run;
     const int id = Choose(view, ids::kUntilChooser, ids::kRepeatChooser);
     run.UntilDumpId = id;
     if (id < 0) return;
     run.RepeatDumpId = -1;
-    Call(hooks.repaintContinue);
+    view.RepaintControl(ids::kContinueButton);
 }
 
 void UntilListClosed(Session& session, MainWindowView& view) {
@@ -90,9 +86,9 @@ void RepeatListClosed(Session& session, MainWindowView& view) {
     if (session.run.RepeatDumpId.load() == -1) view.SetComboSelection(ids::kRepeatChooser, 0);
 }
 
-void ContinuousChanged(Session& session, MainWindowView& view, const RunControlHooks& hooks) {
+void ContinuousChanged(Session& session, MainWindowView& view, Views& views) {
     const bool on = view.IsChecked(ids::kContinuous);
-    if (hooks.setWatchContinuous) hooks.setWatchContinuous(on);
+    views.SetWatchContinuous(on);
     if (on) {
         session.run.RepeatDumpId = -1;
         session.run.UntilDumpId = -1;

@@ -2,39 +2,31 @@
 // The main window's side of run control: the Continue command, the " Repeat"
 // and " Untill" choices with the count, "Continuous", and the Continue
 // button's face. The link thread reads the same controls at each "d".
-#include <functional>
 #include <string>
 
 #include "state/session.h"
 #include "ui/main_window_view.h"
+#include "ui/views.h"
 
 namespace varnolux {
-
-// What run control asks of the Watch window, which mirrors "Continuous" and
-// has a Continue button of its own. Unset members do nothing.
-struct RunControlHooks {
-    std::function<void(bool)> setWatchContinuous;
-    std::function<void()> focusWatchContinue;
-    std::function<void()> repaintContinue;
-};
 
 // The DumpID after the first " Dumpw " in a chooser entry; -1 when there is none.
 int DumpIdOfEntry(const std::string& entry);
 
 // Continue (button 109 or the Watch window's): lets a waiting target go on.
-void ContinueCommand(RunState& run, const RunControlHooks& hooks);
+void ContinueCommand(RunState& run, Views& views);
 
 // Selection accepted in the " Repeat" chooser (119).
-void RepeatChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+void RepeatChosen(Session& session, MainWindowView& view);
 // Selection accepted in the " Untill" chooser (113).
-void UntilChosen(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+void UntilChosen(Session& session, MainWindowView& view);
 // The " Untill" list closed: the count is made one of "01" .. "99", or "00"
 // with the first entry when no dump point is chosen.
 void UntilListClosed(Session& session, MainWindowView& view);
 // The " Repeat" list closed without a choice: its first entry shows again.
 void RepeatListClosed(Session& session, MainWindowView& view);
 // "Continuous" (120) clicked.
-void ContinuousChanged(Session& session, MainWindowView& view, const RunControlHooks& hooks);
+void ContinuousChanged(Session& session, MainWindowView& view, Views& views);
 
 enum class ContinueFace {
     Pressed,        // button face, sunken, "Continue" in black

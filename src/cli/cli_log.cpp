@@ -22,6 +22,7 @@
 #include "ui/main_ids.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
+#include "ui/memory_views.h"
 #include "vars/value_format.h"
 
 namespace varnolux::cli {
@@ -170,6 +171,46 @@ LoggedDump TakeDump(Session& session, const MainWindowView& view) {
     return d;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// Prints each completed dump, on the link thread, until `count` are printed.
+class DumpPrinter : public TransactionListener {
+  public:
+    DumpPrinter(Session& session, const MainWindowView& view, const LogArgs& a)
+        : session_(session), view_(view), a_(a) {}
+    void TransactionDone() override {
+        if (a_.count > 0 && dumps.load() >= a_.count) return;  // the rest are not asked for
+        const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
+        std::fwrite(record.data(), 1, record.size(), stdout);
+        std::fflush(stdout);
+        lastDumpAt = Clock::now().time_since_epoch().count();
+        ++dumps;
+    }
+
+    std::atomic<long> dumps{0};
+    std::atomic<int64_t> lastDumpAt{Clock::now().time_since_epoch().count()};
+
+  private:
+    Session& session_;
+    const MainWindowView& view_;
+    const LogArgs& a_;
+};
+
+// The link's load steps with the radix in place before the first dump can be printed.
+class LogLoadSteps : public LinkLoadSteps {
+  public:
+    LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
+                 DumpPrinter& printer, const LogArgs& a)
+        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty()), a_(a) {}
+    void StartLinkThread() override {
+        SetValueRadix(session_, a_.radix != 0 ? a_.radix : session_.settings.DefaultDataRadix);
+        LinkLoadSteps::StartLinkThread();
+    }
+
+  private:
+    const LogArgs& a_;
+};
+
 }  // namespace
 
 void PrintLogUsage() {
@@ -215,7 +256,8 @@ int RunLog(const std::vector<std::string>& args) {
     LogPrompts prompts(a.detectRounds);
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
     Session session;
     session.project.settingsPath = a.ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : a.ini;
     LoadSettings(session.settings, os, session.project.settingsPath);
@@ -229,31 +271,14 @@ int RunLog(const std::vector<std::string>& args) {
     else
         view.SetChecked(ids::kContinuous, true);
 
-    using Clock = std::chrono::steady_clock;
-    std::atomic<long> dumps{0};
-    std::atomic<int64_t> lastDumpAt{Clock::now().time_since_epoch().count()};
-    LinkHooks linkHooks;
-    linkHooks.transactionDone = [&] {
-        if (a.count > 0 && dumps.load() >= a.count) return;  // the rest are not asked for
-        const std::string record = LogRecord(a.format, TakeDump(session, view));
-        std::fwrite(record.data(), 1, record.size(), stdout);
-        std::fflush(stdout);
-        lastDumpAt = Clock::now().time_since_epoch().count();
-        ++dumps;
-    };
-    LoadHooks hooks;
+    DumpPrinter printer(session, view, a);
+    std::atomic<long>& dumps = printer.dumps;
     LinkStartup startup;
-    AddLinkSteps(hooks, session, seams, port, startup, linkHooks, a.device.empty());
-    // The radix is in place before the first dump can be printed.
-    const auto startThread = hooks.StartLinkThread;
-    hooks.StartLinkThread = [&, startThread] {
-        SetValueRadix(session, a.radix != 0 ? a.radix : session.settings.DefaultDataRadix);
-        startThread();
-    };
+    LogLoadSteps steps(session, seams, port, startup, printer, a);
     const std::string header = LogHeader(a.format);
     std::fwrite(header.data(), 1, header.size(), stdout);
     std::fflush(stdout);
-    const LoadEnd end = LoadAtStartup(session, seams, hooks);
+    const LoadEnd end = LoadAtStartup(session, seams, steps);
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
         std::string why = end == LoadEnd::Loaded ? "the link could not be opened"
@@ -286,7 +311,7 @@ int RunLog(const std::vector<std::string>& args) {
         } else {
             waitingSince = Clock::time_point{};
         }
-        const Clock::time_point last{Clock::duration(lastDumpAt.load())};
+        const Clock::time_point last{Clock::duration(printer.lastDumpAt.load())};
         if (a.timeoutS > 0 && now - last > std::chrono::seconds(a.timeoutS)) {
             std::fprintf(stderr, "varnolux-cli log: no dump for %ld seconds\n", a.timeoutS);
             exitStatus = kTimedOut;

@@ -12,6 +12,7 @@
 #include "ui/main_ids.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
+#include "ui/memory_views.h"
 
 namespace varnolux::cli {
 
@@ -67,13 +68,15 @@ int RunVars(const std::vector<std::string>& args) {
     ConsolePrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
     Session session;
     session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
     LoadSettings(session.settings, os, session.project.settingsPath);
     session.project.commandLineProject = base;
 
-    const LoadEnd end = LoadAtStartup(session, seams, LoadHooks{});
+    LoadSteps steps;  // no window, no link: the scan alone
+    const LoadEnd end = LoadAtStartup(session, seams, steps);
     if (end == LoadEnd::WaitingForChoice) {
         std::string names;
         for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) names += entry;

@@ -61,8 +61,7 @@ void FinishTransaction(LinkContext& link, const TargetPacket& p) {
         view.SetControlText(ids::kTransitionLabel,
                             TransitionLabel(s.image.PreviousDumpId, dumpId, s.link.elapsedText));
     }
-    if (link.hooks.setWatchDumpIdLabel)
-        link.hooks.setWatchDumpIdLabel(" DumpID " + SignPadded(dumpId));
+    link.seams.views.SetWatchDumpIdLabel(" DumpID " + SignPadded(dumpId));
 
     UpdateReport report;
     {

@@ -1,8 +1,7 @@
 #pragma once
 // Everything the link thread works with: the run's state, the seams, the port,
-// the hooks into other windows, and the thread's own bookkeeping.
+// who hears of each completed dump, and the thread's own bookkeeping.
 #include <cstdint>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,11 +13,12 @@
 
 namespace varnolux {
 
-struct LinkHooks {
-    // Writes the Watch window's DumpID label.
-    std::function<void(const std::string&)> setWatchDumpIdLabel;
-    // Told after each completed transaction, outside the records lock.
-    std::function<void()> transactionDone;
+// Told on the link thread after each completed transaction, outside the
+// records lock (the console logger prints the dump there).
+class TransactionListener {
+  public:
+    virtual ~TransactionListener() = default;
+    virtual void TransactionDone() = 0;
 };
 
 struct LinkContext {
@@ -26,7 +26,7 @@ struct LinkContext {
     Session& session;
     Seams& seams;
     SerialPort& port;
-    LinkHooks hooks;
+    TransactionListener* listener = nullptr;
     LinkClock clock = SystemLinkClock();
 
     int64_t timerStart = 0;  // 0 = the run timer is not running

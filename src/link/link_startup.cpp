@@ -4,20 +4,19 @@
 
 namespace varnolux {
 
-void AddLinkSteps(LoadHooks& hooks, Session& session, Seams& seams, SerialPort& port,
-                  LinkStartup& startup, LinkHooks linkHooks, bool confirmPort) {
-    hooks.ConfirmComPort = [&session, &seams, &port, &startup, confirmPort] {
-        if (confirmPort && !ConfirmComPort(session, seams, port)) startup.closed = true;
-        return !startup.closed;
-    };
-    hooks.OpenLink = [&session, &seams, &port, &startup] {
-        startup.opened = OpenLink(session, seams, port, SystemLinkClock());
-        startup.closed = !startup.opened;
-    };
-    hooks.StartLinkThread = [&session, &seams, &port, &startup, linkHooks] {
-        if (startup.opened && !startup.thread)
-            startup.thread = StartLinkThread(session, seams, port, linkHooks);
-    };
+bool LinkLoadSteps::ConfirmComPort() {
+    if (confirmPort_ && !varnolux::ConfirmComPort(session_, seams_, port_)) startup_.closed = true;
+    return !startup_.closed;
+}
+
+void LinkLoadSteps::OpenLink() {
+    startup_.opened = varnolux::OpenLink(session_, seams_, port_, SystemLinkClock());
+    startup_.closed = !startup_.opened;
+}
+
+void LinkLoadSteps::StartLinkThread() {
+    if (startup_.opened && !startup_.thread)
+        startup_.thread = varnolux::StartLinkThread(session_, seams_, port_, listener_);
 }
 
 }  // namespace varnolux

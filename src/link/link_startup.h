@@ -14,11 +14,34 @@ struct LinkStartup {
     bool closed = false;                 // a prompt of the link closed the main window
 };
 
-// Fills the ConfirmComPort, OpenLink and StartLinkThread hooks. The front end
-// keeps `port` and `startup` for the life of the link and stops the thread with
+// ConfirmComPort, OpenLink and StartLinkThread on `port`. The front end keeps
+// `port` and `startup` for the life of the link and stops the thread with
 // startup.thread->Stop() in its close sequence. `confirmPort` false skips the
 // check of the port list (a device named directly).
-void AddLinkSteps(LoadHooks& hooks, Session& session, Seams& seams, SerialPort& port,
-                  LinkStartup& startup, LinkHooks linkHooks = LinkHooks(), bool confirmPort = true);
+class LinkLoadSteps : public LoadSteps {
+  public:
+    LinkLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
+                  TransactionListener* listener = nullptr, bool confirmPort = true)
+        : session_(session),
+          seams_(seams),
+          port_(port),
+          startup_(startup),
+          listener_(listener),
+          confirmPort_(confirmPort) {}
+
+    bool ConfirmComPort() override;
+    void OpenLink() override;
+    void StartLinkThread() override;
+
+  protected:
+    Session& session_;
+    Seams& seams_;
+
+  private:
+    SerialPort& port_;
+    LinkStartup& startup_;
+    TransactionListener* listener_;
+    bool confirmPort_;
+};
 
 }  // namespace varnolux

@@ -39,9 +39,10 @@ void LinkThreadMain(LinkContext& link) {
     while (link.session.run.LinkStopRequest.load() == 0) LinkTurn(link);
 }
 
-LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port, LinkHooks hooks)
+LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port,
+                       TransactionListener* listener)
     : state_(std::make_shared<State>(session, seams, port)) {
-    state_->link.hooks = std::move(hooks);
+    state_->link.listener = listener;
     std::shared_ptr<State> state = state_;
     thread_ = std::thread([state] {
         LinkThreadMain(state->link);
@@ -67,8 +68,8 @@ bool LinkThread::Stop() {
 }
 
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
-                                            LinkHooks hooks) {
-    return std::make_unique<LinkThread>(session, seams, port, std::move(hooks));
+                                            TransactionListener* listener) {
+    return std::make_unique<LinkThread>(session, seams, port, listener);
 }
 
 }  // namespace varnolux

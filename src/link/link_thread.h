@@ -20,7 +20,7 @@ void LinkThreadMain(LinkContext& link);
 
 class LinkThread {
   public:
-    LinkThread(Session& session, Seams& seams, SerialPort& port, LinkHooks hooks);
+    LinkThread(Session& session, Seams& seams, SerialPort& port, TransactionListener* listener);
     ~LinkThread();
     LinkThread(const LinkThread&) = delete;
     LinkThread& operator=(const LinkThread&) = delete;
@@ -42,6 +42,6 @@ class LinkThread {
 
 // Starts LinkThreadMain on a thread of its own.
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
-                                            LinkHooks hooks = LinkHooks());
+                                            TransactionListener* listener = nullptr);
 
 }  // namespace varnolux

@@ -111,7 +111,7 @@ void ProcessPacket(LinkContext& link, const TargetPacket& p) {
         WriteAnswer(link, kAck, " Ack failed for MT_ENDDATA");
         FinishTransaction(link, p);
         CountAndTrace(link, p);
-        if (link.hooks.transactionDone) link.hooks.transactionDone();
+        if (link.listener) link.listener->TransactionDone();
         return;
     }
     AcceptPacket(link, p);

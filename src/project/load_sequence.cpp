@@ -23,10 +23,6 @@ bool IsStandardRate(int32_t rate) {
     return rate == 9600 || rate == 19200 || rate == 38400 || rate == 57600 || rate == 115200;
 }
 
-void Call(const std::function<void()>& hook) {
-    if (hook) hook();
-}
-
 void EndProgram(Seams& seams, const std::string& text) {
     seams.prompts.Inform(text);
     seams.view.RequestClose();
@@ -77,32 +73,30 @@ void SelectChooserEntry(Seams& seams, const std::string& entry) {
 }
 
 // Everything after the choice: the scan, the main list, the title, the link.
-LoadEnd LoadProject(Session& session, Seams& seams, const LoadHooks& hooks,
-                    const std::string& title, bool showWindow) {
+LoadEnd LoadProject(Session& session, Seams& seams, LoadSteps& steps, const std::string& title,
+                    bool showWindow) {
     session.run.ProjectChosen = 1;
-    if (showWindow) Call(hooks.ShowMainWindow);
-    if (RunProjectScan(session, seams, hooks) == LoadEnd::ProgramClosed) {
+    if (showWindow) steps.ShowMainWindow();
+    if (RunProjectScan(session, seams) == LoadEnd::ProgramClosed) {
         return LoadEnd::ProgramClosed;
     }
-    Call(hooks.EnableCommands);
-    Call(hooks.FillMainList);
+    steps.EnableCommands();
+    steps.FillMainList();
     seams.view.SetTitle(LoadedTitle(session.settings, session.project.programFolder, title));
     session.run.ProjectLoaded = 1;
-    Call(hooks.OpenLink);
-    Call(hooks.StartLinkThread);
+    steps.OpenLink();
+    steps.StartLinkThread();
     return LoadEnd::Loaded;
 }
 
-void ApplyRadixes(const Session& session, const LoadHooks& hooks) {
-    if (hooks.SetAllRadix) {
-        hooks.SetAllRadix(session.settings.DefaultAddressRadix, session.settings.DefaultDataRadix);
-    }
+void ApplyRadixes(const Session& session, LoadSteps& steps) {
+    steps.SetAllRadix(session.settings.DefaultAddressRadix, session.settings.DefaultDataRadix);
 }
 
-void ShowListAndWindows(const Session& session, const LoadHooks& hooks) {
-    Call(hooks.ApplyColumnWidths);
-    if (session.settings.WatchVisible == 1) Call(hooks.ShowWatchWindow);
-    ApplyRadixes(session, hooks);
+void ShowListAndWindows(const Session& session, Seams& seams, LoadSteps& steps) {
+    steps.ApplyColumnWidths();
+    if (session.settings.WatchVisible == 1) seams.views.Show(ViewKind::Watch);
+    ApplyRadixes(session, steps);
 }
 
 }  // namespace
@@ -120,9 +114,9 @@ std::string TraceFileName(const std::string& listingName) {
     return (dot == std::string::npos ? listingName : listingName.substr(0, dot)) + ".txt";
 }
 
-LoadEnd LoadAtStartup(Session& session, Seams& seams, const LoadHooks& hooks) {
+LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
     for (int part : {0, 2, 3}) seams.view.SetStatusText(part, "");
-    if (hooks.ConfirmComPort && !hooks.ConfirmComPort()) return LoadEnd::ProgramClosed;
+    if (!steps.ConfirmComPort()) return LoadEnd::ProgramClosed;
     Settings& settings = session.settings;
     if (!IsStandardRate(settings.Baud)) settings.Baud = 0;
     seams.view.SetStatusText(
@@ -169,17 +163,17 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, const LoadHooks& hooks) {
     if (count == 1) {
         SetProjectFiles(session, seams, chosen);
         SelectChooserEntry(seams, " " + chosen);
-        end = LoadProject(session, seams, hooks, chosen, true);
+        end = LoadProject(session, seams, steps, chosen, true);
         if (end == LoadEnd::ProgramClosed) return end;
     } else {
         seams.view.SetStatusText(0, " Waiting for file selection");
-        Call(hooks.FocusProjectChooser);
+        steps.FocusProjectChooser();
     }
-    ShowListAndWindows(session, hooks);
+    ShowListAndWindows(session, seams, steps);
     return end;
 }
 
-LoadEnd LoadChosenProject(Session& session, Seams& seams, const LoadHooks& hooks,
+LoadEnd LoadChosenProject(Session& session, Seams& seams, LoadSteps& steps,
                           const std::string& entryText) {
     if (session.run.ProjectChosen != 0) return LoadEnd::Loaded;
     const std::string base =
@@ -189,18 +183,18 @@ LoadEnd LoadChosenProject(Session& session, Seams& seams, const LoadHooks& hooks
     LoadEnd end;
     if (seams.os.FileExists(session.project.listingName)) {
         const size_t last = base.find_last_not_of(' ');
-        end = LoadProject(session, seams, hooks,
+        end = LoadProject(session, seams, steps,
                           base.substr(0, last == std::string::npos ? 0 : last + 1), false);
     } else {
         EndProgram(seams, "LoadChosenProject " + session.project.listingName +
                               " not found in current directory");
         end = LoadEnd::ProgramClosed;
     }
-    ApplyRadixes(session, hooks);
+    ApplyRadixes(session, steps);
     return end;
 }
 
-LoadEnd RunProjectScan(Session& session, Seams& seams, const LoadHooks& hooks) {
+LoadEnd RunProjectScan(Session& session, Seams& seams) {
     ProjectFacts& project = session.project;
     project.heapTotal = 0;
     project.heapSizeSeen = 0;
@@ -232,7 +226,7 @@ LoadEnd RunProjectScan(Session& session, Seams& seams, const LoadHooks& hooks) {
     seams.view.SetStatusText(1, " Done scanning files");
     seams.view.SetStatusText(3, " " + session.device.SourceDeviceName);
     if (session.settings.UDTdisplay == 1) {
-        Call(hooks.CreateRecordDiagnostics);
+        seams.views.Show(ViewKind::RecordDiagnostics);
         seams.os.WriteFile(TraceFileName(project.listingName), std::string());
     }
     session.run.RomCheckPending = session.device.Core != 14 ? 1 : 0;

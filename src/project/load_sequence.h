@@ -3,9 +3,9 @@
 // one named on the command line, or waits for the user's choice), then scans
 // the listing, the watched items, the sources and the device description in
 // that order. What belongs to the front end or to the link (COM port, main
-// list, windows, the link thread) is called through LoadHooks.
+// list, main window, the link thread) is called through LoadSteps, the
+// auxiliary windows through Views.
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "state/session.h"
@@ -13,20 +13,21 @@
 
 namespace varnolux {
 
-// Steps of the load that the front end provides. An empty hook is skipped.
-struct LoadHooks {
+// Steps of the load that the front end provides; a step a front end does not
+// have does nothing.
+class LoadSteps {
+  public:
+    virtual ~LoadSteps() = default;
     // Confirms the COM port; false when the user chose to end the program.
-    std::function<bool()> ConfirmComPort;
-    std::function<void()> ShowMainWindow;  // show and repaint
-    std::function<void()> FocusProjectChooser;
-    std::function<void()> EnableCommands;
-    std::function<void()> FillMainList;
-    std::function<void()> OpenLink;
-    std::function<void()> StartLinkThread;
-    std::function<void()> ApplyColumnWidths;
-    std::function<void()> ShowWatchWindow;
-    std::function<void(int32_t addressRadix, int32_t dataRadix)> SetAllRadix;
-    std::function<void()> CreateRecordDiagnostics;
+    virtual bool ConfirmComPort() { return true; }
+    virtual void ShowMainWindow() {}  // show and repaint
+    virtual void FocusProjectChooser() {}
+    virtual void EnableCommands() {}
+    virtual void FillMainList() {}
+    virtual void OpenLink() {}
+    virtual void StartLinkThread() {}
+    virtual void ApplyColumnWidths() {}
+    virtual void SetAllRadix(int32_t /*addressRadix*/, int32_t /*dataRadix*/) {}
 };
 
 enum class LoadEnd {
@@ -39,15 +40,15 @@ constexpr const char* kProgramTitle = "Varnolux   Ver 1.1";
 
 // The start of the run: status texts, COM port, project discovery, and either
 // the whole load or the wait for the user's choice.
-LoadEnd LoadAtStartup(Session& session, Seams& seams, const LoadHooks& hooks);
+LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps);
 
 // The user confirmed an entry of the project chooser (its text, " " + base).
-LoadEnd LoadChosenProject(Session& session, Seams& seams, const LoadHooks& hooks,
+LoadEnd LoadChosenProject(Session& session, Seams& seams, LoadSteps& steps,
                           const std::string& entryText);
 
 // The scan proper: listing, watched items, sources, device description.
 // Returns ProgramClosed when a fatal condition closed the main window.
-LoadEnd RunProjectScan(Session& session, Seams& seams, const LoadHooks& hooks);
+LoadEnd RunProjectScan(Session& session, Seams& seams);
 
 // The main window's title once the project is loaded.
 std::string LoadedTitle(const Settings& settings, const std::string& programFolder,

@@ -9,6 +9,7 @@
 #include "project/load_sequence.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
+#include "ui/memory_views.h"
 #include "ui/posix/posix_host_os.h"
 
 namespace varnolux::sim {
@@ -48,11 +49,13 @@ bool LoadSimProject(Session& session, const std::string& base) {
     StderrPrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
     session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
     LoadSettings(session.settings, os, session.project.settingsPath);
     session.project.commandLineProject = base;
-    return LoadAtStartup(session, seams, LoadHooks{}) == LoadEnd::Loaded && !view.closeRequested;
+    LoadSteps steps;  // no window, no link: the scan alone
+    return LoadAtStartup(session, seams, steps) == LoadEnd::Loaded && !view.closeRequested;
 }
 
 uint16_t SimDeviceId(const Session& session) {

@@ -9,7 +9,7 @@
 namespace varnolux {
 
 class MainWindowView {
-public:
+  public:
     virtual ~MainWindowView() = default;
     virtual void SetStatusText(int part, const std::string& text) = 0;
     virtual std::string StatusText(int part) const = 0;
@@ -26,6 +26,8 @@ public:
     virtual std::vector<std::string> ComboEntries(int id) const = 0;
     virtual void SetComboSelection(int id, int index) = 0;
     virtual int ComboSelection(int id) const = 0;
+    // Repaints a control (the owner-drawn Continue button).
+    virtual void RepaintControl(int id) = 0;
     // Widens a combo box's drop-down list to its widest entry (in its font) + 10 pixels.
     virtual void FitComboDropDownWidth(int /*id*/) {}
     // Closes the main window through its close sequence.

@@ -8,7 +8,7 @@
 namespace varnolux {
 
 class MemoryMainWindowView : public MainWindowView {
-public:
+  public:
     void SetStatusText(int part, const std::string& text) override;
     std::string StatusText(int part) const override;
     void SetTitle(const std::string& title) override { title_ = title; }
@@ -25,12 +25,14 @@ public:
     void SetComboSelection(int id, int index) override { selection_[id] = index; }
     int ComboSelection(int id) const override;
     void RequestClose() override { closeRequested = true; }
+    void RepaintControl(int id) override { ++repaints[id]; }
 
     bool closeRequested = false;
+    std::map<int, int> repaints;  // repaint requests per control
     // Every status write in order, as (part, text), for tests of the sequence.
     std::vector<std::pair<int, std::string>> statusLog;
 
-private:
+  private:
     std::string status_[4];
     std::string title_;
     std::map<int, std::string> texts_;

@@ -4,6 +4,7 @@
 #include "ui/launcher.h"
 #include "ui/main_window_view.h"
 #include "ui/prompts.h"
+#include "ui/views.h"
 
 namespace varnolux {
 
@@ -12,6 +13,7 @@ struct Seams {
     Prompts& prompts;
     MainWindowView& view;
     Launcher& launcher;
+    Views& views;
 };
 
 }  // namespace varnolux

@@ -48,7 +48,7 @@ void ColumnRadix(ListContext& ctx, int radix) {
     } else {
         SetAllRadix(ctx, DT_NOCHANGE, radix);
         s.settings.DefaultDataRadix = radix;
-        ctx.watch.RefreshAll();
+        ctx.watchChanged = true;
     }
 }
 

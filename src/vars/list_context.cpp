@@ -45,6 +45,13 @@ int RecordIndexOfRow(ListContext& ctx, int row) {
     return RecordOfRowFor(ctx, row, "RecordIndexOfRow");
 }
 
+int WatchedRowCount(const VarTable& records) {
+    int count = 0;
+    for (const MyVarRecord& r : records)
+        if (r.VarInWatchList != 0 && r.VarRecordType != RT_ARRAY) ++count;
+    return count;
+}
+
 bool IsArrayExpanded(const VarTable& records, int arrayIndex) {
     const size_t first = static_cast<size_t>(arrayIndex) + 1;
     return records[arrayIndex].VarLen > 0 && first < records.size() &&

@@ -1,7 +1,8 @@
 #pragma once
-// What every main-list operation works on: the session's records and settings,
-// the list control and the Watch window. Operations run with the records lock
-// held and collect their messages; the caller shows them after unlocking.
+// What every main-list operation works on: the session's records and settings
+// and the list control. Operations run with the records lock held; they collect
+// their messages and note a change of the watched set, and the caller shows the
+// messages and tells the Watch window after unlocking (RunListOperation).
 #include <string>
 #include <vector>
 
@@ -9,7 +10,6 @@
 #include "ui/prompts.h"
 #include "ui/report_list.h"
 #include "vars/record_update.h"
-#include "vars/watch_hooks.h"
 
 namespace varnolux {
 
@@ -34,12 +34,17 @@ enum RowImage : int {
 };
 
 struct ListContext {
-    ListContext(Session& s, ReportList& l, WatchHooks& w) : session(s), list(l), watch(w) {}
+    ListContext(Session& s, ReportList& l) : session(s), list(l) {}
     Session& session;
     ReportList& list;
-    WatchHooks& watch;
     std::vector<std::string> messages;  // shown by ShowListMessages
+    bool watchChanged = false;          // the Watch window is to fill again
 };
+
+// The Watch window holds at most this many rows.
+constexpr int kWatchRowsMax = 20;
+// Rows of the Watch window: the watched records other than arrays.
+int WatchedRowCount(const VarTable& records);
 
 // Shows the collected messages; call without holding the records lock.
 void ShowListMessages(ListContext& ctx, Prompts& prompts);

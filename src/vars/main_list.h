@@ -26,7 +26,7 @@ void SortRows(ListContext& ctx);
 // Header click on a column: only Label, Type and Address sort; the direction flips.
 void SortList(ListContext& ctx, int column);
 
-// New values into every row, then the Watch window.
+// New values into every row; the other windows refresh after the lock is released.
 void RefreshListValues(ListContext& ctx);
 // Timer 1 after a completed dump: values, then the automatic exclusion of the
 // variables still without a value once after the load.

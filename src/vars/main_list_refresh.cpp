@@ -25,7 +25,6 @@ void RefreshListValues(ListContext& ctx) {
             FillRow(ctx, found->second, row, FillMode::ValuesOnly);
         }
     }
-    ctx.watch.RefreshAll();
 }
 
 void RefreshAfterDump(ListContext& ctx) {

@@ -26,7 +26,7 @@ void SetArrayWatched(ListContext& ctx, int r, int row, bool checked) {
     VarTable& records = ctx.session.records;
     const bool expanded = IsArrayExpanded(records, r);
     if (checked) {
-        int c = ctx.watch.RowCount();
+        int c = WatchedRowCount(records);
         for (int j = 0; j < records[r].VarLen && c < kWatchRowsMax; ++j) {
             MyVarRecord& e = records[r + 1 + j];
             if (e.VarInWatchList != 0) continue;
@@ -61,14 +61,14 @@ void WatchCheckChanged(ListContext& ctx, int row, bool checked) {
         SetArrayWatched(ctx, r, row, checked);
     } else if (!checked) {
         rec.VarInWatchList = 0;
-    } else if (ctx.watch.RowCount() < kWatchRowsMax) {
+    } else if (WatchedRowCount(records) < kWatchRowsMax) {
         rec.VarInWatchList = 1;
     } else {
         // The Watch window is full: the box must not claim otherwise.
         ctx.list.SetChecked(row, false);
         return;
     }
-    ctx.watch.RefreshRecord(r);
+    ctx.watchChanged = true;
 }
 
 void ClearAllWatches(ListContext& ctx) {
@@ -77,7 +77,7 @@ void ClearAllWatches(ListContext& ctx) {
         for (int row = 0; row < ctx.list.RowCount(); ++row) ctx.list.SetChecked(row, false);
     }
     for (MyVarRecord& r : ctx.session.records) r.VarInWatchList = 0;
-    ctx.watch.ClearRows();
+    ctx.watchChanged = true;
 }
 
 }  // namespace varnolux

@@ -9,6 +9,7 @@
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_prompts.h"
+#include "ui/memory_views.h"
 
 namespace varnolux {
 namespace {
@@ -46,7 +47,7 @@ class RecordingShell : public MainWindowShell {
 };
 
 struct InitFixture : ::testing::Test {
-    InitFixture() : seams{os, prompts, view, launcher}, shell(log) {
+    InitFixture() : seams{os, prompts, view, launcher, views}, shell(log) {
         os.programFolder = "C:\\Bench\\Tools\\";
     }
     bool Run(const LoadSequence& load = LoadSequence()) {
@@ -58,6 +59,7 @@ struct InitFixture : ::testing::Test {
     MemoryPrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
+    MemoryViews views;
     Seams seams;
     std::vector<std::string> log;
     RecordingShell shell;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/menu_states.h"
 #include "ui/main_ids.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_report_list.h"
+#include "ui/memory_views.h"
 
 namespace varnolux {
 namespace {
@@ -20,25 +23,25 @@ class RunControlTest : public ::testing::Test {
             view.SetComboSelection(chooser, 0);
         }
         view.SetControlText(ids::kUntilCount, "00");
-        hooks.setWatchContinuous = [this](bool on) { watchContinuous = on; };
-        hooks.focusWatchContinue = [this] { ++watchFocus; };
-        hooks.repaintContinue = [this] { ++repaints; };
     }
 
     void Choose(int chooser, int entry) {
         view.SetComboSelection(chooser, entry);
         if (chooser == ids::kUntilChooser)
-            UntilChosen(session, view, hooks);
+            UntilChosen(session, view);
         else
-            RepeatChosen(session, view, hooks);
+            RepeatChosen(session, view);
     }
 
     Session session;
     MemoryMainWindowView view;
-    RunControlHooks hooks;
-    bool watchContinuous = false;
-    int watchFocus = 0;
-    int repaints = 0;
+    int WatchFocus() const {
+        return static_cast<int>(
+            std::count(views.calls.begin(), views.calls.end(), std::string("FocusWatchContinue")));
+    }
+    int Repaints() { return view.repaints[ids::kContinueButton]; }
+
+    MemoryViews views;
 };
 
 TEST_F(RunControlTest, DumpIdIsTheNumberAfterDumpw) {
@@ -57,7 +60,7 @@ TEST_F(RunControlTest, RepeatChoiceClearsContinuousAndUntill) {
     EXPECT_FALSE(view.IsChecked(ids::kContinuous));
     EXPECT_EQ(view.ComboSelection(ids::kUntilChooser), 0);
     EXPECT_EQ(view.ComboSelection(ids::kRepeatChooser), 2);
-    EXPECT_GE(repaints, 1);
+    EXPECT_GE(Repaints(), 1);
     Choose(ids::kRepeatChooser, 0);
     EXPECT_EQ(session.run.RepeatDumpId.load(), -1);
 }
@@ -98,23 +101,23 @@ TEST_F(RunControlTest, ClosingTheListsWithoutAChoice) {
 TEST_F(RunControlTest, CheckingContinuousClearsBothChoices) {
     Choose(ids::kRepeatChooser, 1);
     view.SetChecked(ids::kContinuous, true);
-    ContinuousChanged(session, view, hooks);
-    EXPECT_TRUE(watchContinuous);
+    ContinuousChanged(session, view, views);
+    EXPECT_TRUE(views.watchContinuous);
     EXPECT_EQ(session.run.RepeatDumpId.load(), -1);
     EXPECT_EQ(session.run.UntilDumpId.load(), -1);
     EXPECT_EQ(view.ComboSelection(ids::kRepeatChooser), 0);
     view.SetChecked(ids::kContinuous, false);
-    ContinuousChanged(session, view, hooks);
-    EXPECT_FALSE(watchContinuous);
+    ContinuousChanged(session, view, views);
+    EXPECT_FALSE(views.watchContinuous);
 }
 
 TEST_F(RunControlTest, ContinueReleasesOnlyAWaitingTarget) {
-    ContinueCommand(session.run, hooks);
-    EXPECT_EQ(watchFocus, 0);
+    ContinueCommand(session.run, views);
+    EXPECT_EQ(WatchFocus(), 0);
     session.run.TargetWaiting = 1;
-    ContinueCommand(session.run, hooks);
+    ContinueCommand(session.run, views);
     EXPECT_EQ(session.run.TargetWaiting.load(), 0);
-    EXPECT_EQ(watchFocus, 1);
+    EXPECT_EQ(WatchFocus(), 1);
 }
 
 TEST_F(RunControlTest, ContinueButtonFaces) {

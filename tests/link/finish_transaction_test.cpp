@@ -134,10 +134,8 @@ TEST_F(EndOfTransaction, LabelsFollowTheDumpPoints) {
     session.link.elapsedText = "2.000 secs";
     Send(EndPacket(12));
     EXPECT_EQ(view.ControlText(ids::kTransitionLabel), " 5 to 12   2.000 secs");
-    std::string watchLabel;
-    link.hooks.setWatchDumpIdLabel = [&](const std::string& t) { watchLabel = t; };
     Send(EndPacket(200));
-    EXPECT_EQ(watchLabel, " DumpID  200");
+    EXPECT_EQ(views.watchDumpIdLabel, " DumpID  200");
 }
 
 class TraceFileLines : public LinkFixture {};

@@ -12,21 +12,20 @@ class LinkStartupSteps : public LinkFixture {
             if (baud == 9600 && !stopTalking) port.input.push_back(kQuery);
         };
     }
-    LoadHooks hooks;
     LinkStartup startup;
     bool stopTalking = false;
 };
 
 TEST_F(LinkStartupSteps, OpensTheLinkAndStartsTheThreadOnce) {
-    AddLinkSteps(hooks, session, seams, port, startup, LinkHooks(), false);
-    EXPECT_TRUE(hooks.ConfirmComPort());
-    hooks.OpenLink();
+    LinkLoadSteps steps(session, seams, port, startup, nullptr, false);
+    EXPECT_TRUE(steps.ConfirmComPort());
+    steps.OpenLink();
     EXPECT_TRUE(startup.opened);
     stopTalking = true;
-    hooks.StartLinkThread();
+    steps.StartLinkThread();
     ASSERT_TRUE(startup.thread);
     LinkThread* first = startup.thread.get();
-    hooks.StartLinkThread();
+    steps.StartLinkThread();
     EXPECT_EQ(startup.thread.get(), first);
     EXPECT_TRUE(startup.thread->Stop());
 }
@@ -34,9 +33,9 @@ TEST_F(LinkStartupSteps, OpensTheLinkAndStartsTheThreadOnce) {
 TEST_F(LinkStartupSteps, ClosedAtTheAdvicePromptStartsNoThread) {
     stopTalking = true;
     prompts.Script(PromptAnswer::Cancel);
-    AddLinkSteps(hooks, session, seams, port, startup);
-    hooks.OpenLink();
-    hooks.StartLinkThread();
+    LinkLoadSteps steps(session, seams, port, startup);
+    steps.OpenLink();
+    steps.StartLinkThread();
     EXPECT_TRUE(startup.closed);
     EXPECT_FALSE(startup.thread);
     EXPECT_TRUE(view.closeRequested);
@@ -45,8 +44,8 @@ TEST_F(LinkStartupSteps, ClosedAtTheAdvicePromptStartsNoThread) {
 TEST_F(LinkStartupSteps, AbortAtThePortQuestionEndsTheLoad) {
     port.ports = {"COM4"};
     prompts.Script(PromptAnswer::Abort);
-    AddLinkSteps(hooks, session, seams, port, startup);
-    EXPECT_FALSE(hooks.ConfirmComPort());
+    LinkLoadSteps steps(session, seams, port, startup);
+    EXPECT_FALSE(steps.ConfirmComPort());
     EXPECT_TRUE(startup.closed);
 }
 

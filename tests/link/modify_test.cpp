@@ -17,7 +17,7 @@ using ::testing::ElementsAre;
 
 class ModifyTest : public ::testing::Test {
   protected:
-    ModifyTest() : watch(session.records), ctx(session, list, watch) {
+    ModifyTest() : ctx(session, list) {
         session.run.ProjectLoaded = 1;
         session.device.Core = 16;
     }
@@ -42,7 +42,6 @@ class ModifyTest : public ::testing::Test {
 
     Session session;
     MemoryReportList list;
-    TableWatch watch;
     ListContext ctx;
 };
 

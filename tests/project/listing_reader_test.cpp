@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
+#include "ui/memory_views.h"
 #include "ui/posix/posix_host_os.h"
 
 namespace varnolux::testing {
@@ -181,7 +182,8 @@ TEST(ReadListingOnLinux, WindowsPathsFindListingAndDeviceFileInAnyCase) {
     MemoryPrompts prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
     ASSERT_TRUE(ReadListing(session, seams));
     EXPECT_TRUE(prompts.Texts().empty());
     ExpectMainListing(session);

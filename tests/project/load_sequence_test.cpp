@@ -28,22 +28,30 @@ class LoadSequence : public ScanFixture {
         session.project.settingsPath = "Varnolux.ini";
         PutSource("PPI\\P16F1829.PPI", "[INFOSTART]\nCORE=14\nMAXCODE=8192\nEEPROM=256\n");
         PutSource("PPI\\P18F25K22.PPI", "[INFOSTART]\nCORE=16\nMAXCODE=32768\n");
-        hooks.ConfirmComPort = [this] { return Record("ConfirmComPort"), comPortOk; };
-        hooks.ShowMainWindow = [this] { Record("ShowMainWindow"); };
-        hooks.FocusProjectChooser = [this] { Record("FocusProjectChooser"); };
-        hooks.EnableCommands = [this] { Record("EnableCommands"); };
-        hooks.FillMainList = [this] { Record("FillMainList"); };
-        hooks.OpenLink = [this] { Record("OpenLink"); };
-        hooks.StartLinkThread = [this] { Record("StartLinkThread"); };
-        hooks.ApplyColumnWidths = [this] { Record("ApplyColumnWidths"); };
-        hooks.ShowWatchWindow = [this] { Record("ShowWatchWindow"); };
-        hooks.SetAllRadix = [this](int32_t a, int32_t d) {
-            Record("SetAllRadix " + std::to_string(a) + " " + std::to_string(d));
+        views.onShow = [this](ViewKind kind) {
+            if (kind == ViewKind::Watch) Record("ShowWatchWindow");
+            if (kind == ViewKind::RecordDiagnostics) Record("CreateRecordDiagnostics");
         };
-        hooks.CreateRecordDiagnostics = [this] { Record("CreateRecordDiagnostics"); };
     }
 
     void Record(const std::string& call) { calls.push_back(call); }
+
+    // Every step the front end provides, recorded in the order the load calls it.
+    struct RecordingSteps : LoadSteps {
+        explicit RecordingSteps(LoadSequence& t) : test(t) {}
+        bool ConfirmComPort() override { return test.Record("ConfirmComPort"), test.comPortOk; }
+        void ShowMainWindow() override { test.Record("ShowMainWindow"); }
+        void FocusProjectChooser() override { test.Record("FocusProjectChooser"); }
+        void EnableCommands() override { test.Record("EnableCommands"); }
+        void FillMainList() override { test.Record("FillMainList"); }
+        void OpenLink() override { test.Record("OpenLink"); }
+        void StartLinkThread() override { test.Record("StartLinkThread"); }
+        void ApplyColumnWidths() override { test.Record("ApplyColumnWidths"); }
+        void SetAllRadix(int32_t a, int32_t d) override {
+            test.Record("SetAllRadix " + std::to_string(a) + " " + std::to_string(d));
+        }
+        LoadSequence& test;
+    };
 
     void PutProject(const std::string& base, const std::string& device = "16F1829",
                     const std::string& source =
@@ -54,7 +62,7 @@ class LoadSequence : public ScanFixture {
         PutSource(base + ".hex", ":00000001FF\n");
     }
 
-    LoadHooks hooks;
+    RecordingSteps hooks{*this};
     std::vector<std::string> calls;
     bool comPortOk = true;
 };
@@ -146,7 +154,7 @@ TEST_F(LoadSequence, ChosenProjectWithoutListingEnds) {
     os.PutFile("two.lst", "");
     MemoryHostOs empty;
     empty.programFolder = "";
-    Seams other{empty, prompts, view, launcher};
+    Seams other{empty, prompts, view, launcher, views};
     calls.clear();
     EXPECT_EQ(LoadChosenProject(session, other, hooks, " two"), LoadEnd::ProgramClosed);
     EXPECT_EQ(prompts.Texts(),
@@ -189,7 +197,7 @@ TEST_F(LoadSequence, MissingProjectFilesEndTheProgram) {
 
     MemoryPrompts second;
     MemoryMainWindowView window;
-    Seams s{os, second, window, launcher};
+    Seams s{os, second, window, launcher, views};
     PutSource("lonely.bas", "dump 1\n");
     PutSource("lonely.lst", "");
     EXPECT_EQ(LoadAtStartup(session, s, hooks), LoadEnd::ProgramClosed);

@@ -175,7 +175,7 @@ TEST_F(SourceScan, HeapTotalsAndTheirMessages) {
         Session fresh;
         MemoryPrompts quiet;
         MemoryMainWindowView window;
-        Seams s{os, quiet, window, launcher};
+        Seams s{os, quiet, window, launcher, views};
         fresh.project.programFolder = session.project.programFolder;
         fresh.project.sourceFiles = {"C:\\PROJ\\MAIN.BAS"};
         PutSource("C:\\PROJ\\main.bas", std::string(c.source) + "dump 1\n");

@@ -68,8 +68,7 @@ class ListAgainstTarget : public ::testing::Test, protected TargetRig {
     }
 
     MemoryReportList list;
-    TableWatch watch{session.records};
-    ListContext ctx{session, list, watch};
+    ListContext ctx{session, list};
 };
 
 TEST_F(ListAgainstTarget, EveryVisibleValueIsTheTargetsAfterEachDump) {

@@ -6,6 +6,7 @@
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_prompts.h"
+#include "ui/memory_views.h"
 #include "ui/seams.h"
 
 namespace varnolux {
@@ -17,7 +18,8 @@ struct MemorySessionRig {
     PromptsT prompts;
     MemoryMainWindowView view;
     MemoryLauncher launcher;
-    Seams seams{os, prompts, view, launcher};
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
 };
 
 }  // namespace varnolux

@@ -7,6 +7,7 @@
 
 #include "tool_fixture.h"
 #include "tools/documents.h"
+#include "ui/memory_views.h"
 #include "ui/posix/posix_host_os.h"
 
 namespace varnolux {
@@ -23,7 +24,8 @@ TEST(DocumentsOnLinux, WindowsPathsInSettingsReachFilesOnDisk) {
 
     ToolFixture f;
     PosixHostOs host;
-    Seams seams{host, f.prompts, f.view, f.launcher};
+    MemoryViews views;
+    Seams seams{host, f.prompts, f.view, f.launcher, views};
     std::string windowsFolder = "C:" + folder;
     std::replace(windowsFolder.begin(), windowsFolder.end(), '/', '\\');
     f.session.settings.PDF = windowsFolder;

@@ -13,9 +13,7 @@ namespace varnolux {
 
 class ListFixture {
   public:
-    ListFixture() : watch(session.records), ctx(session, list, watch) {
-        session.run.ProjectLoaded = 1;
-    }
+    ListFixture() : ctx(session, list) { session.run.ProjectLoaded = 1; }
 
     int Var(const std::string& label, int32_t type, int32_t address,
             const std::string& comment = "") {
@@ -68,7 +66,6 @@ class ListFixture {
 
     Session session;
     MemoryReportList list;
-    TableWatch watch;
     ListContext ctx;
 };
 

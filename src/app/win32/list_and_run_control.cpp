@@ -30,22 +30,17 @@ void ListAndRunControl::Attach(HWND mainWindow) {
     main_ = mainWindow;
     list_.Attach(GetDlgItem(mainWindow, ids::kVarList));
     list_.openModify = [this](int row, int column) { modify_.Open(main_, row, column); };
-    hooks_.repaintContinue = [this] {
-        InvalidateRect(GetDlgItem(main_, ids::kContinueButton), nullptr, FALSE);
-    };
 }
 
-void ListAndRunControl::FillLoadHooks(LoadHooks& hooks) {
-    hooks.FillMainList = [this] {
-        list_.Run([](ListContext& c) {
-            c.session.list = ListState();
-            FillMainList(c);
-        });
-    };
-    hooks.ApplyColumnWidths = [this] { list_.ApplyColumnWidths(session_.settings); };
-    hooks.SetAllRadix = [this](int32_t addressRadix, int32_t dataRadix) {
-        list_.Run([=](ListContext& c) { SetAllRadix(c, addressRadix, dataRadix); });
-    };
+void ListAndRunControl::FillForNewProject() {
+    list_.Run([](ListContext& c) {
+        c.session.list = ListState();
+        FillMainList(c);
+    });
+}
+
+void ListAndRunControl::SetAllRadix(int32_t addressRadix, int32_t dataRadix) {
+    list_.Run([=](ListContext& c) { varnolux::SetAllRadix(c, addressRadix, dataRadix); });
 }
 
 void ListAndRunControl::OnInitMenuPopup() {
@@ -75,18 +70,18 @@ bool ListAndRunControl::OnCommand(int id, int notification) {
     MainWindowView& view = seams_.view;
     switch (id) {
         case ids::kContinueButton:
-            if (notification == BN_CLICKED) ContinueCommand(session_.run, hooks_);
+            if (notification == BN_CLICKED) ContinueCommand(session_.run, seams_.views);
             return true;
         case ids::kUntilChooser:
-            if (notification == CBN_SELENDOK) UntilChosen(session_, view, hooks_);
+            if (notification == CBN_SELENDOK) UntilChosen(session_, view);
             if (notification == CBN_CLOSEUP) UntilListClosed(session_, view);
             return true;
         case ids::kRepeatChooser:
-            if (notification == CBN_SELENDOK) RepeatChosen(session_, view, hooks_);
+            if (notification == CBN_SELENDOK) RepeatChosen(session_, view);
             if (notification == CBN_CLOSEUP) RepeatListClosed(session_, view);
             return true;
         case ids::kContinuous:
-            if (notification == BN_CLICKED) ContinuousChanged(session_, view, hooks_);
+            if (notification == BN_CLICKED) ContinuousChanged(session_, view, seams_.views);
             return true;
         case ids::kCmdReset:
             ResetCommand(session_);

@@ -7,7 +7,6 @@
 #include "app/run_control.h"
 #include "app/win32/continue_button.h"
 #include "link/win32/modify_window.h"
-#include "project/load_sequence.h"
 #include "state/session.h"
 #include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
@@ -23,16 +22,15 @@ class ListAndRunControl {
     MainListView& List() { return list_; }
     // The list's steps of the project load: fill (with the sort order of a new
     // load), column widths, default radixes.
-    void FillLoadHooks(LoadHooks& hooks);
-    RunControlHooks& Hooks() { return hooks_; }
+    void FillForNewProject();
+    void ApplyColumnWidths() { list_.ApplyColumnWidths(session_.settings); }
+    void SetAllRadix(int32_t addressRadix, int32_t dataRadix);
 
     bool OnNotify(const NMHDR& header, LRESULT* result) { return list_.OnNotify(header, result); }
     void OnInitMenu(HMENU menu) { list_.OnInitMenu(menu); }
     // WM_INITMENUPOPUP: enables and checks the main menu's items.
     void OnInitMenuPopup();
     bool OnCommand(int id, int notification);
-    // Timer 1 found a completed dump.
-    void OnNewDump() { list_.RefreshAfterDump(); }
     bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
   private:
@@ -44,7 +42,6 @@ class ListAndRunControl {
     HWND main_ = nullptr;
     MainListView list_;
     ModifyWindow modify_;
-    RunControlHooks hooks_;
 };
 
 }  // namespace varnolux

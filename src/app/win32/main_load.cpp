@@ -6,35 +6,32 @@
 namespace varnolux {
 
 MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main)
-    : session_(session), seams_(seams), main_(main) {}
+    : LinkLoadSteps(session, seams, port, startup), main_(main) {}
 
-LoadHooks MainLoad::Hooks() {
-    LoadHooks hooks;
-    AddLinkSteps(hooks, session_, seams_, port_, startup_);
-    HWND window = main_.Handle();
-    hooks.ShowMainWindow = [window] {
-        ShowWindow(window, SW_SHOW);
-        UpdateWindow(window);
-    };
-    hooks.FocusProjectChooser = [window] { SetFocus(GetDlgItem(window, ids::kProjectChooser)); };
-    hooks.EnableCommands = [this] {
-        for (int id : kProjectControls) seams_.view.EnableControl(id, true);
-    };
-    main_.ListAndRun().FillLoadHooks(hooks);
-    return hooks;
+void MainLoad::ShowMainWindow() {
+    ShowWindow(main_.Handle(), SW_SHOW);
+    UpdateWindow(main_.Handle());
+}
+
+void MainLoad::FocusProjectChooser() {
+    SetFocus(GetDlgItem(main_.Handle(), ids::kProjectChooser));
+}
+
+void MainLoad::EnableCommands() {
+    for (int id : kProjectControls) seams_.view.EnableControl(id, true);
 }
 
 bool MainLoad::AtStartup() {
-    return LoadAtStartup(session_, seams_, Hooks()) != LoadEnd::ProgramClosed;
+    return LoadAtStartup(session_, seams_, *this) != LoadEnd::ProgramClosed;
 }
 
 void MainLoad::ProjectChosen(const std::string& entryText) {
-    LoadChosenProject(session_, seams_, Hooks(), entryText);
+    LoadChosenProject(session_, seams_, *this, entryText);
 }
 
 bool MainLoad::LinkRunning() {
-    if (!startup_.thread || !startup_.thread->Running()) return false;
-    port_.Wake();
+    if (!startup.thread || !startup.thread->Running()) return false;
+    port.Wake();
     return true;
 }
 

@@ -14,7 +14,13 @@
 
 namespace varnolux {
 
-class MainLoad {
+// The serial port and the link thread's record, built before the steps that use them.
+struct MainLinkParts {
+    Win32SerialPort port;
+    LinkStartup startup;
+};
+
+class MainLoad : private MainLinkParts, private LinkLoadSteps {
   public:
     MainLoad(Session& session, Seams& seams, MainWindow& main);
 
@@ -26,13 +32,17 @@ class MainLoad {
     bool LinkRunning();
 
   private:
-    LoadHooks Hooks();
+    // LoadSteps of the main window and its list.
+    void ShowMainWindow() override;
+    void FocusProjectChooser() override;
+    void EnableCommands() override;
+    void FillMainList() override { main_.ListAndRun().FillForNewProject(); }
+    void ApplyColumnWidths() override { main_.ListAndRun().ApplyColumnWidths(); }
+    void SetAllRadix(int32_t addressRadix, int32_t dataRadix) override {
+        main_.ListAndRun().SetAllRadix(addressRadix, dataRadix);
+    }
 
-    Session& session_;
-    Seams& seams_;
     MainWindow& main_;
-    Win32SerialPort port_;
-    LinkStartup startup_;
 };
 
 }  // namespace varnolux

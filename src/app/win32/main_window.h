@@ -43,6 +43,8 @@ class MainWindow : public MainWindowShell {
     }
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Placement, topmost state and column widths for the settings file.
+    MainWindowSnapshot Snapshot() const;
 
     // MainWindowShell
     Rect WorkArea() const override;
@@ -75,7 +77,6 @@ class MainWindow : public MainWindowShell {
     // main_window_close.cpp
     void OnClose();
     void OnDestroy();
-    MainWindowSnapshot Snapshot() const;
 
     HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
 

@@ -4,17 +4,11 @@
 
 #include "app/close_sequence.h"
 #include "app/win32/main_window.h"
-#include "app/win32/window_classes.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {
 
 namespace {
-
-// The auxiliary windows in the order the close sequence closes them.
-const char* const kAuxiliaryClasses[] = {"PortForm_Class",   "WatchForm_Class",
-                                         "SourceForm_Class", "EEPROM_Form_Class",
-                                         "PinoutForm_Class", "SFRForm_Class"};
 
 // Waits about `milliseconds`, letting messages that other threads send to this
 // thread's windows through, so a link thread that is updating the main window
@@ -28,19 +22,26 @@ void PauseForLinkThread(DWORD milliseconds) {
     }
 }
 
+class MainCloseSteps : public CloseSteps {
+  public:
+    MainCloseSteps(const MainWindow& main, const std::function<bool()>& linkRunning)
+        : main_(main), linkRunning_(linkRunning) {}
+    bool LinkRunning() override { return linkRunning_ && linkRunning_(); }
+    void Pause() override { PauseForLinkThread(100); }
+    MainWindowSnapshot Snapshot() override { return main_.Snapshot(); }
+    // The trace file is opened and closed for each record: nothing stays open.
+    void CloseTraceFile() override {}
+
+  private:
+    const MainWindow& main_;
+    const std::function<bool()>& linkRunning_;
+};
+
 }  // namespace
 
 void MainWindow::OnClose() {
-    CloseSteps steps;
-    steps.linkRunning = linkRunning_;
-    steps.pause = [] { PauseForLinkThread(100); };
-    steps.watchWindowOpen = [] { return FindProgramWindow("WatchForm_Class") != nullptr; };
-    steps.snapshot = [this] { return Snapshot(); };
-    steps.closeAuxiliaryWindows = [] {
-        for (const char* windowClass : kAuxiliaryClasses)
-            if (HWND window = FindProgramWindow(windowClass)) SendMessageA(window, WM_CLOSE, 0, 0);
-    };
-    RunCloseSequence(session_, seams_.os, steps);
+    MainCloseSteps steps(*this, linkRunning_);
+    RunCloseSequence(session_, seams_.os, seams_.views, steps);
 }
 
 MainWindowSnapshot MainWindow::Snapshot() const {

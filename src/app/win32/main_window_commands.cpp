@@ -31,6 +31,10 @@ void MainWindow::OnCommand(int id, int notification) {
             }
             return;
         default:
+            if (const auto view = ViewOfCommand(id)) {
+                seams_.views.Show(*view);
+                return;
+            }
             if (listAndRun_.OnCommand(id, notification)) return;
             RunToolCommand(id, session_, seams_);
             return;

@@ -1,15 +1,8 @@
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
-#include "app/win32/window_classes.h"
-#include "project/file_time_checks.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {
-
-namespace {
-// The Watch window's own Continue button.
-constexpr int kWatchContinueButton = 111;
-}  // namespace
 
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
@@ -25,15 +18,12 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::RefreshAfterDump() {
-    listAndRun_.OnNewDump();
-    RecheckFileTimes(session_, seams_);
+    RefreshAfterNewDump(session_, listAndRun_.List(), seams_);
 }
 
 void MainWindow::RepaintContinueButtons() {
     RedrawWindow(Control(ids::kContinueButton), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (HWND watch = FindProgramWindow("WatchForm_Class"))
-        RedrawWindow(GetDlgItem(watch, kWatchContinueButton), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_UPDATENOW);
+    seams_.views.RepaintWatchContinue();
 }
 
 }  // namespace varnolux

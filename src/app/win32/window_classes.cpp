@@ -24,21 +24,6 @@ const FormClass kFormClasses[] = {
     {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
 };
 
-struct Search {
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    char name[64];
-    if (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, search->windowClass) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 bool RegisterWindowClasses(HINSTANCE instance) {
@@ -65,12 +50,6 @@ bool IsProgramForm(HWND window) {
     for (const FormClass& form : kFormClasses)
         if (lstrcmpiA(name, form.name) == 0) return true;
     return false;
-}
-
-HWND FindProgramWindow(const char* windowClass) {
-    Search search{windowClass, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 }  // namespace varnolux

@@ -12,7 +12,4 @@ bool RegisterWindowClasses(HINSTANCE instance);
 // Whether a top-level window belongs to one of the program's forms.
 bool IsProgramForm(HWND window);
 
-// The program's window of a class on this thread, nullptr when none is open.
-HWND FindProgramWindow(const char* windowClass);
-
 }  // namespace varnolux

@@ -127,6 +127,10 @@ void Win32MainWindowView::FitComboDropDownWidth(int id) {
     SendMessageA(control, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + 10), 0);
 }
 
+void Win32MainWindowView::RepaintControl(int id) {
+    InvalidateRect(Control(id), nullptr, FALSE);
+}
+
 void Win32MainWindowView::RequestClose() {
     // On the window's own thread this runs the close sequence at once; from the
     // link thread it is delivered without waiting, so the close sequence can

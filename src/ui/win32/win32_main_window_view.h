@@ -29,6 +29,7 @@ class Win32MainWindowView : public MainWindowView {
     int ComboSelection(int id) const override;
     void FitComboDropDownWidth(int id) override;
     void RequestClose() override;
+    void RepaintControl(int id) override;
 
   private:
     HWND Control(int id) const;

@@ -5,6 +5,7 @@
 
 #include "ui/main_ids.h"
 #include "vars/list_commands.h"
+#include "vars/list_operation.h"
 #include "vars/main_list.h"
 
 namespace varnolux {
@@ -31,8 +32,7 @@ COLORREF ToColorRef(const Rgb& c) {
 
 }  // namespace
 
-MainListView::MainListView(Session& session, Seams& seams)
-    : session_(session), seams_(seams), tableWatch_(session.records), watch_(&tableWatch_) {}
+MainListView::MainListView(Session& session, Seams& seams) : session_(session), seams_(seams) {}
 
 MainListView::~MainListView() {
     if (hwnd_ && previous_ && IsWindow(hwnd_)) {
@@ -64,14 +64,11 @@ void MainListView::Attach(HWND list) {
 
 void MainListView::Run(const std::function<void(ListContext&)>& op) {
     if (!list_) return;
-    ListContext ctx(session_, *list_, *watch_);
-    {
-        std::lock_guard<std::mutex> lock(session_.recordsLock);
+    RunListOperation(session_, *list_, seams_.prompts, seams_.views, [&](ListContext& ctx) {
         inOperation_ = true;
         op(ctx);
         inOperation_ = false;
-    }
-    ShowListMessages(ctx, seams_.prompts);
+    });
 }
 
 void MainListView::ApplyColumnWidths(const Settings& settings) {
@@ -157,8 +154,10 @@ LRESULT MainListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
             return CDRF_DODEFAULT;
     }
     const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-    ListContext ctx(session_, *list_, *watch_);
+    ListContext ctx(session_, *list_);
     CellColours colours;
+    // A row drawn while an operation of this list runs (the lock is ours
+    // already) reads the records as they are; otherwise under the lock.
     if (inOperation_) {
         colours = DrawListCell(ctx, row, draw.iSubItem);
     } else {
@@ -196,10 +195,6 @@ bool MainListView::OnCommand(int id) {
     bool handled = false;
     Run([&](ListContext& c) { handled = RunListCommand(c, id, seams_.os); });
     return handled;
-}
-
-void MainListView::RefreshAfterDump() {
-    Run([](ListContext& c) { varnolux::RefreshAfterDump(c); });
 }
 
 LRESULT MainListView::Subclass(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,7 +2,7 @@
 // The main window's variable list (control 101): its columns and styles, the
 // subclass VARNOLUXMAIN_LISTVIEW1_SUBCLASSPROC, the notifications, custom
 // drawing and the context menu (108). Every operation runs the portable list
-// logic with the records lock held and shows its messages afterwards.
+// logic through RunListOperation.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,13 +14,14 @@
 #include "state/session.h"
 #include "ui/seams.h"
 #include "vars/list_context.h"
+#include "vars/list_operation.h"
 #include "vars/win32/win32_report_list.h"
 
 namespace varnolux {
 
 constexpr int kMainListColumns = 7;
 
-class MainListView {
+class MainListView : public ListRunner {
   public:
     MainListView(Session& session, Seams& seams);
     ~MainListView();
@@ -31,11 +32,8 @@ class MainListView {
     void Attach(HWND list);
     ReportList& List() { return *list_; }
     HWND Handle() const { return hwnd_; }
-    // The Watch window, once it exists; until then the watched records are counted.
-    void SetWatch(WatchHooks* watch) { watch_ = watch ? watch : &tableWatch_; }
-
-    // Runs `op` on the list with the records lock held, then shows its messages.
-    void Run(const std::function<void(ListContext&)>& op);
+    // Runs `op` on the list through RunListOperation.
+    void Run(const std::function<void(ListContext&)>& op) override;
 
     // Column widths from "Column0" .. "Column6" (0: the built-in width; the
     // Comment column is 0 wide while "ViewComments" is 0).
@@ -47,8 +45,6 @@ class MainListView {
     void OnInitMenu(HMENU menu);
     // List commands and the Dec/Hex/Bin buttons; false for other IDs.
     bool OnCommand(int id);
-    // Timer 1 after a completed dump.
-    void RefreshAfterDump();
 
     // Double click on a Value cell: the Modify window opens for the row.
     std::function<void(int row, int column)> openModify;
@@ -64,8 +60,6 @@ class MainListView {
     Seams& seams_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<Win32ReportList> list_;
-    TableWatch tableWatch_;
-    WatchHooks* watch_;
     WNDPROC previous_ = nullptr;
     bool inOperation_ = false;
 };

@@ -17,6 +17,7 @@
 #include "ui/win32/win32_host_os.h"
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
+#include "views/win32/win32_views.h"
 
 using namespace varnolux;
 
@@ -48,7 +49,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     Win32Prompts prompts;
     Win32MainWindowView view;
     Win32Launcher launcher;
-    Seams seams{os, prompts, view, launcher};
+    Win32Views views(*session);
+    Seams seams{os, prompts, view, launcher, views};
 
     MainWindow main(*session, seams, view, brushes);
     HWND window = main.Create(instance);
@@ -57,6 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
         return 0;
     }
     launcher.SetMainWindow(window);
+    views.SetOwner(window);
 
     MainLoad load(*session, seams, main);
     main.WatchLinkThread([&load] { return load.LinkRunning(); });

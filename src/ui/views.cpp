@@ -1,0 +1,31 @@
+#include "ui/views.h"
+
+#include "ui/main_ids.h"
+
+namespace varnolux {
+
+std::optional<ViewKind> ViewOfCommand(int commandId) {
+    switch (commandId) {
+        case ids::kCmdViewWatch:
+            return ViewKind::Watch;
+        case ids::kCmdViewSource:
+        case ids::kCmdWatchViewSource:
+            return ViewKind::Source;
+        case ids::kCmdViewPort:
+        case ids::kCmdWatchViewPort:
+            return ViewKind::Port;
+        case ids::kCmdViewEeprom:
+            return ViewKind::Eeprom;
+        case ids::kCmdViewSfr:
+            return ViewKind::Sfr;
+        case ids::kCmdViewPinout:
+            return ViewKind::Pinout;
+        case ids::kCmdAbout:
+        case ids::kCmdWatchAbout:
+            return ViewKind::About;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace varnolux

@@ -1,0 +1,79 @@
+#include "views/win32/win32_views.h"
+
+#include "views/watch_ids.h"
+
+namespace varnolux {
+
+namespace {
+
+// After a dump, in the main window's order.
+const ViewKind kRefreshOrder[] = {ViewKind::Watch, ViewKind::Source, ViewKind::Port,
+                                  ViewKind::Eeprom};
+// The close sequence's order.
+const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,  ViewKind::Source,
+                                ViewKind::Eeprom, ViewKind::Pinout, ViewKind::Sfr};
+
+}  // namespace
+
+void Win32Views::Add(ViewKind kind, std::unique_ptr<AuxWindow> window) {
+    windows_[kind] = std::move(window);
+}
+
+HWND Win32Views::Open(ViewKind kind) const {
+    const auto found = windows_.find(kind);
+    return found == windows_.end() ? nullptr : found->second->Handle();
+}
+
+void Win32Views::Show(ViewKind kind) {
+    const auto found = windows_.find(kind);
+    if (found == windows_.end()) return;
+    AuxWindow& window = *found->second;
+    if (HWND open = window.Handle()) {
+        ShowWindow(open, SW_SHOW);
+        SetFocus(open);
+        return;
+    }
+    window.Create(owner_);
+    if (window.Handle() && (kind == ViewKind::Watch || session_.run.CommsEstablished.load() == 1))
+        window.Fill();
+}
+
+void Win32Views::RefreshAfterDump() {
+    for (ViewKind kind : kRefreshOrder)
+        if (Open(kind)) windows_[kind]->Fill();
+}
+
+void Win32Views::WatchChanged() {
+    if (Open(ViewKind::Watch)) windows_[ViewKind::Watch]->Fill();
+}
+
+HWND Win32Views::WatchControl(int id) const {
+    HWND watch = Open(ViewKind::Watch);
+    return watch ? GetDlgItem(watch, id) : nullptr;
+}
+
+void Win32Views::SetWatchDumpIdLabel(const std::string& text) {
+    // A synchronous message: safe from the link thread, which holds no lock here.
+    if (HWND label = WatchControl(ids::kWatchDumpIdLabel)) SetWindowTextA(label, text.c_str());
+}
+
+void Win32Views::SetWatchContinuous(bool checked) {
+    if (HWND box = WatchControl(ids::kWatchContinuous))
+        SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Views::FocusWatchContinue() {
+    if (HWND button = WatchControl(ids::kWatchContinueButton)) SetFocus(button);
+}
+
+void Win32Views::RepaintWatchContinue() {
+    if (HWND button = WatchControl(ids::kWatchContinueButton))
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Win32Views::CloseAll() {
+    for (ViewKind kind : kCloseOrder)
+        if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, 0, 0);
+}
+
+}  // namespace varnolux

@@ -1,0 +1,44 @@
+#pragma once
+// The auxiliary windows of Varnolux.exe behind the Views seam. Each window
+// adds itself once at start-up; a window not added is never shown.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "state/session.h"
+#include "ui/views.h"
+#include "views/win32/aux_window.h"
+
+namespace varnolux {
+
+class Win32Views : public Views {
+  public:
+    explicit Win32Views(Session& session) : session_(session) {}
+
+    // The main window, owner of every auxiliary window.
+    void SetOwner(HWND owner) { owner_ = owner; }
+    void Add(ViewKind kind, std::unique_ptr<AuxWindow> window);
+
+    void Show(ViewKind kind) override;
+    bool IsOpen(ViewKind kind) const override { return Open(kind) != nullptr; }
+    void RefreshAfterDump() override;
+    void WatchChanged() override;
+    void SetWatchDumpIdLabel(const std::string& text) override;
+    void SetWatchContinuous(bool checked) override;
+    void FocusWatchContinue() override;
+    void RepaintWatchContinue() override;
+    void CloseAll() override;
+
+  private:
+    // The window of `kind` when it is added and open.
+    HWND Open(ViewKind kind) const;
+    // A control of the open Watch window; nullptr while it is closed.
+    HWND WatchControl(int id) const;
+
+    Session& session_;
+    HWND owner_ = nullptr;
+    std::map<ViewKind, std::unique_ptr<AuxWindow>> windows_;
+};
+
+}  // namespace varnolux
