@@ -2,7 +2,7 @@
 
 #include "app/main_title.h"
 #include "app/settings_io.h"
-#include "app/topmost.h"
+#include "layout/topmost.h"
 
 namespace varnolux {
 

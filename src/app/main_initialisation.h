@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/window_placement.h"
+#include "layout/window_placement.h"
 #include "state/session.h"
 #include "ui/seams.h"
 

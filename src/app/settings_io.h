@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/window_placement.h"
+#include "layout/window_placement.h"
 #include "state/run_state.h"
 #include "state/session.h"
 #include "state/settings.h"

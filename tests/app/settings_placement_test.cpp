@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/window_placement.h"
+#include "layout/window_placement.h"
 
 namespace varnolux {
 namespace {

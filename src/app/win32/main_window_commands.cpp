@@ -1,7 +1,7 @@
 #include <windowsx.h>
 
 #include "app/settings_io.h"
-#include "app/topmost.h"
+#include "layout/topmost.h"
 #include "app/win32/main_window.h"
 #include "tools/tool_commands.h"
 #include "tools/win32/user_tool_menu.h"

@@ -1,5 +1,5 @@
 #include "app/win32/main_window.h"
-#include "app/window_snap.h"
+#include "layout/window_snap.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {

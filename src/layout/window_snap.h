@@ -3,7 +3,7 @@
 // moved or resized it.
 #include <cstdint>
 
-#include "app/window_placement.h"
+#include "layout/window_placement.h"
 
 namespace varnolux {
 

@@ -1,4 +1,4 @@
-#include "app/topmost.h"
+#include "layout/topmost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/window_snap.h"
+#include "layout/window_snap.h"
 
 #include <gtest/gtest.h>
 

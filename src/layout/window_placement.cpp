@@ -1,4 +1,4 @@
-#include "app/window_placement.h"
+#include "layout/window_placement.h"
 
 #include <algorithm>
 
