@@ -22,6 +22,7 @@ const std::vector<MainControl>& MainControls() {
         {ids::kUntilChooser, ControlKind::Chooser, "", {153, 274, 140, 129}, kBottom},
         {ids::kRepeatChooser, ControlKind::Chooser, "", {0, 274, 140, 129}, kBottom},
         {ids::kUntilCount, ControlKind::DigitsEdit, "00", {306, 274, 25, 24}, kBottom},
+        // "Untill" is the program's fixed spelling, as in the chooser's first entry.
         {ids::kUntilCountLabel, ControlKind::Label, "Untill count", {336, 278, 72, 18}, kBottom},
         {ids::kContinuous, ControlKind::CheckBox, "Continuous", {418, 278, 92, 18}, kBottom},
         {ids::kTagLabel, ControlKind::SunkenCentredLabel, "", {349, 244, 169, 24}, kBottom},

@@ -1,8 +1,8 @@
 #include "app/main_initialisation.h"
 
-#include "app/main_title.h"
 #include "app/settings_io.h"
 #include "layout/topmost.h"
+#include "project/main_title.h"
 
 namespace varnolux {
 

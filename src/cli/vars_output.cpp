@@ -2,17 +2,13 @@
 
 #include <cstdio>
 
+#include "ui/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
 
 namespace varnolux::cli {
 
 namespace {
-
-std::string WithoutTrailingBlanks(const std::string& text) {
-    const size_t last = text.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
-}
 
 std::string Padded(const std::string& text, size_t width) {
     return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
@@ -46,7 +42,7 @@ std::string JsonArray(const std::vector<std::string>& items, const std::string& 
 
 std::string RecordJson(const MyVarRecord& r) {
     return JsonObject()
-        .Text("VarLabel", WithoutTrailingBlanks(r.VarLabel))
+        .Text("VarLabel", TrimTrailingBlanks(r.VarLabel))
         .Number("VarRecordType", r.VarRecordType)
         .Number("VarType", r.VarType)
         .Number("VarAddress", r.VarAddress)
@@ -56,7 +52,7 @@ std::string RecordJson(const MyVarRecord& r) {
         .Number("VarIsExpanded", r.VarIsExpanded)
         .Number("VarFirstTime", r.VarFirstTime)
         .Number("VarInWatchList", r.VarInWatchList)
-        .Text("VarComment", WithoutTrailingBlanks(r.VarComment))
+        .Text("VarComment", TrimTrailingBlanks(r.VarComment))
         .Done();
 }
 
@@ -121,13 +117,13 @@ std::string JsonString(const std::string& text) {
 std::string VarsTable(const Session& session) {
     std::string out;
     for (const MyVarRecord& r : session.records) {
-        const std::string label = WithoutTrailingBlanks(r.VarLabel);
+        const std::string label = TrimTrailingBlanks(r.VarLabel);
         const std::string line =
             Padded(r.VarRecordType == RT_SUBSCRIPT ? "  " + label : label, 22) +
             Padded(ListTypeText(r), 12) + Padded(FormatAddress(r), 8) +
             Padded(std::to_string(r.VarLen), 5) + (r.VarInWatchList ? "W " : "  ") +
-            WithoutTrailingBlanks(r.VarComment);
-        out += Utf8FromLatin1(WithoutTrailingBlanks(line)) + "\n";
+            TrimTrailingBlanks(r.VarComment);
+        out += Utf8FromLatin1(TrimTrailingBlanks(line)) + "\n";
     }
     return out;
 }

@@ -1,7 +1,7 @@
 #include "link/host_requests.h"
 
 #include "link/host_packet.h"
-#include "link/modify.h"
+#include "link/modify_request.h"
 #include "link/protocol.h"
 
 namespace varnolux {

@@ -8,6 +8,7 @@
 #include "project/recompile_prompt.h"
 #include "ui/ini_file.h"
 #include "ui/main_ids.h"
+#include "ui/text_util.h"
 
 namespace varnolux {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/ini_file.h"
+#include "ui/text_util.h"
 
 namespace varnolux {
 

@@ -28,6 +28,7 @@ int OrderReason(const ProjectTimes& t) {
     return 0;
 }
 
+// The message's wording ("Cronological" included) is the program's fixed text.
 std::string OrderMessage(const ProjectTimes& t, int reason, const HostOs& os) {
     std::string m =
         "There is a date time inconsistency between the\r\n supplied source, object and "

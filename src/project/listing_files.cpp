@@ -2,6 +2,7 @@
 
 #include "project/listing_text.h"
 #include "ui/ini_file.h"
+#include "ui/text_util.h"
 
 namespace varnolux {
 

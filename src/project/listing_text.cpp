@@ -3,13 +3,6 @@
 #include "ui/text_util.h"
 
 namespace varnolux {
-namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-}  // namespace
 
 std::vector<std::string> ListingLines(const std::string& text) {
     std::vector<std::string> lines;

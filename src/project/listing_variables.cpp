@@ -5,6 +5,7 @@
 #include "project/listing_text.h"
 #include "state/dump_image.h"
 #include "ui/ini_file.h"
+#include "ui/text_util.h"
 
 namespace varnolux {
 namespace {

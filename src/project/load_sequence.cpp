@@ -7,6 +7,7 @@
 
 #include "project/device_reader.h"
 #include "project/listing_reader.h"
+#include "project/main_title.h"
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
 #include "project/watched_items.h"
@@ -17,7 +18,6 @@ namespace varnolux {
 namespace {
 
 constexpr size_t kMaxProjectNames = 1000;
-constexpr size_t kTitleLength = 61;
 
 bool IsStandardRate(int32_t rate) {
     return rate == 9600 || rate == 19200 || rate == 38400 || rate == 57600 || rate == 115200;
@@ -100,14 +100,6 @@ void ShowListAndWindows(const Session& session, Seams& seams, LoadSteps& steps) 
 }
 
 }  // namespace
-
-std::string LoadedTitle(const Settings& settings, const std::string& programFolder,
-                        const std::string& baseName) {
-    const std::string title = settings.DisplayFullPath == 1
-                                  ? programFolder + baseName
-                                  : std::string(kProgramTitle) + "   " + baseName;
-    return title.substr(0, kTitleLength);
-}
 
 std::string TraceFileName(const std::string& listingName) {
     const size_t dot = listingName.rfind('.');
@@ -208,6 +200,8 @@ LoadEnd RunProjectScan(Session& session, Seams& seams) {
         RestoreWatchedItems(session.records, seams.os, project.settingsPath);
     }
 
+    // " Scanning sorce files" and " Untill" are the program's fixed texts, blanks
+    // and spelling included: users' scripts read them, so they stay as they are.
     seams.view.SetStatusText(1, " Scanning sorce files");
     for (const auto& [id, first] :
          {std::pair{ids::kUntilChooser, " Untill"}, std::pair{ids::kRepeatChooser, " Repeat"}}) {

@@ -36,8 +36,6 @@ enum class LoadEnd {
     ProgramClosed,     // a fatal condition closed the main window
 };
 
-constexpr const char* kProgramTitle = "Varnolux   Ver 1.1";
-
 // The start of the run: status texts, COM port, project discovery, and either
 // the whole load or the wait for the user's choice.
 LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps);
@@ -49,10 +47,6 @@ LoadEnd LoadChosenProject(Session& session, Seams& seams, LoadSteps& steps,
 // The scan proper: listing, watched items, sources, device description.
 // Returns ProgramClosed when a fatal condition closed the main window.
 LoadEnd RunProjectScan(Session& session, Seams& seams);
-
-// The main window's title once the project is loaded.
-std::string LoadedTitle(const Settings& settings, const std::string& programFolder,
-                        const std::string& baseName);
 
 // The trace file: the listing name up to its last "." + ".txt".
 std::string TraceFileName(const std::string& listingName);

@@ -24,17 +24,18 @@ RecompileAnswer RecompilePrompt(Session& session, Seams& seams, const std::strin
         seams.view.RequestClose();
         return RecompileAnswer::Exit;
     }
-    // Point the IDE at the top of the main source: scratch dump point 0.
+    // Point the IDE at the top of the main source: scratch dump point 0. The
+    // prompt may come from the link thread while the windows read these tables.
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
         session.image.DumpId = 0;
+        DumpPoint& scratch = session.dumpPoints.entries[0];
+        scratch.file = 0;
+        scratch.line = 1;
+        std::vector<std::string>& files = session.project.sourceFiles;
+        if (files.empty()) files.emplace_back();
+        files[0] = session.project.mainSourceName;
     }
-    DumpPoint& scratch = session.dumpPoints.entries[0];
-    scratch.file = 0;
-    scratch.line = 1;
-    std::vector<std::string>& files = session.project.sourceFiles;
-    if (files.empty()) files.emplace_back();
-    files[0] = session.project.mainSourceName;
     ShowIde(session, seams);
     seams.view.RequestClose();
     return RecompileAnswer::Recompile;

@@ -23,18 +23,13 @@ int32_t SignedTypeOf(const std::string& type) {
     return 0;
 }
 
-std::string WithoutTrailingBlanks(const std::string& text) {
-    const size_t last = text.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : text.substr(0, last + 1);
-}
-
 }  // namespace
 
 LowerLabelIndex IndexLowerLabels(const VarTable& records) {
     LowerLabelIndex index;
     index.reserve(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
-        index.emplace(LowerCase(WithoutTrailingBlanks(records[i].VarLabel)), i);
+        index.emplace(LowerCase(TrimTrailingBlanks(records[i].VarLabel)), i);
     }
     return index;
 }

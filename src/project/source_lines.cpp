@@ -33,7 +33,7 @@ SourceLine PrepareSourceLine(const std::string& raw) {
     while (marker < raw.size() && raw[marker] != '\'' && raw[marker] != ';') ++marker;
     if (marker == raw.size()) marker = std::string::npos;
     std::string code = marker == std::string::npos ? raw : raw.substr(0, marker);
-    if (marker != std::string::npos) line.comment = TrimBlanksAndTabs(raw.substr(marker + 1));
+    if (marker != std::string::npos) line.comment = TrimBlanks(raw.substr(marker + 1));
 
     code = CollapseBlanks(code);
     for (char& c : code) {

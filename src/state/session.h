@@ -1,7 +1,15 @@
 #pragma once
 // Everything one run of the program knows, owned in one place and passed by
-// reference. The record table and the dump image are guarded by recordsLock;
-// never call into the user interface while holding it.
+// reference.
+//
+// The locking rule: the record table and the dump image (and the dump-point
+// table and source-file list whenever the link thread writes them) are guarded
+// by recordsLock. A window takes what it needs under the lock (a snapshot),
+// releases it, and only then writes to its controls. Nothing calls into the
+// user interface while holding it: no window message, no message box, no other
+// window's refresh. The UI thread may be waiting for the lock, so such a call
+// from the link thread would deadlock, and a window refreshed from inside a
+// list operation would take the lock a second time on the UI thread.
 #include <mutex>
 
 #include "state/device.h"

@@ -1,5 +1,9 @@
 #pragma once
 // The in-memory record of Varnolux.ini. Field names are the key names.
+//
+// Some keys and defaults are spelled the program's own way on purpose
+// ("IntialSortCol", "IntialSortDir", the face name "Tahome"): users' settings
+// files and scripts rely on them exactly as they are, so do not "correct" them.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -25,7 +25,7 @@ std::optional<std::string> LinkedDocumentName(const std::string& linkFileText) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string lower = LowerCase(line);
         if (lower.compare(0, kMarkerLength, kMarker) == 0)
-            return TrimBlanksAndTabs(lower.substr(kMarkerLength));
+            return TrimBlanks(lower.substr(kMarkerLength));
         start = end + 1;
     }
     return std::nullopt;

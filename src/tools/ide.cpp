@@ -15,11 +15,8 @@ std::string NamePart(const std::string& path) {
 }  // namespace
 
 IdePosition CurrentIdePosition(Session& session) {
-    int32_t dumpId;
-    {
-        std::lock_guard<std::mutex> lock(session.recordsLock);
-        dumpId = session.image.DumpId;
-    }
+    std::lock_guard<std::mutex> lock(session.recordsLock);
+    const int32_t dumpId = session.image.DumpId;
     const std::vector<std::string>& files = session.project.sourceFiles;
     if (dumpId >= 0 && dumpId < kDumpPointEntries) {
         const DumpPoint& point = session.dumpPoints.entries[dumpId];

@@ -11,10 +11,6 @@ namespace {
 
 constexpr size_t npos = std::string::npos;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
 char Lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -44,19 +40,6 @@ std::string Unquote(const std::string& v) {
 }
 
 }  // namespace
-
-std::string TrimBlanks(const std::string& text) {
-    size_t b = 0, e = text.size();
-    while (b < e && IsBlank(text[b])) ++b;
-    while (e > b && IsBlank(text[e - 1])) --e;
-    return text.substr(b, e - b);
-}
-
-std::string TrimTrailingBlanks(const std::string& text) {
-    size_t e = text.size();
-    while (e > 0 && IsBlank(text[e - 1])) --e;
-    return text.substr(0, e);
-}
 
 IniDocument::IniDocument(std::string text) : text_(std::move(text)) {
     Parse();

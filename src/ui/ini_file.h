@@ -66,8 +66,4 @@ int32_t IniReadNumber(const HostOs& os, const std::string& file, const std::stri
 void IniWriteNumber(HostOs& os, const std::string& file, const std::string& section,
                     const std::string& key, int32_t value);
 
-// Text without leading and trailing blanks (spaces and tabs).
-std::string TrimBlanks(const std::string& text);
-std::string TrimTrailingBlanks(const std::string& text);
-
 }  // namespace varnolux

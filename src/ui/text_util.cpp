@@ -21,10 +21,21 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-std::string TrimBlanksAndTabs(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string TrimBlanks(const std::string& text) {
+    size_t b = 0, e = text.size();
+    while (b < e && IsBlank(text[b])) ++b;
+    while (e > b && IsBlank(text[e - 1])) --e;
+    return text.substr(b, e - b);
+}
+
+std::string TrimTrailingBlanks(const std::string& text) {
+    size_t e = text.size();
+    while (e > 0 && IsBlank(text[e - 1])) --e;
+    return text.substr(0, e);
 }
 
 }  // namespace varnolux

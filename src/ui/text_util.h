@@ -9,7 +9,10 @@ int HexDigit(char c);
 // ASCII letters to lower or upper case; other bytes unchanged.
 std::string LowerCase(std::string text);
 std::string UpperCase(std::string text);
-// Without the blanks and tabs at both ends.
-std::string TrimBlanksAndTabs(const std::string& text);
+// A blank: space, tab, or the carriage return a CR LF line end leaves behind.
+bool IsBlank(char c);
+// Without the blanks at both ends, or at the end only.
+std::string TrimBlanks(const std::string& text);
+std::string TrimTrailingBlanks(const std::string& text);
 
 }  // namespace varnolux

@@ -1,5 +1,6 @@
 #include "vars/list_context.h"
 
+#include "ui/text_util.h"
 #include "vars/record_update.h"
 
 namespace varnolux {
@@ -10,17 +11,10 @@ void ShowListMessages(ListContext& ctx, Prompts& prompts) {
     for (const std::string& text : messages) prompts.Inform(text);
 }
 
-std::string StripBlanks(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string RowLabel(const ReportList& list, int row) {
     std::string text = list.CellText(row, kColLabel);
     if (text.size() > 260) text.resize(260);
-    return StripBlanks(text);
+    return TrimBlanks(text);
 }
 
 int FindRecord(const ListContext& ctx, const std::string& label) {

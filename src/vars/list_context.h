@@ -49,7 +49,6 @@ int WatchedRowCount(const VarTable& records);
 // Shows the collected messages; call without holding the records lock.
 void ShowListMessages(ListContext& ctx, Prompts& prompts);
 
-std::string StripBlanks(const std::string& text);
 // A row's Label text without blanks at either end.
 std::string RowLabel(const ReportList& list, int row);
 // The record of a row by its label; kNoRecord for an empty label, and for a

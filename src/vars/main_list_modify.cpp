@@ -1,5 +1,6 @@
 #include "vars/main_list_modify.h"
 
+#include "ui/text_util.h"
 #include "vars/value_format.h"
 
 namespace varnolux {
@@ -26,7 +27,7 @@ ModifyStart OpenModifyForCell(ListContext& ctx, int row, int column) {
     start.open = true;
     start.record = r;
     start.row = row;
-    start.text = StripBlanks(PlainDecimalText(s.records[r]));
+    start.text = TrimBlanks(PlainDecimalText(s.records[r]));
     return start;
 }
 

@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "ui/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
 
@@ -67,7 +68,7 @@ void ToggleRow(ListContext& ctx, int row) {
     RedrawOff off(list);
     const std::string text = list.CellText(row, kColLabel);
     const size_t hash = text.find('#');
-    const std::string name = StripBlanks(hash == std::string::npos ? text : text.substr(0, hash));
+    const std::string name = TrimBlanks(hash == std::string::npos ? text : text.substr(0, hash));
     int arrayRow = row;
     if (hash != std::string::npos) {
         // The array's row is the nearest one above carrying its name; element

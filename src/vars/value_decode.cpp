@@ -1,5 +1,7 @@
 #include "vars/value_decode.h"
 
+#include <cstring>
+
 namespace varnolux {
 namespace {
 
@@ -68,6 +70,12 @@ DecodedValue DecodeRawValue(const MyVarRecord& record, const DumpImage& image) {
             break;
     }
     return out;
+}
+
+uint32_t FloatBits(float f) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
 }
 
 }  // namespace varnolux

@@ -34,4 +34,7 @@ DecodedValue DecodeRawValue(const MyVarRecord& record, const DumpImage& image);
 // to the bit pattern of the same IEEE 754 single.
 uint32_t MicrochipFloatToIeee(uint8_t exponent, uint8_t m2, uint8_t m1, uint8_t m0);
 
+// The IEEE 754 bit pattern of a float.
+uint32_t FloatBits(float f);
+
 }  // namespace varnolux

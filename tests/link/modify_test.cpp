@@ -1,4 +1,6 @@
-#include "link/modify.h"
+#include "link/modify_apply.h"
+#include "link/modify_confirm.h"
+#include "link/modify_request.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <map>
 #include <regex>
 
-#include "link/modify.h"
+#include "link/modify_confirm.h"
 #include "sim/core/sim_truth.h"
 #include "target_rig.h"
 #include "ui/memory_report_list.h"

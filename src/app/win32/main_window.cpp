@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
-#include "app/main_title.h"
 #include "app/win32/window_classes.h"
+#include "project/main_title.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {

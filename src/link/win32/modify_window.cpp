@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "link/modify.h"
+#include "link/modify_confirm.h"
 #include "vars/main_list_modify.h"
 
 namespace varnolux {

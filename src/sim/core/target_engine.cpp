@@ -2,7 +2,7 @@
 
 #include "link/crc8.h"
 #include "link/host_packet.h"
-#include "link/modify.h"
+#include "link/modify_apply.h"
 #include "link/protocol.h"
 
 namespace varnolux::sim {

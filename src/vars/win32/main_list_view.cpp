@@ -216,9 +216,9 @@ LRESULT MainListView::Subclass(UINT message, WPARAM wParam, LPARAM lParam) {
                 GetCursorPos(&hit.pt);
                 ScreenToClient(header, &hit.pt);
                 SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                session_.list.ClickedHeader = hit.iItem;
+                Run([&hit](ListContext& c) { RightClickHeader(c, hit.iItem); });
             } else if (notify->code != NM_CUSTOMDRAW) {
-                session_.list.ClickedHeader = -1;
+                Run([](ListContext& c) { RightClickHeader(c, -1); });
             }
             break;
         }

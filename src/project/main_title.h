@@ -2,6 +2,8 @@
 // The main window's title texts.
 #include <string>
 
+#include "state/settings.h"
+
 namespace varnolux {
 
 // Longest title the main window shows; longer texts are cut.
@@ -10,9 +12,10 @@ constexpr size_t kMainTitleLength = 61;
 // "Varnolux   Ver 1.1": the title before a project is loaded.
 std::string StartupTitle();
 
-// The title once the project is chosen: the start-up title, three blanks and the
-// name, or, with "DisplayFullPath" 1, the folder followed by the name alone.
-std::string ProjectTitle(int displayFullPath, const std::string& folder, const std::string& name);
+// The title once the project is loaded: the start-up title, three blanks and
+// the base name, or, with "DisplayFullPath" 1, the folder followed by the name.
+std::string LoadedTitle(const Settings& settings, const std::string& programFolder,
+                        const std::string& baseName);
 
 // The text cut to kMainTitleLength characters.
 std::string CutTitle(const std::string& title);

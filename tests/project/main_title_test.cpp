@@ -1,9 +1,15 @@
-#include "app/main_title.h"
+#include "project/main_title.h"
 
 #include <gtest/gtest.h>
 
 namespace varnolux {
 namespace {
+
+std::string ProjectTitle(int displayFullPath, const std::string& folder, const std::string& name) {
+    Settings settings;
+    settings.DisplayFullPath = displayFullPath;
+    return LoadedTitle(settings, folder, name);
+}
 
 TEST(MainTitle, StartupTitleHasThreeBlanksBeforeTheVersion) {
     EXPECT_EQ(StartupTitle(), "Varnolux   Ver 1.1");
