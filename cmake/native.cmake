@@ -40,6 +40,10 @@ foreach(dir IN LISTS test_dirs)
       endif()
       add_executable(test_${sub} ${sources})
       target_link_libraries(test_${sub} PRIVATE ${lib} GTest::gtest GTest::gmock GTest::gtest_main)
+      # The simulator's tests play the program's own side too.
+      if(sub STREQUAL "sim")
+        target_link_libraries(test_sim PRIVATE varnolux_app)
+      endif()
       # Helpers several test programs share live in tests/support.
       target_include_directories(test_${sub} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
       target_compile_definitions(test_${sub} PRIVATE
