@@ -211,14 +211,18 @@ LRESULT MainListView::Subclass(UINT message, WPARAM wParam, LPARAM lParam) {
             const auto* notify = reinterpret_cast<const NMHDR*>(lParam);
             HWND header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
             if (notify->hwndFrom != header) break;
+            // Header notifications also arrive while a list operation changes a
+            // column (the lock is held then); the click state is the UI
+            // thread's own and needs no lock.
+            ListContext ctx(session_, *list_);
             if (notify->code == NM_RCLICK) {
                 HDHITTESTINFO hit{};
                 GetCursorPos(&hit.pt);
                 ScreenToClient(header, &hit.pt);
                 SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                Run([&hit](ListContext& c) { RightClickHeader(c, hit.iItem); });
+                RightClickHeader(ctx, hit.iItem);
             } else if (notify->code != NM_CUSTOMDRAW) {
-                Run([](ListContext& c) { RightClickHeader(c, -1); });
+                RightClickHeader(ctx, -1);
             }
             break;
         }
