@@ -208,3 +208,27 @@ test_windows_keep_their_place_and_topmost_state_across_runs() {
     assert_eq 1 "$(probe topmost "$EEPROM_CLASS")" "EEPROM window topmost at the next start"
     stop_sim
 }
+
+test_source_window_names_a_source_file_it_cannot_read() {
+    local dir
+    dir=$(views_demo_folder)
+    start_sim "$dir" --run-ms 300
+    start_varnolux "$dir"
+    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+    probe command "$MAIN_CLASS" "$VIEW_SOURCE"
+    probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
+    rm "$dir/Sensors.inc"  # the include goes away while the target runs
+    probe click "$MAIN_CLASS" "$CONTINUE"
+    wait_for 30 held_at 12 || fail "the target was not held at dump point 12"
+    probe click "$MAIN_CLASS" "$CONTINUE"
+    wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
+    wait_for 10 source_title_is "Varnolux  SENSORS.INC  Dump 150" ||
+        fail "title: '$(probe title "$SOURCE_CLASS")'"
+    assert_eq 1 "$(probe count "$SOURCE_CLASS" "$SOURCE_LIST")" "rows for an unreadable file"
+    local text
+    text=$(probe cell "$SOURCE_CLASS" "$SOURCE_LIST" 0 1)
+    [[ "$text" == *SENSORS.INC*"could not be read"* ]] || fail "the row says '$text'"
+    # The main window took the same dump.
+    assert_eq " DumpID 150 : sensor read" "$(probe text "$MAIN_CLASS" 115)" "dump point label"
+    stop_sim
+}
