@@ -4,6 +4,8 @@
 
 #include <cctype>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 
 namespace varnolux {
 
@@ -64,14 +66,22 @@ std::string FirstSourceWord(const std::string& raw) {
 }
 
 std::vector<std::string> SourceTextLines(const std::string& text) {
+    return SourceTextLineRange(text, 0, SIZE_MAX);
+}
+
+std::vector<std::string> SourceTextLineRange(const std::string& text, size_t first, size_t count) {
     std::vector<std::string> lines;
     size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        size_t stop = end;
-        if (stop > start && text[stop - 1] == '\r') --stop;
-        lines.emplace_back(text, start, stop - start);
+    for (size_t index = 0; start < text.size() && lines.size() < count; ++index) {
+        const void* newline = std::memchr(text.data() + start, '\n', text.size() - start);
+        const size_t end =
+            newline ? static_cast<size_t>(static_cast<const char*>(newline) - text.data())
+                    : text.size();
+        if (index >= first) {
+            size_t stop = end;
+            if (stop > start && text[stop - 1] == '\r') --stop;
+            lines.emplace_back(text, start, stop - start);
+        }
         start = end + 1;
     }
     return lines;

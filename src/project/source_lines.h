@@ -29,6 +29,9 @@ std::string FirstSourceWord(const std::string& raw);
 
 // The lines of a text file; LF and CR LF line ends both end a line.
 std::vector<std::string> SourceTextLines(const std::string& text);
+// Lines first .. first + count - 1 (0-based; fewer at the end of the text), split
+// as SourceTextLines splits them; the text after the last of them is not looked at.
+std::vector<std::string> SourceTextLineRange(const std::string& text, size_t first, size_t count);
 
 // Leading decimal digits after an optional sign, as a number; 0 when there are
 // none. Values beyond the 32-bit range are clamped.

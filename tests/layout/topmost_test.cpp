@@ -23,6 +23,17 @@ TEST(TopMost, ToggleGoesBackAndForth) {
     EXPECT_EQ(s.AlwaysOnTop, 0);
 }
 
+TEST(TopMost, AnAuxiliaryWindowTogglesItsOwnFlagOnly) {
+    Settings s;
+    auto made = ToggleTopMost(s.AlwaysOnTopS, TopMostItemText(s.AlwaysOnTopS));
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->topmost);
+    EXPECT_EQ(s.AlwaysOnTopS, 1);
+    EXPECT_EQ(s.AlwaysOnTop, 0) << "the main window's flag stays";
+    EXPECT_FALSE(ToggleTopMost(s.AlwaysOnTopS, "Close"));
+    EXPECT_EQ(s.AlwaysOnTopS, 1);
+}
+
 TEST(TopMost, UnknownItemTextChangesNothing) {
     Settings s;
     s.AlwaysOnTop = 1;

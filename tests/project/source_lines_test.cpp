@@ -59,6 +59,14 @@ TEST(SourceText, SplitsCrLfAndLfLines) {
     EXPECT_TRUE(SourceTextLines("").empty());
 }
 
+TEST(SourceText, ARangeNumbersTheLinesAsTheWholeFileDoes) {
+    const std::string text = "l1\r\nl2\nl3\r\n\r\nl5";
+    EXPECT_EQ(SourceTextLineRange(text, 1, 3), (std::vector<std::string>{"l2", "l3", ""}));
+    EXPECT_EQ(SourceTextLineRange(text, 3, 10), (std::vector<std::string>{"", "l5"}));
+    EXPECT_TRUE(SourceTextLineRange(text, 5, 2).empty());
+    EXPECT_TRUE(SourceTextLineRange(text, 0, 0).empty());
+}
+
 TEST(SourceNumbers, ReadLikeTheCompilerReadsThem) {
     EXPECT_EQ(LeadingDecimal("150"), 150);
     EXPECT_EQ(LeadingDecimal("7x"), 7);

@@ -26,7 +26,7 @@ class HostAgainstTarget : public ::testing::Test, protected TargetRig {
         StartTarget(options);
         engine->log = [this](const std::string& line) { events.push_back(line); };
     }
-    // The host's values in the truth file's form.
+    // The host's values and EEPROM image in the truth file's form.
     std::string HostValues() {
         DumpImage empty;
         std::string json = "{\"DumpId\":" + std::to_string(session.image.DumpId) + ",\"values\":[";
@@ -40,7 +40,10 @@ class HostAgainstTarget : public ::testing::Test, protected TargetRig {
                     "\",\"value\":\"" + JsonEscape(t.value) + "\"}";
             first = false;
         }
-        return json + "]}\n";
+        std::vector<uint8_t> eeprom;
+        for (const EepromCell& cell : session.image.EepromImage) eeprom.push_back(cell.Value);
+        return json + "],\"eeprom\":\"" +
+               HexBytes(eeprom, static_cast<size_t>(session.device.EepromSize)) + "\"}\n";
     }
 
     std::vector<std::string> events;

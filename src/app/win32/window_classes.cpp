@@ -3,6 +3,12 @@
 #include "app/win32/main_window.h"
 #include "link/win32/modify_window.h"
 #include "ui/main_ids.h"
+#include "views/eeprom_ids.h"
+#include "views/sfr_ids.h"
+#include "views/source_ids.h"
+#include "views/win32/eeprom_window.h"
+#include "views/win32/sfr_window.h"
+#include "views/win32/source_window.h"
 
 namespace varnolux {
 
@@ -17,11 +23,16 @@ struct FormClass {
 // In registration order. A form whose window is not built yet has the default
 // procedure until its own is put here.
 const FormClass kFormClasses[] = {
-    {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {"PortForm_Class", DefWindowProcA, true},
-    {"SourceForm_Class", DefWindowProcA, true},  {"WatchForm_Class", DefWindowProcA, true},
-    {"About_Class", DefWindowProcA, true},       {kModifyClass, MODIFYFORM_WNDPROC, false},
-    {"EEPROM_Form_Class", DefWindowProcA, true}, {"UDTDiag_Class", DefWindowProcA, true},
-    {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
+    {kMainClass, VARNOLUXMAIN_WNDPROC, true},
+    {"PortForm_Class", DefWindowProcA, true},
+    {ids::kSourceFormClass, SOURCEFORM_WNDPROC, true},
+    {"WatchForm_Class", DefWindowProcA, true},
+    {"About_Class", DefWindowProcA, true},
+    {kModifyClass, MODIFYFORM_WNDPROC, false},
+    {ids::kEepromFormClass, EEPROM_FORM_WNDPROC, true},
+    {"UDTDiag_Class", DefWindowProcA, true},
+    {"PinoutForm_Class", DefWindowProcA, true},
+    {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
 };
 
 }  // namespace

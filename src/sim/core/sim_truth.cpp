@@ -1,5 +1,6 @@
 #include "sim/core/sim_truth.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "vars/record_update.h"
@@ -53,7 +54,18 @@ std::string TruthJson(const Session& loaded, const TargetMemory& memory, int32_t
                 "\",\"value\":\"" + JsonEscape(texts.value) + "\"}";
         first = false;
     }
-    return json + "]}\n";
+    const size_t eepromSize = static_cast<size_t>(std::max(loaded.device.EepromSize, 0));
+    return json + "],\"eeprom\":\"" + HexBytes(memory.eeprom, eepromSize) + "\"}\n";
+}
+
+std::string HexBytes(const std::vector<uint8_t>& bytes, size_t size) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (size_t i = 0; i < size && i < bytes.size(); ++i) {
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 0x0F];
+    }
+    return hex;
 }
 
 }  // namespace varnolux::sim

@@ -30,6 +30,9 @@ class Win32Views : public Views {
     void RepaintWatchContinue() override;
     void CloseAll() override;
 
+    // The open window of `kind`; nullptr while it is closed (or not added).
+    HWND Window(ViewKind kind) const { return Open(kind); }
+
   private:
     // The window of `kind` when it is added and open.
     HWND Open(ViewKind kind) const;

@@ -36,6 +36,7 @@ constexpr char kUsage[] =
     "  rows CLASS ID                every list view row, cells separated by tabs\n"
     "  cell CLASS ID ROW COL        one list view cell\n"
     "  columns CLASS ID             one line per list view column: width, tab, text\n"
+    "  cell-colour CLASS ID ROW COL colour of a visible list view cell on screen: RRGGBB\n"
     "  select CLASS ID ROW          select one list view row\n"
     "  click-cell CLASS ID ROW COL  click a list view cell\n"
     "  dblclick-cell CLASS ID ROW COL  double-click a list view cell\n"
@@ -301,6 +302,19 @@ const std::map<std::string, Command>& Commands() {
               return 0;
           }}},
         {"columns", {2, 2, ListColumns}},
+        {"cell-colour",
+         {4, 4,
+          [](const Args& a) {
+              HWND list = Child(a[0], a[1]);
+              COLORREF colour = 0;
+              if (!list || !ListCellColour(list, Number(a[2]), Number(a[3]), &colour))
+                  return Fail("cell not in view");
+              char text[8];
+              std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(colour), GetGValue(colour),
+                            GetBValue(colour));
+              Print(text);
+              return 0;
+          }}},
         {"click-cell",
          {4, 4,
           [](const Args& a) {

@@ -55,6 +55,9 @@ int ListColumnCount(HWND list);
 bool ListColumn(HWND list, int column, int* width, std::string* text);
 bool ComboEntries(HWND combo, std::vector<std::string>* entries);
 bool SelectListRow(HWND list, int row);
+// The colour on screen just inside a visible list view cell; false when the
+// cell is not in view.
+bool ListCellColour(HWND list, int row, int column, COLORREF* colour);
 // Posts a click at the centre of a list view cell.
 enum class Click { Left, Double, Right };
 bool ClickListCell(HWND list, int row, int column, Click click);

@@ -17,6 +17,9 @@
 #include "ui/win32/win32_host_os.h"
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
+#include "views/win32/eeprom_window.h"
+#include "views/win32/sfr_window.h"
+#include "views/win32/source_window.h"
 #include "views/win32/win32_views.h"
 
 using namespace varnolux;
@@ -50,6 +53,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     Win32MainWindowView view;
     Win32Launcher launcher;
     Win32Views views(*session);
+    views.Add(ViewKind::Source, std::make_unique<SourceWindow>(*session, os, prompts, views));
+    views.Add(ViewKind::Eeprom, std::make_unique<EepromWindow>(*session, os, prompts, views));
+    views.Add(ViewKind::Sfr, std::make_unique<SfrWindow>(*session, os, prompts, views));
     Seams seams{os, prompts, view, launcher, views};
 
     MainWindow main(*session, seams, view, brushes);

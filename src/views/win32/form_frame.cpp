@@ -1,0 +1,128 @@
+#include "views/win32/form_frame.h"
+
+#include "layout/topmost.h"
+#include "views/dock_snap.h"
+
+namespace varnolux {
+
+Rect DesktopWorkArea() {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return Rect{area.left, area.top, area.right, area.bottom};
+}
+
+Rect ScreenRectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void PlaceForm(HWND form, const Rect& normal, bool topmost) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(form, &placement);
+    placement.showCmd = SW_SHOW;
+    placement.rcNormalPosition = RECT{normal.left, normal.top, normal.right, normal.bottom};
+    SetWindowPlacement(form, &placement);
+    SetWindowPos(form, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+HFONT CreateFixedFont(const std::string& face, int32_t points) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       FIXED_PITCH | FF_MODERN, face.c_str());
+}
+
+void AddTopMostItem(HWND form, int id, int32_t alwaysOnTop) {
+    HMENU system = GetSystemMenu(form, FALSE);
+    AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(system, MF_STRING, static_cast<UINT_PTR>(id), TopMostItemText(alwaysOnTop).c_str());
+}
+
+void OnTopMostCommand(HWND form, WPARAM command, int id, int32_t& alwaysOnTop) {
+    // The item's own number is compared in full: the system keeps the low four
+    // bits for its own commands only.
+    if (LOWORD(command) != id) return;
+    HMENU system = GetSystemMenu(form, FALSE);
+    char text[64] = "";
+    GetMenuStringA(system, static_cast<UINT>(id), text, sizeof text, MF_BYCOMMAND);
+    const auto change = ToggleTopMost(alwaysOnTop, text);
+    if (!change) return;
+    SetWindowPos(form, change->topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ModifyMenuA(system, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(id),
+                change->itemText.c_str());
+}
+
+HWND CreateReportList(HWND form, int id, int x, int y, int width, int height, DWORD style,
+                      DWORD exStyle) {
+    return CreateWindowExA(exStyle, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | style, x,
+                           y, width, height, form,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+void AddListColumn(HWND list, int column, const char* header, int width) {
+    LVCOLUMNA c{};
+    c.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    c.fmt = LVCFMT_LEFT;
+    c.cx = width;
+    c.pszText = const_cast<char*>(header);
+    c.iSubItem = column;
+    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&c));
+}
+
+LRESULT DrawCellsOn(NMLVCUSTOMDRAW& draw,
+                    const std::function<Rgb(int row, int column)>& background) {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const Rgb back = background(static_cast<int>(draw.nmcd.dwItemSpec), draw.iSubItem);
+            draw.clrText = RGB(0, 0, 0);
+            draw.clrTextBk = RGB(back.r, back.g, back.b);
+            return CDRF_NEWFONT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+FormCloseState ReadCloseState(HWND form, const std::vector<std::pair<HWND, int>>& lists) {
+    FormCloseState state;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(form, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        state.placementAvailable = true;
+        state.normal = Rect{r.left, r.top, r.right, r.bottom};
+    }
+    state.topmost = (GetWindowLongPtrA(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    for (const auto& [list, columns] : lists)
+        for (int c = 0; c < columns; ++c)
+            state.columnWidths.push_back(
+                static_cast<int32_t>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
+    return state;
+}
+
+HWND DockReference(HWND mainWindow, HWND watchWindow) {
+    return mainWindow && IsIconic(mainWindow) ? watchWindow : mainWindow;
+}
+
+void DockAfterMove(HWND form, HWND reference, int32_t snapSize) {
+    if (!reference || !IsWindowVisible(reference) || IsIconic(reference) || IsIconic(form)) return;
+    const Rect now = ScreenRectOf(form);
+    const Rect docked = DockBeside(now, ScreenRectOf(reference), snapSize);
+    if (docked == now) return;
+    SetWindowPos(form, nullptr, docked.left, docked.top, docked.right - docked.left,
+                 docked.bottom - docked.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace varnolux
