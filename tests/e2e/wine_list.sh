@@ -263,7 +263,7 @@ rows_changed() {
 test_previous_shows_the_value_before_the_change() {
     local dir wrong
     dir=$(demo_run_folder)
-    start_sim "$dir" --run-ms 1500
+    start_sim "$dir" --run-ms 4000
     start_varnolux "$dir"
     probe click "$MAIN_CLASS" "$CONTINUOUS"
     wait_for 30 dumps_at_least 3 || fail "the target made no dumps"
