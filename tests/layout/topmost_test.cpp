@@ -23,6 +23,15 @@ TEST(TopMost, ToggleGoesBackAndForth) {
     EXPECT_EQ(s.AlwaysOnTop, 0);
 }
 
+TEST(TopMost, AnAuxiliaryWindowTogglesItsOwnSetting) {
+    Settings s;
+    auto made = ToggleTopMost(s.AlwaysOnTopPO, "&Make TopMost");
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->topmost);
+    EXPECT_EQ(s.AlwaysOnTopPO, 1);
+    EXPECT_EQ(s.AlwaysOnTop, 0);
+}
+
 TEST(TopMost, UnknownItemTextChangesNothing) {
     Settings s;
     s.AlwaysOnTop = 1;
