@@ -1,7 +1,7 @@
 #include "views/pinout.h"
 
 #include "ui/ini_file.h"
-#include "views/placement_keys.h"
+#include "views/aux_placement.h"
 
 namespace varnolux {
 

@@ -3,6 +3,7 @@
 
 #include "ui/ini_file.h"
 #include "ui/memory_host_os.h"
+#include "views/aux_placement.h"
 #include "views/pinout.h"
 #include "views/port_placement.h"
 
@@ -53,6 +54,15 @@ TEST(PortPlacementSettings, WrittenValuesReadBackAndTheTopmostStateIsShared) {
     EXPECT_EQ(IniRead(os, kIni, "Preferences", "AlwaysOnTopPO", ""), "0");
     EXPECT_EQ(IniRead(os, kIni, "Pinout Placement", "Bottom", ""), "4");
     EXPECT_EQ(ReadPortPlacement(os, kIni).rect, p.rect) << "the Port window's keys stay";
+}
+
+TEST(AuxPlacement, FirstOpenedBesideTheOwnerWithinTheWorkArea) {
+    const Rect work{0, 0, 1280, 984};
+    EXPECT_EQ(BesideOwner(Rect{100, 50, 740, 650}, 440, 560, work), (Rect{740, 50, 1180, 610}));
+    EXPECT_EQ(BesideOwner(Rect{600, 50, 1240, 650}, 440, 560, work), (Rect{160, 50, 600, 610}))
+        << "no room on the right: on the left";
+    EXPECT_EQ(BesideOwner(Rect{200, 600, 1100, 900}, 440, 560, work), (Rect{0, 424, 440, 984}))
+        << "no room on either side: moved into the work area";
 }
 
 }  // namespace

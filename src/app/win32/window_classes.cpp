@@ -3,6 +3,8 @@
 #include "app/win32/main_window.h"
 #include "link/win32/modify_window.h"
 #include "ui/main_ids.h"
+#include "views/win32/pinout_window.h"
+#include "views/win32/port_window.h"
 
 namespace varnolux {
 
@@ -17,11 +19,11 @@ struct FormClass {
 // In registration order. A form whose window is not built yet has the default
 // procedure until its own is put here.
 const FormClass kFormClasses[] = {
-    {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {"PortForm_Class", DefWindowProcA, true},
+    {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {kPortClass, PORTFORM_WNDPROC, true},
     {"SourceForm_Class", DefWindowProcA, true},  {"WatchForm_Class", DefWindowProcA, true},
     {"About_Class", DefWindowProcA, true},       {kModifyClass, MODIFYFORM_WNDPROC, false},
     {"EEPROM_Form_Class", DefWindowProcA, true}, {"UDTDiag_Class", DefWindowProcA, true},
-    {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
+    {kPinoutClass, PINOUTFORM_WNDPROC, true},    {"SFRForm_Class", DefWindowProcA, true},
 };
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include "ui/win32/win32_host_os.h"
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
+#include "views/win32/pinout_window.h"
+#include "views/win32/port_window.h"
 #include "views/win32/win32_views.h"
 
 using namespace varnolux;
@@ -51,6 +53,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     Win32Launcher launcher;
     Win32Views views(*session);
     Seams seams{os, prompts, view, launcher, views};
+    views.Add(ViewKind::Port, std::make_unique<PortWindow>(*session, seams, instance));
+    views.Add(ViewKind::Pinout, std::make_unique<PinoutWindow>(*session, seams, instance));
 
     MainWindow main(*session, seams, view, brushes);
     HWND window = main.Create(instance);

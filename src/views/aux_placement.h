@@ -1,6 +1,7 @@
 #pragma once
-// The keys "Left", "Right", "Top" and "Bottom" that every auxiliary window
-// keeps in its own section of the settings file.
+// Where an auxiliary window goes: the keys "Left", "Right", "Top" and "Bottom"
+// it keeps in its own section of the settings file, and its place when none
+// is stored.
 #include <string>
 
 #include "layout/window_placement.h"
@@ -17,5 +18,9 @@ void WriteWindowRect(HostOs& os, const std::string& path, const std::string& sec
 inline bool IsEmpty(const Rect& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
+
+// A window of this size beside its owner: right of it where it fits, else left
+// of it, top edges level; kept within the work area.
+Rect BesideOwner(const Rect& owner, int32_t width, int32_t height, const Rect& workArea);
 
 }  // namespace varnolux

@@ -1,4 +1,4 @@
-#include "views/placement_keys.h"
+#include "views/aux_placement.h"
 
 #include "ui/ini_file.h"
 
@@ -19,6 +19,15 @@ void WriteWindowRect(HostOs& os, const std::string& path, const std::string& sec
     IniWriteNumber(os, path, section, "Right", r.right);
     IniWriteNumber(os, path, section, "Top", r.top);
     IniWriteNumber(os, path, section, "Bottom", r.bottom);
+}
+
+Rect BesideOwner(const Rect& owner, int32_t width, int32_t height, const Rect& workArea) {
+    Rect r{owner.right, owner.top, owner.right + width, owner.top + height};
+    if (r.right > workArea.right) {
+        r.left = owner.left - width;
+        r.right = owner.left;
+    }
+    return FitIntoWorkArea(r, workArea);
 }
 
 }  // namespace varnolux
