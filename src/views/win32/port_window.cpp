@@ -11,7 +11,7 @@ namespace {
 
 constexpr DWORD kStyle =
     WS_OVERLAPPED | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
-constexpr int kFirstWidth = 440;  // size when no placement is stored
+constexpr int kFirstWidth = 520;  // size when no placement is stored; the TRIS note fits
 constexpr int kFirstHeight = 560;
 constexpr COLORREF kRowImageMask = RGB(192, 192, 192);
 constexpr const char* kTrisNote =
