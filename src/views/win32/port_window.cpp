@@ -17,17 +17,10 @@ constexpr COLORREF kRowImageMask = RGB(192, 192, 192);
 constexpr const char* kTrisNote =
     "\tI/O state is as TRIS'ed and will not reflect changes made by internal peripherals";
 
-struct HeaderSection {
-    const char* text;
-};
-const HeaderSection kSections[3] = {{"Port"}, {"I/O"}, {"Value"}};
-
-struct ListColumn {
-    int format;
-};
+const char* const kSections[3] = {"Port", "I/O", "Value"};
 // Name, direction, binary, hexadecimal, decimal, and the hidden changed mark.
-const ListColumn kColumns[kPortColumns] = {{LVCFMT_LEFT},   {LVCFMT_CENTER}, {LVCFMT_CENTER},
-                                           {LVCFMT_CENTER}, {LVCFMT_CENTER}, {LVCFMT_LEFT}};
+const int kColumnFormats[kPortColumns] = {LVCFMT_LEFT,   LVCFMT_CENTER, LVCFMT_CENTER,
+                                          LVCFMT_CENTER, LVCFMT_CENTER, LVCFMT_LEFT};
 
 HMENU AsMenu(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -137,7 +130,7 @@ void PortWindow::CreateControls() {
         item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
         item.fmt = HDF_LEFT | HDF_STRING;
         item.cxy = placement_.headers[static_cast<size_t>(i)];
-        item.pszText = const_cast<char*>(kSections[i].text);
+        item.pszText = const_cast<char*>(kSections[i]);
         SendMessageA(header_, HDM_INSERTITEMA, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
@@ -159,7 +152,7 @@ void PortWindow::CreateControls() {
     for (int i = 0; i < kPortColumns; ++i) {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.fmt = kColumns[i].format;
+        column.fmt = kColumnFormats[i];
         column.cx = i < 5 ? placement_.columns[static_cast<size_t>(i)] : 0;
         column.iSubItem = i;
         SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
