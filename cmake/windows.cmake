@@ -1,5 +1,7 @@
 # Windows build (mingw-w64): the desktop program and the end-to-end UI probe.
 enable_language(RC)
+# The Pinout window draws its picture through the GDI+ flat interface.
+target_link_libraries(varnolux_views PUBLIC gdiplus)
 file(GLOB exe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/win32/main/*.cpp)
 if(exe_sources)
   add_executable(Varnolux WIN32 ${exe_sources} ${PROJECT_SOURCE_DIR}/src/app/win32/varnolux.rc)

@@ -6,10 +6,6 @@ std::string TopMostItemText(int32_t alwaysOnTop) {
     return alwaysOnTop == 1 ? kUndoTopMost : kMakeTopMost;
 }
 
-std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText) {
-    return ToggleTopMost(settings.AlwaysOnTop, itemText);
-}
-
 std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText) {
     if (itemText == kMakeTopMost) {
         alwaysOnTop = 1;
@@ -20,6 +16,10 @@ std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::stri
         return TopMostChange{false, kMakeTopMost};
     }
     return std::nullopt;
+}
+
+std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText) {
+    return ToggleTopMost(settings.AlwaysOnTop, itemText);
 }
 
 }  // namespace varnolux

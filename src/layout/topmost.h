@@ -19,7 +19,9 @@ struct TopMostChange {
 };
 
 // Choosing the item: "&Make TopMost" makes the window topmost, "&Undo TopMost"
-// undoes it; "AlwaysOnTop" follows. Any other text changes nothing.
+// undoes it; the window's setting (1 or 0) follows. Any other text changes nothing.
+std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText);
+// The main window's item, with "AlwaysOnTop".
 std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText);
 // The same for a window whose state is kept in another flag ("AlwaysOnTopS", ...).
 std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText);

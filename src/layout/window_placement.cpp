@@ -24,6 +24,12 @@ void FitAxis(int32_t& low, int32_t& high, int32_t areaLow, int32_t areaHigh) {
 
 }  // namespace
 
+Rect FitIntoWorkArea(Rect r, const Rect& work) {
+    FitAxis(r.left, r.right, work.left, work.right);
+    FitAxis(r.top, r.bottom, work.top, work.bottom);
+    return r;
+}
+
 Rect PlaceMainWindow(Rect r, const Rect& work) {
     if (r.right <= r.left || r.bottom <= r.top) {
         const int32_t width = std::min(kFirstRunWidth, work.right - work.left);
@@ -33,8 +39,7 @@ Rect PlaceMainWindow(Rect r, const Rect& work) {
         r.right = r.left + width;
         r.bottom = r.top + height;
     }
-    FitAxis(r.left, r.right, work.left, work.right);
-    FitAxis(r.top, r.bottom, work.top, work.bottom);
+    r = FitIntoWorkArea(r, work);
     if (r.left == work.left && r.right == work.right) r.right += 2;
     if (r.top == work.top && r.bottom == work.bottom) r.bottom += 2;
     return r;

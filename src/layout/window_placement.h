@@ -23,4 +23,8 @@ constexpr int32_t kFirstRunHeight = 600;
 // window of the first-run size centred in the work area.
 Rect PlaceMainWindow(Rect stored, const Rect& workArea);
 
+// The rectangle moved into the work area; one larger than the work area is cut
+// to it. Used for the auxiliary windows' stored placements.
+Rect FitIntoWorkArea(Rect r, const Rect& workArea);
+
 }  // namespace varnolux

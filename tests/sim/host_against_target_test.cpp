@@ -61,7 +61,12 @@ TEST_F(HostAgainstTarget, ManyDumpsWithCrcErrorsEndWithTheTargetsValues) {
     EXPECT_EQ(HostValues(), TruthJson(targetProject, engine->Memory(), engine->LastDumpId()));
     EXPECT_EQ(session.image.DumpId, 5);
     EXPECT_EQ(session.image.PreviousDumpId, 3);
-    EXPECT_EQ(session.device.Ports[1].ValueImage, static_cast<uint8_t>(300));
+    for (size_t p = 0; p < 5; ++p) {
+        EXPECT_EQ(session.device.Ports[p].ValueImage, engine->Memory().ports[p]) << p;
+        EXPECT_EQ(session.device.Ports[p].DirectionImage, engine->Memory().tris[p]) << p;
+    }
+    EXPECT_EQ(session.device.Ports[1].ValueImage, (300 % 256) ^ (300 % 256 / 2))
+        << "port B counts in Gray code";
     EXPECT_EQ(session.image.EepromImage[0].Value, static_cast<uint8_t>(300));
     EXPECT_EQ(session.image.EepromImage[200].Value, 0xFF);
     ASSERT_FALSE(events.empty());

@@ -7,6 +7,8 @@
 #include "views/sfr_ids.h"
 #include "views/source_ids.h"
 #include "views/win32/eeprom_window.h"
+#include "views/win32/pinout_window.h"
+#include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
 
@@ -24,14 +26,14 @@ struct FormClass {
 // procedure until its own is put here.
 const FormClass kFormClasses[] = {
     {kMainClass, VARNOLUXMAIN_WNDPROC, true},
-    {"PortForm_Class", DefWindowProcA, true},
+    {kPortClass, PORTFORM_WNDPROC, true},
     {ids::kSourceFormClass, SOURCEFORM_WNDPROC, true},
     {"WatchForm_Class", DefWindowProcA, true},
     {"About_Class", DefWindowProcA, true},
     {kModifyClass, MODIFYFORM_WNDPROC, false},
     {ids::kEepromFormClass, EEPROM_FORM_WNDPROC, true},
     {"UDTDiag_Class", DefWindowProcA, true},
-    {"PinoutForm_Class", DefWindowProcA, true},
+    {kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
 };
 

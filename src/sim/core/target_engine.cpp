@@ -75,6 +75,7 @@ void TargetEngine::ArriveAtDumpPoint(int64_t now) {
 void TargetEngine::BuildPackets() {
     const SimDumpPoint point = program_.dumpPoints[dumpIndex_];
     packets_ = DumpPackets(program_, memory_);
+    Log(PortsLine(memory_));
     if (options_.overlongEvery > 0 && arrivals_ % options_.overlongEvery == 0)
         packets_.insert(packets_.begin(), MakePacket(MT_DATA, {27, 0x00, 0x00}));
     if (options_.unknownEvery > 0 && arrivals_ % options_.unknownEvery == 0)

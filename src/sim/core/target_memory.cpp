@@ -87,8 +87,10 @@ void RunToDumpPoint(const TargetProgram& program, TargetMemory& m, int64_t arriv
     }
     for (size_t a = 0; a < 8 && a < m.eeprom.size(); ++a)
         m.eeprom[a] = static_cast<uint8_t>(arrival + static_cast<int64_t>(a));
-    m.ports[1] = static_cast<uint8_t>(arrival);
-    m.ports[0] = static_cast<uint8_t>(m.ports[0] ^ 0x01);
+    // Port B counts the arrivals in Gray code: one pin changes at every dump
+    // point. The other ports keep their power-on state.
+    const auto count = static_cast<uint8_t>(arrival);
+    m.ports[1] = static_cast<uint8_t>(count ^ (count >> 1));
 }
 
 }  // namespace varnolux::sim

@@ -21,7 +21,7 @@ TargetMemory PowerOnMemory(const TargetProgram& program);
 
 // The program runs on to its `arrival`-th dump point (1, 2, ...): counters
 // count, signed values go negative, floats move, arrays fill with letters, bits
-// toggle, some values stay put for a while.
+// toggle, some values stay put for a while; one pin of port B changes.
 void RunToDumpPoint(const TargetProgram& program, TargetMemory& memory, int64_t arrival);
 
 // IEEE single to the Microchip layout: exponent, sign with mantissa high, mid, low.

@@ -1,5 +1,7 @@
 #include "sim/core/target_packets.h"
 
+#include <cstdio>
+
 #include "link/crc8.h"
 #include "link/protocol.h"
 
@@ -69,6 +71,21 @@ std::vector<SimPacket> DumpPackets(const TargetProgram& program, const TargetMem
     ports.insert(ports.end(), memory.tris.begin(), memory.tris.end());
     out.push_back(MakePacket(MT_PORT, ports));
     return out;
+}
+
+std::string PortsLine(const TargetMemory& memory) {
+    std::string line = "ports";
+    char byte[4];
+    for (uint8_t v : memory.ports) {
+        std::snprintf(byte, sizeof byte, " %02X", v);
+        line += byte;
+    }
+    line += " tris";
+    for (uint8_t v : memory.tris) {
+        std::snprintf(byte, sizeof byte, " %02X", v);
+        line += byte;
+    }
+    return line;
 }
 
 SimPacket EndPacket(const TargetProgram& program, const EndFacts& facts) {

@@ -2,6 +2,7 @@
 // The packets the simulated firmware sends at a dump point.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "sim/core/target_memory.h"
@@ -19,6 +20,10 @@ void SealPacket(SimPacket& packet);
 // RAM of every bank (runs of zeros as null blocks), EEPROM (erased runs as FF
 // blocks) and the ports; the end packet is separate.
 std::vector<SimPacket> DumpPackets(const TargetProgram& program, const TargetMemory& memory);
+
+// The port packet's bytes for the log: "ports 01 05 80 00 00 tris FF 00 F0 0F 07"
+// (PORTA .. PORTE, then TRISA .. TRISE).
+std::string PortsLine(const TargetMemory& memory);
 
 struct EndFacts {
     int32_t dumpId = 0;

@@ -31,6 +31,7 @@ constexpr char kUsage[] =
     "  checked CLASS ID             check state of a button: 0, 1 or 2\n"
     "  topmost CLASS                1 or 0\n"
     "  rect CLASS [ID]              screen rectangle: left top right bottom\n"
+    "  client CLASS                 client area size: width height\n"
     "  workarea                     desktop work area: left top right bottom\n"
     "  count CLASS ID               number of list view rows\n"
     "  rows CLASS ID                every list view row, cells separated by tabs\n"
@@ -274,6 +275,15 @@ const std::map<std::string, Command>& Commands() {
               Print(RectText(r));
               return 0;
           }}},
+        {"client",
+         {1, 1,
+          [](const Args& a) {
+              HWND w = Top(a[0]);
+              RECT r;
+              if (!w || !GetClientRect(w, &r)) return 1;
+              Print(std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
+              return 0;
+          }}},
         {"workarea",
          {0, 0,
           [](const Args&) {
@@ -339,7 +349,8 @@ const std::map<std::string, Command>& Commands() {
                   return Fail("cell not clicked");
               return 0;
           }}},
-        {"popup-close", {0, 0, [](const Args&) { return ClosePopupMenu() ? 0 : Fail("no popup menu"); }}},
+        {"popup-close",
+         {0, 0, [](const Args&) { return ClosePopupMenu() ? 0 : Fail("no popup menu"); }}},
         {"select",
          {3, 3,
           [](const Args& a) {

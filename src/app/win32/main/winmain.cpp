@@ -18,6 +18,8 @@
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
 #include "views/win32/eeprom_window.h"
+#include "views/win32/pinout_window.h"
+#include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
 #include "views/win32/win32_views.h"
@@ -57,6 +59,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     views.Add(ViewKind::Eeprom, std::make_unique<EepromWindow>(*session, os, prompts, views));
     views.Add(ViewKind::Sfr, std::make_unique<SfrWindow>(*session, os, prompts, views));
     Seams seams{os, prompts, view, launcher, views};
+    views.Add(ViewKind::Port, std::make_unique<PortWindow>(*session, seams, instance));
+    views.Add(ViewKind::Pinout, std::make_unique<PinoutWindow>(*session, seams, instance));
 
     MainWindow main(*session, seams, view, brushes);
     HWND window = main.Create(instance);
