@@ -104,8 +104,7 @@ LRESULT EepromWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                                [](int, int column) { return EepromCellBackground(column); });
         }
         case WM_SYSCOMMAND:
-            OnTopMostCommand(window, wParam, ids::kSysEepromTopMost,
-                             session_.settings.AlwaysOnTopE);
+            OnTopMostItem(window, wParam, ids::kSysEepromTopMost, session_.settings.AlwaysOnTopE);
             break;
         case WM_EXITSIZEMOVE:
             DockAfterMove(window, DockReference(owner_, views_.Window(ViewKind::Watch)),

@@ -1,21 +1,8 @@
 #include "views/win32/form_frame.h"
 
-#include "layout/topmost.h"
 #include "views/dock_snap.h"
 
 namespace varnolux {
-
-Rect DesktopWorkArea() {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return Rect{area.left, area.top, area.right, area.bottom};
-}
-
-Rect ScreenRectOf(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return Rect{r.left, r.top, r.right, r.bottom};
-}
 
 void PlaceForm(HWND form, const Rect& normal, bool topmost) {
     WINDOWPLACEMENT placement{};
@@ -35,27 +22,6 @@ HFONT CreateFixedFont(const std::string& face, int32_t points) {
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        FIXED_PITCH | FF_MODERN, face.c_str());
-}
-
-void AddTopMostItem(HWND form, int id, int32_t alwaysOnTop) {
-    HMENU system = GetSystemMenu(form, FALSE);
-    AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(system, MF_STRING, static_cast<UINT_PTR>(id), TopMostItemText(alwaysOnTop).c_str());
-}
-
-void OnTopMostCommand(HWND form, WPARAM command, int id, int32_t& alwaysOnTop) {
-    // The item's own number is compared in full: the system keeps the low four
-    // bits for its own commands only.
-    if (LOWORD(command) != id) return;
-    HMENU system = GetSystemMenu(form, FALSE);
-    char text[64] = "";
-    GetMenuStringA(system, static_cast<UINT>(id), text, sizeof text, MF_BYCOMMAND);
-    const auto change = ToggleTopMost(alwaysOnTop, text);
-    if (!change) return;
-    SetWindowPos(form, change->topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ModifyMenuA(system, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(id),
-                change->itemText.c_str());
 }
 
 HWND CreateReportList(HWND form, int id, int x, int y, int width, int height, DWORD style,
@@ -118,8 +84,8 @@ HWND DockReference(HWND mainWindow, HWND watchWindow) {
 
 void DockAfterMove(HWND form, HWND reference, int32_t snapSize) {
     if (!reference || !IsWindowVisible(reference) || IsIconic(reference) || IsIconic(form)) return;
-    const Rect now = ScreenRectOf(form);
-    const Rect docked = DockBeside(now, ScreenRectOf(reference), snapSize);
+    const Rect now = WindowRectOf(form);
+    const Rect docked = DockBeside(now, WindowRectOf(reference), snapSize);
     if (docked == now) return;
     SetWindowPos(form, nullptr, docked.left, docked.top, docked.right - docked.left,
                  docked.bottom - docked.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,7 +1,7 @@
 #pragma once
 // What the Source, EEPROM and SFR windows share on Win32: their window object
 // behind the window procedure, placement and topmost state from the settings,
-// the TopMost item of the system menu, a fixed-pitch font, report lists with
+// a fixed-pitch font, report lists with
 // coloured cells, the state read at closing, and docking after a move.
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include "layout/window_placement.h"
 #include "vars/main_list.h"
 #include "views/form_settings.h"
+#include "views/win32/aux_frame.h"
 
 namespace varnolux {
 
@@ -29,21 +30,12 @@ Form* FormOf(HWND window, UINT message, LPARAM lParam) {
     return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-Rect DesktopWorkArea();
-Rect ScreenRectOf(HWND window);
-
 // Shows the form with `normal` as its normal rectangle, topmost or not.
 void PlaceForm(HWND form, const Rect& normal, bool topmost);
 
 // The face at `points` points, normal weight; a fixed-pitch face stands in for
 // one the system does not have.
 HFONT CreateFixedFont(const std::string& face, int32_t points);
-
-// A separator and the TopMost item `id`, its text after `alwaysOnTop`.
-void AddTopMostItem(HWND form, int id, int32_t alwaysOnTop);
-// A system-menu command: when it is the TopMost item `id`, the form's topmost
-// state, the item's text and `alwaysOnTop` change together.
-void OnTopMostCommand(HWND form, WPARAM command, int id, int32_t& alwaysOnTop);
 
 // A report list view child of `form`; `style` and `exStyle` add to the list's own.
 HWND CreateReportList(HWND form, int id, int x, int y, int width, int height, DWORD style,

@@ -97,7 +97,7 @@ LRESULT SfrWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             OnCreate(window);
             return 0;
         case WM_SYSCOMMAND:
-            OnTopMostCommand(window, wParam, ids::kSysSfrTopMost, session_.settings.AlwaysOnTopSF);
+            OnTopMostItem(window, wParam, ids::kSysSfrTopMost, session_.settings.AlwaysOnTopSF);
             break;
         case WM_EXITSIZEMOVE:
             DockAfterMove(window, DockReference(owner_, views_.Window(ViewKind::Watch)),

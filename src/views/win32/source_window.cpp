@@ -122,8 +122,7 @@ LRESULT SourceWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                                });
         }
         case WM_SYSCOMMAND:
-            OnTopMostCommand(window, wParam, ids::kSysSourceTopMost,
-                             session_.settings.AlwaysOnTopS);
+            OnTopMostItem(window, wParam, ids::kSysSourceTopMost, session_.settings.AlwaysOnTopS);
             break;
         case WM_EXITSIZEMOVE:
             DockAfterMove(window, DockReference(owner_, views_.Window(ViewKind::Watch)),
