@@ -6,16 +6,20 @@ std::string TopMostItemText(int32_t alwaysOnTop) {
     return alwaysOnTop == 1 ? kUndoTopMost : kMakeTopMost;
 }
 
-std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText) {
+std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText) {
     if (itemText == kMakeTopMost) {
-        settings.AlwaysOnTop = 1;
+        alwaysOnTop = 1;
         return TopMostChange{true, kUndoTopMost};
     }
     if (itemText == kUndoTopMost) {
-        settings.AlwaysOnTop = 0;
+        alwaysOnTop = 0;
         return TopMostChange{false, kMakeTopMost};
     }
     return std::nullopt;
+}
+
+std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText) {
+    return ToggleTopMost(settings.AlwaysOnTop, itemText);
 }
 
 }  // namespace varnolux

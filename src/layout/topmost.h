@@ -1,5 +1,5 @@
 #pragma once
-// The TopMost item of the main window's system menu.
+// The TopMost item of a window's system menu.
 #include <optional>
 #include <string>
 
@@ -19,7 +19,9 @@ struct TopMostChange {
 };
 
 // Choosing the item: "&Make TopMost" makes the window topmost, "&Undo TopMost"
-// undoes it; "AlwaysOnTop" follows. Any other text changes nothing.
+// undoes it; the window's setting ("AlwaysOnTop" for the main window,
+// "AlwaysOnTopW" for the Watch window ...) follows. Any other text changes nothing.
+std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText);
 std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText);
 
 }  // namespace varnolux

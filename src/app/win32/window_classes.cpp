@@ -3,6 +3,9 @@
 #include "app/win32/main_window.h"
 #include "link/win32/modify_window.h"
 #include "ui/main_ids.h"
+#include "views/win32/about_window.h"
+#include "views/win32/diagnostics_window.h"
+#include "views/win32/watch_window.h"
 
 namespace varnolux {
 
@@ -18,9 +21,9 @@ struct FormClass {
 // procedure until its own is put here.
 const FormClass kFormClasses[] = {
     {kMainClass, VARNOLUXMAIN_WNDPROC, true},    {"PortForm_Class", DefWindowProcA, true},
-    {"SourceForm_Class", DefWindowProcA, true},  {"WatchForm_Class", DefWindowProcA, true},
-    {"About_Class", DefWindowProcA, true},       {kModifyClass, MODIFYFORM_WNDPROC, false},
-    {"EEPROM_Form_Class", DefWindowProcA, true}, {"UDTDiag_Class", DefWindowProcA, true},
+    {"SourceForm_Class", DefWindowProcA, true},  {kWatchClass, WATCHFORM_WNDPROC, true},
+    {kAboutClass, ABOUT_WNDPROC, true},          {kModifyClass, MODIFYFORM_WNDPROC, false},
+    {"EEPROM_Form_Class", DefWindowProcA, true}, {kDiagnosticsClass, UDTDIAG_WNDPROC, true},
     {"PinoutForm_Class", DefWindowProcA, true},  {"SFRForm_Class", DefWindowProcA, true},
 };
 
