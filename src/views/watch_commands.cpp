@@ -21,6 +21,9 @@ int WatchedRecord(ListContext& ctx, const std::string& label) {
 void ApplyWatchDefaultRadix(ListContext& ctx) {
     const int32_t radix = ctx.session.settings.DefaultDataRadix;
     if (radix != 0) SetAllRadix(ctx, 0, radix);
+    // The window that opens fills itself; a second fill now would end the
+    // highlights of the last dump at once.
+    ctx.watchChanged = false;
 }
 
 void WatchColumnRadix(ListContext& ctx, int radix) {

@@ -1,6 +1,7 @@
 #pragma once
 // The states of the Watch window's menu (2803), applied each time it opens.
 #include <string>
+#include <vector>
 
 #include "state/session.h"
 
@@ -16,5 +17,10 @@ struct WatchMenuStates {
 };
 
 WatchMenuStates ComputeWatchMenuStates(const Session& session);
+
+// The commands of menu 2803, each the main window's command of the same text,
+// which the main window runs.
+const std::vector<int>& WatchMenuCommands();
+bool IsWatchMenuCommand(int id);
 
 }  // namespace varnolux

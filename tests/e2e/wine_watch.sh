@@ -63,6 +63,7 @@ test_watch_shows_the_ticked_variables_with_the_values_and_history_of_the_dumps()
     probe click "$MAIN_CLASS" "$M_CONTINUOUS"
     wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 6 dumps"
     sleep 1
+    if probe exists UDTDiag_Class; then fail "a record diagnostics window with UDTdisplay 0"; fi
     open_watch
     # The settings watch tick, setPoint and state; two more are ticked here.
     for label in _time trim; do

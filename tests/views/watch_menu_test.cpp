@@ -1,6 +1,8 @@
 // The Watch window's menu items that need the target.
 #include <gtest/gtest.h>
 
+#include "ui/main_ids.h"
+#include "ui/views.h"
 #include "views/watch_menu.h"
 
 namespace varnolux {
@@ -25,6 +27,17 @@ TEST(WatchMenu, ResetStaysGreyOnACore14Device) {
     const WatchMenuStates m = ComputeWatchMenuStates(s);
     EXPECT_FALSE(m.resetEnabled);
     EXPECT_TRUE(m.protonIdeEnabled);
+}
+
+TEST(WatchMenu, ItsCommandsAreTheMainWindowsOnesAndOpenTheirWindows) {
+    EXPECT_EQ(WatchMenuCommands().size(), 15u);
+    EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdReset));
+    EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdHelp));
+    EXPECT_FALSE(IsWatchMenuCommand(ids::kCmdExit)) << "not in the Watch window's menu";
+    EXPECT_FALSE(IsWatchMenuCommand(1)) << "Enter in the window is no menu command";
+    EXPECT_EQ(ViewOfCommand(ids::kCmdWatchViewPort), ViewKind::Port);
+    EXPECT_EQ(ViewOfCommand(ids::kCmdWatchViewSource), ViewKind::Source);
+    EXPECT_EQ(ViewOfCommand(ids::kCmdWatchAbout), ViewKind::About);
 }
 
 }  // namespace

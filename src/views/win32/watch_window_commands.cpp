@@ -56,7 +56,7 @@ void WatchWindow::OnCommand(int id, int notification) {
         return;
     }
     // Every item of menu 2803 repeats a command of the main window, which runs it.
-    if (notification == 0 && owner_) SendMessageA(owner_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    if (IsWatchMenuCommand(id) && owner_) SendMessageA(owner_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 void WatchWindow::OnDepthChanged() {
