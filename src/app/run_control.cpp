@@ -97,19 +97,6 @@ void ContinuousChanged(Session& session, MainWindowView& view, Views& views) {
     view.SetComboSelection(ids::kUntilChooser, 0);
 }
 
-ContinueFace ContinueButtonFace(RunState& run, bool pressed) {
-    if (pressed) return ContinueFace::Pressed;
-    if (run.NoDumpYet.load() != 0) return ContinueFace::FrameOnly;
-    if (run.AutoContinue.load() == 0 && run.TargetWaiting.load() == 1) {
-        run.RunningDrawn = 0;
-        return run.BlinkPhase.load() != 0 ? ContinueFace::WaitingYellow : ContinueFace::WaitingBlue;
-    }
-    // The "Running" face is drawn at every paint, so a button uncovered again
-    // does not lose it.
-    run.RunningDrawn = 1;
-    return ContinueFace::Running;
-}
-
 void ResetCommand(Session& session) {
     if (session.device.Core != 14) session.run.ResetRequested = 1;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The main window's side of run control: the Continue command, the " Repeat"
-// and " Untill" choices with the count, "Continuous", and the Continue
-// button's face. The link thread reads the same controls at each "d".
+// and " Untill" choices with the count and "Continuous" (the Continue button's
+// face is views/continue_face.h). The link thread reads the same controls at
+// each "d".
 #include <string>
 
 #include "state/session.h"
 #include "ui/main_window_view.h"
 #include "ui/views.h"
+#include "views/continue_face.h"
 
 namespace varnolux {
 
@@ -27,16 +29,6 @@ void UntilListClosed(Session& session, MainWindowView& view);
 void RepeatListClosed(Session& session, MainWindowView& view);
 // "Continuous" (120) clicked.
 void ContinuousChanged(Session& session, MainWindowView& view, Views& views);
-
-enum class ContinueFace {
-    Pressed,        // button face, sunken, "Continue" in black
-    FrameOnly,      // before the first dump
-    WaitingYellow,  // yellow, black "Continue"
-    WaitingBlue,    // blue, white "Continue"
-    Running         // button face, raised, grey "Running"
-};
-// The face to draw now; keeps RunningDrawn.
-ContinueFace ContinueButtonFace(RunState& run, bool pressed);
 
 // "Reset" (28042): asks the link thread to reset the target, not on core 14.
 void ResetCommand(Session& session);

@@ -23,7 +23,5 @@ struct TopMostChange {
 std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText);
 // The main window's item, with "AlwaysOnTop".
 std::optional<TopMostChange> ToggleTopMost(Settings& settings, const std::string& itemText);
-// The same for a window whose state is kept in another flag ("AlwaysOnTopS", ...).
-std::optional<TopMostChange> ToggleTopMost(int32_t& alwaysOnTop, const std::string& itemText);
 
 }  // namespace varnolux

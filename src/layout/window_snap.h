@@ -1,6 +1,6 @@
 #pragma once
-// Snapping the main window to the edges of the work area after the user has
-// moved or resized it.
+// Snapping a window to the edges of the work area after the user has moved or
+// resized it.
 #include <cstdint>
 
 #include "layout/window_placement.h"
@@ -13,5 +13,9 @@ namespace varnolux {
 // wins over the right edge; a left edge exactly at 0 is not snapped to the left).
 // The width is kept; the bottom is kept within the work area.
 Rect SnapToWorkArea(const Rect& window, const Rect& workArea, int32_t snapSize);
+
+// The same without the left edge's step (the Watch window): only the top and
+// the right edge snap.
+Rect SnapToWorkAreaTopRight(const Rect& window, const Rect& workArea, int32_t snapSize);
 
 }  // namespace varnolux

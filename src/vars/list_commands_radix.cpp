@@ -11,6 +11,8 @@ void SetAllRadix(ListContext& ctx, int addressRadix, int dataRadix) {
         if (addressRadix != DT_NOCHANGE) r.AddDisplayType = addressRadix;
         if (dataRadix != DT_NOCHANGE) r.VarDisplayType = dataRadix;
     }
+    // The Watch window shows the values in the same radixes.
+    if (dataRadix != DT_NOCHANGE) ctx.watchChanged = true;
     for (int row = 0; row < ctx.list.RowCount(); ++row) {
         const std::string label = RowLabel(ctx.list, row);
         const int r = FindRecord(ctx, label);
@@ -48,7 +50,6 @@ void ColumnRadix(ListContext& ctx, int radix) {
     } else {
         SetAllRadix(ctx, DT_NOCHANGE, radix);
         s.settings.DefaultDataRadix = radix;
-        ctx.watchChanged = true;
     }
 }
 
@@ -68,6 +69,7 @@ void ApplyClickedRadix(ListContext& ctx, int radix, bool address, bool value, co
     VarTable& records = ctx.session.records;
     MyVarRecord& rec = records[r];
     SetRadixes(rec, radix, address, value);
+    if (value) ctx.watchChanged = true;
     if (rec.VarRecordType != RT_ARRAY) {
         FillRow(ctx, r, row, FillMode::Full);
         return;

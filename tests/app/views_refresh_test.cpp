@@ -15,6 +15,7 @@
 #include "ui/memory_prompts.h"
 #include "ui/memory_report_list.h"
 #include "ui/memory_views.h"
+#include "vars/list_commands.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
 
@@ -81,7 +82,7 @@ TEST_F(ViewsRefresh, WindowsRefreshAfterTheListWithTheLockReleased) {
     EXPECT_FALSE(views.lockHeldWhenTold);
 }
 
-TEST_F(ViewsRefresh, WatchWindowFillsAfterTheWatchedSetChangedAndOnlyThen) {
+TEST_F(ViewsRefresh, WatchWindowFillsAfterTheWatchedSetOrAValueRadixChangedAndOnlyThen) {
     struct Case {
         const char* what;
         std::function<void(ListContext&)> op;
@@ -93,6 +94,20 @@ TEST_F(ViewsRefresh, WatchWindowFillsAfterTheWatchedSetChangedAndOnlyThen) {
         {"all watches cleared", [](ListContext& c) { ClearAllWatches(c); }, true},
         {"sorted", [](ListContext& c) { SortList(c, kColLabel); }, false},
         {"values refreshed", [](ListContext& c) { RefreshListValues(c); }, false},
+        {"Hex button", [](ListContext& c) { RadixButton(c, DT_HEX); }, true},
+        {"row radix",
+         [](ListContext& c) {
+             c.session.list.MenuRow = 1;
+             RowRadix(c, DT_BINARY);
+         },
+         true},
+        {"address item radix",
+         [](ListContext& c) {
+             c.session.list.MenuRow = 1;
+             c.session.list.MenuColumn = kColAddress;
+             ItemRadix(c, DT_DECIMAL);
+         },
+         false},
     };
     for (const Case& c : cases) {
         views.calls.clear();

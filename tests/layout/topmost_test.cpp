@@ -41,5 +41,14 @@ TEST(TopMost, UnknownItemTextChangesNothing) {
     EXPECT_EQ(s.AlwaysOnTop, 1);
 }
 
+TEST(TopMost, TheWatchWindowTogglesItsOwnSetting) {
+    Settings s;
+    auto made = ToggleTopMost(s.AlwaysOnTopW, TopMostItemText(s.AlwaysOnTopW));
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->topmost);
+    EXPECT_EQ(s.AlwaysOnTopW, 1);
+    EXPECT_EQ(s.AlwaysOnTop, 0) << "the main window's setting stays";
+}
+
 }  // namespace
 }  // namespace varnolux

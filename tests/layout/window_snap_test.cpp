@@ -43,5 +43,17 @@ TEST(SnapToWorkArea, SnapSizeZeroOnlyBringsBackWhatIsOutside) {
     EXPECT_EQ(SnapToWorkArea({-5, -5, 525, 409}, kWork, 0), (Rect{0, 0, 530, 414}));
 }
 
+TEST(SnapToWorkAreaTopRight, SnapsTheTopAndTheRightEdgeButNotTheLeft) {
+    const SnapCase cases[] = {
+        {"30 below the top goes to the top", {300, 30, 668, 503}, {300, 0, 668, 473}},
+        {"near the right edge goes to it", {890, 200, 1258, 673}, {912, 200, 1280, 673}},
+        {"near the left edge stays", {20, 200, 388, 673}, {20, 200, 388, 673}},
+        {"partly off the left edge stays", {-120, 200, 248, 673}, {-120, 200, 248, 673}},
+        {"the bottom stays in the work area", {300, 700, 668, 1173}, {300, 700, 668, 994}},
+    };
+    for (const SnapCase& c : cases)
+        EXPECT_EQ(SnapToWorkAreaTopRight(c.window, kWork, 50), c.expected) << c.what;
+}
+
 }  // namespace
 }  // namespace varnolux

@@ -5,11 +5,11 @@
 #include <windows.h>
 
 #include "app/run_control.h"
-#include "app/win32/continue_button.h"
 #include "link/win32/modify_window.h"
 #include "state/session.h"
 #include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
+#include "views/win32/continue_button.h"
 
 namespace varnolux {
 

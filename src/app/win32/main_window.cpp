@@ -5,6 +5,7 @@
 #include "app/win32/window_classes.h"
 #include "project/main_title.h"
 #include "ui/main_ids.h"
+#include "views/win32/point_font.h"
 
 namespace varnolux {
 
@@ -127,12 +128,7 @@ void MainWindow::SetTopmost(bool topmost) {
 }
 
 void MainWindow::SetListFont(const std::string& face, int32_t points) {
-    HDC screen = GetDC(nullptr);
-    int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    HFONT font = CreatePointFont(face, points);
     if (!font) return;
     SendMessageA(Control(ids::kVarList), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (listFont_) DeleteObject(listFont_);

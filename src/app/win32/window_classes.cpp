@@ -6,11 +6,14 @@
 #include "views/eeprom_ids.h"
 #include "views/sfr_ids.h"
 #include "views/source_ids.h"
+#include "views/win32/about_window.h"
+#include "views/win32/diagnostics_window.h"
 #include "views/win32/eeprom_window.h"
 #include "views/win32/pinout_window.h"
 #include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
+#include "views/win32/watch_window.h"
 
 namespace varnolux {
 
@@ -22,17 +25,16 @@ struct FormClass {
     bool hasIcon;
 };
 
-// In registration order. A form whose window is not built yet has the default
-// procedure until its own is put here.
+// In registration order.
 const FormClass kFormClasses[] = {
     {kMainClass, VARNOLUXMAIN_WNDPROC, true},
     {kPortClass, PORTFORM_WNDPROC, true},
     {ids::kSourceFormClass, SOURCEFORM_WNDPROC, true},
-    {"WatchForm_Class", DefWindowProcA, true},
-    {"About_Class", DefWindowProcA, true},
+    {kWatchClass, WATCHFORM_WNDPROC, true},
+    {kAboutClass, ABOUT_WNDPROC, true},
     {kModifyClass, MODIFYFORM_WNDPROC, false},
     {ids::kEepromFormClass, EEPROM_FORM_WNDPROC, true},
-    {"UDTDiag_Class", DefWindowProcA, true},
+    {kDiagnosticsClass, UDTDIAG_WNDPROC, true},
     {kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
 };

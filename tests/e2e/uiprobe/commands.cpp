@@ -26,7 +26,7 @@ constexpr char kUsage[] =
     "  parts CLASS                  right edges of the status bar parts\n"
     "  status CLASS PART            text of a status bar part\n"
     "  text CLASS ID                text of a child control\n"
-    "  enabled CLASS ID             1 or 0\n"
+    "  enabled CLASS [ID]           1 or 0\n"
     "  visible CLASS [ID]           1 or 0\n"
     "  checked CLASS ID             check state of a button: 0, 1 or 2\n"
     "  topmost CLASS                1 or 0\n"
@@ -240,10 +240,10 @@ const std::map<std::string, Command>& Commands() {
               return 0;
           }}},
         {"enabled",
-         {2, 2,
+         {1, 2,
           [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              return c ? PrintFlag(IsWindowEnabled(c)) : 1;
+              HWND w = a.size() == 2 ? Child(a[0], a[1]) : Top(a[0]);
+              return w ? PrintFlag(IsWindowEnabled(w)) : 1;
           }}},
         {"visible",
          {1, 2,

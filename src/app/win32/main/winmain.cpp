@@ -17,11 +17,14 @@
 #include "ui/win32/win32_host_os.h"
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
+#include "views/win32/about_window.h"
+#include "views/win32/diagnostics_window.h"
 #include "views/win32/eeprom_window.h"
 #include "views/win32/pinout_window.h"
 #include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
+#include "views/win32/watch_window.h"
 #include "views/win32/win32_views.h"
 
 using namespace varnolux;
@@ -70,6 +73,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
     }
     launcher.SetMainWindow(window);
     views.SetOwner(window);
+    views.Add(ViewKind::Watch,
+              std::make_unique<WatchWindow>(
+                  *session, seams, main.ListAndRun().List(),
+                  ContinueBrushes{brushes.blue, brushes.yellow, brushes.buttonFace}));
+    views.Add(ViewKind::About, std::make_unique<AboutWindow>());
+    views.Add(ViewKind::RecordDiagnostics, std::make_unique<DiagnosticsWindow>(*session));
 
     MainLoad load(*session, seams, main);
     main.WatchLinkThread([&load] { return load.LinkRunning(); });

@@ -1,6 +1,6 @@
-#include "app/win32/continue_button.h"
+#include "views/win32/continue_button.h"
 
-#include "app/run_control.h"
+#include "views/continue_face.h"
 
 namespace varnolux {
 
