@@ -56,13 +56,4 @@ bool OnTopMostItem(HWND window, WPARAM command, int id, int32_t& alwaysOnTop) {
     return true;
 }
 
-HFONT CreatePointFont(const std::string& face, int32_t points) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-}
-
 }  // namespace varnolux

@@ -1,6 +1,6 @@
 #pragma once
 // Frame helpers the auxiliary windows share: the TopMost item of the system
-// menu, the desktop work area, the normal rectangle and a font in points.
+// menu, the desktop work area and the window's rectangles.
 #include <windows.h>
 
 #include <cstdint>
@@ -24,8 +24,5 @@ void AddTopMostItem(HWND window, int id, int32_t alwaysOnTop);
 // WM_SYSCOMMAND: when the command is the item `id`, toggles the window's
 // topmost state, the item's text and the setting; false for other commands.
 bool OnTopMostItem(HWND window, WPARAM command, int id, int32_t& alwaysOnTop);
-
-// A normal-weight font of the face at the size in points; nullptr on failure.
-HFONT CreatePointFont(const std::string& face, int32_t points);
 
 }  // namespace varnolux

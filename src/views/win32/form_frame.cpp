@@ -15,15 +15,6 @@ void PlaceForm(HWND form, const Rect& normal, bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
-HFONT CreateFixedFont(const std::string& face, int32_t points) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       FIXED_PITCH | FF_MODERN, face.c_str());
-}
-
 HWND CreateReportList(HWND form, int id, int x, int y, int width, int height, DWORD style,
                       DWORD exStyle) {
     return CreateWindowExA(exStyle, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | style, x,

@@ -15,6 +15,7 @@
 #include "vars/main_list.h"
 #include "views/form_settings.h"
 #include "views/win32/aux_frame.h"
+#include "views/win32/point_font.h"
 
 namespace varnolux {
 
@@ -32,10 +33,6 @@ Form* FormOf(HWND window, UINT message, LPARAM lParam) {
 
 // Shows the form with `normal` as its normal rectangle, topmost or not.
 void PlaceForm(HWND form, const Rect& normal, bool topmost);
-
-// The face at `points` points, normal weight; a fixed-pitch face stands in for
-// one the system does not have.
-HFONT CreateFixedFont(const std::string& face, int32_t points);
 
 // A report list view child of `form`; `style` and `exStyle` add to the list's own.
 HWND CreateReportList(HWND form, int id, int x, int y, int width, int height, DWORD style,

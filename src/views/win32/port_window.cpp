@@ -4,6 +4,7 @@
 #include "views/aux_placement.h"
 #include "views/port_ids.h"
 #include "views/win32/aux_frame.h"
+#include "views/win32/point_font.h"
 
 namespace varnolux {
 

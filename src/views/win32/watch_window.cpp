@@ -10,6 +10,7 @@
 #include "views/watch_ids.h"
 #include "views/watch_placement.h"
 #include "views/watch_rows.h"
+#include "views/win32/aux_frame.h"
 #include "views/win32/point_font.h"
 
 namespace varnolux {
@@ -81,12 +82,6 @@ const char* const kColumnHeaders[kWatchColumns] = {
 
 HMENU AsMenu(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-}
-
-Rect WorkArea() {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return Rect{area.left, area.top, area.right, area.bottom};
 }
 
 }  // namespace
@@ -210,7 +205,7 @@ void WatchWindow::CreateControls(HWND window) {
 void WatchWindow::Initialise() {
     HWND window = Handle();
     const WatchPlacement stored = ReadWatchPlacement(seams_.os, session_.project.settingsPath);
-    const Rect r = WatchWindowRect(stored.stored, WorkArea());
+    const Rect r = WatchWindowRect(stored.stored, DesktopWorkArea());
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
