@@ -10,5 +10,7 @@ int RunVars(const std::vector<std::string>& args);
 void PrintVarsUsage();
 int RunLog(const std::vector<std::string>& args);
 void PrintLogUsage();
+int RunTest(const std::vector<std::string>& args);
+void PrintTestUsage();
 
 }  // namespace varnolux::cli

@@ -14,6 +14,7 @@
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
+#include "cli/link_prompts.h"
 #include "cli/log_output.h"
 #include "link/link_startup.h"
 #include "link/posix/posix_serial_port.h"
@@ -51,37 +52,6 @@ struct LogArgs {
     long releaseMs = 1000;
     int detectRounds = 3;
     long timeoutS = 0;
-};
-
-// Messages to stderr; each prompt takes the answer that lets the run go on:
-// No to the recompile prompt, Retry to the others. Automatic detection is
-// given up after `rounds` rounds, and a port that cannot be used ends the run.
-class LogPrompts : public ConsolePrompts {
-  public:
-    explicit LogPrompts(int rounds) : rounds_(rounds) {}
-    PromptAnswer Show(const PromptRequest& request) override {
-        ConsolePrompts::Show(request);
-        switch (request.buttons) {
-            case PromptButtons::YesNoCancel:
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            case PromptButtons::AbortRetryIgnore:
-                return PromptAnswer::Retry;
-            case PromptButtons::RetryCancel:
-                if (request.text.find("GetCommState FAILED") != std::string::npos)
-                    return PromptAnswer::Cancel;
-                if (request.text.rfind("Auto baud rate detect failed", 0) == 0 &&
-                    ++failedRounds_ >= rounds_)
-                    return PromptAnswer::Cancel;
-                return PromptAnswer::Retry;
-            default:
-                return PromptAnswer::Ok;
-        }
-    }
-
-  private:
-    int rounds_;
-    int failedRounds_ = 0;
 };
 
 bool IsNumber(const std::string& s) {
@@ -253,7 +223,7 @@ int RunLog(const std::vector<std::string>& args) {
     if (!ParseLogArgs(args, a, status)) return status;
 
     WorkingFolderHostOs os;
-    LogPrompts prompts(a.detectRounds);
+    LinkPrompts prompts(a.detectRounds);
     MemoryMainWindowView view;
     MemoryLauncher launcher;
     MemoryViews views;

@@ -14,6 +14,7 @@ void PrintUsage() {
         "commands:\n"
         "  vars [BASE] [--json]   load the project in the current folder and print its variables\n"
         "  log [BASE] [options]   run the link against a serial device and print every dump\n"
+        "  test SCRIPT [options]  run a step script against the target: pass or fail\n"
         "\n"
         "varnolux-cli <command> --help describes a command.\n");
 }
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "vars") return varnolux::cli::RunVars(rest);
     if (args[0] == "log") return varnolux::cli::RunLog(rest);
+    if (args[0] == "test") return varnolux::cli::RunTest(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;

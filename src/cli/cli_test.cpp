@@ -1,0 +1,241 @@
+// "varnolux-cli test": a step script run against the target through the load
+// sequence and the link of "log", with a line per step and a JUnit report.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/settings_io.h"
+#include "cli/cli_commands.h"
+#include "cli/console_seams.h"
+#include "cli/link_prompts.h"
+#include "link/link_startup.h"
+#include "link/posix/posix_serial_port.h"
+#include "project/load_sequence.h"
+#include "script/junit_report.h"
+#include "script/script_run.h"
+#include "script/script_steps.h"
+#include "script/script_target.h"
+#include "state/session.h"
+#include "ui/memory_launcher.h"
+#include "ui/memory_main_window_view.h"
+#include "ui/memory_views.h"
+
+namespace varnolux::cli {
+
+namespace {
+
+struct TestArgs {
+    std::string script;
+    std::string base;
+    std::string device;
+    int port = 0;
+    int baud = -1;
+    std::string junit;
+    bool failFast = false;
+    std::string ini;
+    int detectRounds = 3;
+};
+
+bool IsDigits(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+bool Bad(const std::string& message, int& status) {
+    std::fprintf(stderr, "varnolux-cli test: %s\n", message.c_str());
+    status = script::kNotRun;
+    return false;
+}
+
+bool ParseTestArgs(const std::vector<std::string>& args, TestArgs& a, int& status) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            PrintTestUsage();
+            status = 0;
+            return false;
+        }
+        if (arg == "--fail-fast") {
+            a.failFast = true;
+            continue;
+        }
+        if (arg.empty() || arg[0] != '-') {
+            if (a.script.empty())
+                a.script = arg;
+            else if (a.base.empty())
+                a.base = arg;
+            else
+                return Bad("a script and one project name only", status);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return Bad("missing value or unknown option \"" + arg + "\"", status);
+        const std::string v = args[++i];
+        if (arg == "--port") {
+            if (IsDigits(v))
+                a.port = std::atoi(v.c_str());
+            else
+                a.device = v;
+        } else if (arg == "--baud" && IsDigits(v)) {
+            a.baud = std::atoi(v.c_str());
+        } else if (arg == "--junit") {
+            a.junit = v;
+        } else if (arg == "--ini") {
+            a.ini = v;
+        } else if (arg == "--detect-rounds" && IsDigits(v)) {
+            a.detectRounds = std::max(1, std::atoi(v.c_str()));
+        } else {
+            return Bad("bad option \"" + arg + " " + v + "\"", status);
+        }
+    }
+    if (a.script.empty()) return Bad("name a script: varnolux-cli test SCRIPT", status);
+    return true;
+}
+
+// The link's load steps with the script checked against the loaded project
+// before the port is opened: a script in error sends nothing.
+class TestLoadSteps : public LinkLoadSteps {
+  public:
+    TestLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
+                  script::ScriptTarget& target, const TestArgs& a, const std::string& text,
+                  std::vector<script::Step>& steps)
+        : LinkLoadSteps(session, seams, port, startup, &target, a.device.empty()),
+          a_(a),
+          text_(text),
+          steps_(steps) {}
+
+    void OpenLink() override {
+        checked = true;
+        const script::ScriptContext context{session_.records, session_.dumpPoints,
+                                            session_.device.Core};
+        script::ScriptError e;
+        valid = script::ParseScript(text_, context, steps_, e);
+        if (!valid) {
+            std::fprintf(stderr, "%s:%d:%zu: %s\n", a_.script.c_str(), e.line, e.column,
+                         e.message.c_str());
+            return;
+        }
+        LinkLoadSteps::OpenLink();
+    }
+    void StartLinkThread() override {
+        if (valid) LinkLoadSteps::StartLinkThread();
+    }
+
+    bool checked = false;
+    bool valid = false;
+
+  private:
+    const TestArgs& a_;
+    const std::string& text_;
+    std::vector<script::Step>& steps_;
+};
+
+}  // namespace
+
+void PrintTestUsage() {
+    std::printf(
+        "usage: varnolux-cli test SCRIPT [BASE] [options]\n"
+        "\n"
+        "Runs a step script against the target: the load sequence and the link of\n"
+        "\"varnolux-cli log\" in the current folder (the project folder), then one step\n"
+        "a line, printing a line per step. \"#\" starts a comment.\n"
+        "\n"
+        "  wait ID [count N] [timeout S]  run on until dump point ID arrived N times\n"
+        "                                 (default 1, 10 s); held there if a dumpw\n"
+        "  expect EXPR                    on the values of the dump the last wait\n"
+        "                                 ended at (before any wait: the latest dump)\n"
+        "  set NAME = VALUE               write a variable as the Modify window does;\n"
+        "                                 sent at the target's next \"c\" or \"d\"\n"
+        "  continue                       release the held target (it runs on to the\n"
+        "                                 next dumpw point)\n"
+        "  reset                          reset the target (not a core 14 one)\n"
+        "\n"
+        "Between waits the target is held at every dumpw point it reaches.\n"
+        "Expressions: names as listed (NAME#i for an element, bits by name), numbers\n"
+        "as the Modify window reads them (12, -3, 1.5, %%1010, $FF, \"A\"),\n"
+        "+ - * / %%, == != < <= > >=, && || !, ( ), changed(NAME), prev(NAME).\n"
+        "\n"
+        "  --port DEV|N       serial device or port number (default: the settings')\n"
+        "  --baud N           9600 ... 115200; anything else detects\n"
+        "  --junit FILE       write a JUnit XML report (one test case per expect)\n"
+        "  --fail-fast        stop at the first failed expectation\n"
+        "  --ini FILE         settings file (default: ./Varnolux.ini)\n"
+        "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
+        "\n"
+        "exit status: 0 every expectation held; 1 one failed; 2 bad arguments, the\n"
+        "project or link could not be opened or the script is invalid (reported as\n"
+        "SCRIPT:LINE:COLUMN before anything is sent); 3 a time-out or a lost link.\n");
+}
+
+int RunTest(const std::vector<std::string>& args) {
+    TestArgs a;
+    int status = 0;
+    if (!ParseTestArgs(args, a, status)) return status;
+    std::ifstream in(a.script, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "varnolux-cli test: cannot read %s\n", a.script.c_str());
+        return script::kNotRun;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+
+    WorkingFolderHostOs os;
+    LinkPrompts prompts(a.detectRounds);
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    MemoryViews views;
+    Seams seams{os, prompts, view, launcher, views};
+    Session session;
+    session.project.settingsPath = a.ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : a.ini;
+    LoadSettings(session.settings, os, session.project.settingsPath);
+    if (a.baud >= 0) session.settings.Baud = a.baud;
+    if (a.port > 0) session.settings.Port = a.port;
+    session.project.commandLineProject = a.base;
+
+    PosixSerialPort port(a.device);
+    script::ScriptTarget target(session);
+    std::vector<script::Step> steps;
+    const std::string scriptText = text.str();
+    LinkStartup startup;
+    TestLoadSteps load(session, seams, port, startup, target, a, scriptText, steps);
+    const LoadEnd end = LoadAtStartup(session, seams, load);
+    if (end != LoadEnd::Loaded || !startup.thread) {
+        if (startup.thread) startup.thread->Stop();
+        if (load.checked && !load.valid) return script::kNotRun;
+        std::fprintf(stderr, "varnolux-cli test: %s\n",
+                     end == LoadEnd::Loaded ? "the link could not be opened"
+                                            : "the project could not be loaded");
+        return script::kNotRun;
+    }
+
+    script::RunOptions options;
+    options.failFast = a.failFast;
+    LinkThread& thread = *startup.thread;
+    options.linkAlive = [&thread] { return thread.Running(); };
+    options.print = [](const std::string& line) {
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    };
+    const script::ScriptRunResult run = script::RunScript(steps, session, target, options);
+    if (!thread.Stop()) std::fprintf(stderr, "varnolux-cli test: the link thread did not end\n");
+
+    int passed = 0, failed = 0;
+    for (const script::ScriptCase& c : run.cases) {
+        if (!c.isExpect) continue;
+        passed += c.result == script::CaseResult::Passed;
+        failed += c.result == script::CaseResult::Failed;
+    }
+    std::printf("%s: %d passed, %d failed, %zu dumps\n", a.script.c_str(), passed, failed,
+                static_cast<size_t>(target.Dumps()));
+    if (!a.junit.empty()) {
+        std::ofstream out(a.junit, std::ios::trunc);
+        out << script::JunitXml(a.script, run);
+        if (!out) std::fprintf(stderr, "varnolux-cli test: cannot write %s\n", a.junit.c_str());
+    }
+    return run.status;
+}
+
+}  // namespace varnolux::cli
