@@ -113,7 +113,7 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
     if (!IsStandardRate(settings.Baud)) settings.Baud = 0;
     seams.view.SetStatusText(
         2,
-        " COM" + std::to_string(settings.Port) +
+        " " + steps.PortName(settings.Port) +
             (settings.Baud == 0 ? std::string(" Auto") : " " + LeadingBlankDecimal(settings.Baud)));
 
     ProjectFacts& project = session.project;
