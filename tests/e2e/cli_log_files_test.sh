@@ -4,7 +4,7 @@
 # run as an unprivileged user (root reads every file), the rest as anyone. A
 # listing cut after its variable block skips the ROM check and says why instead
 # of reporting a mismatch with a blank expected value.
-# Usage: cli_files_test.sh <varnolux-cli> <varnolux-sim> <project>
+# Usage: cli_log_files_test.sh <varnolux-cli> <varnolux-sim> <project>
 cli=$1 sim=$2
 . "$(dirname "$0")/cli_log_lib.sh"
 log_setup "$3"
@@ -76,4 +76,4 @@ grep -q '^request MT_ROMCHECK' "$work/sim.log" && fail "the ROM check was asked 
 [ "$(last_json "$work/out" 'd["statusParts"]["load"]')" = \
     "Ver client 1.0   app 1.0   ROM check skipped: no ROM reference in the listing" ] ||
     fail "status part 1: $(last_json "$work/out" 'd["status"][1]')"
-echo "PASS cli_files"
+echo "PASS cli_log_files"
