@@ -93,6 +93,19 @@ void SelectChooserEntry(Seams& seams, const std::string& entry) {
     seams.view.EnableControl(ids::kProjectChooser, false);
 }
 
+// The records take the settings' radixes before the list is first filled: the
+// link's probe that follows can keep the window up for seconds (and its prompts
+// for longer), and the rows must already show addresses and values as asked.
+void TakeDefaultRadixes(Session& session) {
+    const int32_t address = session.settings.DefaultAddressRadix;
+    const int32_t data = session.settings.DefaultDataRadix;
+    std::lock_guard<std::mutex> lock(session.recordsLock);
+    for (MyVarRecord& r : session.records) {
+        if (address != DT_NOCHANGE) r.AddDisplayType = address;
+        if (data != DT_NOCHANGE) r.VarDisplayType = data;
+    }
+}
+
 // Everything after the choice: the scan, the main list, the title, the link.
 LoadEnd LoadProject(Session& session, Seams& seams, LoadSteps& steps, const std::string& title,
                     bool showWindow) {
@@ -103,6 +116,7 @@ LoadEnd LoadProject(Session& session, Seams& seams, LoadSteps& steps, const std:
         return LoadEnd::ProgramClosed;
     }
     steps.EnableCommands();
+    TakeDefaultRadixes(session);
     steps.FillMainList();
     seams.view.SetTitle(LoadedTitle(session.settings, session.project.programFolder, title));
     session.run.ProjectLoaded = 1;

@@ -47,7 +47,11 @@ class LoadSequence : public ScanFixture {
         void ShowMainWindow() override { test.Record("ShowMainWindow"); }
         void FocusProjectChooser() override { test.Record("FocusProjectChooser"); }
         void EnableCommands() override { test.Record("EnableCommands"); }
-        void FillMainList() override { test.Record("FillMainList"); }
+        void FillMainList() override {
+            test.Record("FillMainList");
+            for (const MyVarRecord& r : test.session.records)
+                test.radixesAtFill.emplace_back(r.AddDisplayType, r.VarDisplayType);
+        }
         void OpenLink() override { test.Record("OpenLink"); }
         void StartLinkThread() override { test.Record("StartLinkThread"); }
         void ApplyColumnWidths() override { test.Record("ApplyColumnWidths"); }
@@ -68,6 +72,7 @@ class LoadSequence : public ScanFixture {
 
     RecordingSteps hooks{*this};
     std::vector<std::string> calls;
+    std::vector<std::pair<int32_t, int32_t>> radixesAtFill;  // address, data of each record
     bool comPortOk = true;
 };
 
@@ -122,6 +127,20 @@ TEST_F(LoadSequence, SixteenBitCoreAsksForTheRomCheck) {
     EXPECT_EQ(session.settings.Baud, 0);
     EXPECT_EQ(calls.back(), "SetAllRadix 2 1");
     EXPECT_EQ(calls[calls.size() - 2], "ShowWatchWindow");
+}
+
+// The link's probe comes between the first fill and SetAllRadix and can keep
+// the window up for long: the first fill already has the settings' radixes.
+TEST_F(LoadSequence, FirstFillAlreadyShowsTheDefaultRadixes) {
+    PutProject("thermo", "18F25K22", "Device = 18F25K22\ndump 1\n");
+    session.settings.DefaultAddressRadix = DT_HEX;
+    session.settings.DefaultDataRadix = DT_BINARY;
+    LoadAtStartup(session, seams, hooks);
+    ASSERT_EQ(radixesAtFill.size(), 2u);
+    for (const auto& [address, data] : radixesAtFill) {
+        EXPECT_EQ(address, DT_HEX);
+        EXPECT_EQ(data, DT_BINARY);
+    }
 }
 
 TEST_F(LoadSequence, TwoProjectsWaitForTheUsersChoice) {

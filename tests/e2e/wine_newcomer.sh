@@ -1,6 +1,7 @@
-# A project in a folder whose name lies outside the ANSI code page: Varnolux.exe
-# finds it, reads every file, talks to the target, writes its trace file and
-# its settings there.
+# What a new user meets first: a project in a folder whose name lies outside
+# the ANSI code page (Varnolux.exe finds it, reads every file, talks to the
+# target, writes its trace file and its settings there), and the list's first
+# rows while the program still looks for a target.
 #
 # Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
 # build/native/varnolux-sim.
@@ -30,4 +31,21 @@ test_project_in_a_cjk_folder_loads_talks_and_saves() {
 
 cjk_status_is() {
     [ "$(probe status "$MAIN_CLASS" "$1")" == "$2" ]
+}
+
+
+# No target on the line: the program waits in the connection prompt, and the
+# list behind it already shows the addresses in the settings' radix ($ for hex).
+test_first_fill_shows_the_settings_radix_while_the_link_waits() {
+    local dir addresses
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    (cd "$dir" && exec wine ./Varnolux.exe) >"$E2E_WORK/varnolux.out" 2>&1 &
+    VARNOLUX_PID=$!
+    probe dialog 30 >"$E2E_WORK/dialog.txt" || fail "no prompt while the link waits"
+    addresses=$(probe rows "$MAIN_CLASS" 101 | cut -f4 | sort -u | tr '\n' ' ')
+    [[ "$addresses" == \$* ]] && [[ "$addresses" != *" 0"* ]] ||
+        fail "addresses before the first dump: $addresses"
+    while probe dialog 2 >/dev/null; do probe dialog-click 2 || break; done
+    wait_exit "$VARNOLUX_PID" 20
 }
