@@ -1,7 +1,10 @@
 #!/bin/bash
 # varnolux-sim ends with the process that started it: a parent that ends after
 # a while takes the simulator with it, and one that ended at once (a shell's
-# "(varnolux-sim &)") leaves a simulator that sees it is orphaned and ends.
+# "(varnolux-sim &)") leaves a simulator that sees it is orphaned and ends. A
+# simulator left over on a link path never takes that path from a newer one:
+# a host would talk to the wrong project's target (another core, another
+# layout of the build stamp).
 # Usage: sim_parent_test.sh <varnolux-sim> <project>
 set -u
 sim=$1 project=$2
@@ -38,13 +41,33 @@ pid=$( ("$sim" --project "$project" --link "$work/orphan" >/dev/null 2>"$work/or
     echo $!))
 pids+=("$pid")
 wait_end "$pid" 5 "parent ended at once"
-grep -q "has already ended" "$work/orphan.err" || fail "no word why it ended: $(cat "$work/orphan.err")"
 
-# A parent that lives on for a second after starting it.
-pid=$(sh -c '"$1" --project "$2" --link "$3" >/dev/null 2>&1 & echo $!; sleep 1' \
-    sh "$sim" "$project" "$work/child" | head -n 1)
-pids+=("$pid")
-[ -e "$work/child" ] || sleep 0.5
+# A parent that lives on for two seconds after starting it.
+sh -c '"$1" --project "$2" --link "$3" >/dev/null 2>&1 & echo $! >"$4"; sleep 2' \
+    sh "$sim" "$project" "$work/child" "$work/child.pid" &
+for i in $(seq 50); do [ -e "$work/child" ] && break; sleep 0.1; done
 [ -e "$work/child" ] || fail "the simulator of a living parent made no terminal"
-wait_end "$pid" 5 "parent ended after a second"
+pid=$(cat "$work/child.pid")
+pids+=("$pid")
+ended "$pid" && fail "the simulator ended while its parent lived"
+wait_end "$pid" 5 "parent ended after two seconds"
+
+# Two simulators on one link path: the newer owns it, also after the older ends.
+"$sim" --project "$project" --link "$work/shared" >"$work/old.out" 2>/dev/null &
+old=$!
+pids+=("$old")
+for i in $(seq 50); do [ -s "$work/old.out" ] && break; sleep 0.1; done
+"$sim" --project "$project" --link "$work/shared" >"$work/new.out" 2>/dev/null &
+new=$!
+pids+=("$new")
+for i in $(seq 50); do [ -s "$work/new.out" ] && break; sleep 0.1; done
+[ "$(readlink "$work/shared")" = "$(head -n 1 "$work/new.out")" ] ||
+    fail "the link does not name the newer simulator's terminal"
+kill "$old"
+wait "$old" 2>/dev/null
+[ "$(readlink "$work/shared")" = "$(head -n 1 "$work/new.out")" ] ||
+    fail "the older simulator took the newer one's link with it when it ended"
+kill "$new"
+wait "$new" 2>/dev/null
+[ -e "$work/shared" ] && fail "the last simulator left its link behind"
 echo "PASS sim_parent"
