@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "sim/core/thermostat.h"
+
 namespace varnolux::sim {
 
 namespace {
@@ -89,6 +91,7 @@ void RunToDumpPoint(const TargetProgram& program, TargetMemory& m, int64_t arriv
         m.eeprom[a] = static_cast<uint8_t>(arrival + static_cast<int64_t>(a));
     m.ports[1] = static_cast<uint8_t>(arrival);
     m.ports[0] = static_cast<uint8_t>(m.ports[0] ^ 0x01);
+    if (IsThermostat(program)) RunThermostat(program, m, arrival);
 }
 
 }  // namespace varnolux::sim
