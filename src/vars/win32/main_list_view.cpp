@@ -217,7 +217,9 @@ LRESULT MainListView::Subclass(UINT message, WPARAM wParam, LPARAM lParam) {
                 ScreenToClient(header, &hit.pt);
                 SendMessageA(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
                 Run([&hit](ListContext& c) { RightClickHeader(c, hit.iItem); });
-            } else if (notify->code != NM_CUSTOMDRAW) {
+            } else if (notify->code != NM_CUSTOMDRAW && !inOperation_) {
+                // Not while an operation of ours changes the header (a column
+                // width): it holds the records lock that Run would take again.
                 Run([](ListContext& c) { RightClickHeader(c, -1); });
             }
             break;
