@@ -74,6 +74,10 @@ prepare_wine() {
         timeout -k 5 180 wineboot -i >"$out/wineboot.log" 2>&1 ||
             { echo "demo: wineboot failed, see $out/wineboot.log" >&2; exit 1; }
     fi
+    # The title-bar buttons are Marlett glyphs (package fonts-wine); this Wine
+    # does not look for its own fonts in /usr/share/wine/fonts, so the prefix
+    # gets a copy in its Fonts folder.
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     timeout -k 5 60 wineserver -w
 }
 

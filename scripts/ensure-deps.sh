@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need; quiet
-# when everything is already there.
+# when everything is already there. fonts-wine brings Marlett, whose glyphs
+# Wine draws on the title-bar buttons (a recommendation of wine, so not
+# installed with --no-install-recommends).
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb x11-utils imagemagick python3)
+  wine wine64 fonts-wine xvfb x11-utils imagemagick python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

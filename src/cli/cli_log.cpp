@@ -18,6 +18,7 @@
 #include "cli/log_output.h"
 #include "link/link_startup.h"
 #include "link/posix/posix_serial_port.h"
+#include "link/serial_link.h"
 #include "project/load_sequence.h"
 #include "state/session.h"
 #include "ui/main_ids.h"
@@ -128,11 +129,13 @@ LoggedDump TakeDump(Session& session, const MainWindowView& view) {
             if (r.VarValueInit != 1) continue;
             ValueTexts texts;
             if (!FormatValue(r, texts)) continue;
-            d.values.push_back(
-                LoggedValue{r.VarLabel, texts.value, texts.previous, r.VarPreviousInit == 1});
+            d.values.push_back(LoggedValue{r.VarLabel, texts.value, texts.previous,
+                                           r.VarPreviousInit == 1, r.VarType, r.VarValue,
+                                           r.VarPrevious});
         }
     }
     d.elapsed = session.link.elapsedText;
+    d.elapsedSeconds = session.link.elapsedSeconds;
     d.PacketCount = session.run.PacketCount.load();
     for (int part = 0; part < 4; ++part)
         d.status[static_cast<size_t>(part)] = view.StatusText(part);
@@ -166,12 +169,37 @@ class DumpPrinter : public TransactionListener {
     const LogArgs& a_;
 };
 
-// The link's load steps with the radix in place before the first dump can be printed.
+// The last number in a text (" COM1  19200 A" gives 19200), 0 without one.
+long LastNumber(const std::string& text) {
+    const size_t end = text.find_last_of("0123456789");
+    if (end == std::string::npos) return 0;
+    const size_t begin = text.find_last_not_of("0123456789", end);
+    return std::atol(text.substr(begin == std::string::npos ? 0 : begin + 1).c_str());
+}
+
+// The link's load steps with the radix in place before the first dump can be
+// printed, and a word on stderr about where the run waits for the target.
 class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
                  DumpPrinter& printer, const LogArgs& a)
         : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty()), a_(a) {}
+    void OpenLink() override {
+        const int32_t baud = session_.settings.Baud;
+        const bool detect = !IsSupportedRate(baud);
+        if (a_.timeoutS == 0) {
+            const std::string rate = detect ? "any rate (automatic detection)" : std::to_string(baud);
+            std::fprintf(stderr,
+                         "varnolux-cli log: waiting for the target on %s at %s (no --timeout: "
+                         "until it talks or the run is interrupted)\n",
+                         PortName(session_.settings.Port).c_str(), rate.c_str());
+        }
+        LinkLoadSteps::OpenLink();
+        // The probe leaves " 0" in the transition label when it heard the target.
+        if (detect && seams_.view.ControlText(ids::kTransitionLabel) == " 0")
+            std::fprintf(stderr, "varnolux-cli log: the target talks at %ld\n",
+                         LastNumber(seams_.view.StatusText(2)));
+    }
     void StartLinkThread() override {
         SetValueRadix(session_, a_.radix != 0 ? a_.radix : session_.settings.DefaultDataRadix);
         LinkLoadSteps::StartLinkThread();
@@ -197,17 +225,25 @@ void PrintLogUsage() {
         "                     Port of the settings, /dev/ttyS<N-1>)\n"
         "  --baud N           9600, 19200, 38400, 57600 or 115200; anything else detects\n"
         "  --format F         text (default), csv or jsonl\n"
-        "  --count N          stop after N dumps (default: until interrupted)\n"
+        "  --count N          stop after N dumps; 0, as no --count, logs until the\n"
+        "                     run is interrupted\n"
         "  --radix R          dec, hex or bin for every value (default: the settings')\n"
         "  --ini FILE         settings file (default: ./Varnolux.ini)\n"
         "  --hold ID          hold the target at dump point ID (a dumpw) ...\n"
         "  --release-ms N     ... and let it go on after N ms (default 1000)\n"
         "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
-        "  --timeout S        end when no dump completed for S seconds\n"
+        "  --timeout S        end when no dump completed for S seconds; without it the\n"
+        "                     run says on stderr where it waits for the target\n"
         "\n"
-        "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed,\n"
-        "PacketCount, status (the four status-bar texts), labels (dumpPoint,\n"
-        "transition) and values (VarLabel, value, previous once there is one).\n"
+        "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
+        "text), elapsedSeconds (a number, null for the first dump), PacketCount, status\n"
+        "(the four status-bar texts as shown), statusParts (link, load, port, device:\n"
+        "the same without their padding blanks), labels (dumpPoint, transition) and\n"
+        "values: VarLabel, value (the list's text), raw (the value as a number: signed\n"
+        "types signed, floats as floats, null for none), and previous and previousRaw\n"
+        "once there is a previous value. Control characters are escaped.\n"
+        "csv: RFC 4180, one record per value, with the columns DumpId, PreviousDumpId,\n"
+        "elapsed, VarLabel, value, previous, raw, previousRaw, elapsedSeconds.\n"
         "\n"
         "Messages go to stderr; each prompt takes the answer that lets the run go on\n"
         "(No to the recompile prompt, Retry to the others).\n"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "cli/vars_output.h"
+#include "cli/text_encoding.h"
 #include "ui/memory_prompts.h"
 
 namespace varnolux::cli {
@@ -27,7 +27,7 @@ PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
             text += '\n';
         }
     }
-    const std::string line = "[" + request.caption + "] " + Utf8FromLatin1(text) + "\n";
+    const std::string line = "[" + request.caption + "] " + VisibleText(text) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return ContinuingAnswer(request.buttons);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/text_encoding.h"
 #include "ui/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
@@ -45,6 +46,7 @@ std::string RecordJson(const MyVarRecord& r) {
         .Text("VarLabel", TrimTrailingBlanks(r.VarLabel))
         .Number("VarRecordType", r.VarRecordType)
         .Number("VarType", r.VarType)
+        .Text("VarTypeName", VarTypeName(r.VarType))
         .Number("VarAddress", r.VarAddress)
         .Number("VarLen", r.VarLen)
         .Number("VarDisplayType", r.VarDisplayType)
@@ -84,36 +86,6 @@ std::string DeviceJson(const DeviceDescription& d) {
 
 }  // namespace
 
-std::string Utf8FromLatin1(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
 std::string VarsTable(const Session& session) {
     std::string out;
     for (const MyVarRecord& r : session.records) {
@@ -123,7 +95,7 @@ std::string VarsTable(const Session& session) {
             Padded(ListTypeText(r), 12) + Padded(FormatAddress(r), 8) +
             Padded(std::to_string(r.VarLen), 5) + (r.VarInWatchList ? "W " : "  ") +
             TrimTrailingBlanks(r.VarComment);
-        out += Utf8FromLatin1(TrimTrailingBlanks(line)) + "\n";
+        out += Utf8Text(TrimTrailingBlanks(line)) + "\n";
     }
     return out;
 }

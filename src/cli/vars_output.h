@@ -14,11 +14,4 @@ std::string VarsTable(const Session& session);
 // Keys: records, dumpPoints, sourceFiles, device, romReference, heapTotal, messages.
 std::string VarsJson(const Session& session, const std::vector<std::string>& messages);
 
-// The program's texts are in the Windows code page, the console expects UTF-8:
-// bytes outside ASCII are taken as Latin-1 characters.
-std::string Utf8FromLatin1(const std::string& text);
-
-// A JSON string literal; bytes outside ASCII are taken as Latin-1 characters.
-std::string JsonString(const std::string& text);
-
 }  // namespace varnolux::cli

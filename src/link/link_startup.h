@@ -32,6 +32,7 @@ class LinkLoadSteps : public LoadSteps {
     bool ConfirmComPort() override;
     void OpenLink() override;
     void StartLinkThread() override;
+    std::string PortName(int32_t portNumber) const override { return port_.PortName(portNumber); }
 
   protected:
     Session& session_;

@@ -28,14 +28,16 @@ Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkCl
     return Probe::Nothing;
 }
 
-bool LineSettingsReadable(Seams& seams, SerialPort& port, int portNumber) {
+bool LineSettingsReadable(Seams& seams, SerialPort& port, const std::string& name) {
     if (port.ReadLineSettings()) return true;
     PromptRequest box;
     box.buttons = PromptButtons::RetryCancel;
     box.icon = PromptIcon::Exclamation;
     box.defaultButton = 2;  // Cancel
-    box.text = std::string(kCrLf) + kCrLf + "GetCommState FAILED - check that COM" +
-               Plain(portNumber) + " exists" + kCrLf + kCrLf + kCrLf +
+    // A device that opened but has no line settings is no serial line at all.
+    const std::string why =
+        port.IsSerialDevice() ? "check that " + name + " exists" : name + " is not a serial device";
+    box.text = std::string(kCrLf) + kCrLf + "GetCommState FAILED - " + why + kCrLf + kCrLf + kCrLf +
                "Retry (surprisingly) to retry" + kCrLf + "Cancel to Exit";
     if (seams.prompts.Show(box) == PromptAnswer::Retry) return true;
     seams.view.RequestClose();
@@ -64,7 +66,8 @@ bool ConnectionAdvicePrompt(Seams& seams, const std::string& message) {
 
 bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock) {
     const int portNumber = session.settings.Port;
-    const std::string label = " COM" + Plain(portNumber);
+    const std::string name = port.PortName(portNumber);
+    const std::string label = " " + name;
     int rate = session.settings.Baud;
     const bool autoDetect = !IsSupportedRate(rate);
     if (autoDetect) {
@@ -77,8 +80,8 @@ bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock&
     // Every port number is opened as given (ports 10 and above included).
     if (!port.Open(portNumber))
         seams.prompts.Inform("OpenLink Create failed " +
-                             SignPadded(static_cast<int64_t>(port.LastError())));
-    if (!LineSettingsReadable(seams, port, portNumber)) return false;
+                             SignPadded(static_cast<int64_t>(port.LastError())) + "  " + name);
+    if (!LineSettingsReadable(seams, port, name)) return false;
 
     size_t attempt = 0;
     for (;;) {

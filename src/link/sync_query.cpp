@@ -13,6 +13,7 @@ void HandleSync(LinkContext& link) {
     if (link.timerStart != 0) {
         const double seconds = static_cast<double>(link.clock.nowNs() - link.timerStart) / 1e9;
         link.session.link.elapsedText = ElapsedSeconds(seconds) + " secs";
+        link.session.link.elapsedSeconds = seconds;
         link.timerStart = 0;
     }
     link.session.run.SyncSeen = 1;

@@ -14,6 +14,8 @@ namespace varnolux {
 
 namespace {
 
+const char kRomCheckSkipped[] = "   ROM check skipped: no ROM reference in the listing";
+
 std::string SignedText(int32_t value) {
     return (value >= 0 ? " " : "") + std::to_string(value);
 }
@@ -42,10 +44,13 @@ bool CheckDeviceAndRom(Session& session, Seams& seams, uint16_t sig) {
                      "  Physical=" + SignedText(id.DeviceIdWord))) {
             return false;
         }
-        if (id.RomCheckResult == 0 &&
-            !Ask(session, seams,
-                 "ROM content and source appear to be inconsistent\r\nExpected  " +
-                     ExpectedRomText(session.project.romReference))) {
+        // No ROM reference (a listing cut short): the check was not asked for.
+        if (session.project.romReference.wordCount == 0) {
+            seams.view.SetStatusText(1, seams.view.StatusText(1) + kRomCheckSkipped);
+        } else if (id.RomCheckResult == 0 &&
+                   !Ask(session, seams,
+                        "ROM content and source appear to be inconsistent\r\nExpected  " +
+                            ExpectedRomText(session.project.romReference))) {
             return false;
         }
     } else if (session.device.Core == 14) {

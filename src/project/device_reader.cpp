@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "project/file_problem.h"
 #include "ui/ini_file.h"
 #include "ui/text_util.h"
 
@@ -113,8 +114,16 @@ std::string DeviceFilePath(const Settings& settings, const std::string& deviceNa
 
 void ReadDevice(Session& session, Seams& seams) {
     const std::string path = DeviceFilePath(session.settings, session.device.SourceDeviceName);
-    const IniDocument ppi(seams.os.ReadFile(path).value_or(std::string()));
+    const std::optional<std::string> text = seams.os.ReadFile(path);
+    const IniDocument ppi(text.value_or(std::string()));
     std::vector<std::string> notes;
+    // The listing stage has spoken of the listing device's file already, and
+    // sources without a device statement name no file to look for.
+    if (!text && !session.device.SourceDeviceName.empty() &&
+        path != DeviceFilePath(session.settings, session.device.ListingDeviceName))
+        notes.push_back(std::string(kRoutine) + " " +
+                        FileProblemText("device file", path, MissingOrUnreadable(seams.os, path)) +
+                        " - no core, EEPROM, RAM banks or ports are known");
     DeviceDescription& device = session.device;
 
     int32_t eeprom = std::max(Number(ppi, "EEPROM"), 0);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "project/device_reader.h"
+#include "project/file_problem.h"
 #include "project/listing_files.h"
 #include "project/listing_pins.h"
 #include "project/listing_tail.h"
@@ -40,7 +41,8 @@ bool ReadListing(Session& session, Seams& seams) {
     }
     const std::optional<std::string> text = seams.os.ReadFile(name);
     if (!text) {
-        seams.prompts.Inform(std::string(kRoutine) + " 2 ");
+        seams.prompts.Inform(std::string(kRoutine) + " 2 " +
+                             FileProblemText("listing", name, MissingOrUnreadable(seams.os, name)));
         return false;
     }
 
@@ -57,10 +59,30 @@ bool ReadListing(Session& session, Seams& seams) {
     }
 
     const DeviceCoreReader readCore = [&](const std::string& deviceName) {
-        return ReadDeviceCore(seams.os, DeviceFilePath(session.settings, deviceName));
+        const std::string path = DeviceFilePath(session.settings, deviceName);
+        const FileProblem problem = ProblemOfFile(seams.os, path);
+        if (problem != FileProblem::None)
+            messages.push_back(std::string(kRoutine) + " 14 " +
+                               FileProblemText("device file", path, problem) +
+                               " - the device's core and code size are not known");
+        return ReadDeviceCore(seams.os, path);
     };
-    const LcdPins lcd = ReadListingTail(lines, tailLine, records, session.device,
-                                        session.project.romReference, readCore, messages);
+    bool endLabelSeen = false;
+    const LcdPins lcd =
+        ReadListingTail(lines, tailLine, records, session.device, session.project.romReference,
+                        readCore, messages, &endLabelSeen);
+    // A listing cut short lacks its end and with it the ROM reference that the
+    // 16-bit core's ROM check compares; that check is skipped (see the load's end).
+    const RomReference& rom = session.project.romReference;
+    if (session.device.Core == 16 && !endLabelSeen) {
+        messages.push_back(std::string(kRoutine) + " 12 " + name +
+                           " ends before its end label __EOF: the listing is incomplete, "
+                           "recompile to write it again; the ROM check is skipped");
+    } else if (session.device.Core == 16 && rom.wordCount == 0) {
+        messages.push_back(std::string(kRoutine) + " 13 " + name +
+                           " has no program word before its end label __EOF: the ROM check "
+                           "is skipped");
+    }
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
         session.records = std::move(records);

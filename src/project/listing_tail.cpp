@@ -153,7 +153,8 @@ void ExamineLine(Tail& t, size_t i, const std::vector<std::string>& words) {
 
 LcdPins ReadListingTail(const std::vector<std::string>& lines, size_t first, VarTable& records,
                         DeviceDescription& device, RomReference& rom,
-                        const DeviceCoreReader& readCore, std::vector<std::string>& messages) {
+                        const DeviceCoreReader& readCore, std::vector<std::string>& messages,
+                        bool* endLabelSeen) {
     Tail t{lines, first, records, device, rom, readCore, {}, nullptr, 0, {}};
     for (size_t i = first; i < lines.size(); ++i) {
         std::vector<std::string> words = BlankWords(lines[i]);
@@ -163,6 +164,7 @@ LcdPins ReadListingTail(const std::vector<std::string>& lines, size_t first, Var
             words = BlankWords(lines[i]);
         }
         ExamineLine(t, i, words);
+        if (endLabelSeen && Word(words, 3) == "__EOF") *endLabelSeen = true;
     }
     if (t.badPairs > 0) {
         messages.push_back(

@@ -31,9 +31,11 @@ using DeviceCoreReader = std::function<DeviceCore(const std::string& deviceName)
 // name first, otherwise the same name in another case), device.ListingDeviceName,
 // Core and CodeSize from the processor directive, `rom` from the lines before
 // "__EOF" (16-bit core only) and the ports' pin names. Bad "variable" pairs are
-// counted in one message. Returns the LCD lines the defines named.
+// counted in one message. Returns the LCD lines the defines named; tells in
+// `endLabelSeen`, when given, whether the "__EOF" label came by.
 LcdPins ReadListingTail(const std::vector<std::string>& lines, size_t first, VarTable& records,
                         DeviceDescription& device, RomReference& rom,
-                        const DeviceCoreReader& readCore, std::vector<std::string>& messages);
+                        const DeviceCoreReader& readCore, std::vector<std::string>& messages,
+                        bool* endLabelSeen = nullptr);
 
 }  // namespace varnolux

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "project/device_reader.h"
+#include "project/file_problem.h"
 #include "project/listing_reader.h"
 #include "project/main_title.h"
 #include "project/source_lines.h"
@@ -63,6 +64,26 @@ void SetProjectFiles(Session& session, Seams& seams, const std::string& base) {
     p.objectTime = seams.os.LastWriteTime(p.objectName).value_or(0);
 }
 
+// The object file is not read, only its time is compared: say so when it is
+// not there to give one. The listing and the sources speak for themselves.
+void ReportObjectFile(const Session& session, Seams& seams) {
+    const std::string& name = session.project.objectName;
+    const FileProblem problem = ProblemOfFile(seams.os, name);
+    if (problem != FileProblem::None)
+        seams.prompts.Inform("LoadProject " + FileProblemText("object file", name, problem) +
+                             " - the build times cannot be checked against it");
+}
+
+// A settings file that is not there or cannot be read leaves every setting at
+// its built-in value: the port, the rate, the PPI folder, the watch list.
+void ReportSettingsFile(const Session& session, Seams& seams) {
+    const std::string& path = session.project.settingsPath;
+    const FileProblem problem = ProblemOfFile(seams.os, path);
+    if (problem != FileProblem::None)
+        seams.prompts.Inform("LoadAtStartup " + FileProblemText("settings file", path, problem) +
+                             " - the built-in settings are used");
+}
+
 void SelectChooserEntry(Seams& seams, const std::string& entry) {
     std::vector<std::string> entries = seams.view.ComboEntries(ids::kProjectChooser);
     size_t index = 0;
@@ -72,15 +93,30 @@ void SelectChooserEntry(Seams& seams, const std::string& entry) {
     seams.view.EnableControl(ids::kProjectChooser, false);
 }
 
+// The records take the settings' radixes before the list is first filled: the
+// link's probe that follows can keep the window up for seconds (and its prompts
+// for longer), and the rows must already show addresses and values as asked.
+void TakeDefaultRadixes(Session& session) {
+    const int32_t address = session.settings.DefaultAddressRadix;
+    const int32_t data = session.settings.DefaultDataRadix;
+    std::lock_guard<std::mutex> lock(session.recordsLock);
+    for (MyVarRecord& r : session.records) {
+        if (address != DT_NOCHANGE) r.AddDisplayType = address;
+        if (data != DT_NOCHANGE) r.VarDisplayType = data;
+    }
+}
+
 // Everything after the choice: the scan, the main list, the title, the link.
 LoadEnd LoadProject(Session& session, Seams& seams, LoadSteps& steps, const std::string& title,
                     bool showWindow) {
     session.run.ProjectChosen = 1;
     if (showWindow) steps.ShowMainWindow();
+    ReportObjectFile(session, seams);
     if (RunProjectScan(session, seams) == LoadEnd::ProgramClosed) {
         return LoadEnd::ProgramClosed;
     }
     steps.EnableCommands();
+    TakeDefaultRadixes(session);
     steps.FillMainList();
     seams.view.SetTitle(LoadedTitle(session.settings, session.project.programFolder, title));
     session.run.ProjectLoaded = 1;
@@ -108,17 +144,17 @@ std::string TraceFileName(const std::string& listingName) {
 
 LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
     for (int part : {0, 2, 3}) seams.view.SetStatusText(part, "");
+    ProjectFacts& project = session.project;
+    project.programFolder = seams.os.ProgramFolder();
+    if (project.settingsPath.empty()) project.settingsPath = project.programFolder + "Varnolux.ini";
+    ReportSettingsFile(session, seams);
     if (!steps.ConfirmComPort()) return LoadEnd::ProgramClosed;
     Settings& settings = session.settings;
     if (!IsStandardRate(settings.Baud)) settings.Baud = 0;
     seams.view.SetStatusText(
         2,
-        " COM" + std::to_string(settings.Port) +
+        " " + steps.PortName(settings.Port) +
             (settings.Baud == 0 ? std::string(" Auto") : " " + LeadingBlankDecimal(settings.Baud)));
-
-    ProjectFacts& project = session.project;
-    project.programFolder = seams.os.ProgramFolder();
-    if (project.settingsPath.empty()) project.settingsPath = project.programFolder + "Varnolux.ini";
 
     const std::vector<std::string> names = MainSourceNames(seams, project.programFolder);
     if (names.empty()) {
@@ -223,7 +259,9 @@ LoadEnd RunProjectScan(Session& session, Seams& seams) {
         seams.views.Show(ViewKind::RecordDiagnostics);
         seams.os.WriteFile(TraceFileName(project.listingName), std::string());
     }
-    session.run.RomCheckPending = session.device.Core != 14 ? 1 : 0;
+    // Without a ROM reference (a listing cut short) there is nothing to compare.
+    session.run.RomCheckPending =
+        session.device.Core != 14 && session.project.romReference.wordCount != 0 ? 1 : 0;
     return LoadEnd::Loaded;
 }
 

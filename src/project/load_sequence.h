@@ -28,6 +28,10 @@ class LoadSteps {
     virtual void StartLinkThread() {}
     virtual void ApplyColumnWidths() {}
     virtual void SetAllRadix(int32_t /*addressRadix*/, int32_t /*dataRadix*/) {}
+    // The device the port number opens, as the status bar names it.
+    virtual std::string PortName(int32_t portNumber) const {
+        return "COM" + std::to_string(portNumber);
+    }
 };
 
 enum class LoadEnd {

@@ -17,7 +17,15 @@ std::string LoadedTitle(const Settings& settings, const std::string& programFold
 }
 
 std::string CutTitle(const std::string& title) {
-    return title.substr(0, kMainTitleLength);
+    if (title.size() <= kMainTitleLength) return title;
+    size_t cut = kMainTitleLength;
+    // Back to the start of a UTF-8 sequence the cut would split: continuation
+    // bytes (10xxxxxx) and then their lead byte (11xxxxxx) go with it.
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(title[i]); };
+    size_t back = cut;
+    while (back > 0 && (byte(back) & 0xC0) == 0x80) --back;
+    if (back < cut && (byte(back) & 0xC0) == 0xC0) cut = back;
+    return title.substr(0, cut);
 }
 
 }  // namespace varnolux

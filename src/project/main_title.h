@@ -17,7 +17,8 @@ std::string StartupTitle();
 std::string LoadedTitle(const Settings& settings, const std::string& programFolder,
                         const std::string& baseName);
 
-// The text cut to kMainTitleLength characters.
+// The text cut to kMainTitleLength bytes; a folder name in UTF-8 is never cut
+// inside one of its characters.
 std::string CutTitle(const std::string& title);
 
 }  // namespace varnolux

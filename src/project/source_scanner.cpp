@@ -112,7 +112,10 @@ bool ScanFile(ScanState& s, int32_t file) {
     const auto path = ResolveSourceFile(s.seams.os, s.session.project.programFolder, listed);
     const auto text = path ? s.seams.os.ReadFile(*path) : std::nullopt;
     if (!text) {
-        s.seams.prompts.Inform(std::string(kRoutine) + " 8 source file missing " + listed);
+        s.seams.prompts.Inform(
+            std::string(kRoutine) +
+            (path ? " 8 source file cannot be read (no permission, or locked) " + *path
+                  : " 8 source file missing " + listed));
         return true;
     }
     const std::vector<std::string> lines = SourceTextLines(*text);

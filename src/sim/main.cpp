@@ -72,10 +72,14 @@ void Usage() {
         "  --truth FILE       the variables' values as the target holds them, written\n"
         "                     after the last dump and at exit (JSON)\n"
         "\n"
-        "It ends when its parent process ends.\n"
+        "It ends when the process that started it ends (SIGTERM from the kernel). One\n"
+        "whose parent had already ended when it started, as in a shell's\n"
+        "\"(varnolux-sim ... &)\", finds itself a child of init (PID 1) and ends at\n"
+        "once with exit status 4. Where orphans go to a subreaper instead of init,\n"
+        "that case cannot be told apart: it then runs until SIGINT or SIGTERM.\n"
         "\n"
         "exit status: 0 after SIGINT or SIGTERM; 1 bad arguments; 2 project not loaded;\n"
-        "3 no pseudo-terminal.\n");
+        "3 no pseudo-terminal; 4 its parent had already ended.\n");
 }
 
 bool Parse(int argc, char** argv, Args& a) {
@@ -153,6 +157,15 @@ uint8_t Garbled(uint8_t b) {
 
 int main(int argc, char** argv) {
     using namespace varnolux;
+    // Follow the parent from the first moment: a parent that ends while the
+    // project loads is noticed, and one that ended before main() ran has left
+    // this process to init (or to a subreaper), which is not whom it was started by.
+    const pid_t parent = getppid();
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (parent == 1 || getppid() != parent) {
+        std::fprintf(stderr, "varnolux-sim: the process that started it has already ended\n");
+        return 4;
+    }
     Args args;
     if (!Parse(argc, argv, args)) return 1;
     if (chdir(args.project.c_str()) != 0) {
@@ -194,11 +207,6 @@ int main(int argc, char** argv) {
     sa.sa_handler = OnSignal;
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
-    // A simulator left behind by a script that ended ends with it.
-    const pid_t parent = getppid();
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    if (getppid() != parent) g_stop = 1;
-
     const auto start = std::chrono::steady_clock::now();
     auto nowMs = [&] {
         return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(

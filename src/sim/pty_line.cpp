@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <termios.h>
@@ -32,7 +33,15 @@ int RateOf(speed_t speed) {
 }  // namespace
 
 PtyLine::~PtyLine() {
-    if (!linkPath_.empty()) unlink(linkPath_.c_str());
+    // The link goes only while it is still ours: a simulator started later on
+    // the same path has made it point at its own terminal, and a host opening
+    // the path must find that one, not none.
+    if (!linkPath_.empty()) {
+        char target[4096];
+        const ssize_t n = readlink(linkPath_.c_str(), target, sizeof target);
+        if (n > 0 && std::string(target, static_cast<size_t>(n)) == slavePath_)
+            unlink(linkPath_.c_str());
+    }
     if (slave_ >= 0) close(slave_);
     if (master_ >= 0) close(master_);
 }
@@ -58,9 +67,14 @@ bool PtyLine::Open(const std::string& linkPath, std::string& error) {
     tcsetattr(slave_, TCSANOW, &t);
     fcntl(master_, F_SETFL, O_NONBLOCK);
     if (!linkPath.empty()) {
-        unlink(linkPath.c_str());
-        if (symlink(slavePath_.c_str(), linkPath.c_str()) != 0) {
+        // Made beside the path and renamed over it: the path never names an
+        // older simulator's terminal once this one is ready, nor nothing.
+        const std::string fresh = linkPath + ".new" + std::to_string(getpid());
+        unlink(fresh.c_str());
+        if (symlink(slavePath_.c_str(), fresh.c_str()) != 0 ||
+            rename(fresh.c_str(), linkPath.c_str()) != 0) {
             error = linkPath + ": " + strerror(errno);
+            unlink(fresh.c_str());
             return false;
         }
         linkPath_ = linkPath;

@@ -1,6 +1,6 @@
 #pragma once
 // Starting outside programs and documents. The Win32 backend uses
-// CreateProcessA, FindWindowA, ShellExecuteA and the registry; tests record calls.
+// CreateProcessW, FindWindowW, ShellExecuteW and the registry; tests record calls.
 #include <cstdint>
 #include <optional>
 #include <string>

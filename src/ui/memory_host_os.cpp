@@ -46,8 +46,7 @@ LocalTime BreakDownUtc(int64_t s) {
 }
 
 int64_t UnixFromLocalTime(const LocalTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-           t.second;
+    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 std::string FormatShortDate(const LocalTime& t, const std::string& pattern) {
@@ -62,7 +61,8 @@ std::string FormatShortDate(const LocalTime& t, const std::string& pattern) {
             std::snprintf(buf, sizeof buf, n >= 2 ? "%02d" : "%d", v);
             out += buf;
         } else if (c == 'y') {
-            std::snprintf(buf, sizeof buf, n >= 4 ? "%04d" : "%02d", n >= 4 ? t.year : t.year % 100);
+            std::snprintf(buf, sizeof buf, n >= 4 ? "%04d" : "%02d",
+                          n >= 4 ? t.year : t.year % 100);
             out += buf;
         } else {
             out.append(n, c);
@@ -91,7 +91,9 @@ std::vector<DirEntry> MemoryHostOs::ListDirectory(const std::string& folder) con
     return out;
 }
 
-bool MemoryHostOs::FileExists(const std::string& path) const { return files_.count(Key(path)) != 0; }
+bool MemoryHostOs::FileExists(const std::string& path) const {
+    return files_.count(Key(path)) != 0;
+}
 
 std::optional<FileTime> MemoryHostOs::LastWriteTime(const std::string& path) const {
     auto it = files_.find(Key(path));
@@ -101,7 +103,7 @@ std::optional<FileTime> MemoryHostOs::LastWriteTime(const std::string& path) con
 
 std::optional<std::string> MemoryHostOs::ReadFile(const std::string& path) const {
     auto it = files_.find(Key(path));
-    if (it == files_.end()) return std::nullopt;
+    if (it == files_.end() || it->second.unreadable) return std::nullopt;
     return it->second.data;
 }
 
@@ -128,6 +130,11 @@ void MemoryHostOs::PutFile(const std::string& path, const std::string& data, Fil
 void MemoryHostOs::SetReadOnly(const std::string& path, bool readOnly) {
     auto it = files_.find(Key(path));
     if (it != files_.end()) it->second.readOnly = readOnly;
+}
+
+void MemoryHostOs::SetUnreadable(const std::string& path, bool unreadable) {
+    auto it = files_.find(Key(path));
+    if (it != files_.end()) it->second.unreadable = unreadable;
 }
 
 LocalTime MemoryHostOs::ToLocalTime(FileTime t) const {

@@ -9,7 +9,7 @@
 namespace varnolux {
 
 class MemoryHostOs : public HostOs {
-public:
+  public:
     std::string ProgramFolder() const override { return programFolder; }
     std::vector<DirEntry> ListDirectory(const std::string& folder) const override;
     bool FileExists(const std::string& path) const override;
@@ -23,6 +23,8 @@ public:
 
     void PutFile(const std::string& path, const std::string& data, FileTime time = 0);
     void SetReadOnly(const std::string& path, bool readOnly);
+    // An unreadable file exists but every read of it fails, as without permission.
+    void SetUnreadable(const std::string& path, bool unreadable);
 
     std::string programFolder = "C:\\Varnolux\\";
     int utcOffsetMinutes = 0;
@@ -31,12 +33,13 @@ public:
     std::string clipboard;
     FileTime now = 0;  // time stamp given to written files
 
-private:
+  private:
     struct File {
         std::string name;  // the path as first written, for listings
         std::string data;
         FileTime time = 0;
         bool readOnly = false;
+        bool unreadable = false;
     };
     static std::string Key(const std::string& path);
     std::map<std::string, File> files_;

@@ -22,6 +22,10 @@ class MemorySerialPort : public SerialPort {
     bool WriteByte(uint8_t byte) override;
     uint32_t LastError() const override { return lastError_; }
     std::vector<std::string> ListPorts() const override { return ports; }
+    std::string PortName(int portNumber) const override {
+        return devicePath.empty() ? SerialPort::PortName(portNumber) : devicePath;
+    }
+    bool IsSerialDevice() const override { return !notSerial; }
     void Wake() override { ++wakes; }
 
     void Feed(const std::vector<uint8_t>& bytes) {
@@ -38,6 +42,8 @@ class MemorySerialPort : public SerialPort {
     // that talks unasked (the target's "c" and "d") queues bytes here.
     std::function<void(int baud)> onIdle;
     std::vector<std::string> ports;
+    std::string devicePath;  // a device named by its path, as on Linux; empty: COMn
+    bool notSerial = false;  // the device opened is no serial line
 
     int openedPort = -1;
     int baud = 0;

@@ -43,6 +43,14 @@ class SerialPort {
     virtual uint32_t LastError() const = 0;
     // Names of the serial devices the system knows ("COM3", "/dev/ttyUSB0").
     virtual std::vector<std::string> ListPorts() const = 0;
+    // The name of the device the port number stands for, as messages and the
+    // status bar show it: "COM3" on Windows, the device path on Linux.
+    virtual std::string PortName(int portNumber) const {
+        return "COM" + std::to_string(portNumber);
+    }
+    // False once the opened device turned out not to be a serial line (a plain
+    // file named as the port); true while nothing says otherwise.
+    virtual bool IsSerialDevice() const { return true; }
     // Lets a blocked WaitCharEvent return; callable from another thread. A
     // backend that cannot interrupt the wait leaves the thread to end with the process.
     virtual void Wake() = 0;

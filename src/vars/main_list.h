@@ -11,7 +11,10 @@ namespace varnolux {
 
 enum class FillMode { Full, ValuesOnly };
 
-// Type column text: "Byte", "SWord" ...; arrays add "[" count "]".
+// The name of a VarType: "Bit", "Byte", "Word", "DWord", "SByte", "SWord",
+// "SDWord", "Float"; "???" for any other code.
+std::string VarTypeName(int32_t varType);
+// Type column text: the type's name; arrays add "[" count "]".
 std::string ListTypeText(const MyVarRecord& record);
 
 // Variables of the target's dump support code, never listed.

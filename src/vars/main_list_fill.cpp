@@ -7,12 +7,14 @@
 
 namespace varnolux {
 
-std::string ListTypeText(const MyVarRecord& record) {
+std::string VarTypeName(int32_t varType) {
     static const char* const kNames[] = {"Bit",   "Byte",  "Word",   "DWord",
                                          "SByte", "SWord", "SDWord", "Float"};
-    std::string text = record.VarType >= VT_BIT && record.VarType <= VT_FLOAT
-                           ? kNames[record.VarType - VT_BIT]
-                           : "???";
+    return varType >= VT_BIT && varType <= VT_FLOAT ? kNames[varType - VT_BIT] : "???";
+}
+
+std::string ListTypeText(const MyVarRecord& record) {
+    std::string text = VarTypeName(record.VarType);
     if (record.VarRecordType == RT_ARRAY) text += "[" + std::to_string(record.VarLen) + "]";
     return text;
 }

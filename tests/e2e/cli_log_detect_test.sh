@@ -11,7 +11,7 @@ sim_start --baud 19200 --run-ms 5
 "$cli" log --port "$work/tty" --baud 0 --count 3 --format jsonl --timeout 30 \
     >"$work/out" 2>"$work/err" || fail "exit status $?"
 [ "$(wc -l <"$work/out")" = 3 ] || fail "expected 3 dumps"
-[ "$(last_json "$work/out" 'd["status"][2]')" = " COM1  19200 A" ] || fail "status part 2"
+[ "$(last_json "$work/out" 'd["status"][2]')" = " $work/tty  19200 A" ] || fail "status part 2 names the device"
 [ "$(last_json "$work/out" 'd["status"][0]')" = " Comms established" ] || fail "status part 0"
 grep -q '^request MT_ROMCHECK crc ok$' "$work/sim.log" || fail "no ROM check"
 first=$(grep '^request' "$work/sim.log" | head -1)

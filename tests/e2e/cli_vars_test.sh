@@ -22,8 +22,12 @@ done
 for f in *.lst; do touch -d "@$((now - 10))" "$f"; done
 for f in *.hex; do touch -d "@$now" "$f"; done
 
-"$cli" vars "$@" >"$work/out" 2>"$work/err"
+"$cli" vars "$@" >"$work/out.raw" 2>"$work/err.raw"
 echo $? >"$work/status"
+# Messages that name a file by its full path name the project folder as <project>.
+for part in out err; do
+    sed "s|$work/project|<project>|g" "$work/$part.raw" >"$work/$part"
+done
 
 if [ "${VARNOLUX_UPDATE_EXPECTED:-0}" = 1 ]; then
     cp "$work/out" "$stem.out"

@@ -27,6 +27,7 @@ class LinkFixture : public ::testing::Test, protected MemoryLinkRig {
         session.device.EepromSize = 255;
         session.image.EepromImage.resize(256);
         session.project.listingName = "C:\\Proj\\DEMO.lst";
+        session.project.romReference = RomReference{0x01CA, 0xEFE5, 0xF000, 2};
     }
 
     // Runs the link loop until every queued byte is consumed.

@@ -1,5 +1,6 @@
 #include "link/serial_link.h"
 #include "link_fixture.h"
+#include "ui/ini_file.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {
@@ -94,12 +95,48 @@ TEST_F(OpenLinkTest, OpenAndLineSettingFailures) {
     prompts.Script(PromptAnswer::Cancel);
     EXPECT_FALSE(Open());
     ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2");
+    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2  COM3");
     EXPECT_EQ(prompts.shown[1].text,
               "\r\n\r\nGetCommState FAILED - check that COM3 exists\r\n\r\n\r\n"
               "Retry (surprisingly) to retry\r\nCancel to Exit");
     EXPECT_EQ(prompts.shown[1].defaultButton, 2);  // Enter answers Cancel
     EXPECT_TRUE(view.closeRequested);
+}
+
+// Every message and status text names the device actually opened: a device
+// path where the port is one, and a file that is no serial line says so.
+TEST_F(OpenLinkTest, MessagesAndStatusNameTheDevicePath) {
+    session.settings.Baud = 0;
+    port.devicePath = "/dev/pts/7";
+    TargetAt(19200, kSync);
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(view.StatusText(2), " /dev/pts/7  19200 A");
+
+    port.failOpen = 1;
+    port.failLineSettings = 1;
+    port.errorCode = 2;
+    port.devicePath = "/dev/ttyNOPE";
+    prompts.Script(PromptAnswer::Ok);
+    prompts.Script(PromptAnswer::Cancel);
+    EXPECT_FALSE(Open());
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2  /dev/ttyNOPE");
+    EXPECT_NE(prompts.shown[1].text.find("GetCommState FAILED - check that /dev/ttyNOPE exists"),
+              std::string::npos);
+}
+
+TEST_F(OpenLinkTest, AFileThatIsNoSerialLineIsNamedAsSuch) {
+    session.settings.Baud = 9600;
+    port.devicePath = "README.md";
+    port.notSerial = true;
+    port.failLineSettings = 1;
+    prompts.Script(PromptAnswer::Cancel);
+    EXPECT_FALSE(Open());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "\r\n\r\nGetCommState FAILED - README.md is not a serial device\r\n\r\n\r\n"
+              "Retry (surprisingly) to retry\r\nCancel to Exit");
+    EXPECT_EQ(view.StatusText(2), " README.md  9600");
 }
 
 TEST_F(OpenLinkTest, FailedProbeReadAsksAboutRecompilingAndGoesOn) {
@@ -130,8 +167,10 @@ class ConfirmComPortTest : public LinkFixture {
         session.project.settingsPath = "C:\\Varnolux\\Varnolux.ini";
         port.ports = {"COM1", "COM3"};
     }
+    // The settings file and the settings read from it, as at start-up.
     void Ini(const std::string& comms) {
         os.PutFile(session.project.settingsPath, "[Comms]\r\n" + comms);
+        session.settings.Port = IniReadNumber(os, session.project.settingsPath, "Comms", "Port", 1);
     }
 };
 
@@ -163,6 +202,30 @@ TEST_F(ConfirmComPortTest, AbortClosesAndIgnoreStoresDontAsk) {
     EXPECT_NE(os.ReadFile(session.project.settingsPath)->find("DontAsk=1"), std::string::npos);
     ConfirmComPort(session, seams, port);
     EXPECT_EQ(prompts.shown.size(), 2u);
+}
+
+// A port given on a command line (the settings say 1, the run uses 7): the
+// question names the port that is then opened.
+TEST_F(ConfirmComPortTest, APortFromTheCommandLineIsTheOneAskedAbout) {
+    Ini("Port=1\r\n");
+    session.settings.Port = 7;  // --port 7
+    prompts.Script(PromptAnswer::Retry);
+    ConfirmComPort(session, seams, port);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("Are you sure you want to use COM7?", 0), 0u);
+}
+
+TEST_F(ConfirmComPortTest, ADevicePathMatchesItsListedName) {
+    Ini("Port=1\r\n");
+    port.devicePath = "/dev/ttyUSB0";
+    port.ports = {"/dev/ttyS0", "/dev/ttyUSB0"};
+    ConfirmComPort(session, seams, port);
+    EXPECT_TRUE(prompts.shown.empty());
+    port.ports = {"/dev/ttyS0"};
+    prompts.Script(PromptAnswer::Retry);
+    ConfirmComPort(session, seams, port);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("Are you sure you want to use /dev/ttyUSB0?", 0), 0u);
 }
 
 TEST_F(ConfirmComPortTest, DontAskSkipsEvenWithoutAnyPorts) {

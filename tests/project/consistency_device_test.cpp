@@ -151,6 +151,18 @@ TEST_F(DeviceChecks, RomDifferenceShowsTheExpectedWords) {
                            "Expected  EF12  @ 7FF8\r\n"));
 }
 
+// A listing cut short gave no ROM reference: there was nothing to compare, so
+// no mismatch with a blank expected value is reported, and the status says why.
+TEST_F(DeviceChecks, WithoutRomReferenceTheRomCheckIsSkippedAndSaidSo) {
+    session.project.romReference = RomReference{};
+    session.identity.RomCheckResult = 0;
+    view.SetStatusText(1, " Ver client 1.0   app 1.0");
+    CheckProject(session, seams);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(view.StatusText(1),
+              " Ver client 1.0   app 1.0   ROM check skipped: no ROM reference in the listing");
+}
+
 TEST(ExpectedRomText, OneOrTwoWords) {
     EXPECT_EQ(ExpectedRomText(RomReference{0x01F8, 0x0012, -1, 1}), "0012  @ 01F8");
     EXPECT_EQ(ExpectedRomText(RomReference{0x01F8, 0xEF12, 0xF000, 2}), "EF12 F000  @ 1F8");

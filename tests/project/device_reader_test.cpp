@@ -50,7 +50,7 @@ TEST_F(DeviceRead, OtherCoresMarkAllCellsButTheTopOne) {
     EXPECT_EQ(cells.back(), 19999);
 }
 
-TEST_F(DeviceRead, MissingFileGivesDefaultsSilently) {
+TEST_F(DeviceRead, MissingFileGivesDefaultsAndSaysWhy) {
     session.device.Ports[1].ImplementedBits = 0xFF;
     session.device.Ports[1].Present = 1;
     ReadDevice(session, seams);
@@ -60,7 +60,22 @@ TEST_F(DeviceRead, MissingFileGivesDefaultsSilently) {
     EXPECT_EQ(ImplementedCells().size(), 20000u);
     EXPECT_EQ(session.device.Ports[1].Present, 0);
     EXPECT_EQ(session.device.Ports[1].ImplementedBits, 0);
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "ReadDevice device file C:\\PDS\\PPI\\P16F1829.PPI not found - "
+                                   "no core, EEPROM, RAM banks or ports are known"});
+
+    // Unreadable is told apart from missing; the listing stage has spoken of
+    // the listing device's own file, which is not named twice.
+    prompts.shown.clear();
+    PutDevice("[INFOSTART]\nCORE=14\n");
+    os.SetUnreadable("C:\\PDS\\PPI\\P16F1829.PPI", true);
+    ReadDevice(session, seams);
+    EXPECT_EQ(session.device.Core, 0);
+    ASSERT_EQ(prompts.Texts().size(), 1u);
+    EXPECT_NE(prompts.Texts()[0].find("P16F1829.PPI cannot be read"), std::string::npos);
+    session.device.ListingDeviceName = "16F1829";
+    ReadDevice(session, seams);
+    EXPECT_EQ(prompts.Texts().size(), 1u);
 }
 
 TEST_F(DeviceRead, FileWithoutSectionsGivesDefaults) {

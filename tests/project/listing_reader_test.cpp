@@ -118,9 +118,17 @@ TEST_F(ReadListingTest, EmptyNameOrMissingFileEndsTheStageWithEmptyTables) {
 
     session.project.listingName = "OTHER.lst";
     EXPECT_FALSE(ReadListing(session, seams));
-    EXPECT_EQ(prompts.Texts().back(), "ReadListing 2 ");
+    EXPECT_EQ(prompts.Texts().back(), "ReadListing 2 listing OTHER.lst not found");
     EXPECT_EQ(prompts.shown.back().caption, "Varnolux");
     EXPECT_TRUE(session.device.ListingDeviceName.empty());
+
+    // There but not readable (no permission): said so, not taken for missing.
+    session.project.listingName = "MAIN.lst";
+    os.SetUnreadable("MAIN.lst", true);
+    EXPECT_FALSE(ReadListing(session, seams));
+    EXPECT_EQ(prompts.Texts().back(),
+              "ReadListing 2 listing MAIN.lst cannot be read (no permission, or locked)");
+    EXPECT_TRUE(session.records.empty());
 }
 
 TEST_F(ReadListingTest, ListingWithoutVariableSectionGivesAnEmptyTable) {
@@ -158,9 +166,11 @@ TEST_F(ReadListingTest, JunkNeverCrashesAndLosesNothingElse) {
 
     prompts.shown.clear();
     std::string longLine(100000, 'x');
-    const std::string text = Listing(
-        {";[Variable Listing]", ";" + longLine, ";_a," + std::string(100000, '0') + "20,DT_BYTE,1",
-         ";_b,0021,DT_BYTE,1", ";[End Listing]", longLine, "        LIST  P = 18F25K22"});
+    const std::string text =
+        Listing({";[Variable Listing]", ";" + longLine,
+                 ";_a," + std::string(100000, '0') + "20,DT_BYTE,1", ";_b,0021,DT_BYTE,1",
+                 ";[End Listing]", longLine, "        LIST  P = 18F25K22"}) +
+        EndOfProgram();
     EXPECT_TRUE(Read(text));
     ASSERT_EQ(session.records.size(), 2u);  // the long name has no type: left out
     EXPECT_EQ(session.records[0].VarAddress, 0x20);

@@ -7,15 +7,16 @@ namespace {
 
 class ListingTailTest : public ListingTest {
   protected:
-    // Variable section with the comments, then the given tail lines as they are.
+    // Variable section with the comments, then the given tail lines as they
+    // are and, unless told otherwise, the end of the program.
     bool ReadWithTail(const std::vector<std::string>& comments,
-                      const std::vector<std::string>& tail) {
+                      const std::vector<std::string>& tail, bool programEnd = true) {
         std::vector<std::string> texts{";[Variable Listing]"};
         for (const std::string& c : comments) texts.push_back(";" + c);
         texts.push_back(";[End Listing]");
         std::string text = Listing(texts);
         for (const std::string& line : tail) text += line + "\r\n";
-        return Read(text);
+        return Read(programEnd ? text + EndOfProgram() : text);
     }
     static std::string Src(const std::string& text) { return SourceLine(100, text); }
     static std::string Var(const std::string& value, const std::string& pairs) {
@@ -54,7 +55,8 @@ TEST_F(ListingTailTest, ExactNameIsPreferredOverOtherCase) {
 
 TEST_F(ListingTailTest, BadVariableEntriesAreReportedOnceAndSkipped) {
     ASSERT_TRUE(ReadWithTail({"_a,0020,DT_BYTE,1", "_b,0021,DT_BYTE,1"},
-                             {kList, kBlock, Var("0000", "_a=,_a,_a=0XZZ,_a=99999,_b=0X22")}));
+                             {kList, kBlock, Var("0000", "_a=,_a,_a=0XZZ,_a=99999,_b=0X22"),
+                              Src("#define LED PORTB.1")}));
     EXPECT_EQ(Find("_a")->VarAddress, 0x20);
     EXPECT_EQ(Find("_b")->VarAddress, 0x22);
     EXPECT_EQ(prompts.Texts(),
@@ -64,10 +66,12 @@ TEST_F(ListingTailTest, BadVariableEntriesAreReportedOnceAndSkipped) {
 
 TEST_F(ListingTailTest, RomReferenceIsTheLastInstructionBeforeTheEndLabel) {
     ASSERT_TRUE(ReadWithTail(
-        {}, {kList, CodeLine(0xA4, "EF52 F000", 200, "        goto main"),
-             CodeLine(0xA8, "0012     ", 201, "        return"), Src("; comment"), "",
-             "\fMPASM 5.51     MAIN.ASM   PAGE  3", "LOC    OBJECT CODE     LINE SOURCE TEXT",
-             "  VALUE", CodeLine(0xAA, "", 202, "__EOF")}));
+        {},
+        {kList, CodeLine(0xA4, "EF52 F000", 200, "        goto main"),
+         CodeLine(0xA8, "0012     ", 201, "        return"), Src("; comment"), "",
+         "\fMPASM 5.51     MAIN.ASM   PAGE  3", "LOC    OBJECT CODE     LINE SOURCE TEXT",
+         "  VALUE", CodeLine(0xAA, "", 202, "__EOF")},
+        false));
     const RomReference& rom = session.project.romReference;
     EXPECT_EQ(rom.address, 0xA8);
     EXPECT_EQ(rom.firstWord, 0x0012);
@@ -78,10 +82,12 @@ TEST_F(ListingTailTest, RomReferenceIsTheLastInstructionBeforeTheEndLabel) {
 TEST_F(ListingTailTest, RomReferenceSkipsAddressesAtOrAboveTheEndAndNearTheTop) {
     os.PutFile("C:\\PDS\\PPI\\P18F1.PPI", "[INFOSTART]\r\nCORE=16\r\nMAXCODE=200\r\n");
     ASSERT_TRUE(ReadWithTail(
-        {}, {Src("        LIST  P = 18F1"), CodeLine(0xA0, "EF52 F000", 200, "        goto main"),
-             CodeLine(0xB8, "0012     ", 201, "        return"),  // above 200 - 17
-             CodeLine(0xC0, "0012     ", 202, "        return"),  // at the end label
-             CodeLine(0xC0, "", 203, "__EOF")}));
+        {},
+        {Src("        LIST  P = 18F1"), CodeLine(0xA0, "EF52 F000", 200, "        goto main"),
+         CodeLine(0xB8, "0012     ", 201, "        return"),  // above 200 - 17
+         CodeLine(0xC0, "0012     ", 202, "        return"),  // at the end label
+         CodeLine(0xC0, "", 203, "__EOF")},
+        false));
     EXPECT_EQ(session.project.romReference.address, 0xA0);
     EXPECT_EQ(session.project.romReference.wordCount, 2);
 }
@@ -89,24 +95,59 @@ TEST_F(ListingTailTest, RomReferenceSkipsAddressesAtOrAboveTheEndAndNearTheTop) 
 TEST_F(ListingTailTest, NoRomReferenceForFourteenBitCoreOrBeforeTheDirective) {
     os.PutFile("C:\\PDS\\PPI\\P16F1.PPI", "[INFOSTART]\r\nCORE=14\r\nMAXCODE=8192\r\n");
     ASSERT_TRUE(ReadWithTail(
-        {}, {Src("        LIST  P = 16F1"), CodeLine(0xA0, "0012     ", 200, "        return"),
-             CodeLine(0xA2, "", 201, "__EOF")}));
+        {},
+        {Src("        LIST  P = 16F1"), CodeLine(0xA0, "0012     ", 200, "        return"),
+         CodeLine(0xA2, "", 201, "__EOF")},
+        false));
     EXPECT_EQ(session.device.Core, 14);
     EXPECT_EQ(session.device.CodeSize, 8192);
     EXPECT_EQ(session.project.romReference.wordCount, 0);
 
-    ASSERT_TRUE(ReadWithTail({}, {CodeLine(0xA0, "0012     ", 200, "        return"),
-                                  CodeLine(0xA2, "", 201, "__EOF"), kList}));
+    ASSERT_TRUE(ReadWithTail({},
+                             {CodeLine(0xA0, "0012     ", 200, "        return"),
+                              CodeLine(0xA2, "", 201, "__EOF"), kList},
+                             false));
     EXPECT_EQ(session.device.Core, 16);
     EXPECT_EQ(session.project.romReference.wordCount, 0);
 }
 
-TEST_F(ListingTailTest, MissingDeviceFileGivesCoreZero) {
+TEST_F(ListingTailTest, MissingOrUnreadableDeviceFileGivesCoreZeroAndSaysWhy) {
     ASSERT_TRUE(ReadWithTail({}, {Src("        LIST  P = 18F99")}));
     EXPECT_EQ(session.device.ListingDeviceName, "18F99");
     EXPECT_EQ(session.device.Core, 0);
     EXPECT_EQ(session.device.CodeSize, 0);
-    EXPECT_TRUE(prompts.Texts().empty());
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"ReadListing 14 device file C:\\PDS\\PPI\\P18F99.PPI not "
+                                       "found - the device's core and code size are not known"});
+
+    prompts.shown.clear();
+    os.SetUnreadable("C:\\PDS\\PPI\\P18F25K22.PPI", true);
+    ASSERT_TRUE(ReadWithTail({}, {kList}));
+    EXPECT_EQ(session.device.Core, 0);
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"ReadListing 14 device file C:\\PDS\\PPI\\P18F25K22.PPI "
+                                       "cannot be read (no permission, or locked) - the device's "
+                                       "core and code size are not known"});
+}
+
+// A listing cut short (here after its variable block, as a truncated copy is)
+// names itself and what it lacks, and leaves no ROM reference to check.
+TEST_F(ListingTailTest, ListingWithoutItsEndSaysSo) {
+    ASSERT_TRUE(
+        ReadWithTail({"_a,0020,DT_BYTE,1"}, {kList, kBlock, Var("0020", "_a=0X20")}, false));
+    EXPECT_EQ(session.records.size(), 1u);
+    EXPECT_EQ(session.project.romReference.wordCount, 0);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "ReadListing 12 MAIN.lst ends before its end label __EOF: the "
+                                   "listing is incomplete, recompile to write it again; the ROM "
+                                   "check is skipped"});
+
+    prompts.shown.clear();
+    ASSERT_TRUE(
+        ReadWithTail({}, {kList, Src("        END"), CodeLine(0xAA, "", 202, "__EOF")}, false));
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"ReadListing 13 MAIN.lst has no program word before its end "
+                                       "label __EOF: the ROM check is skipped"});
 }
 
 TEST_F(ListingTailTest, PinDefinesNameBitsOrWholePorts) {

@@ -33,6 +33,13 @@ inline std::string CodeLine(int address, const std::string& words, int number,
     return columns + text;
 }
 
+// The last instruction and the end label that close every complete listing,
+// with CR LF line ends.
+inline std::string EndOfProgram() {
+    return CodeLine(0x1CA, "EFE5 F000", 900, "        GOTO PROTON_END") + "\r\n" +
+           CodeLine(0x1CE, "", 901, "__EOF") + "\r\n";
+}
+
 // Source lines numbered from 1, joined with CR LF.
 inline std::string Listing(const std::vector<std::string>& texts) {
     std::string out;

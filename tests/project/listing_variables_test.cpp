@@ -13,7 +13,7 @@ class ListingVariablesTest : public ListingTest {
         for (const std::string& c : comments) texts.push_back(";" + c);
         if (endLine) texts.push_back(";[End Listing]");
         texts.push_back("        LIST  P = 18F25K22, F = INHX32");
-        return Read(Listing(texts));
+        return Read(Listing(texts) + EndOfProgram());
     }
     std::vector<std::string> Labels() const {
         std::vector<std::string> out;
@@ -153,7 +153,7 @@ TEST_F(ListingVariablesTest, FileLinesCountOnlyBeforeTheSection) {
     texts.push_back(";FILE F200 = LATE.BAS");
     texts.push_back(";[End Listing]");
     texts.push_back("        LIST  P = 18F25K22");
-    ASSERT_TRUE(Read(Listing(texts)));
+    ASSERT_TRUE(Read(Listing(texts) + EndOfProgram()));
     ASSERT_EQ(session.project.sourceFiles.size(), kMaxSourceFiles);
     EXPECT_EQ(session.project.sourceFiles[0], "F0.BAS");
     EXPECT_EQ(session.project.sourceFiles[100], "F100.BAS");

@@ -17,7 +17,10 @@ std::string Listing(const std::string& mainFile, const std::string& device) {
            "                      00004 ;speed,0021,DT_WORD,2\r\n"
            "                      00005 ;[End Listing]\r\n"
            "                      00006         LIST  P = " +
-           device + ", F = INHX8M\r\n";
+           device +
+           ", F = INHX8M\r\n"
+           "0001CA EFE5 F000      00007         GOTO PROTON_END\r\n"
+           "0001CE                00008 __EOF\r\n";
 }
 
 class LoadSequence : public ScanFixture {
@@ -26,6 +29,7 @@ class LoadSequence : public ScanFixture {
         session.settings.PPI = "PPI";
         session.settings.Baud = 115200;
         session.project.settingsPath = "Varnolux.ini";
+        PutSource("Varnolux.ini", "[Comms]\r\nDontAsk=1\r\n");
         PutSource("PPI\\P16F1829.PPI", "[INFOSTART]\nCORE=14\nMAXCODE=8192\nEEPROM=256\n");
         PutSource("PPI\\P18F25K22.PPI", "[INFOSTART]\nCORE=16\nMAXCODE=32768\n");
         views.onShow = [this](ViewKind kind) {
@@ -43,7 +47,11 @@ class LoadSequence : public ScanFixture {
         void ShowMainWindow() override { test.Record("ShowMainWindow"); }
         void FocusProjectChooser() override { test.Record("FocusProjectChooser"); }
         void EnableCommands() override { test.Record("EnableCommands"); }
-        void FillMainList() override { test.Record("FillMainList"); }
+        void FillMainList() override {
+            test.Record("FillMainList");
+            for (const MyVarRecord& r : test.session.records)
+                test.radixesAtFill.emplace_back(r.AddDisplayType, r.VarDisplayType);
+        }
         void OpenLink() override { test.Record("OpenLink"); }
         void StartLinkThread() override { test.Record("StartLinkThread"); }
         void ApplyColumnWidths() override { test.Record("ApplyColumnWidths"); }
@@ -64,6 +72,7 @@ class LoadSequence : public ScanFixture {
 
     RecordingSteps hooks{*this};
     std::vector<std::string> calls;
+    std::vector<std::pair<int32_t, int32_t>> radixesAtFill;  // address, data of each record
     bool comPortOk = true;
 };
 
@@ -118,6 +127,20 @@ TEST_F(LoadSequence, SixteenBitCoreAsksForTheRomCheck) {
     EXPECT_EQ(session.settings.Baud, 0);
     EXPECT_EQ(calls.back(), "SetAllRadix 2 1");
     EXPECT_EQ(calls[calls.size() - 2], "ShowWatchWindow");
+}
+
+// The link's probe comes between the first fill and SetAllRadix and can keep
+// the window up for long: the first fill already has the settings' radixes.
+TEST_F(LoadSequence, FirstFillAlreadyShowsTheDefaultRadixes) {
+    PutProject("thermo", "18F25K22", "Device = 18F25K22\ndump 1\n");
+    session.settings.DefaultAddressRadix = DT_HEX;
+    session.settings.DefaultDataRadix = DT_BINARY;
+    LoadAtStartup(session, seams, hooks);
+    ASSERT_EQ(radixesAtFill.size(), 2u);
+    for (const auto& [address, data] : radixesAtFill) {
+        EXPECT_EQ(address, DT_HEX);
+        EXPECT_EQ(data, DT_BINARY);
+    }
 }
 
 TEST_F(LoadSequence, TwoProjectsWaitForTheUsersChoice) {
@@ -183,10 +206,51 @@ TEST_F(LoadSequence, CommandLineProjectFilesAreNotTestedFirst) {
     session.project.commandLineProject = "beta";
     EXPECT_EQ(LoadAtStartup(session, seams, hooks), LoadEnd::Loaded);
     EXPECT_EQ(session.project.baseName, "beta");
-    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"ReadListing 2 "});
+    // Each missing file is named once, by the step that needed it.
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{"LoadProject object file beta.hex not found - the build "
+                                        "times cannot be checked against it",
+                                        "ReadListing 2 listing beta.lst not found"}));
     EXPECT_EQ(session.project.listingTime, 0u);
     EXPECT_NE(std::find(calls.begin(), calls.end(), "OpenLink"), calls.end())
         << "a missing listing ends the scan, not the load";
+}
+
+// Files that are there but cannot be read (no permission) are told apart from
+// missing ones, and the load goes on where it can: without settings on the
+// built-in ones, without the object file without its time check.
+TEST_F(LoadSequence, UnreadableOrMissingFilesAreNamedAndTheLoadGoesOn) {
+    PutProject("fan");
+    os.SetUnreadable("Varnolux.ini", true);
+    os.SetUnreadable("fan.hex", true);
+    EXPECT_EQ(LoadAtStartup(session, seams, hooks), LoadEnd::Loaded);
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{
+                  "LoadAtStartup settings file Varnolux.ini cannot be read (no permission, or "
+                  "locked) - the built-in settings are used",
+                  "LoadProject object file fan.hex cannot be read (no permission, or locked) - "
+                  "the build times cannot be checked against it"}));
+    EXPECT_FALSE(session.records.empty());
+}
+
+TEST_F(LoadSequence, UnreadableMainSourceIsNotCalledMissing) {
+    PutProject("fan");
+    os.SetUnreadable("fan.bas", true);
+    EXPECT_EQ(LoadAtStartup(session, seams, hooks), LoadEnd::ProgramClosed);  // no dump point
+    ASSERT_FALSE(prompts.Texts().empty());
+    EXPECT_EQ(prompts.Texts()[0].rfind("ScanSources 8 source file cannot be read", 0), 0u)
+        << prompts.Texts()[0];
+}
+
+TEST_F(LoadSequence, ASixteenBitListingCutShortSkipsTheRomCheck) {
+    PutProject("fan", "18F25K22", "Device = 18F25K22\ndumpw 3\n");
+    const std::string full = *os.ReadFile("fan.lst");
+    os.PutFile("fan.lst", full.substr(0, full.find("0001CA")));
+    EXPECT_EQ(LoadAtStartup(session, seams, hooks), LoadEnd::Loaded);
+    EXPECT_EQ(session.run.RomCheckPending, 0);
+    ASSERT_EQ(prompts.Texts().size(), 1u);
+    EXPECT_EQ(prompts.Texts()[0].rfind("ReadListing 12 fan.lst ends before its end label __EOF", 0),
+              0u);
 }
 
 TEST_F(LoadSequence, MissingProjectFilesEndTheProgram) {

@@ -32,5 +32,21 @@ TEST(MainTitle, LongTitlesAreCutTo61Characters) {
     EXPECT_EQ(CutTitle(std::string(61, 'a')), std::string(61, 'a'));
 }
 
+// A folder named in UTF-8 (温度 is three bytes a character) is cut before a
+// character the limit would split, so the title stays readable text.
+TEST(MainTitle, CutNeverSplitsAUtf8Character) {
+    const std::string cjk = "\xE6\xB8\xA9\xE5\xBA\xA6";
+    for (size_t pad = 55; pad <= 60; ++pad) {
+        const std::string title = CutTitle(std::string(pad, 'a') + cjk + "\\Thermo");
+        SCOPED_TRACE(pad);
+        EXPECT_LE(title.size(), 61u);
+        EXPECT_EQ(title.substr(0, pad), std::string(pad, 'a'));
+        const std::string rest = title.substr(pad);
+        EXPECT_TRUE(rest.empty() || rest == cjk.substr(0, 3) || rest == cjk ||
+                    rest.rfind(cjk, 0) == 0)
+            << rest.size();
+    }
+}
+
 }  // namespace
 }  // namespace varnolux

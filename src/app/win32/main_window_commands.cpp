@@ -1,8 +1,8 @@
 #include <windowsx.h>
 
 #include "app/settings_io.h"
-#include "layout/topmost.h"
 #include "app/win32/main_window.h"
+#include "layout/topmost.h"
 #include "tools/tool_commands.h"
 #include "tools/win32/user_tool_menu.h"
 #include "ui/main_ids.h"
@@ -21,13 +21,11 @@ void MainWindow::OnCommand(int id, int notification) {
             return;
         case ids::kProjectChooser:
             if (notification == CBN_SELENDOK && projectChosen_) {
-                HWND chooser = Control(ids::kProjectChooser);
-                const int index = ComboBox_GetCurSel(chooser);
-                if (index < 0) return;
-                std::string text(ComboBox_GetLBTextLen(chooser, index) + 1, '\0');
-                ComboBox_GetLBText(chooser, index, &text[0]);
-                text.resize(text.find('\0'));
-                projectChosen_(text);
+                const int index = seams_.view.ComboSelection(ids::kProjectChooser);
+                const std::vector<std::string> entries =
+                    seams_.view.ComboEntries(ids::kProjectChooser);
+                if (index < 0 || static_cast<size_t>(index) >= entries.size()) return;
+                projectChosen_(entries[static_cast<size_t>(index)]);
             }
             return;
         default:

@@ -5,6 +5,7 @@
 #include "app/main_controls.h"
 #include "app/win32/main_window.h"
 #include "ui/main_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace varnolux {
 
@@ -71,9 +72,17 @@ void MainWindow::CreateControls() {
     auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const MainControl& c : MainControls()) {
         Win32Kind kind = KindOf(c.kind);
-        HWND control = CreateWindowExA(kind.exStyle, kind.windowClass, c.text, kind.style,
-                                       c.created.x, c.created.y, c.created.width, c.created.height,
-                                       hwnd_, AsMenu(c.id), instance_, nullptr);
+        // The choosers hold project and file names, which may be outside the
+        // code page: they are Unicode windows.
+        const bool chooser = c.kind == ControlKind::Chooser || c.kind == ControlKind::SortedChooser;
+        HWND control =
+            chooser ? CreateWindowExW(kind.exStyle, WideFromText(kind.windowClass).c_str(),
+                                      WideFromText(c.text).c_str(), kind.style, c.created.x,
+                                      c.created.y, c.created.width, c.created.height, hwnd_,
+                                      AsMenu(c.id), instance_, nullptr)
+                    : CreateWindowExA(kind.exStyle, kind.windowClass, c.text, kind.style,
+                                      c.created.x, c.created.y, c.created.width, c.created.height,
+                                      hwnd_, AsMenu(c.id), instance_, nullptr);
         SendMessageA(control, WM_SETFONT, font, FALSE);
     }
 

@@ -62,9 +62,16 @@ bool PosixSerialPort::Fail() {
     return false;
 }
 
+std::string PosixSerialPort::PortName(int portNumber) const {
+    return configuredPath_.empty() ? "/dev/ttyS" + std::to_string(portNumber - 1) : configuredPath_;
+}
+
+bool PosixSerialPort::IsSerialDevice() const {
+    return fd_ < 0 || isatty(fd_) == 1;
+}
+
 bool PosixSerialPort::Open(int portNumber) {
-    path_ =
-        configuredPath_.empty() ? "/dev/ttyS" + std::to_string(portNumber - 1) : configuredPath_;
+    path_ = PortName(portNumber);
     if (fd_ >= 0) close(fd_);
     fd_ = open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0) return Fail();

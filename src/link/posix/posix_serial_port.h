@@ -27,6 +27,9 @@ class PosixSerialPort : public SerialPort {
     bool WriteByte(uint8_t byte) override;
     uint32_t LastError() const override { return lastError_; }
     std::vector<std::string> ListPorts() const override;
+    // The configured device path, or /dev/ttyS(n-1) for port n.
+    std::string PortName(int portNumber) const override;
+    bool IsSerialDevice() const override;
     void Wake() override;
 
     const std::string& DevicePath() const { return path_; }

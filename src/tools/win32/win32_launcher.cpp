@@ -4,10 +4,13 @@
 
 #include <vector>
 
+#include "ui/win32/wide_text.h"
+
 namespace varnolux {
 
 namespace {
-const char* OrNull(const std::string& s) {
+// Names and paths are UTF-8 (or code-page text) inside the program, UTF-16 here.
+const wchar_t* OrNull(const std::wstring& s) {
     return s.empty() ? nullptr : s.c_str();
 }
 
@@ -20,15 +23,15 @@ constexpr UINT kTitleTimeoutMs = 2000;
 }  // namespace
 
 bool Win32Launcher::StartProgram(const std::string& program, const std::string& commandLine) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    // CreateProcessA may write into the command line, so it gets its own copy.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE,
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring line = WideFromText(commandLine);
+    line.push_back(L'\0');
+    if (!CreateProcessW(WideFromText(program).c_str(), &line[0], nullptr, nullptr, FALSE,
                         NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);
@@ -37,7 +40,7 @@ bool Win32Launcher::StartProgram(const std::string& program, const std::string& 
 }
 
 bool Win32Launcher::RestoreWindow(const std::string& windowClass, const std::string& title) {
-    HWND window = FindWindowA(OrNull(windowClass), OrNull(title));
+    HWND window = FindWindowW(OrNull(WideFromText(windowClass)), OrNull(WideFromText(title)));
     if (window == nullptr) return false;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -50,23 +53,23 @@ bool Win32Launcher::RestoreWindow(const std::string& windowClass, const std::str
 }
 
 std::optional<std::string> Win32Launcher::WindowText(const std::string& windowClass) {
-    HWND window = FindWindowA(OrNull(windowClass), nullptr);
+    HWND window = FindWindowW(OrNull(WideFromText(windowClass)), nullptr);
     if (window == nullptr) return std::nullopt;
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTitleTimeoutMs,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTitleTimeoutMs,
                              &length))
         return std::string();
-    std::vector<char> text(length + 1, '\0');
+    std::vector<wchar_t> text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                              SMTO_ABORTIFHUNG, kTitleTimeoutMs, &copied))
         return std::string();
-    return std::string(text.data(), copied < text.size() ? copied : text.size() - 1);
+    return TextFromWide(text.data(), copied < text.size() ? copied : text.size() - 1);
 }
 
 bool Win32Launcher::ShellOpen(const std::string& path) {
-    HINSTANCE result =
-        ShellExecuteA(mainWindow_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(mainWindow_, L"open", WideFromText(path).c_str(), nullptr,
+                                     nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The Win32 launcher: CreateProcessA, FindWindowA with placement restore,
-// WM_GETTEXT, ShellExecuteA and the HKEY_CURRENT_USER registry.
+// The Win32 launcher: CreateProcessW, FindWindowW with placement restore,
+// WM_GETTEXT, ShellExecuteW (names and paths widened from the program's
+// texts) and the HKEY_CURRENT_USER registry.
 #include <windows.h>
 
 #include "ui/launcher.h"

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ui/win32/wide_text.h"
+
 namespace varnolux {
 
 namespace {
@@ -42,9 +44,9 @@ bool WriteAll(HANDLE file, const std::string& data) {
 }  // namespace
 
 std::string Win32HostOs::ProgramFolder() const {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        DWORD length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
@@ -52,8 +54,8 @@ std::string Win32HostOs::ProgramFolder() const {
         }
         path.resize(path.size() * 2);
     }
-    size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::string() : TextFromWide(path.substr(0, slash + 1));
 }
 
 std::vector<DirEntry> Win32HostOs::ListDirectory(const std::string& folder) const {
@@ -61,36 +63,38 @@ std::vector<DirEntry> Win32HostOs::ListDirectory(const std::string& folder) cons
     if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
     pattern += '*';
     std::vector<DirEntry> entries;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideFromText(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return entries;
     do {
-        if (std::strcmp(found.cFileName, ".") == 0 || std::strcmp(found.cFileName, "..") == 0)
+        if (std::wcscmp(found.cFileName, L".") == 0 || std::wcscmp(found.cFileName, L"..") == 0)
             continue;
         DirEntry entry;
-        entry.name = found.cFileName;
+        entry.name = TextFromWide(found.cFileName, std::wcslen(found.cFileName));
         entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.lastWrite = FromFiletime(found.ftLastWriteTime);
         entries.push_back(entry);
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return entries;
 }
 
 bool Win32HostOs::FileExists(const std::string& path) const {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(WideFromText(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<FileTime> Win32HostOs::LastWriteTime(const std::string& path) const {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if (!GetFileAttributesExW(WideFromText(path).c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
     return FromFiletime(data.ftLastWriteTime);
 }
 
 std::optional<std::string> Win32HostOs::ReadFile(const std::string& path) const {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(WideFromText(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string data;
     char buffer[65536];
@@ -104,16 +108,16 @@ std::optional<std::string> Win32HostOs::ReadFile(const std::string& path) const 
 }
 
 bool Win32HostOs::WriteFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(WideFromText(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = WriteAll(file, data);
     return CloseHandle(file) && ok;
 }
 
 bool Win32HostOs::AppendFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(WideFromText(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = WriteAll(file, data);
     return CloseHandle(file) && ok;
@@ -128,11 +132,11 @@ LocalTime Win32HostOs::ToLocalTime(FileTime t) const {
 std::string Win32HostOs::DateTimeText(FileTime t) const {
     SYSTEMTIME st;
     if (!LocalSystemTime(t, st)) return {};
-    char date[80] = "";
-    char time[80] = "";
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
-    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, "HH':'mm':'ss", time, sizeof time);
-    return std::string(date) + "  " + time;
+    wchar_t date[80] = L"";
+    wchar_t time[80] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, 80);
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, L"HH':'mm':'ss", time, 80);
+    return TextFromWide(date, std::wcslen(date)) + "  " + TextFromWide(time, std::wcslen(time));
 }
 
 void Win32HostOs::SetClipboardText(const std::string& text) {

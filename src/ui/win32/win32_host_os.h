@@ -1,5 +1,6 @@
 #pragma once
-// The host's files, local time and clipboard through the Win32 API.
+// The host's files, local time and clipboard through the Win32 API. Paths are
+// UTF-8 (or code-page text) inside the program and wide at the API.
 #include "ui/host_os.h"
 
 namespace varnolux {

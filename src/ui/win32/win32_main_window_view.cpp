@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/main_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace varnolux {
 
@@ -38,12 +39,19 @@ std::string Win32MainWindowView::StatusText(int part) const {
     return text;
 }
 
+// The title may hold the program's folder and the project's name: it is set
+// in UTF-16 by the default procedure itself, which keeps the characters the
+// code page lacks even for a window of an ANSI class.
 void Win32MainWindowView::SetTitle(const std::string& title) {
-    if (main_) SendMessageA(main_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    if (main_)
+        DefWindowProcW(main_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromText(title).c_str()));
 }
 
 std::string Win32MainWindowView::Title() const {
-    return WindowTextOf(main_);
+    if (!main_) return {};
+    wchar_t text[1024];
+    const int length = InternalGetWindowText(main_, text, 1024);
+    return TextFromWide(text, static_cast<size_t>(length > 0 ? length : 0));
 }
 
 void Win32MainWindowView::SetControlText(int id, const std::string& text) {
@@ -75,24 +83,28 @@ void Win32MainWindowView::ClearComboEntries(int id) {
     if (control) SendMessageA(control, CB_RESETCONTENT, 0, 0);
 }
 
+// The choosers are Unicode windows (they hold file names): their texts go
+// through the wide messages.
 void Win32MainWindowView::AddComboEntry(int id, const std::string& text) {
     HWND control = Control(id);
-    if (control) SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (control)
+        SendMessageW(control, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideFromText(text).c_str()));
 }
 
 std::vector<std::string> Win32MainWindowView::ComboEntries(int id) const {
     std::vector<std::string> entries;
     HWND control = Control(id);
     if (!control) return entries;
-    LRESULT count = SendMessageA(control, CB_GETCOUNT, 0, 0);
+    LRESULT count = SendMessageW(control, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        LRESULT length = SendMessageA(control, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        LRESULT length = SendMessageW(control, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
         if (length == CB_ERR) break;
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(control, CB_GETLBTEXT, static_cast<WPARAM>(i),
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(control, CB_GETLBTEXT, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&text[0]));
         text.resize(static_cast<size_t>(length));
-        entries.push_back(text);
+        entries.push_back(TextFromWide(text));
     }
     return entries;
 }
@@ -118,8 +130,9 @@ void Win32MainWindowView::FitComboDropDownWidth(int id) {
     HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     LONG widest = 0;
     for (const std::string& entry : ComboEntries(id)) {
+        const std::wstring wide = WideFromText(entry);
         SIZE size{};
-        if (GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size))
+        if (GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size))
             widest = std::max(widest, size.cx);
     }
     if (previous) SelectObject(dc, previous);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/wide_text.h"
+
 namespace varnolux {
 
 namespace {
@@ -91,7 +93,8 @@ PromptAnswer Win32Prompts::Show(const PromptRequest& request) {
                  ModalityFlags(request.modality) | DefaultButtonFlags(request.defaultButton);
     if (request.foreground) flags |= MB_SETFOREGROUND;
     if (request.topmost) flags |= MB_TOPMOST;
-    return AnswerOf(MessageBoxA(nullptr, request.text.c_str(), request.caption.c_str(), flags));
+    return AnswerOf(MessageBoxW(nullptr, WideFromText(request.text).c_str(),
+                                WideFromText(request.caption).c_str(), flags));
 }
 
 }  // namespace varnolux

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <memory>
 
 #include "app/command_line.h"
@@ -14,6 +15,7 @@
 #include "state/session.h"
 #include "tools/win32/win32_launcher.h"
 #include "ui/seams.h"
+#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_host_os.h"
 #include "ui/win32/win32_main_window_view.h"
 #include "ui/win32/win32_prompts.h"
@@ -29,7 +31,23 @@
 
 using namespace varnolux;
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
+namespace {
+
+// The command line after the program's own name, in UTF-8: a project named
+// outside the code page arrives whole.
+std::string ArgumentsText() {
+    const wchar_t* line = GetCommandLineW();
+    bool quoted = false;
+    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
+        if (*line == L'"') quoted = !quoted;
+        ++line;
+    }
+    return TextFromWide(line, std::wcslen(line));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Varnolux_Mutex");
     if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
@@ -49,11 +67,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showComma
                          CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
 
     auto session = std::make_unique<Session>();
-    session->project.commandLineProject = FirstArgument(arguments ? arguments : "");
+    session->project.commandLineProject = FirstArgument(ArgumentsText());
     Win32HostOs os;
     // The project's files are named relative to the current folder: work in the
     // program's folder, where the project is looked for, however we were started.
-    SetCurrentDirectoryA(os.ProgramFolder().c_str());
+    SetCurrentDirectoryW(WideFromText(os.ProgramFolder()).c_str());
     Win32Prompts prompts;
     Win32MainWindowView view;
     Win32Launcher launcher;
