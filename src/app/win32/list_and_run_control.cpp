@@ -41,6 +41,12 @@ void ListAndRunControl::FillForNewProject() {
 
 void ListAndRunControl::SetAllRadix(int32_t addressRadix, int32_t dataRadix) {
     list_.Run([=](ListContext& c) { varnolux::SetAllRadix(c, addressRadix, dataRadix); });
+    // The Dec/Hex/Bin button of the values' radix shows selected from the start.
+    if (dataRadix < DT_DECIMAL || dataRadix > DT_BINARY) return;
+    for (const auto& [radix, button] : {std::pair{DT_DECIMAL, ids::kRadioDec},
+                                        std::pair{DT_HEX, ids::kRadioHex},
+                                        std::pair{DT_BINARY, ids::kRadioBin}})
+        seams_.view.SetChecked(button, radix == dataRadix);
 }
 
 void ListAndRunControl::OnInitMenuPopup() {
