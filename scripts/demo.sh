@@ -51,6 +51,12 @@ prepare_run_folder() {
         echo "demo: examples/demo is missing; the program starts without a project" >&2
     fi
     cp "$exe" "$run/Varnolux.exe"
+    # The demo's own start: the main window wide enough for the Comment column,
+    # the Watch window open beside it and the Source window below.
+    printf '%s\r\n' '[Window Placement]' 'Left=8' 'Top=8' 'Right=808' 'Bottom=560' \
+        'Column6=260' '[Watch Placement]' 'Left=816' 'Top=8' 'Right=1184' 'Bottom=481' \
+        'WatchVisible=1' '[Source Placement]' 'Left=8' 'Top=568' 'Right=808' 'Bottom=1000' \
+        >>"$run/Varnolux.ini"
 }
 
 # A private Xvfb on a display it picks itself.
@@ -110,6 +116,12 @@ run_headless() {
     (cd "$run" && exec wine explorer /desktop=varnolux,1280x1024 Varnolux.exe) \
         >"$out/varnolux.log" 2>&1 &
     sleep "$headless_seconds"
+    # View -> Source, sent inside the same Wine desktop as the program.
+    if [ -f "$build/uiprobe.exe" ]; then
+        timeout 20 wine explorer /desktop=varnolux,1280x1024 "$build/uiprobe.exe" command \
+            VarnoluxMain_Class 28023 >"$out/uiprobe.log" 2>&1 || true
+        sleep 2
+    fi
     import -display "$DISPLAY" -window root "$screenshot"
     echo "$screenshot"
 }
