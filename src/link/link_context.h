@@ -10,6 +10,7 @@
 #include "state/session.h"
 #include "ui/seams.h"
 #include "ui/serial_port.h"
+#include "vars/record_update.h"
 
 namespace varnolux {
 
@@ -33,6 +34,8 @@ struct LinkContext {
     // Messages of failed serial calls shown and not yet followed by a success:
     // each is reported once until its call works again.
     std::set<std::string> reportedFailures;
+    // Records of an unknown type already reported by the record update.
+    ShownInternalErrors shownInternalErrors;
     bool turnFailed = false;
 };
 

@@ -111,12 +111,9 @@ std::string DeviceFilePath(const Settings& settings, const std::string& deviceNa
     return settings.PPI + "\\P" + deviceName + ".PPI";
 }
 
-void ReadDevice(Session& session, Seams& seams) {
-    const std::string path = DeviceFilePath(session.settings, session.device.SourceDeviceName);
-    const IniDocument ppi(seams.os.ReadFile(path).value_or(std::string()));
-    std::vector<std::string> notes;
-    DeviceDescription& device = session.device;
-
+void ReadDeviceText(const std::string& text, DeviceDescription& device, DumpImage& image,
+                    std::vector<std::string>& notes) {
+    const IniDocument ppi(text);
     int32_t eeprom = std::max(Number(ppi, "EEPROM"), 0);
     if (eeprom > kMaxEepromSize) {
         notes.push_back(std::string(kRoutine) + " EEPROM = " + std::to_string(eeprom) +
@@ -125,12 +122,19 @@ void ReadDevice(Session& session, Seams& seams) {
     }
     device.EepromSize = eeprom;
     device.Core = Number(ppi, "CORE");
+    image.EepromImage.assign(static_cast<size_t>(eeprom) + 1, EepromCell{});
+    MarkRamCells(ppi, device.Core, image, notes);
+    ReadPorts(ppi, device, notes);
+}
+
+void ReadDevice(Session& session, Seams& seams) {
+    const std::string path = DeviceFilePath(session.settings, session.device.SourceDeviceName);
+    const std::string text = seams.os.ReadFile(path).value_or(std::string());
+    std::vector<std::string> notes;
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
-        session.image.EepromImage.assign(static_cast<size_t>(eeprom) + 1, EepromCell{});
-        MarkRamCells(ppi, device.Core, session.image, notes);
+        ReadDeviceText(text, session.device, session.image, notes);
     }
-    ReadPorts(ppi, device, notes);
     for (const std::string& note : notes) seams.prompts.Inform(note);
 }
 

@@ -31,6 +31,21 @@ void ClearListingFacts(Session& session) {
 
 }  // namespace
 
+ListingContents ReadListingText(const std::string& name, const std::string& text,
+                                const DeviceCoreReader& readCore) {
+    ListingContents c;
+    const std::vector<std::string> lines = ListingLines(text);
+    const size_t sectionLine = ReadSourceFileList(lines, c.sourceFiles, c.messages);
+    size_t tailLine = lines.size();
+    if (sectionLine < lines.size()) {
+        tailLine = ReadVariableSection(lines, sectionLine + 1, c.records, c.messages);
+    } else {
+        c.messages.push_back(std::string(kRoutine) + " 11 no [Variable Listing] in " + name);
+    }
+    c.lcd = ReadListingTail(lines, tailLine, c.records, c.device, c.rom, readCore, c.messages);
+    return c;
+}
+
 bool ReadListing(Session& session, Seams& seams) {
     ClearListingFacts(session);
     const std::string& name = session.project.listingName;
@@ -44,33 +59,29 @@ bool ReadListing(Session& session, Seams& seams) {
         return false;
     }
 
-    const std::vector<std::string> lines = ListingLines(*text);
-    std::vector<std::string> messages;
-    const size_t sectionLine = ReadSourceFileList(lines, session.project.sourceFiles, messages);
-
-    VarTable records;
-    size_t tailLine = lines.size();
-    if (sectionLine < lines.size()) {
-        tailLine = ReadVariableSection(lines, sectionLine + 1, records, messages);
-    } else {
-        messages.push_back(std::string(kRoutine) + " 11 no [Variable Listing] in " + name);
-    }
-
     const DeviceCoreReader readCore = [&](const std::string& deviceName) {
         return ReadDeviceCore(seams.os, DeviceFilePath(session.settings, deviceName));
     };
-    const LcdPins lcd = ReadListingTail(lines, tailLine, records, session.device,
-                                        session.project.romReference, readCore, messages);
+    ListingContents c = ReadListingText(name, *text, readCore);
+    session.project.sourceFiles = std::move(c.sourceFiles);
+    session.project.romReference = c.rom;
+    DeviceDescription& device = session.device;
+    device.ListingDeviceName = c.device.ListingDeviceName;
+    device.Core = c.device.Core;
+    device.CodeSize = c.device.CodeSize;
+    for (size_t p = 0; p < device.Ports.size(); ++p) {
+        device.Ports[p].PinNames = c.device.Ports[p].PinNames;
+    }
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
-        session.records = std::move(records);
+        session.records = std::move(c.records);
     }
 
-    for (const std::string& message : messages) seams.prompts.Inform(message);
-    if (session.device.ListingDeviceName.empty()) {
+    for (const std::string& message : c.messages) seams.prompts.Inform(message);
+    if (device.ListingDeviceName.empty()) {
         seams.prompts.Inform(std::string(kRoutine) + " 7 LstDevice fail ");
     }
-    ApplyLcdPinNames(lcd, session.device);
+    ApplyLcdPinNames(c.lcd, device);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -71,6 +72,10 @@ void Usage() {
         "  --log FILE         every byte received and every event, one per line\n"
         "  --truth FILE       the variables' values as the target holds them, written\n"
         "                     after the last dump and at exit (JSON)\n"
+        "  --scenario FILE    values held at fixed addresses whatever the program does,\n"
+        "                     one a line: ADDRESS[.BIT] TYPE VALUE (bit, byte, sbyte,\n"
+        "                     word, sword, dword, sdword, float, text)\n"
+        "  --garbage N        every N-th dump is preceded by a burst of line noise\n"
         "\n"
         "It ends when its parent process ends.\n"
         "\n"
@@ -114,6 +119,19 @@ bool Parse(int argc, char** argv, Args& a) {
             a.logPath = v;
         } else if (arg == "--truth") {
             a.truthPath = v;
+        } else if (arg == "--scenario") {
+            std::ifstream in(v);
+            std::stringstream text;
+            text << in.rdbuf();
+            std::string error;
+            if (!in.is_open() ||
+                !varnolux::sim::ParseScenario(text.str(), a.options.scenario, error)) {
+                std::fprintf(stderr, "varnolux-sim: %s\n",
+                             in.is_open() ? error.c_str() : ("no scenario file " + v).c_str());
+                return false;
+            }
+        } else if (arg == "--garbage") {
+            a.options.garbageEvery = std::atoi(v.c_str());
         } else if (arg == "--baud") {
             a.baud = std::atoi(v.c_str());
         } else if (arg == "--run-ms") {

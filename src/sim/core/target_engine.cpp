@@ -63,7 +63,9 @@ void TargetEngine::ArriveAtDumpPoint(int64_t now) {
     ++arrivals_;
     lastDumpId_ = program_.dumpPoints[dumpIndex_].id;
     RunToDumpPoint(program_, memory_, arrivals_);
+    ApplyScenario(options_.scenario, memory_);
     Log("dump point " + std::to_string(lastDumpId_));
+    if (options_.garbageEvery > 0 && arrivals_ % options_.garbageEvery == 0) SendGarbage();
     if (options_.neverSync) {
         BuildPackets();
         SendPacket(now);
@@ -86,6 +88,18 @@ void TargetEngine::BuildPackets() {
     end.romCheckResult = romCheckResult_;
     packets_.push_back(EndPacket(program_, end));
     next_ = 0;
+}
+
+void TargetEngine::SendGarbage() {
+    // Noise between units: any byte but those that start a unit, which the
+    // host would take for the target's own.
+    const size_t length = 16 + random_() % 49;
+    for (size_t i = 0; i < length; ++i) {
+        uint8_t b = kStx;
+        while (b == kStx || b == kSync || b == kQuery) b = static_cast<uint8_t>(random_());
+        output_.push_back(b);
+    }
+    Log("garbage " + std::to_string(length));
 }
 
 void TargetEngine::SendSync(int64_t now) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/core/scenario.h"
 #include "sim/core/target_memory.h"
 #include "sim/core/target_packets.h"
 #include "sim/core/target_program.h"
@@ -28,6 +29,9 @@ struct SimOptions {
     bool romMismatch = false;  // the chip holds other ROM words than the listing's
     int64_t maxDumps = 0;      // 0 = without end; afterwards the target stays silent
     uint32_t seed = 1;
+    int32_t garbageEvery = 0;  // every n-th dump is preceded by a burst of line noise
+    // Values held at fixed addresses whatever the program does (a test's truth).
+    std::vector<PlacedValue> scenario;
 };
 
 class TargetEngine {
@@ -57,6 +61,7 @@ class TargetEngine {
     void Log(const std::string& line);
     void ArriveAtDumpPoint(int64_t now);
     void BuildPackets();
+    void SendGarbage();
     void SendSync(int64_t now);
     void SendPacket(int64_t now);
     void SendQuery(int64_t now);
