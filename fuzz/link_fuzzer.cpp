@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -134,6 +135,22 @@ void Model::Packet(const std::array<uint8_t, 32>& p, bool ignoreCrc, const VarTa
     }
 }
 
+// Value and received mark of every cell, two bytes a cell.
+template <typename Cells>
+std::vector<uint8_t> Flatten(const Cells& cells) {
+    std::vector<uint8_t> out(cells.size() * 2);
+    for (size_t a = 0; a < cells.size(); ++a) {
+        if constexpr (std::is_same_v<typename Cells::value_type, Cell>) {
+            out[2 * a] = cells[a].value;
+            out[2 * a + 1] = cells[a].received ? 1 : 0;
+        } else {
+            out[2 * a] = cells[a].Value;
+            out[2 * a + 1] = cells[a].Received != 0 ? 1 : 0;
+        }
+    }
+    return out;
+}
+
 MyVarRecord Record(const std::string& label, int32_t type, int32_t address, int32_t len = 1) {
     MyVarRecord r;
     r.VarLabel = label;
@@ -154,14 +171,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* stream = data + 1;
     const size_t length = size - 1;
 
+    // The image with every cell implemented, made once and copied per input.
+    static const DumpImage kImplemented = [] {
+        DumpImage image;
+        for (int32_t a = 0; a < kRamTop; ++a)
+            image.RamImage[static_cast<size_t>(a)].Implemented = 1;
+        image.EepromImage.resize(kEepromSize + 1);
+        return image;
+    }();
     Session session;
+    session.image = kImplemented;
     session.settings.IgnoreCRC = ignoreCrc ? 1 : 0;
     session.device.Core = 16;
     session.device.SourceDeviceName = session.device.ListingDeviceName = "18F25K22";
     session.device.EepromSize = kEepromSize;
-    session.image.EepromImage.resize(kEepromSize + 1);
-    for (int32_t a = 0; a < kRamTop; ++a)
-        session.image.RamImage[static_cast<size_t>(a)].Implemented = 1;
     session.records = {Record("b", VT_BYTE, 0x20), Record("w", VT_WORD, 0x21),
                        Record("d", VT_DWORD, 0x30), Record("f", VT_BIT, 0x40, 5),
                        Record("top", VT_BYTE, kRamTop)};
@@ -203,14 +226,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!checks) FUZZ_CHECK(port.WrittenText() == model.answers);
     FUZZ_CHECK(session.image.RamImage.size() == static_cast<size_t>(kRamTop) + 1);
     FUZZ_CHECK(session.image.EepromImage.size() == static_cast<size_t>(kEepromSize) + 1);
-    for (size_t a = 0; a < model.ram.size(); ++a) {
-        FUZZ_CHECK((session.image.RamImage[a].Received != 0) == model.ram[a].received);
-        FUZZ_CHECK(session.image.RamImage[a].Value == model.ram[a].value);
-    }
-    for (size_t a = 0; a < model.eeprom.size(); ++a) {
-        FUZZ_CHECK((session.image.EepromImage[a].Received != 0) == model.eeprom[a].received);
-        FUZZ_CHECK(session.image.EepromImage[a].Value == model.eeprom[a].value);
-    }
+    // Compared as whole images, one comparison each.
+    FUZZ_CHECK(Flatten(session.image.RamImage) == Flatten(model.ram));
+    FUZZ_CHECK(Flatten(session.image.EepromImage) == Flatten(model.eeprom));
     for (size_t i = 0; i < 5; ++i) {
         FUZZ_CHECK(session.device.Ports[i].ValueImage == model.ports[i]);
         FUZZ_CHECK(session.device.Ports[i].DirectionImage == model.tris[i]);

@@ -76,6 +76,8 @@ void Usage() {
         "                     one a line: ADDRESS[.BIT] TYPE VALUE (bit, byte, sbyte,\n"
         "                     word, sword, dword, sdword, float, text)\n"
         "  --garbage N        every N-th dump is preceded by a burst of line noise\n"
+        "  --pull-after N     after N dumps send half a packet and end: the line is\n"
+        "                     pulled in the middle of a transaction\n"
         "\n"
         "It ends when its parent process ends.\n"
         "\n"
@@ -130,6 +132,8 @@ bool Parse(int argc, char** argv, Args& a) {
                              in.is_open() ? error.c_str() : ("no scenario file " + v).c_str());
                 return false;
             }
+        } else if (arg == "--pull-after") {
+            a.options.pullAfter = std::atoll(v.c_str());
         } else if (arg == "--garbage") {
             a.options.garbageEvery = std::atoi(v.c_str());
         } else if (arg == "--baud") {
@@ -241,7 +245,7 @@ int main(int argc, char** argv) {
     };
 
     bool truthWritten = false;
-    while (!g_stop) {
+    while (!g_stop && !engine.LinePulled()) {
         engine.Tick(nowMs());
         send(engine.TakeOutput());
         if (engine.Finished() && !truthWritten) {
@@ -261,9 +265,12 @@ int main(int argc, char** argv) {
             if (!heard) continue;
             engine.Receive(b, nowMs());
             send(engine.TakeOutput());
+            if (engine.LinePulled()) break;
         }
         if (log.is_open()) log.flush();
     }
+    // The last half packet is still read from a pulled line before it is gone.
+    if (engine.LinePulled()) std::this_thread::sleep_for(std::chrono::seconds(1));
     writeTruth();
     return 0;
 }

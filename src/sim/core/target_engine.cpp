@@ -56,6 +56,8 @@ void TargetEngine::Tick(int64_t now) {
         case State::AwaitQueryAnswer:
             SendQuery(now);
             return;
+        case State::Pulled:
+            return;
     }
 }
 
@@ -109,6 +111,13 @@ void TargetEngine::SendSync(int64_t now) {
 }
 
 void TargetEngine::SendPacket(int64_t now) {
+    if (options_.pullAfter > 0 && completed_ >= options_.pullAfter && next_ < packets_.size()) {
+        const SimPacket& p = packets_[next_];
+        output_.insert(output_.end(), p.begin(), p.begin() + p.size() / 2);
+        state_ = State::Pulled;
+        Log("line pulled");
+        return;
+    }
     // Packets the host never answers (over-long, unknown type) go out once and
     // the next packet follows at once.
     while (next_ < packets_.size()) {
