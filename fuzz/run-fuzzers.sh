@@ -53,7 +53,7 @@ run_one() {
         cp "$f" "$seed_dir/$n-$(basename "$f")"
     done < <(seeds "$name")
     "$build/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -max_len=16384 -print_final_stats=1 \
+        -max_len=4096 -print_final_stats=1 \
         -artifact_prefix="$corpus/findings/$name-" "$dir" "$seed_dir" \
         >"$corpus/logs/$name.log" 2>&1
     local rc=$?
