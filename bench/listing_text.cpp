@@ -19,8 +19,8 @@
 namespace varnolux {
 namespace {
 
-std::string DemoFile(const std::string& name) {
-    std::ifstream in(std::string(VARNOLUX_SOURCE_DIR) + "/examples/demo/" + name, std::ios::binary);
+std::string SourceFile(const std::string& path) {
+    std::ifstream in(std::string(VARNOLUX_SOURCE_DIR) + "/" + path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
