@@ -220,7 +220,9 @@ void TargetEngine::Receive(uint8_t byte, int64_t now) {
                 if (options_.silenceAfter > 0 && completed_ == options_.silenceAfter) {
                     Log("silence");
                     state_ = State::Silent;
-                    deadline_ = now + options_.silenceMs;
+                    // The clock counts whole milliseconds: one more makes the
+                    // silence last at least silenceMs.
+                    deadline_ = now + options_.silenceMs + 1;
                 }
                 if (Finished()) Log("finished");
             } else if (byte == kWaitNak) {
