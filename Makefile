@@ -1,6 +1,6 @@
 # The two commands of the README: `make demo` and `make test`.
 MAKEFLAGS += --no-print-directory
-.PHONY: deps native win64 win32 test unit tsan e2e demo clean
+.PHONY: deps native win64 win32 test unit tsan asan fuzzers fuzz-smoke fuzz soak e2e demo clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -20,17 +20,40 @@ win32: deps
 unit: native
 	@ctest --preset native
 
-# The link thread and the UI thread's refresh under ThreadSanitizer.
+# The unit and the native end-to-end tests under ThreadSanitizer, and under
+# AddressSanitizer with UndefinedBehaviorSanitizer (clang; it also builds the
+# fuzzers). Both stop at the first report.
 tsan: deps
 	@cmake --preset tsan >/dev/null
-	@cmake --build --preset tsan --target test_sim test_app
-	@TSAN_OPTIONS=halt_on_error=1 build/tsan/test_sim --gtest_brief=1
-	@TSAN_OPTIONS=halt_on_error=1 build/tsan/test_app --gtest_brief=1
+	@cmake --build --preset tsan
+	@ctest --preset tsan
+
+asan: fuzzers
+	@ctest --preset asan
+
+fuzzers: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+
+# Every fuzzer for 30 s, two at a time, from the repository's seeds.
+fuzz-smoke: asan
+	@fuzz/run-fuzzers.sh build/asan 30
+
+# Long runs: FUZZ_SECONDS each (default 10 minutes), the corpus kept in
+# FUZZ_CORPUS between runs.
+FUZZ_SECONDS ?= 600
+FUZZ_CORPUS ?= $(HOME)/.cache/varnolux-fuzz
+fuzz: fuzzers
+	@fuzz/run-fuzzers.sh build/asan $(FUZZ_SECONDS) $(FUZZ_CORPUS)
+
+# Varnolux.exe against the simulator under Wine for 10 000 dumps (long).
+soak: native win64
+	@tests/soak/run-soak.sh build/win64
 
 e2e: native win64
 	@tests/e2e/run-wine-tests.sh build/win64
 
-test: unit tsan win32 e2e
+test: unit tsan asan fuzz-smoke win32 e2e
 
 demo: native win64
 	@scripts/demo.sh build/win64

@@ -1,7 +1,11 @@
 # Native build: the core's unit tests, the benchmarks, the console front end
 # and the target simulator.
+option(VARNOLUX_BENCHMARKS "Build the benchmarks in bench/" ON)
+option(VARNOLUX_FUZZ "Build the libFuzzer harnesses in fuzz/ (clang)" OFF)
 find_package(GTest REQUIRED)
-find_package(benchmark REQUIRED)
+if(VARNOLUX_BENCHMARKS)
+  find_package(benchmark REQUIRED)
+endif()
 enable_testing()
 include(GoogleTest)
 
@@ -76,10 +80,27 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()
 
-file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
-foreach(source IN LISTS bench_sources)
-  get_filename_component(stem ${source} NAME_WE)
-  add_executable(bench_${stem} ${source})
-  target_link_libraries(bench_${stem} PRIVATE varnolux_app varnolux_script benchmark::benchmark)
-  target_compile_definitions(bench_${stem} PRIVATE VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-endforeach()
+if(VARNOLUX_BENCHMARKS)
+  file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+  foreach(source IN LISTS bench_sources)
+    get_filename_component(stem ${source} NAME_WE)
+    add_executable(bench_${stem} ${source})
+    target_link_libraries(bench_${stem} PRIVATE varnolux_app varnolux_script benchmark::benchmark)
+    target_compile_definitions(bench_${stem} PRIVATE VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  endforeach()
+endif()
+
+# One libFuzzer program per fuzz/*_fuzzer.cpp; the asan preset builds them with
+# coverage and the sanitizers on every library.
+if(VARNOLUX_FUZZ)
+  file(GLOB fuzz_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzzer.cpp)
+  foreach(source IN LISTS fuzz_sources)
+    get_filename_component(stem ${source} NAME_WE)
+    add_executable(${stem} ${source})
+    target_link_libraries(${stem} PRIVATE varnolux_app)
+    # The harness's own checks are no coverage to steer by, and their loops
+    # over whole images would cost more than the code under test.
+    target_compile_options(${stem} PRIVATE -fno-sanitize=fuzzer-no-link)
+    target_link_options(${stem} PRIVATE -fsanitize=fuzzer)
+  endforeach()
+endif()

@@ -68,7 +68,7 @@ void FinishTransaction(LinkContext& link, const TargetPacket& p) {
         std::lock_guard<std::mutex> lock(s.recordsLock);
         report = UpdateRecordsFromDump(s.records, s.image);
     }
-    ShowUpdateReport(report, link.seams.prompts);
+    ShowUpdateReport(report, link.seams.prompts, link.shownInternalErrors);
 
     if (s.run.CommsEstablished.load() == 0) {
         s.run.CommsEstablished = 1;

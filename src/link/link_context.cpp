@@ -11,10 +11,13 @@ void StartRunTimer(LinkContext& link) {
 }
 
 void ReportLinkFailure(LinkContext& link, const std::string& message) {
+    // After the first failure of a turn the others follow from it (a pulled
+    // line fails the read and then the answer): one message is enough.
+    const bool consequence = link.turnFailed;
     link.turnFailed = true;
     // While the program closes, a call cut short by the stop is no fault to show.
     if (link.session.run.LinkStopRequest.load() != 0) return;
-    if (!link.reportedFailures.insert(message).second) return;
+    if (!link.reportedFailures.insert(message).second || consequence) return;
     link.seams.prompts.Inform("LinkThreadMain" + message +
                               SignPadded(static_cast<int64_t>(link.port.LastError())));
 }

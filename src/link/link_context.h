@@ -10,6 +10,7 @@
 #include "state/session.h"
 #include "ui/seams.h"
 #include "ui/serial_port.h"
+#include "vars/record_update.h"
 
 namespace varnolux {
 
@@ -33,15 +34,18 @@ struct LinkContext {
     // Messages of failed serial calls shown and not yet followed by a success:
     // each is reported once until its call works again.
     std::set<std::string> reportedFailures;
+    // Records of an unknown type already reported by the record update.
+    ShownInternalErrors shownInternalErrors;
     bool turnFailed = false;
+    int emptyWakes = 0;  // character events in a row that brought no byte
 };
 
 // Starts the run timer (never at 0, which means "not running").
 void StartRunTimer(LinkContext& link);
 
 // A failed serial call on the link thread: shows routine name + message + the
-// sign-padded system error code, unless the same failure is already reported
-// or the stop was requested.
+// sign-padded system error code, unless the same failure is already reported,
+// another call failed before it in the same turn, or the stop was requested.
 void ReportLinkFailure(LinkContext& link, const std::string& message);
 // The call behind `message` worked: a later failure is reported again.
 void LinkCallSucceeded(LinkContext& link, const std::string& message);

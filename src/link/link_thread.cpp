@@ -9,7 +9,14 @@ namespace varnolux {
 
 namespace {
 constexpr int kFailedTurnPauseMs = 100;
-}
+// A character event without a character happens now and then under Wine; in a
+// row it means the line is gone (a closed pseudo-terminal), and the wait must
+// not turn into a busy loop.
+constexpr int kEmptyWakesBeforePause = 3;
+constexpr int kEmptyWakePauseMs = 10;
+constexpr int kEmptyWakesBeforeLongPause = 20;  // the line is gone for good
+constexpr int kLongEmptyWakePauseMs = 100;
+}  // namespace
 
 bool WaitForByte(LinkContext& link) {
     CheckLinkCall(link, link.port.ArmCharEvent(), " SetCommMask failed");
@@ -26,13 +33,19 @@ void LinkTurn(LinkContext& link) {
     uint8_t byte = 0x20;  // stays a blank, which is ignored, when nothing arrives
     int count = 0;
     CheckLinkCall(link, ReadByte(link.port, byte, count), " Read single character failed");
+    link.emptyWakes = count == 0 ? link.emptyWakes + 1 : 0;
     if (byte == kSync)
         HandleSync(link);
     else if (byte == kQuery)
         HandleQuery(link);
     else if (byte == kStx)
         HandlePacket(link);
-    if (link.turnFailed) link.clock.sleepMs(kFailedTurnPauseMs);
+    if (link.turnFailed)
+        link.clock.sleepMs(kFailedTurnPauseMs);
+    else if (link.emptyWakes >= kEmptyWakesBeforeLongPause)
+        link.clock.sleepMs(kLongEmptyWakePauseMs);
+    else if (link.emptyWakes >= kEmptyWakesBeforePause)
+        link.clock.sleepMs(kEmptyWakePauseMs);
 }
 
 void LinkThreadMain(LinkContext& link) {

@@ -28,8 +28,8 @@ bool ReadDigits(const std::string& text, size_t pos, int base, int64_t& value) {
         const int d = DigitValue(text[pos], base);
         if (d < 0) break;
         any = true;
-        if (value < kTooBig) value = value * base + d;
-        if (value > kTooBig) value = kTooBig;
+        // Checked before the step so that no number of digits can overflow.
+        value = value > (kTooBig - d) / base ? kTooBig : value * base + d;
     }
     return any;
 }

@@ -112,20 +112,9 @@ std::string DeviceFilePath(const Settings& settings, const std::string& deviceNa
     return settings.PPI + "\\P" + deviceName + ".PPI";
 }
 
-void ReadDevice(Session& session, Seams& seams) {
-    const std::string path = DeviceFilePath(session.settings, session.device.SourceDeviceName);
-    const std::optional<std::string> text = seams.os.ReadFile(path);
-    const IniDocument ppi(text.value_or(std::string()));
-    std::vector<std::string> notes;
-    // The listing stage has spoken of the listing device's file already, and
-    // sources without a device statement name no file to look for.
-    if (!text && !session.device.SourceDeviceName.empty() &&
-        path != DeviceFilePath(session.settings, session.device.ListingDeviceName))
-        notes.push_back(std::string(kRoutine) + " " +
-                        FileProblemText("device file", path, MissingOrUnreadable(seams.os, path)) +
-                        " - no core, EEPROM, RAM banks or ports are known");
-    DeviceDescription& device = session.device;
-
+void ReadDeviceText(const std::string& text, DeviceDescription& device, DumpImage& image,
+                    std::vector<std::string>& notes) {
+    const IniDocument ppi(text);
     int32_t eeprom = std::max(Number(ppi, "EEPROM"), 0);
     if (eeprom > kMaxEepromSize) {
         notes.push_back(std::string(kRoutine) + " EEPROM = " + std::to_string(eeprom) +
@@ -134,12 +123,26 @@ void ReadDevice(Session& session, Seams& seams) {
     }
     device.EepromSize = eeprom;
     device.Core = Number(ppi, "CORE");
+    image.EepromImage.assign(static_cast<size_t>(eeprom) + 1, EepromCell{});
+    MarkRamCells(ppi, device.Core, image, notes);
+    ReadPorts(ppi, device, notes);
+}
+
+void ReadDevice(Session& session, Seams& seams) {
+    const std::string path = DeviceFilePath(session.settings, session.device.SourceDeviceName);
+    const std::optional<std::string> text = seams.os.ReadFile(path);
+    std::vector<std::string> notes;
+    // The listing stage has spoken of the listing device's file already, and
+    // sources without a device statement name no file to look for.
+    if (!text && !session.device.SourceDeviceName.empty() &&
+        path != DeviceFilePath(session.settings, session.device.ListingDeviceName))
+        notes.push_back(std::string(kRoutine) + " " +
+                        FileProblemText("device file", path, MissingOrUnreadable(seams.os, path)) +
+                        " - no core, EEPROM, RAM banks or ports are known");
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
-        session.image.EepromImage.assign(static_cast<size_t>(eeprom) + 1, EepromCell{});
-        MarkRamCells(ppi, device.Core, session.image, notes);
+        ReadDeviceText(text.value_or(std::string()), session.device, session.image, notes);
     }
-    ReadPorts(ppi, device, notes);
     for (const std::string& note : notes) seams.prompts.Inform(note);
 }
 

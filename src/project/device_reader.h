@@ -2,6 +2,7 @@
 // The device stage of the load: what the device description file of the
 // source's device says about EEPROM, core, RAM banks and ports.
 #include <string>
+#include <vector>
 
 #include "state/session.h"
 #include "ui/seams.h"
@@ -10,6 +11,12 @@ namespace varnolux {
 
 // Settings "PPI" folder + "\P" + device name + ".PPI".
 std::string DeviceFilePath(const Settings& settings, const std::string& deviceName);
+
+// The facts of a device description file's text: the device's EEPROM size,
+// core and ports, the image's EEPROM cells and Implemented marks; a note for
+// each value beyond the tables.
+void ReadDeviceText(const std::string& text, DeviceDescription& device, DumpImage& image,
+                    std::vector<std::string>& notes);
 
 // Reads the source device's file: EEPROM size (and sizes EepromImage to it + 1
 // cells), the final core, the Implemented marks of the RAM cells, and which ports

@@ -6,6 +6,7 @@
 
 #include "project/device_reader.h"
 #include "project/file_problem.h"
+#include "project/file_problem.h"
 #include "project/listing_files.h"
 #include "project/listing_pins.h"
 #include "project/listing_tail.h"
@@ -32,6 +33,34 @@ void ClearListingFacts(Session& session) {
 
 }  // namespace
 
+ListingContents ReadListingText(const std::string& name, const std::string& text,
+                                const DeviceCoreReader& readCore) {
+    ListingContents c;
+    const std::vector<std::string> lines = ListingLines(text);
+    const size_t sectionLine = ReadSourceFileList(lines, c.sourceFiles, c.messages);
+    size_t tailLine = lines.size();
+    if (sectionLine < lines.size()) {
+        tailLine = ReadVariableSection(lines, sectionLine + 1, c.records, c.messages);
+    } else {
+        c.messages.push_back(std::string(kRoutine) + " 11 no [Variable Listing] in " + name);
+    }
+    bool endLabelSeen = false;
+    c.lcd = ReadListingTail(lines, tailLine, c.records, c.device, c.rom, readCore, c.messages,
+                            &endLabelSeen);
+    // A listing cut short lacks its end and with it the ROM reference that the
+    // 16-bit core's ROM check compares; that check is skipped (see the load's end).
+    if (c.device.Core == 16 && !endLabelSeen) {
+        c.messages.push_back(std::string(kRoutine) + " 12 " + name +
+                             " ends before its end label __EOF: the listing is incomplete, "
+                             "recompile to write it again; the ROM check is skipped");
+    } else if (c.device.Core == 16 && c.rom.wordCount == 0) {
+        c.messages.push_back(std::string(kRoutine) + " 13 " + name +
+                             " has no program word before its end label __EOF: the ROM check "
+                             "is skipped");
+    }
+    return c;
+}
+
 bool ReadListing(Session& session, Seams& seams) {
     ClearListingFacts(session);
     const std::string& name = session.project.listingName;
@@ -46,53 +75,37 @@ bool ReadListing(Session& session, Seams& seams) {
         return false;
     }
 
-    const std::vector<std::string> lines = ListingLines(*text);
-    std::vector<std::string> messages;
-    const size_t sectionLine = ReadSourceFileList(lines, session.project.sourceFiles, messages);
-
-    VarTable records;
-    size_t tailLine = lines.size();
-    if (sectionLine < lines.size()) {
-        tailLine = ReadVariableSection(lines, sectionLine + 1, records, messages);
-    } else {
-        messages.push_back(std::string(kRoutine) + " 11 no [Variable Listing] in " + name);
-    }
-
+    std::vector<std::string> deviceProblems;
     const DeviceCoreReader readCore = [&](const std::string& deviceName) {
         const std::string path = DeviceFilePath(session.settings, deviceName);
         const FileProblem problem = ProblemOfFile(seams.os, path);
         if (problem != FileProblem::None)
-            messages.push_back(std::string(kRoutine) + " 14 " +
-                               FileProblemText("device file", path, problem) +
-                               " - the device's core and code size are not known");
+            deviceProblems.push_back(std::string(kRoutine) + " 14 " +
+                                     FileProblemText("device file", path, problem) +
+                                     " - the device's core and code size are not known");
         return ReadDeviceCore(seams.os, path);
     };
-    bool endLabelSeen = false;
-    const LcdPins lcd =
-        ReadListingTail(lines, tailLine, records, session.device, session.project.romReference,
-                        readCore, messages, &endLabelSeen);
-    // A listing cut short lacks its end and with it the ROM reference that the
-    // 16-bit core's ROM check compares; that check is skipped (see the load's end).
-    const RomReference& rom = session.project.romReference;
-    if (session.device.Core == 16 && !endLabelSeen) {
-        messages.push_back(std::string(kRoutine) + " 12 " + name +
-                           " ends before its end label __EOF: the listing is incomplete, "
-                           "recompile to write it again; the ROM check is skipped");
-    } else if (session.device.Core == 16 && rom.wordCount == 0) {
-        messages.push_back(std::string(kRoutine) + " 13 " + name +
-                           " has no program word before its end label __EOF: the ROM check "
-                           "is skipped");
+    ListingContents c = ReadListingText(name, *text, readCore);
+    c.messages.insert(c.messages.begin(), deviceProblems.begin(), deviceProblems.end());
+    session.project.sourceFiles = std::move(c.sourceFiles);
+    session.project.romReference = c.rom;
+    DeviceDescription& device = session.device;
+    device.ListingDeviceName = c.device.ListingDeviceName;
+    device.Core = c.device.Core;
+    device.CodeSize = c.device.CodeSize;
+    for (size_t p = 0; p < device.Ports.size(); ++p) {
+        device.Ports[p].PinNames = c.device.Ports[p].PinNames;
     }
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
-        session.records = std::move(records);
+        session.records = std::move(c.records);
     }
 
-    for (const std::string& message : messages) seams.prompts.Inform(message);
-    if (session.device.ListingDeviceName.empty()) {
+    for (const std::string& message : c.messages) seams.prompts.Inform(message);
+    if (device.ListingDeviceName.empty()) {
         seams.prompts.Inform(std::string(kRoutine) + " 7 LstDevice fail ");
     }
-    ApplyLcdPinNames(lcd, session.device);
+    ApplyLcdPinNames(c.lcd, device);
     return true;
 }
 

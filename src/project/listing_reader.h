@@ -3,10 +3,32 @@
 // the source file list, the variable record table, the empty dump image, the
 // ROM reference, the listing device with its core and code size, and the pin
 // names of the port table.
+#include <string>
+#include <vector>
+
+#include "project/listing_tail.h"
 #include "state/session.h"
 #include "ui/seams.h"
 
 namespace varnolux {
+
+// Everything a listing's text says, read without touching the session.
+struct ListingContents {
+    std::vector<std::string> sourceFiles;
+    VarTable records;
+    // ListingDeviceName, Core, CodeSize and the ports' pin names (LCD names
+    // not yet applied); the rest stays as constructed.
+    DeviceDescription device;
+    RomReference rom;
+    LcdPins lcd;
+    // The stage's messages in the order they are shown (without " 7 ").
+    std::vector<std::string> messages;
+};
+
+// Reads the text of the listing `name` (the name only appears in messages);
+// readCore gives the core and code size of the device the listing names.
+ListingContents ReadListingText(const std::string& name, const std::string& text,
+                                const DeviceCoreReader& readCore);
 
 // Reads session.project.listingName (relative to the current folder) through
 // seams.os and the listing device's description file in the settings' "PPI"

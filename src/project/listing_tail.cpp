@@ -15,6 +15,7 @@ namespace {
 constexpr size_t kHistoryLines =
     15;  // lines before the end label searched for the last instruction
 constexpr size_t kQuotedPairLength = 80;
+constexpr size_t kFields = 5;  // no check looks past field 5 of a line
 
 // Finds records by name for the variable block: exact name first, then the same
 // name in another case (some compilers upper-case the variable listing).
@@ -91,7 +92,7 @@ void ReadVariablePairs(Tail& t, const std::string& pairs) {
 // `i`; returns the index of the "#define" line that ends it (or lines.size()).
 size_t ReadVariableBlock(Tail& t, size_t i) {
     for (++i; i < t.lines.size(); ++i) {
-        const std::vector<std::string> words = BlankWords(t.lines[i]);
+        const std::vector<std::string> words = BlankWords(t.lines[i], kFields);
         if (Word(words, 2) == "#define") return i;
         if (Word(words, 3) == "variable") ReadVariablePairs(t, Word(words, 4));
     }
@@ -110,7 +111,7 @@ void ReadRomReference(Tail& t, size_t i, const std::string& endAddress) {
     for (size_t k = 1; k <= kHistoryLines && k <= i - t.first; ++k) {
         const std::string& raw = t.lines[i - k];
         if (!raw.empty() && (raw[0] == ' ' || raw[0] == '\t')) continue;
-        const std::vector<std::string> words = BlankWords(raw);
+        const std::vector<std::string> words = BlankWords(raw, kFields);
         const int64_t address = HexOrZero(Word(words, 1));
         if (address > highest || address == 0 || address >= end) continue;
 
@@ -157,11 +158,11 @@ LcdPins ReadListingTail(const std::vector<std::string>& lines, size_t first, Var
                         bool* endLabelSeen) {
     Tail t{lines, first, records, device, rom, readCore, {}, nullptr, 0, {}};
     for (size_t i = first; i < lines.size(); ++i) {
-        std::vector<std::string> words = BlankWords(lines[i]);
+        std::vector<std::string> words = BlankWords(lines[i], kFields);
         if (Word(words, 3) == "STANDARD" && Word(words, 4) == "VARIABLES") {
             i = ReadVariableBlock(t, i);
             if (i >= lines.size()) break;
-            words = BlankWords(lines[i]);
+            words = BlankWords(lines[i], kFields);
         }
         ExamineLine(t, i, words);
         if (endLabelSeen && Word(words, 3) == "__EOF") *endLabelSeen = true;

@@ -40,10 +40,10 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
     }
 }
 
-std::vector<std::string> BlankWords(const std::string& line) {
+std::vector<std::string> BlankWords(const std::string& line, size_t limit) {
     std::vector<std::string> words;
     size_t i = 0;
-    while (i < line.size()) {
+    while (i < line.size() && words.size() < limit) {
         while (i < line.size() && IsBlank(line[i])) ++i;
         const size_t begin = i;
         while (i < line.size() && !IsBlank(line[i])) ++i;

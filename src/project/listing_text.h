@@ -1,6 +1,7 @@
 #pragma once
 // Reading the pieces of a listing line: the compiler's comment text after ";",
 // blank-separated words, and numbers written the assembler's way.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,8 +17,8 @@ std::string CommentText(const std::string& line);
 // The text cut at every `separator`, empty pieces kept.
 std::vector<std::string> SplitAt(const std::string& text, char separator);
 
-// The words of the line after collapsing blank runs (blanks and tabs).
-std::vector<std::string> BlankWords(const std::string& line);
+// The first `limit` words of the line after collapsing blank runs (blanks and tabs).
+std::vector<std::string> BlankWords(const std::string& line, size_t limit = SIZE_MAX);
 
 // Word n (1-based) of the words, empty when there are fewer.
 const std::string& Word(const std::vector<std::string>& words, size_t n);

@@ -80,8 +80,12 @@ void AddUnknownType(Section& s, const std::string& name, int32_t address,
         s.messages.push_back("ReadListing 3 " + name + " ");
     }
     if (!HasRoom(s, 1, comment)) return;
+    // Name, address and row only: type and both radixes stay 0, so the record
+    // shows "???" for its type and its value.
     MyVarRecord r = NewRecord(name, address);
     r.VarType = 0;
+    r.VarDisplayType = DT_NOCHANGE;
+    r.AddDisplayType = DT_NOCHANGE;
     s.records.push_back(r);
 }
 
@@ -200,7 +204,9 @@ void ReportSkipped(Section& s) {
 size_t ReadVariableSection(const std::vector<std::string>& lines, size_t first, VarTable& records,
                            std::vector<std::string>& messages) {
     Section s{records, messages, {}, {}, {}, 0};
-    records.reserve(kMaxRecords + 1);
+    // Sized once: no more records than the lines left, arrays aside, and never
+    // more than the table holds.
+    records.reserve(std::min(lines.size() - std::min(first, lines.size()), kMaxRecords) + 1);
     for (size_t i = first; i < lines.size(); ++i) {
         const std::string comment = CommentText(lines[i]);
         if (comment == "[End Listing]") {

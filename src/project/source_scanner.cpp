@@ -107,18 +107,8 @@ bool ApplyDumpPoint(ScanState& s, const SourceLine& line, int32_t file, int32_t 
     return true;
 }
 
-bool ScanFile(ScanState& s, int32_t file) {
-    const std::string& listed = s.session.project.sourceFiles[file];
-    const auto path = ResolveSourceFile(s.seams.os, s.session.project.programFolder, listed);
-    const auto text = path ? s.seams.os.ReadFile(*path) : std::nullopt;
-    if (!text) {
-        s.seams.prompts.Inform(
-            std::string(kRoutine) +
-            (path ? " 8 source file cannot be read (no permission, or locked) " + *path
-                  : " 8 source file missing " + listed));
-        return true;
-    }
-    const std::vector<std::string> lines = SourceTextLines(*text);
+bool ScanText(ScanState& s, int32_t file, const std::string& text) {
+    const std::vector<std::string> lines = SourceTextLines(text);
     for (size_t j = 0; j < lines.size(); ++j) {
         if (!IsKeyword(FirstSourceWord(lines[j]))) continue;
         const SourceLine line = PrepareSourceLine(lines[j]);
@@ -130,6 +120,20 @@ bool ScanFile(ScanState& s, int32_t file) {
         }
     }
     return true;
+}
+
+bool ScanFile(ScanState& s, int32_t file) {
+    const std::string& listed = s.session.project.sourceFiles[file];
+    const auto path = ResolveSourceFile(s.seams.os, s.session.project.programFolder, listed);
+    const auto text = path ? s.seams.os.ReadFile(*path) : std::nullopt;
+    if (!text) {
+        s.seams.prompts.Inform(
+            std::string(kRoutine) +
+            (path ? " 8 source file cannot be read (no permission, or locked) " + *path
+                  : " 8 source file missing " + listed));
+        return true;
+    }
+    return ScanText(s, file, *text);
 }
 
 void FillChoosers(Session& session, Seams& seams) {
@@ -195,6 +199,12 @@ std::vector<std::string> DumpChooserTexts(const DumpPointTable& points,
         texts.push_back(text.substr(0, kChooserTextWidth));
     }
     return texts;
+}
+
+SourceScanEnd ScanSourceText(Session& session, Seams& seams, int32_t file,
+                             const std::string& text) {
+    ScanState s{session, seams, IndexLowerLabels(session.records)};
+    return ScanText(s, file, text) ? SourceScanEnd::Completed : SourceScanEnd::ProgramClosed;
 }
 
 SourceScanEnd ScanSources(Session& session, Seams& seams) {

@@ -20,6 +20,10 @@ enum class SourceScanEnd {
 // the dumpw points to the two dump-point choosers.
 SourceScanEnd ScanSources(Session& session, Seams& seams);
 
+// Scans the text of source file `file` (an index into the source file list)
+// as ScanSources scans each file, without the heap check and the choosers.
+SourceScanEnd ScanSourceText(Session& session, Seams& seams, int32_t file, const std::string& text);
+
 // The heap check's message, empty when the heap size fits.
 std::string HeapCheckText(const ProjectFacts& project);
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -71,6 +72,12 @@ void Usage() {
         "  --log FILE         every byte received and every event, one per line\n"
         "  --truth FILE       the variables' values as the target holds them, written\n"
         "                     after the last dump and at exit (JSON)\n"
+        "  --scenario FILE    values held at fixed addresses whatever the program does,\n"
+        "                     one a line: ADDRESS[.BIT] TYPE VALUE (bit, byte, sbyte,\n"
+        "                     word, sword, dword, sdword, float, text)\n"
+        "  --garbage N        every N-th dump is preceded by a burst of line noise\n"
+        "  --pull-after N     after N dumps send half a packet and end: the line is\n"
+        "                     pulled in the middle of a transaction\n"
         "\n"
         "It ends when the process that started it ends (SIGTERM from the kernel). One\n"
         "whose parent had already ended when it started, as in a shell's\n"
@@ -118,6 +125,21 @@ bool Parse(int argc, char** argv, Args& a) {
             a.logPath = v;
         } else if (arg == "--truth") {
             a.truthPath = v;
+        } else if (arg == "--scenario") {
+            std::ifstream in(v);
+            std::stringstream text;
+            text << in.rdbuf();
+            std::string error;
+            if (!in.is_open() ||
+                !varnolux::sim::ParseScenario(text.str(), a.options.scenario, error)) {
+                std::fprintf(stderr, "varnolux-sim: %s\n",
+                             in.is_open() ? error.c_str() : ("no scenario file " + v).c_str());
+                return false;
+            }
+        } else if (arg == "--pull-after") {
+            a.options.pullAfter = std::atoll(v.c_str());
+        } else if (arg == "--garbage") {
+            a.options.garbageEvery = std::atoi(v.c_str());
         } else if (arg == "--baud") {
             a.baud = std::atoi(v.c_str());
         } else if (arg == "--run-ms") {
@@ -231,7 +253,7 @@ int main(int argc, char** argv) {
     };
 
     bool truthWritten = false;
-    while (!g_stop) {
+    while (!g_stop && !engine.LinePulled()) {
         engine.Tick(nowMs());
         send(engine.TakeOutput());
         if (engine.Finished() && !truthWritten) {
@@ -251,9 +273,12 @@ int main(int argc, char** argv) {
             if (!heard) continue;
             engine.Receive(b, nowMs());
             send(engine.TakeOutput());
+            if (engine.LinePulled()) break;
         }
         if (log.is_open()) log.flush();
     }
+    // The last half packet is still read from a pulled line before it is gone.
+    if (engine.LinePulled()) std::this_thread::sleep_for(std::chrono::seconds(1));
     writeTruth();
     return 0;
 }

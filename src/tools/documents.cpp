@@ -3,6 +3,7 @@
 #include "ui/text_util.h"
 
 #include "tools/activate.h"
+#include "tools/command_line.h"
 
 namespace varnolux {
 
@@ -37,7 +38,10 @@ void OpenPdf(Session& session, Seams& seams, const std::string& documentPath) {
         return;
     }
     const std::string& reader = session.settings.PDFReader;
-    if (!seams.launcher.StartProgram(reader, reader + " " + documentPath))
+    // Both quoted: the default folders hold blanks, and a document name from the
+    // link file must not add arguments.
+    if (!seams.launcher.StartProgram(reader,
+                                     QuotedArgument(reader) + " " + QuotedArgument(documentPath)))
         ShowBareMessage(seams.prompts, "Unable to load " + documentPath);
 }
 

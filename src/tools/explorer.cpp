@@ -1,6 +1,7 @@
 #include "tools/explorer.h"
 
 #include "tools/activate.h"
+#include "tools/command_line.h"
 
 namespace varnolux {
 
@@ -9,7 +10,7 @@ const char kExplorerClass[] = "ATL:ExplorerFrame";
 }
 
 std::string ExplorerCommandLine(const std::string& explorer, const std::string& folder) {
-    return explorer + " /M \"" + folder + "\"";
+    return QuotedArgument(explorer) + " /M " + QuotedArgument(folder);
 }
 
 void ShowExplorer(Session& session, Seams& seams) {

@@ -9,7 +9,7 @@ namespace varnolux {
 // starts the explorer on it.
 void ShowExplorer(Session& session, Seams& seams);
 
-// The explorer's path, " /M " and the folder in double quotes.
+// The explorer's path, " /M " and the folder, each a quoted argument.
 std::string ExplorerCommandLine(const std::string& explorer, const std::string& folder);
 
 }  // namespace varnolux

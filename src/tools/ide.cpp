@@ -1,6 +1,7 @@
 #include "tools/ide.h"
 
 #include "tools/activate.h"
+#include "tools/command_line.h"
 
 namespace varnolux {
 
@@ -81,16 +82,23 @@ void ShowIde(Session& session, Seams& seams, bool exitAfter) {
     if (!ProgramPresent(seams, ide, "Proton IDE")) return;
 
     const IdePosition at = CurrentIdePosition(session);
-    std::string commandLine = ide;
+    std::string commandLine = QuotedArgument(ide);
     if (!at.sourceName.empty()) {
         const std::string sourcePath =
             IdeSourcePath(seams.os, session.project.programFolder, at.sourceName);
         // The IDE reads the caret position from this file, also when it is
         // running; it is written in the working folder under the source's name.
         const std::string projectFile = IdeProjectFileName(NamePart(at.sourceName));
+        // The names come from the listing: a name that is no plain file name
+        // (a device, a folder, a line break that would add lines) is not
+        // written and not handed to the IDE.
+        if (!IsPlainFileName(projectFile) || HasUnusablePathCharacter(sourcePath)) {
+            seams.prompts.Inform("Unable to write " + projectFile);
+            return;
+        }
         if (!seams.os.WriteFile(projectFile, IdeProjectText(sourcePath, at.line)))
             seams.prompts.Inform("Unable to write " + projectFile);
-        commandLine += " \"" + sourcePath + "\"";
+        commandLine += " " + QuotedArgument(sourcePath);
     }
     ActivateOrLaunch(seams.launcher, kIdeClass, kIdeTitle, ide, commandLine);
     if (exitAfter) seams.view.RequestClose();

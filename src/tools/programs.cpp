@@ -2,6 +2,7 @@
 
 #include "tools/activate.h"
 #include "tools/calculator_layout.h"
+#include "tools/command_line.h"
 
 namespace varnolux {
 
@@ -9,17 +10,18 @@ void ShowBitCalc(Session& session, Seams& seams) {
     const std::string& path = session.settings.BitCalc;
     if (!ProgramPresent(seams, path, "BitCalc")) return;
     ActivateOrLaunch(seams.launcher, "WindowsForms10.Window.8.app.0.378734a", "BitCalc v1.02", path,
-                     path);
+                     QuotedArgument(path));
 }
 
 void ShowLogic(Session& session, Seams& seams) {
     const std::string& path = session.settings.Logic;
     if (!ProgramPresent(seams, path, "Logic")) return;
-    ActivateOrLaunch(seams.launcher, "Qt5QWindowIcon", "Saleae Logic Software", path, path);
+    ActivateOrLaunch(seams.launcher, "Qt5QWindowIcon", "Saleae Logic Software", path,
+                     QuotedArgument(path));
 }
 
 std::string UserToolCommandLine(const std::string& path, const std::string& parameters) {
-    return path + " " + parameters;
+    return QuotedArgument(path) + " " + parameters;
 }
 
 void ShowUserTool1(Session& session, Seams& seams) {

@@ -50,12 +50,18 @@ void IniDocument::Parse() {
     // A byte-order mark, as some editors save it, is not part of the first line.
     size_t pos = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (pos < text_.size()) {
-        const size_t nl = text_.find('\n', pos);
+        // CR LF, LF and a lone CR each end a line.
+        const size_t brk = text_.find_first_of("\r\n", pos);
         Line line;
         line.begin = pos;
-        line.next = nl == npos ? text_.size() : nl + 1;
-        line.end = nl == npos ? text_.size() : nl;
-        if (line.end > line.begin && text_[line.end - 1] == '\r') --line.end;
+        line.end = brk == npos ? text_.size() : brk;
+        line.next = line.end;
+        if (brk != npos) {
+            line.next = brk + 1;
+            if (text_[brk] == '\r' && line.next < text_.size() && text_[line.next] == '\n') {
+                ++line.next;
+            }
+        }
         lines_.push_back(line);
         pos = line.next;
     }
@@ -105,19 +111,31 @@ std::string IniDocument::Read(const std::string& section, const std::string& key
 }
 
 std::string IniDocument::LineEnd() const {
-    if (text_.find("\r\n") != npos) return "\r\n";
-    if (text_.find('\n') != npos) return "\n";
+    // The file's own line end: that of its first line that has one.
+    for (const Line& line : lines_) {
+        if (line.next > line.end) return text_.substr(line.end, line.next - line.end);
+    }
     return "\r\n";
+}
+
+bool IniDocument::Writable(const std::string& section, const std::string& key) {
+    const std::string s = TrimBlanks(section);
+    const std::string k = TrimBlanks(key);
+    if (s.find_first_of("]\r\n") != npos) return false;
+    return k.find_first_of("=\r\n") == npos && (k.empty() || k[0] != '[');
 }
 
 void IniDocument::Write(const std::string& section, const std::string& key,
                         const std::string& value) {
-    const std::string clean = TrimBlanks(value.substr(0, value.find_first_of("\r\n")));
+    if (!Writable(section, key)) return;
+    std::string clean = TrimBlanks(value.substr(0, value.find_first_of("\r\n")));
+    // A value in quotes would lose them when read; one more pair keeps them.
+    if (Unquote(clean) != clean) clean = '"' + clean + '"';
     const std::string eol = LineEnd();
     const size_t header = FindSection(section);
     if (header == npos) {
         std::string add;
-        if (!text_.empty() && text_.back() != '\n') add += eol;
+        if (!lines_.empty() && lines_.back().next == lines_.back().end) add += eol;
         add += "[" + TrimBlanks(section) + "]" + eol + TrimBlanks(key) + "=" + clean + eol;
         text_ += add;
         Parse();

@@ -4,6 +4,7 @@
 // compare case-insensitively, values are trimmed (and unquoted) on reading and
 // cut to 150 characters, and a write changes only the line of its key, keeping
 // every other byte of the file (comments, blank lines, line ends) as it was.
+// CR LF, LF and a lone CR all end a line.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,8 +27,12 @@ class IniDocument {
                      const std::string& defaultValue) const;
     // Sets the key to the value (trimmed; cut at a line break so that a value
     // can never add lines). An existing key keeps its line position, a new key
-    // goes after the last line of its section, a new section at the end.
+    // goes after the last line of its section, a new section at the end, each
+    // with the file's own line end. A name that could not be read back (a line
+    // break, "]" in the section, "=" in the key or a key starting with "[") is
+    // not written.
     void Write(const std::string& section, const std::string& key, const std::string& value);
+    static bool Writable(const std::string& section, const std::string& key);
 
     const std::string& Text() const { return text_; }
 

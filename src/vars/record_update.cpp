@@ -42,8 +42,9 @@ UpdateReport UpdateRecordsFromDump(VarTable& records, const DumpImage& image) {
         }
         const DecodedValue decoded = DecodeRawValue(record, image);
         if (record.VarType < VT_BIT || record.VarType > VT_FLOAT) {
-            report.internalErrors.push_back("UpdateRecordsFromDump 1 " +
-                                            PaddedLabel(record.VarLabel) + " ");
+            report.internalErrors.push_back(
+                {static_cast<size_t>(&record - records.data()),
+                 "UpdateRecordsFromDump 1 " + PaddedLabel(record.VarLabel) + " "});
             continue;
         }
         if (decoded.taken) StoreNewValue(record, decoded.raw, image.PreviousDumpId);
@@ -51,8 +52,10 @@ UpdateReport UpdateRecordsFromDump(VarTable& records, const DumpImage& image) {
     return report;
 }
 
-void ShowUpdateReport(const UpdateReport& report, Prompts& prompts) {
-    for (const std::string& text : report.internalErrors) prompts.Inform(text);
+void ShowUpdateReport(const UpdateReport& report, Prompts& prompts, ShownInternalErrors& shown) {
+    for (const UpdateReport::InternalError& error : report.internalErrors) {
+        if (shown.insert(error.record).second) prompts.Inform(error.text);
+    }
     if (report.invalidAddress) {
         PromptRequest request;
         request.text = "invalid address in MyVarRecord";

@@ -2,6 +2,7 @@
 // Taking every record's new value out of the dump image, with previous value
 // and history, and finding records by name.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,16 @@ namespace varnolux {
 struct UpdateReport {
     // A record's address lies outside the RAM image; the update stopped at it.
     bool invalidAddress = false;
-    // One internal-error text per record whose VarType is outside 1..8.
-    std::vector<std::string> internalErrors;
+    // One internal error per record whose VarType is outside 1..8.
+    struct InternalError {
+        size_t record = 0;
+        std::string text;
+    };
+    std::vector<InternalError> internalErrors;
 };
+
+// The records whose internal error has been shown in this run.
+using ShownInternalErrors = std::set<size_t>;
 
 // Called once per completed transaction, after image.DumpId and
 // image.PreviousDumpId have moved on, with the records lock held. Every record
@@ -27,7 +35,9 @@ struct UpdateReport {
 UpdateReport UpdateRecordsFromDump(VarTable& records, const DumpImage& image);
 
 // Shows the messages of an update; call without holding the records lock.
-void ShowUpdateReport(const UpdateReport& report, Prompts& prompts);
+// An internal error is shown once per record and run: each box holds the link
+// thread, and so the target, until it is answered.
+void ShowUpdateReport(const UpdateReport& report, Prompts& prompts, ShownInternalErrors& shown);
 
 // Stores a taken value: the first one only sets VarValue; every later one ages
 // the history (entry 0 := old VarValue with previousDumpId) and, when the value

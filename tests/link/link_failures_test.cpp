@@ -34,6 +34,31 @@ TEST_F(LinkFailures, EachAnswerNamesItsCall) {
                                         "LinkThreadMain Ack/Nak failed for MT_PORT 5"}));
 }
 
+// The line pulled in the middle of a packet: the read comes back short and the
+// answer cannot be written. One message tells it, not one per failed call.
+TEST_F(LinkFailures, ALinePulledInAPacketGivesOneMessage) {
+    port.Feed(std::vector<uint8_t>{kStx, MT_DATA, 3, 0x00, 0x20, 1, 2});
+    port.failWrite = 100;
+    LinkTurn(link);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"LinkThreadMain Read packet size wrong 0"});
+    for (int i = 0; i < 20; ++i) LinkTurn(link);  // nothing more arrives
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+// A character event without a character, again and again (a closed
+// pseudo-terminal under Wine): the thread pauses instead of spinning, and the
+// first byte that arrives ends the pauses.
+TEST_F(LinkFailures, RepeatedEmptyWakesPauseTheThread) {
+    for (int i = 0; i < 25; ++i) LinkTurn(link);
+    EXPECT_EQ(sleptMs, 17 * 10 + 6 * 100);  // short pauses from the 3rd, long from the 20th
+    EXPECT_TRUE(prompts.shown.empty());
+    port.Feed("c");
+    LinkTurn(link);
+    EXPECT_EQ(port.WrittenText(), "h");
+    LinkTurn(link);
+    EXPECT_EQ(sleptMs, 17 * 10 + 6 * 100) << "a byte ends the pauses";
+}
+
 TEST_F(LinkFailures, FailedSingleReadIsTakenAsNothing) {
     port.failRead = 1;
     port.Feed("c");

@@ -74,7 +74,11 @@ TEST_F(ModifyTest, OutOfRangeOrNoNumberIsInvalid) {
           Case{VT_BIT, "2"}, Case{VT_WORD, "65536"}, Case{VT_SWORD, "-32769"},
           Case{VT_DWORD, "4294967296"}, Case{VT_SDWORD, "2147483648"}, Case{VT_BYTE, ""},
           Case{VT_BYTE, "abc"}, Case{VT_BYTE, "$"}, Case{VT_BYTE, "\""}, Case{VT_FLOAT, "x"},
-          Case{VT_FLOAT, "1E99"}, Case{VT_BYTE, "99999999999999999999999"}}) {
+          Case{VT_FLOAT, "1E99"}, Case{VT_BYTE, "99999999999999999999999"},
+          // Numbers too long for 64 bits must not wrap into the range.
+          Case{VT_BYTE, "18446744073709551621"}, Case{VT_BYTE, "-18446744073709551615"},
+          Case{VT_BIT, "-18446744073709551615"}, Case{VT_SBYTE, "$F0000000000000000"},
+          Case{VT_DWORD, "$10000000000000001"}, Case{VT_BYTE, "%1" + std::string(64, '0') + "1"}}) {
         session.records.clear();
         Add("v", c.type, 0x20);
         const ConfirmOutcome out = Confirm("v", c.text);

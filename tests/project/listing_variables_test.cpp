@@ -78,6 +78,9 @@ TEST_F(ListingVariablesTest, UnknownTypeKeepsItsRecordWithTypeZero) {
     EXPECT_EQ(session.records[1].VarType, 0);
     EXPECT_EQ(session.records[1].VarAddress, 0x22);
     EXPECT_EQ(session.records[1].VarIsExpanded, 1);
+    EXPECT_EQ(session.records[1].VarDisplayType, DT_NOCHANGE);
+    EXPECT_EQ(session.records[1].AddDisplayType, DT_NOCHANGE);
+    EXPECT_EQ(session.records[0].VarDisplayType, DT_DECIMAL);
     EXPECT_EQ(session.records[2].VarType, 0);  // keywords are exact-case
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"ReadListing 3 q ", "ReadListing 3 b "}));
 }

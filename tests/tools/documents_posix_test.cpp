@@ -33,8 +33,8 @@ TEST(DocumentsOnLinux, WindowsPathsInSettingsReachFilesOnDisk) {
 
     EXPECT_TRUE(f.prompts.shown.empty());
     ASSERT_EQ(f.launcher.started.size(), 1u);
-    EXPECT_EQ(f.launcher.started[0].commandLine,
-              f.session.settings.PDFReader + " " + windowsFolder + "\\pic18f26k42.pdf");
+    EXPECT_EQ(f.launcher.started[0].commandLine, "\"" + f.session.settings.PDFReader + "\" \"" +
+                                                     windowsFolder + "\\pic18f26k42.pdf\"");
 
     std::remove((folder + "/18f26k42.LINK").c_str());
     std::remove((folder + "/PIC18F26K42.pdf").c_str());

@@ -47,7 +47,7 @@ TEST_F(DocumentsTest, DataSheetOpensLinkedDocumentInReader) {
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].program, "C:\\Reader\\AcroRd32.exe");
     EXPECT_EQ(launcher.started[0].commandLine,
-              "C:\\Reader\\AcroRd32.exe C:\\PDFs\\pic18f26k42-data.pdf");
+              "\"C:\\Reader\\AcroRd32.exe\" \"C:\\PDFs\\pic18f26k42-data.pdf\"");
 }
 
 TEST_F(DocumentsTest, MissingLinkFileNamesItsPath) {
@@ -90,7 +90,7 @@ TEST_F(DocumentsTest, ErrataOpensDeviceErrataSheet) {
     EXPECT_TRUE(prompts.shown.empty());
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].commandLine,
-              "C:\\Reader\\AcroRd32.exe E:\\Errata\\18F26K42 errata.pdf");
+              "\"C:\\Reader\\AcroRd32.exe\" \"E:\\Errata\\18F26K42 errata.pdf\"");
 }
 
 TEST_F(DocumentsTest, ErrataMissingAndReaderFailing) {

@@ -10,7 +10,8 @@ namespace {
 struct ExplorerTest : ToolFixture, ::testing::Test {
     ExplorerTest() { Install(explorer); }
     const std::string explorer = session.settings.Xplorer;
-    const std::string launchLine = explorer + " /M \"C:\\Proj\\\"";
+    // The folder's trailing backslash is doubled so that it does not escape the quote.
+    const std::string launchLine = "\"" + explorer + "\" /M \"C:\\Proj\\\\\"";
 };
 
 TEST_F(ExplorerTest, NoExplorerWindowLaunchesOnProjectFolder) {
@@ -57,7 +58,7 @@ TEST_F(ExplorerTest, LongProjectFolderIsPassedWhole) {
     ShowExplorer(session, seams);
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].commandLine,
-              explorer + " /M \"" + session.project.programFolder + "\"");
+              "\"" + explorer + "\" /M \"" + session.project.programFolder + "\\\"");
     EXPECT_GT(launcher.started[0].commandLine.size(), 99u);
 }
 

@@ -46,7 +46,7 @@ TEST_F(IdeTest, WritesProjectFileAndStartsIdeAtDumpPoint) {
     EXPECT_EQ(os.ReadFile("inc.mci").value_or(""), Mci("C:\\Proj\\inc.bas", 500, 490));
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].program, ide);
-    EXPECT_EQ(launcher.started[0].commandLine, ide + " \"C:\\Proj\\inc.bas\"");
+    EXPECT_EQ(launcher.started[0].commandLine, "\"" + ide + "\" \"C:\\Proj\\inc.bas\"");
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_FALSE(view.closeRequested);
 }
@@ -109,7 +109,7 @@ TEST_F(IdeTest, ListedPathFromAnotherMachineOpensTheProjectFoldersFile) {
     ShowIde(session, seams);
     EXPECT_EQ(os.ReadFile("INC.mci").value_or(""), Mci("C:\\Proj\\INC.BAS", 500, 490));
     ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0].commandLine, ide + " \"C:\\Proj\\INC.BAS\"");
+    EXPECT_EQ(launcher.started[0].commandLine, "\"" + ide + "\" \"C:\\Proj\\INC.BAS\"");
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -121,7 +121,7 @@ TEST_F(IdeTest, ListedPathThatExistsIsOpenedWhereItIs) {
     ShowIde(session, seams);
     EXPECT_EQ(os.ReadFile("inc.mci").value_or(""), Mci(include, 500, 490));
     ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0].commandLine, ide + " \"" + include + "\"");
+    EXPECT_EQ(launcher.started[0].commandLine, "\"" + ide + "\" \"" + include + "\"");
 }
 
 }  // namespace

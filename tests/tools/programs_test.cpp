@@ -84,11 +84,11 @@ TEST_F(ProgramsTest, CommandLinesWhenLaunched) {
     ShowUserTool2(session, seams);
 
     ASSERT_EQ(launcher.started.size(), 4u);
-    EXPECT_EQ(launcher.started[0].commandLine, "C:\\Program Files\\BitCalc.exe");
-    EXPECT_EQ(launcher.started[1].commandLine, "C:\\Program Files\\Saleae LLC\\Logic.exe");
+    EXPECT_EQ(launcher.started[0].commandLine, "\"C:\\Program Files\\BitCalc.exe\"");
+    EXPECT_EQ(launcher.started[1].commandLine, "\"C:\\Program Files\\Saleae LLC\\Logic.exe\"");
     EXPECT_EQ(launcher.started[2].commandLine,
-              "C:\\Windows\\System32\\Notepad.exe C:\\Varnolux\\Varnolux.ini");
-    EXPECT_EQ(launcher.started[3].commandLine, "C:\\Windows\\System32\\Calc.exe ");
+              "\"C:\\Windows\\System32\\Notepad.exe\" C:\\Varnolux\\Varnolux.ini");
+    EXPECT_EQ(launcher.started[3].commandLine, "\"C:\\Windows\\System32\\Calc.exe\" ");
     EXPECT_EQ(launcher.started[0].program, s.BitCalc);
     EXPECT_EQ(launcher.started[2].program, s.UserTool1Path);
 }
@@ -100,7 +100,7 @@ TEST_F(ProgramsTest, LongUserToolCommandLineIsKeptWhole) {
     Install(s.UserTool1Path);
     ShowUserTool1(session, seams);
     ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0].commandLine, s.UserTool1Path + " " + s.UserTool1Par);
+    EXPECT_EQ(launcher.started[0].commandLine, "\"" + s.UserTool1Path + "\" " + s.UserTool1Par);
     EXPECT_GT(launcher.started[0].commandLine.size(), 49u);
 }
 
@@ -108,7 +108,7 @@ TEST_F(ProgramsTest, Tool2SetsCalculatorLayoutAroundTheLaunch) {
     Install(session.settings.UserTool2Path);
     launcher.userKeys.insert("Software\\Microsoft\\Calc");
     ShowUserTool2(session, seams);
-    const std::string cmd = session.settings.UserTool2Path + " ";
+    const std::string cmd = "\"" + session.settings.UserTool2Path + "\" ";
     EXPECT_EQ(launcher.calls, (Texts{
                                   "OpenUserKey Software\\Microsoft\\Calc -> 1",
                                   "SetDwordValue 1 layout 2",

@@ -142,5 +142,62 @@ TEST(IniWrite, WritesTheFirstOfDuplicateKeysWhichIsTheOneRead) {
     EXPECT_EQ(*os.ReadFile(kIni), "[A]\r\nx=7\r\nx=2\r\n");
 }
 
+TEST(IniFile, LoneCarriageReturnEndsALine) {
+    struct Case {
+        std::string before;
+        std::string after;
+    };
+    // Writing Baud=9600 next to a line that ends in a bare CR.
+    const Case cases[] = {
+        {"[Comms]\r\nPort=1\r", "[Comms]\r\nPort=1\rBaud=9600\r\n"},
+        {"[Comms]\rPort=1\r", "[Comms]\rPort=1\rBaud=9600\r"},
+        {"[Comms]\r", "[Comms]\rBaud=9600\r"},
+        {"[Comms]\nPort=1\r", "[Comms]\nPort=1\rBaud=9600\n"},
+    };
+    for (const Case& c : cases) {
+        MemoryHostOs os;
+        os.PutFile(kIni, c.before);
+        IniWrite(os, kIni, "Comms", "Baud", "9600");
+        EXPECT_EQ(*os.ReadFile(kIni), c.after) << c.before;
+        EXPECT_EQ(IniRead(os, kIni, "Comms", "Baud", "x"), "9600") << c.before;
+        if (c.before.find("Port") != std::string::npos) {
+            EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "x"), "1") << c.before;
+        }
+    }
+}
+
+TEST(IniFile, CrOnlyFileReadsAsItsLines) {
+    MemoryHostOs os;
+    os.PutFile(kIni, "[Comms]\rPort=3\rBaud=19200\r[Debug]\rUDTdisplay=1\r");
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", ""), "3");
+    EXPECT_EQ(IniRead(os, kIni, "Comms", "Baud", ""), "19200");
+    EXPECT_EQ(IniRead(os, kIni, "Debug", "UDTdisplay", ""), "1");
+    IniWrite(os, kIni, "Comms", "Port", "4");
+    IniWrite(os, kIni, "Watched Items", "Watch00", "tick");
+    EXPECT_EQ(
+        *os.ReadFile(kIni),
+        "[Comms]\rPort=4\rBaud=19200\r[Debug]\rUDTdisplay=1\r[Watched Items]\rWatch00=tick\r");
+}
+
+TEST(IniWrite, NamesThatCouldNotBeReadBackAreNotWritten) {
+    MemoryHostOs os;
+    const std::string before = "[A]\r\nx=1\r\n";
+    os.PutFile(kIni, before);
+    IniWrite(os, kIni, "A", "k=v", "2");
+    IniWrite(os, kIni, "A", "[B]", "2");
+    IniWrite(os, kIni, "A", "k\ny", "2");
+    IniWrite(os, kIni, "A]x", "k", "2");
+    IniWrite(os, kIni, "A\r\n[C", "k", "2");
+    EXPECT_EQ(*os.ReadFile(kIni), before);
+}
+
+TEST(IniWrite, QuotedValueReadsBackWithItsQuotes) {
+    MemoryHostOs os;
+    for (const std::string value : {"\"Arial\"", "'x'", "\"\"", "\"a\" and \"b\""}) {
+        IniWrite(os, kIni, "Preferences", "PropFont", value);
+        EXPECT_EQ(IniRead(os, kIni, "Preferences", "PropFont", ""), value);
+    }
+}
+
 }  // namespace
 }  // namespace varnolux

@@ -110,23 +110,30 @@ TEST(UpdateRecordsFromDump, AddressBeyondTheImageStopsTheUpdateAndIsReportedOnce
     EXPECT_EQ(records[2].VarValueInit, 0);
 
     MemoryPrompts prompts;
-    ShowUpdateReport(report, prompts);
+    ShownInternalErrors shown;
+    ShowUpdateReport(report, prompts, shown);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "invalid address in MyVarRecord");
     EXPECT_NE(prompts.shown[0].caption, "Varnolux");
     EXPECT_TRUE(prompts.shown[0].foreground);
 }
 
-TEST(UpdateRecordsFromDump, UnknownTypeIsReportedForEveryDumpAndNeverTakesAValue) {
-    VarTable records{Record("odd", 0, 0x10), Record("b", VT_BYTE, 0x11)};
+TEST(UpdateRecordsFromDump, UnknownTypeIsShownOncePerRecordAndNeverTakesAValue) {
+    VarTable records{Record("odd", 0, 0x10), Record("b", VT_BYTE, 0x11), Record("odd2", 9, 0x12)};
     DumpImage image = Implemented();
-    for (int32_t id = 1; id <= 2; ++id) {
-        const UpdateReport report = Dump(records, image, id, {{0x10, 1}, {0x11, 2}});
-        ASSERT_EQ(report.internalErrors.size(), 1u);
-        EXPECT_EQ(report.internalErrors[0],
-                  "UpdateRecordsFromDump 1 odd" + std::string(47, ' ') + " ");
+    MemoryPrompts prompts;
+    ShownInternalErrors shown;
+    for (int32_t id = 1; id <= 5; ++id) {
+        const UpdateReport report = Dump(records, image, id, {{0x10, 1}, {0x11, 2}, {0x12, 3}});
+        ASSERT_EQ(report.internalErrors.size(), 2u);
+        EXPECT_EQ(report.internalErrors[0].record, 0u);
+        EXPECT_EQ(report.internalErrors[1].record, 2u);
         EXPECT_FALSE(report.invalidAddress);
+        ShowUpdateReport(report, prompts, shown);
     }
+    EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{
+                                   "UpdateRecordsFromDump 1 odd" + std::string(47, ' ') + " ",
+                                   "UpdateRecordsFromDump 1 odd2" + std::string(46, ' ') + " "}));
     EXPECT_EQ(records[0].VarValueInit, 0);
     EXPECT_EQ(records[1].VarValueInit, 1);
 }

@@ -56,6 +56,8 @@ void TargetEngine::Tick(int64_t now) {
         case State::AwaitQueryAnswer:
             SendQuery(now);
             return;
+        case State::Pulled:
+            return;
     }
 }
 
@@ -63,7 +65,9 @@ void TargetEngine::ArriveAtDumpPoint(int64_t now) {
     ++arrivals_;
     lastDumpId_ = program_.dumpPoints[dumpIndex_].id;
     RunToDumpPoint(program_, memory_, arrivals_);
+    ApplyScenario(options_.scenario, memory_);
     Log("dump point " + std::to_string(lastDumpId_));
+    if (options_.garbageEvery > 0 && arrivals_ % options_.garbageEvery == 0) SendGarbage();
     if (options_.neverSync) {
         BuildPackets();
         SendPacket(now);
@@ -89,6 +93,18 @@ void TargetEngine::BuildPackets() {
     next_ = 0;
 }
 
+void TargetEngine::SendGarbage() {
+    // Noise between units: any byte but those that start a unit, which the
+    // host would take for the target's own.
+    const size_t length = 16 + random_() % 49;
+    for (size_t i = 0; i < length; ++i) {
+        uint8_t b = kStx;
+        while (b == kStx || b == kSync || b == kQuery) b = static_cast<uint8_t>(random_());
+        output_.push_back(b);
+    }
+    Log("garbage " + std::to_string(length));
+}
+
 void TargetEngine::SendSync(int64_t now) {
     output_.push_back(kSync);
     state_ = State::AwaitSync;
@@ -96,6 +112,13 @@ void TargetEngine::SendSync(int64_t now) {
 }
 
 void TargetEngine::SendPacket(int64_t now) {
+    if (options_.pullAfter > 0 && completed_ >= options_.pullAfter && next_ < packets_.size()) {
+        const SimPacket& p = packets_[next_];
+        output_.insert(output_.end(), p.begin(), p.begin() + p.size() / 2);
+        state_ = State::Pulled;
+        Log("line pulled");
+        return;
+    }
     // Packets the host never answers (over-long, unknown type) go out once and
     // the next packet follows at once.
     while (next_ < packets_.size()) {
@@ -198,7 +221,9 @@ void TargetEngine::Receive(uint8_t byte, int64_t now) {
                 if (options_.silenceAfter > 0 && completed_ == options_.silenceAfter) {
                     Log("silence");
                     state_ = State::Silent;
-                    deadline_ = now + options_.silenceMs;
+                    // The clock counts whole milliseconds: one more makes the
+                    // silence last at least silenceMs.
+                    deadline_ = now + options_.silenceMs + 1;
                 }
                 if (Finished()) Log("finished");
             } else if (byte == kWaitNak) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/core/scenario.h"
 #include "sim/core/target_memory.h"
 #include "sim/core/target_packets.h"
 #include "sim/core/target_program.h"
@@ -28,6 +29,10 @@ struct SimOptions {
     bool romMismatch = false;  // the chip holds other ROM words than the listing's
     int64_t maxDumps = 0;      // 0 = without end; afterwards the target stays silent
     uint32_t seed = 1;
+    int32_t garbageEvery = 0;  // every n-th dump is preceded by a burst of line noise
+    int64_t pullAfter = 0;     // after this many dumps the line is pulled in mid-packet
+    // Values held at fixed addresses whatever the program does (a test's truth).
+    std::vector<PlacedValue> scenario;
 };
 
 class TargetEngine {
@@ -48,15 +53,18 @@ class TargetEngine {
     int64_t CompletedDumps() const { return completed_; }
     int32_t LastDumpId() const { return lastDumpId_; }
     bool Finished() const { return options_.maxDumps > 0 && completed_ >= options_.maxDumps; }
+    // Half a packet went out and the line is gone: nothing more is sent.
+    bool LinePulled() const { return state_ == State::Pulled; }
 
     // Events worth a line in the simulator's log ("request MT_ROMCHECK crc ok").
     std::function<void(const std::string&)> log;
 
   private:
-    enum class State { Running, AwaitSync, AwaitPacketAnswer, AwaitQueryAnswer, Silent };
+    enum class State { Running, AwaitSync, AwaitPacketAnswer, AwaitQueryAnswer, Silent, Pulled };
     void Log(const std::string& line);
     void ArriveAtDumpPoint(int64_t now);
     void BuildPackets();
+    void SendGarbage();
     void SendSync(int64_t now);
     void SendPacket(int64_t now);
     void SendQuery(int64_t now);
