@@ -6,7 +6,6 @@
 
 #include "project/device_reader.h"
 #include "project/file_problem.h"
-#include "project/file_problem.h"
 #include "project/listing_files.h"
 #include "project/listing_pins.h"
 #include "project/listing_tail.h"

@@ -177,6 +177,13 @@ soak_dumps() {
     pid=$(varnolux_linux_pid)
     mem1=$(anon_kb "$pid")
     echo "soak: dump $FIRST_SAMPLE after $((SECONDS - start)) s, heap ${mem1} kB"
+    # The heap at every tenth of the run: a leak climbs steadily, an allocator
+    # that settles stops climbing.
+    local tenth
+    for tenth in 2 3 4 5 6 7 8 9; do
+        wait_dumps $((DUMPS * tenth / 10)) 600 || break
+        echo "soak: dump $((DUMPS * tenth / 10)) after $((SECONDS - start)) s, heap $(anon_kb "$pid") kB"
+    done
     wait_for $((DUMPS / 5 + 600)) test -s "$E2E_WORK/truth.json" ||
         { echo "soak: the simulator did not finish $DUMPS dumps" >&2; exit 1; }
     sleep 2 # timer 1 takes the last dump into the views
