@@ -55,7 +55,8 @@ std::vector<SettingKey> BuildKeys() {
                "radix of every address at load: 0 keep, 1 decimal, 2 hexadecimal"),
         Number(prefs, "DefaultDataRadix", &S::DefaultDataRadix,
                "radix of every value at load: 0 keep, 1 decimal, 2 hexadecimal, 3 binary"),
-        Number(prefs, "ViewComments", &S::ViewComments, "1: the main list shows the Comment column"),
+        Number(prefs, "ViewComments", &S::ViewComments,
+               "1: the main list shows the Comment column"),
         Number(prefs, "HighLightLabel", &S::HighLightLabel,
                "a changed value is marked on its Label (1) or on its Value (0)"),
         Number(prefs, "AutoExclude", &S::AutoExclude, "filter: 1 auto exclude, 0 manual exclude"),
@@ -74,17 +75,18 @@ std::vector<SettingKey> BuildKeys() {
         Number(prefs, "FontSizeE", &S::FontSizeE, "font size of the EEPROM window"),
         Number(prefs, "FontSizePO", &S::FontSizePO, "font size of the Port and Pinout windows"),
         Number(prefs, "FontSizeSF", &S::FontSizeSF, "font size of the SFR window"),
-        Text(prefs, "FixedFont", &S::FixedFont, "fixed-pitch face of the Source, EEPROM and SFR windows",
-             kFontNameLimit),
-        Text(prefs, "PropFont", &S::PropFont, "proportional face of the main list, Port and Watch windows",
-             kFontNameLimit),
+        Text(prefs, "FixedFont", &S::FixedFont,
+             "fixed-pitch face of the Source, EEPROM and SFR windows", kFontNameLimit),
+        Text(prefs, "PropFont", &S::PropFont,
+             "proportional face of the main list, Port and Watch windows", kFontNameLimit),
         Number(prefs, "SourceLines", &S::SourceLines, "source lines loaded around the dump point"),
         Number(prefs, "SourceHighlight", &S::SourceHighlight,
                "where the dump point's line stands among them"),
         Number(prefs, "Snapsize", &S::Snapsize,
                "distance in pixels within which a moved window snaps to an edge"),
-        Number(prefs, "MaxTimeDiff", &S::MaxTimeDiff,
-               "largest accepted gap in seconds between the project files' times and the build stamp"),
+        Number(
+            prefs, "MaxTimeDiff", &S::MaxTimeDiff,
+            "largest accepted gap in seconds between the project files' times and the build stamp"),
         Number(prefs, "ProgTimeSec", &S::ProgTimeSec, "1: the build stamp carries seconds"),
         Number(prefs, "UpdatesBefore", &S::UpdatesBefore,
                "1: a pending request goes out at the start of a transaction"),
@@ -94,7 +96,8 @@ std::vector<SettingKey> BuildKeys() {
         Number(prefs, "IntialSortCol", &S::IntialSortCol, "read, without effect"),
         Number(prefs, "IntialSortDir", &S::IntialSortDir, "read, without effect"),
 
-        Number(place, "Left", &S::Left, "main window's left edge in pixels (all four 0: first placement)"),
+        Number(place, "Left", &S::Left,
+               "main window's left edge in pixels (all four 0: first placement)"),
         Number(place, "Right", &S::Right, "main window's right edge"),
         Number(place, "Top", &S::Top, "main window's top edge"),
         Number(place, "Bottom", &S::Bottom, "main window's bottom edge"),
@@ -103,7 +106,8 @@ std::vector<SettingKey> BuildKeys() {
     k.push_back(Number("Watch Placement", "WatchVisible", &S::WatchVisible,
                        "1: the Watch window opens at start"));
     const SettingKey locations[] = {
-        Text(loc, "PPI", &S::PPI, "folder of the device description files (relative: beside the program)"),
+        Text(loc, "PPI", &S::PPI,
+             "folder of the device description files (relative: beside the program)"),
         Text(loc, "PDF", &S::PDF, "folder of the datasheets and their .link files"),
         Text(loc, "PDFReader", &S::PDFReader, "PDF reader for datasheets and errata"),
         Text(loc, "Errata", &S::Errata, "folder of the errata sheets"),
@@ -142,9 +146,10 @@ std::string SettingText(const Settings& s, const SettingKey& key) {
 
 std::string DefaultSettingsFile() {
     const Settings defaults;
-    std::string out = "; Varnolux.ini: every setting at its default. Keep this file beside\r\n"
-                      "; Varnolux.exe; the program writes window placements and the watch list\r\n"
-                      "; here when it closes.\r\n";
+    std::string out =
+        "; Varnolux.ini: every setting at its default. Keep this file beside\r\n"
+        "; Varnolux.exe; the program writes window placements and the watch list\r\n"
+        "; here when it closes.\r\n";
     std::string section;
     for (const SettingKey& key : SettingKeys()) {
         if (section != key.section) {

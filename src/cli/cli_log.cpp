@@ -4,8 +4,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <memory>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -188,7 +188,8 @@ class LogLoadSteps : public LinkLoadSteps {
         const int32_t baud = session_.settings.Baud;
         const bool detect = !IsSupportedRate(baud);
         if (a_.timeoutS == 0) {
-            const std::string rate = detect ? "any rate (automatic detection)" : std::to_string(baud);
+            const std::string rate =
+                detect ? "any rate (automatic detection)" : std::to_string(baud);
             std::fprintf(stderr,
                          "varnolux-cli log: waiting for the target on %s at %s (no --timeout: "
                          "until it talks or the run is interrupted)\n",

@@ -2,9 +2,9 @@
 // sequence and the link of "log", with a line per step and a JUnit report.
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -58,7 +58,9 @@ TEST(SettingKeys, EachKeyLoadsIntoItsOwnField) {
     for (const SettingKey& key : SettingKeys()) {
         EXPECT_TRUE(seen.insert(std::string(key.section) + "/" + key.key).second)
             << "twice: " << key.key;
-        const std::string value = key.text ? "Elsewhere" : key.number == &Settings::Baud ? "9600" : "7";
+        const std::string value = key.text                        ? "Elsewhere"
+                                  : key.number == &Settings::Baud ? "9600"
+                                                                  : "7";
         MemoryHostOs os;
         os.PutFile(kIni, "[" + std::string(key.section) + "]\r\n" + key.key + "=" + value + "\r\n");
         Settings s;
