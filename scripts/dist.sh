@@ -22,6 +22,7 @@ cp -r "$root/docs/help" "$work/help"
 "$cli" ini >"$work/Varnolux.ini"
 
 mkdir -p "$out"
+out=$(cd "$out" && pwd)
 for arch in win32 win64; do
   build=$root/build/$arch
   stage=$work/$arch
