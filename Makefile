@@ -1,6 +1,7 @@
 # The two commands of the README: `make demo` and `make test`.
 MAKEFLAGS += --no-print-directory
-.PHONY: deps native win64 win32 test unit tsan asan fuzzers fuzz-smoke fuzz soak e2e demo clean
+.PHONY: deps native win64 win32 test unit tsan asan fuzzers fuzz-smoke fuzz soak e2e smoke32 dist \
+	bench-exe demo clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -53,7 +54,22 @@ soak: native win64
 e2e: native win64
 	@tests/e2e/run-wine-tests.sh build/win64
 
-test: unit tsan asan fuzz-smoke win32 e2e
+# The shipped build: the 32-bit Varnolux.exe under 32-bit Wine through the main
+# job (load, link, hold, Continue, values).
+smoke32: native win32
+	@WINEARCH=win32 tests/e2e/run-wine-tests.sh build/win32 \
+		'untill_holds_at_the_third\|list_values_are_the_targets'
+
+# The release zips dist/Varnolux-<version>-win32.zip and -win64.zip, checked.
+dist: native win32 win64
+	@scripts/dist.sh dist
+	@tests/dist/check-dist.sh dist build/native
+
+# The 32-bit Varnolux.exe's size and its time to the first window under Wine.
+bench-exe: win32
+	@bench/exe_start.sh build/win32
+
+test: unit tsan asan fuzz-smoke win32 e2e smoke32 dist
 
 demo: native win64
 	@scripts/demo.sh build/win64

@@ -18,12 +18,8 @@ if(sim_core)
 endif()
 
 # The console front end's parts but its entry, a library so tests/cli reach them.
-file(GLOB cli_parts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/cli/*.cpp)
-list(FILTER cli_parts EXCLUDE REGEX "/main\\.cpp$")
-if(cli_parts)
-  add_library(varnolux_cli STATIC ${cli_parts})
-  target_link_libraries(varnolux_cli PUBLIC varnolux_app varnolux_script)
-endif()
+include(${PROJECT_SOURCE_DIR}/cmake/cli.cmake)
+varnolux_cli_library(posix)
 
 foreach(program cli sim)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${program}/*.cpp)

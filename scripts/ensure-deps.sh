@@ -2,12 +2,14 @@
 # Installs the Debian packages the build, the tests and the demo need; quiet
 # when everything is already there. fonts-wine brings Marlett, whose glyphs
 # Wine draws on the title-bar buttons (a recommendation of wine, so not
-# installed with --no-install-recommends).
+# installed with --no-install-recommends). wine32 (from the i386 architecture)
+# runs the 32-bit release build; zip, fp-utils (chmcmd) and libchm-bin (an
+# independent reader of the help) make and check the release zips.
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,5 +19,8 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

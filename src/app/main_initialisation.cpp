@@ -37,7 +37,8 @@ bool RunMainInitialisation(Session& session, Seams& seams, MainWindowShell& shel
     session.project.programFolder = seams.os.ProgramFolder();
     session.project.settingsPath = session.project.programFolder + "Varnolux.ini";
     LoadSettings(session.settings, seams.os, session.project.settingsPath);
-    shell.PlaceHidden(PlaceMainWindow(StoredMainRect(session.settings), shell.WorkArea()));
+    shell.PlaceHidden(
+        PlaceMainWindow(StoredMainRect(session.settings), shell.WorkArea(), shell.Dpi()));
     shell.SetTopmost(session.settings.AlwaysOnTop != 0);
 
     shell.SetListFont(session.settings.PropFont, session.settings.FontSize);

@@ -21,6 +21,8 @@ class MainWindowShell {
     virtual void SetListFont(const std::string& face, int32_t points) = 0;
     // Appends a separator and the TopMost item (command 150) to the system menu.
     virtual void AddTopMostItem(const std::string& text) = 0;
+    // Dots per inch of the screen: a first run's window grows with it.
+    virtual int32_t Dpi() const { return kBaseDpi; }
 };
 
 // The controls that stay disabled until a project is loaded.

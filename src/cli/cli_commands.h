@@ -12,5 +12,6 @@ int RunLog(const std::vector<std::string>& args);
 void PrintLogUsage();
 int RunTest(const std::vector<std::string>& args);
 void PrintTestUsage();
+int RunIni(const std::vector<std::string>& args);
 
 }  // namespace varnolux::cli

@@ -1,11 +1,11 @@
 // "varnolux-cli log": the load sequence and the link against a serial device,
 // printing every completed dump.
-#include <signal.h>
-
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -13,11 +13,11 @@
 
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
+#include "cli/console_port.h"
 #include "cli/console_seams.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
 #include "link/link_startup.h"
-#include "link/posix/posix_serial_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
 #include "state/session.h"
@@ -188,7 +188,8 @@ class LogLoadSteps : public LinkLoadSteps {
         const int32_t baud = session_.settings.Baud;
         const bool detect = !IsSupportedRate(baud);
         if (a_.timeoutS == 0) {
-            const std::string rate = detect ? "any rate (automatic detection)" : std::to_string(baud);
+            const std::string rate =
+                detect ? "any rate (automatic detection)" : std::to_string(baud);
             std::fprintf(stderr,
                          "varnolux-cli log: waiting for the target on %s at %s (no --timeout: "
                          "until it talks or the run is interrupted)\n",
@@ -271,7 +272,12 @@ int RunLog(const std::vector<std::string>& args) {
     if (a.port > 0) session.settings.Port = a.port;
     session.project.commandLineProject = a.base;
 
-    PosixSerialPort port(a.device);
+    const std::unique_ptr<SerialPort> portHolder = MakeConsolePort(a.device);
+    if (!portHolder) {
+        std::fprintf(stderr, "varnolux-cli log: --port takes a port number here (3 for COM3)\n");
+        return kBadArguments;
+    }
+    SerialPort& port = *portHolder;
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
@@ -298,10 +304,8 @@ int RunLog(const std::vector<std::string>& args) {
         return kNotLinked;
     }
 
-    struct sigaction sa {};
-    sa.sa_handler = OnInterrupt;
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
 
     int exitStatus = 0;
     Clock::time_point waitingSince{};

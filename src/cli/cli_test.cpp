@@ -4,16 +4,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
+#include "cli/console_port.h"
 #include "cli/console_seams.h"
 #include "cli/link_prompts.h"
 #include "link/link_startup.h"
-#include "link/posix/posix_serial_port.h"
 #include "project/load_sequence.h"
 #include "script/junit_report.h"
 #include "script/script_run.h"
@@ -195,7 +196,12 @@ int RunTest(const std::vector<std::string>& args) {
     if (a.port > 0) session.settings.Port = a.port;
     session.project.commandLineProject = a.base;
 
-    PosixSerialPort port(a.device);
+    const std::unique_ptr<SerialPort> portHolder = MakeConsolePort(a.device);
+    if (!portHolder) {
+        std::fprintf(stderr, "varnolux-cli test: --port takes a port number here (3 for COM3)\n");
+        return script::kNotRun;
+    }
+    SerialPort& port = *portHolder;
     script::ScriptTarget target(session);
     std::vector<script::Step> steps;
     const std::string scriptText = text.str();

@@ -11,7 +11,8 @@ namespace varnolux::cli {
 std::string WorkingFolderHostOs::ProgramFolder() const {
     std::error_code error;
     std::string folder = std::filesystem::current_path(error).string();
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    if (folder.empty() || folder.back() != separator) folder += separator;
     return folder;
 }
 

@@ -5,14 +5,24 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include "ui/win32/win32_host_os.h"
+#else
 #include "ui/posix/posix_host_os.h"
+#endif
 #include "ui/prompts.h"
 
 namespace varnolux::cli {
 
-// The POSIX host with the current folder standing in for the program's folder,
-// so a project folder with its Varnolux.ini is used where the command runs.
-class WorkingFolderHostOs : public PosixHostOs {
+#ifdef _WIN32
+using PlatformHostOs = Win32HostOs;
+#else
+using PlatformHostOs = PosixHostOs;
+#endif
+
+// The platform's host with the current folder standing in for the program's
+// folder, so a project folder with its Varnolux.ini is used where the command runs.
+class WorkingFolderHostOs : public PlatformHostOs {
   public:
     std::string ProgramFolder() const override;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "state/version.h"
 
 namespace {
 
@@ -15,8 +16,10 @@ void PrintUsage() {
         "  vars [BASE] [--json]   load the project in the current folder and print its variables\n"
         "  log [BASE] [options]   run the link against a serial device and print every dump\n"
         "  test SCRIPT [options]  run a step script against the target: pass or fail\n"
+        "  ini                    print a settings file with every key at its default\n"
         "\n"
-        "varnolux-cli <command> --help describes a command.\n");
+        "\n"
+        "varnolux-cli <command> --help describes a command; --version prints the version.\n");
 }
 
 }  // namespace
@@ -27,10 +30,15 @@ int main(int argc, char** argv) {
         PrintUsage();
         return args.empty() ? 1 : 0;
     }
+    if (args[0] == "--version") {
+        std::printf("varnolux-cli %s\n", varnolux::kVersionText);
+        return 0;
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "vars") return varnolux::cli::RunVars(rest);
     if (args[0] == "log") return varnolux::cli::RunLog(rest);
     if (args[0] == "test") return varnolux::cli::RunTest(rest);
+    if (args[0] == "ini") return varnolux::cli::RunIni(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;

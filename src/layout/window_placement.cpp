@@ -30,10 +30,18 @@ Rect FitIntoWorkArea(Rect r, const Rect& work) {
     return r;
 }
 
-Rect PlaceMainWindow(Rect r, const Rect& work) {
+Rect ScaledSize(const Rect& r, int32_t dpi) {
+    const int64_t width = int64_t{r.right - r.left} * dpi / kBaseDpi;
+    const int64_t height = int64_t{r.bottom - r.top} * dpi / kBaseDpi;
+    return Rect{r.left, r.top, r.left + static_cast<int32_t>(width),
+                r.top + static_cast<int32_t>(height)};
+}
+
+Rect PlaceMainWindow(Rect r, const Rect& work, int32_t dpi) {
     if (r.right <= r.left || r.bottom <= r.top) {
-        const int32_t width = std::min(kFirstRunWidth, work.right - work.left);
-        const int32_t height = std::min(kFirstRunHeight, work.bottom - work.top);
+        const Rect firstRun = ScaledSize(Rect{0, 0, kFirstRunWidth, kFirstRunHeight}, dpi);
+        const int32_t width = std::min(firstRun.right, work.right - work.left);
+        const int32_t height = std::min(firstRun.bottom, work.bottom - work.top);
         r.left = work.left + (work.right - work.left - width) / 2;
         r.top = work.top + (work.bottom - work.top - height) / 2;
         r.right = r.left + width;

@@ -20,8 +20,14 @@ constexpr int32_t kFirstRunHeight = 600;
 // A rectangle larger than the work area is shrunk to it, one lying partly
 // outside is moved in, and one that fills the work area exactly comes back
 // 2 pixels wider and taller. An empty stored rectangle (first run) gives a
-// window of the first-run size centred in the work area.
-Rect PlaceMainWindow(Rect stored, const Rect& workArea);
+// window of the first-run size centred in the work area. Sizes are given at
+// 96 dots per inch; the first-run size grows with a screen of more `dpi`.
+constexpr int32_t kBaseDpi = 96;
+Rect PlaceMainWindow(Rect stored, const Rect& workArea, int32_t dpi = kBaseDpi);
+
+// The rectangle at the same top-left corner with its size grown from 96 dots
+// per inch to `dpi`: where a window that was never placed opens.
+Rect ScaledSize(const Rect& r, int32_t dpi);
 
 // The rectangle moved into the work area; one larger than the work area is cut
 // to it. Used for the auxiliary windows' stored placements.

@@ -1,13 +1,11 @@
 #include "project/main_title.h"
 
+#include "state/version.h"
+
 namespace varnolux {
 
-namespace {
-constexpr const char* kVersion = "1.1";
-}
-
 std::string StartupTitle() {
-    return CutTitle(std::string("Varnolux") + "   Ver " + kVersion);
+    return CutTitle(std::string("Varnolux") + "   Ver " + kVersionText);
 }
 
 std::string LoadedTitle(const Settings& settings, const std::string& programFolder,

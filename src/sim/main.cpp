@@ -18,6 +18,7 @@
 #include "sim/core/target_engine.h"
 #include "sim/pty_line.h"
 #include "sim/sim_project.h"
+#include "state/version.h"
 
 namespace {
 
@@ -100,6 +101,9 @@ bool Parse(int argc, char** argv, Args& a) {
         std::string v;
         if (arg == "--help" || arg == "-h") {
             Usage();
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::printf("varnolux-sim %s\n", varnolux::kVersionText);
             std::exit(0);
         } else if (arg == "--pace") {
             a.pace = true;

@@ -3,9 +3,10 @@
 // main window, which takes no input while it shows.
 #include <string>
 
+#include "state/version.h"
+
 namespace varnolux {
 
-constexpr const char* kVersionText = "1.1";
 constexpr const char* kProgramName = "Varnolux";
 constexpr const char* kAboutPurpose = "Shows Proton variables at a dump point";
 

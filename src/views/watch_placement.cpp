@@ -24,9 +24,9 @@ WatchPlacement ReadWatchPlacement(const HostOs& os, const std::string& path) {
     return p;
 }
 
-Rect WatchWindowRect(const Rect& stored, const Rect& workArea) {
+Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi) {
     const bool empty = stored.right <= stored.left || stored.bottom <= stored.top;
-    return PlaceMainWindow(empty ? kWatchCreatedRect : stored, workArea);
+    return PlaceMainWindow(empty ? ScaledSize(kWatchCreatedRect, dpi) : stored, workArea);
 }
 
 bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closing) {

@@ -29,7 +29,7 @@ WatchPlacement ReadWatchPlacement(const HostOs& os, const std::string& path);
 
 // The stored rectangle fitted into the work area as the main window's is; with
 // nothing stored, the window opens where it is created.
-Rect WatchWindowRect(const Rect& stored, const Rect& workArea);
+Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi = kBaseDpi);
 
 // What the window knows as it closes.
 struct WatchClosing {

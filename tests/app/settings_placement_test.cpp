@@ -39,6 +39,17 @@ TEST(PlaceMainWindow, FirstRunGivesCentredWindowOfUsableSize) {
     EXPECT_EQ(small, R(0, 0, 602, 402));
 }
 
+// At 150 % the first run's window grows with the fonts; a stored rectangle is
+// the user's own and stays as it is.
+TEST(PlaceMainWindow, FirstRunGrowsWithTheScreensDpi) {
+    const Rect work = R(0, 0, 1600, 1200);
+    EXPECT_EQ(PlaceMainWindow(Rect{}, work, 144), R(320, 150, 1280, 1050));
+    EXPECT_EQ(PlaceMainWindow(Rect{}, R(0, 0, 800, 600), 144), R(0, 0, 802, 602));
+    EXPECT_EQ(PlaceMainWindow(R(10, 10, 540, 424), work, 144), R(10, 10, 540, 424));
+    EXPECT_EQ(ScaledSize(R(93, 160, 773, 613), 144), R(93, 160, 1113, 839));
+    EXPECT_EQ(ScaledSize(R(93, 160, 773, 613), 96), R(93, 160, 773, 613));
+}
+
 TEST(PlaceMainWindow, WorkAreaNotAtTheOriginKeepsTheWindowInIt) {
     // Taskbar at the left edge: the work area starts at x = 60.
     const Rect work = R(60, 0, 1280, 1024);

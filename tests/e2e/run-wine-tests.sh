@@ -6,7 +6,8 @@
 #
 #   tests/e2e/run-wine-tests.sh BUILD_DIR [NAME_FILTER]
 #
-# NAME_FILTER (a grep pattern) runs only the test functions it matches.
+# NAME_FILTER (a grep pattern) runs only the test functions it matches. WINEARCH
+# (default win64) chooses the prefix: win32 runs the 32-bit build under 32-bit Wine.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,7 +22,7 @@ done
 
 readonly test_timeout=180  # seconds for one test function, start to end
 work=$(mktemp -d /tmp/varnolux-e2e.XXXXXX)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=win64
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=${WINEARCH:-win64}
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb_pid=""

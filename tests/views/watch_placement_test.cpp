@@ -74,6 +74,8 @@ TEST(WatchPlacementSettings, AStoredDepthOutsideTheUpDownsRangeIsBroughtIntoIt) 
 
 TEST(WatchPlacementSettings, TheWindowOpensWhereItIsCreatedWhenNothingIsStored) {
     EXPECT_EQ(WatchWindowRect(Rect{}, kWork), kWatchCreatedRect);
+    const Rect grown = WatchWindowRect(Rect{}, kWork, 192);
+    EXPECT_EQ(grown.right - grown.left, 2 * (kWatchCreatedRect.right - kWatchCreatedRect.left));
     // A stored place from a larger screen is moved into the work area.
     EXPECT_EQ(WatchWindowRect(Rect{1100, 40, 1468, 513}, kWork), (Rect{912, 40, 1280, 513}));
     EXPECT_EQ(WatchWindowRect(Rect{700, 40, 1068, 513}, kWork), (Rect{700, 40, 1068, 513}));

@@ -5,6 +5,7 @@
 #include "app/win32/window_classes.h"
 #include "project/main_title.h"
 #include "ui/main_ids.h"
+#include "ui/win32/dpi_scale.h"
 #include "views/win32/point_font.h"
 
 namespace varnolux {
@@ -105,6 +106,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+int32_t MainWindow::Dpi() const {
+    return ScreenDpi();
 }
 
 Rect MainWindow::WorkArea() const {

@@ -52,6 +52,7 @@ class MainWindow : public MainWindowShell {
     void SetTopmost(bool topmost) override;
     void SetListFont(const std::string& face, int32_t points) override;
     void AddTopMostItem(const std::string& text) override;
+    int32_t Dpi() const override;
 
   private:
     friend LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND, UINT, WPARAM, LPARAM);

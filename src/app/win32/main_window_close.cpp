@@ -5,6 +5,7 @@
 #include "app/close_sequence.h"
 #include "app/win32/main_window.h"
 #include "ui/main_ids.h"
+#include "ui/win32/dpi_scale.h"
 
 namespace varnolux {
 
@@ -56,7 +57,7 @@ MainWindowSnapshot MainWindow::Snapshot() const {
     snap.topmost = (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     HWND list = Control(ids::kVarList);
     for (int column = 0; column < 7; ++column)
-        snap.columnWidths[column] = ListView_GetColumnWidth(list, column);
+        snap.columnWidths[column] = FromScreen(ListView_GetColumnWidth(list, column));
     return snap;
 }
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/dpi_scale.h"
 namespace varnolux {
 
 namespace {
@@ -45,6 +46,10 @@ const LayoutMessages& RegisterLayoutMessages() {
 }
 
 void FormLayout::Attach(HWND form) {
+    // Grown before anything is anchored, so the anchors keep the grown places.
+    form_ = nullptr;
+    entries_.clear();
+    ScaleCreatedForm(form);
     form_ = form;
     createdClient_ = ClientOf(form);
     entries_.clear();

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/main_ids.h"
+#include "ui/win32/dpi_scale.h"
 #include "vars/list_commands.h"
 #include "vars/list_operation.h"
 #include "vars/main_list.h"
@@ -51,7 +52,7 @@ void MainListView::Attach(HWND list) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
         column.fmt = kColumns[i].format;
-        column.cx = kColumns[i].width;
+        column.cx = ToScreen(kColumns[i].width);
         column.pszText = const_cast<char*>(kColumns[i].header);
         column.iSubItem = i;
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),

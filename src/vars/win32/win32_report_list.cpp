@@ -1,4 +1,5 @@
 #include "vars/win32/win32_report_list.h"
+#include "ui/win32/dpi_scale.h"
 
 #include <commctrl.h>
 
@@ -161,12 +162,12 @@ void Win32ReportList::EnsureVisible(int row) {
 
 int Win32ReportList::ColumnWidth(int column) const {
     if (column < 0 || column >= columns_) return 0;
-    return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    return FromScreen(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
 }
 
 void Win32ReportList::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= columns_) return;
-    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(ToScreen(width), 0));
 }
 
 }  // namespace varnolux

@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "ui/win32/dpi_scale.h"
 #include "views/record_diagnostics.h"
 
 namespace varnolux {
@@ -107,7 +108,7 @@ void DiagnosticsWindow::CreateControls(HWND window) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
         column.fmt = LVCFMT_LEFT;
-        column.cx = kLabelColumnWidth;
+        column.cx = ToScreen(kLabelColumnWidth);
         column.pszText = const_cast<char*>(headers[i].c_str());
         column.iSubItem = static_cast<int>(i);
         SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));

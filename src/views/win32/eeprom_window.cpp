@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "ui/ini_file.h"
+#include "ui/win32/dpi_scale.h"
 #include "vars/win32/win32_report_list.h"
 #include "views/eeprom_ids.h"
 #include "views/eeprom_rows.h"
@@ -44,7 +45,8 @@ void EepromWindow::Initialise() {
     const FormSettingsKeys& keys = EepromFormKeys();
     const Settings& settings = session_.settings;
     PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), kCreated, DesktopWorkArea()),
+              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
+                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
               settings.AlwaysOnTopE == 1);
     bytesPerLine_ = UsableBytesPerLine(
         IniReadNumber(os_, ini, keys.section, "BytesPerLine", kDefaultBytesPerLine));
@@ -54,8 +56,8 @@ void EepromWindow::Initialise() {
     SetWindowTextA(window, "Varnolux   EEPROM");
     for (int c = 0; c < kEepromColumnCount; ++c)
         SendMessageA(list_, LVM_SETCOLUMNWIDTH, c,
-                     ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "",
-                                     kEepromBuiltInWidths[c]));
+                     ToScreen(ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "",
+                                              kEepromBuiltInWidths[c])));
     Win32ReportList list(list_, kEepromColumnCount, 0);
     LayOutEepromRows(list, session_.device.EepromSize, bytesPerLine_);
 }

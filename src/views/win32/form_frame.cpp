@@ -1,5 +1,6 @@
 #include "views/win32/form_frame.h"
 
+#include "ui/win32/dpi_scale.h"
 #include "views/dock_snap.h"
 
 namespace varnolux {
@@ -27,7 +28,7 @@ void AddListColumn(HWND list, int column, const char* header, int width) {
     LVCOLUMNA c{};
     c.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     c.fmt = LVCFMT_LEFT;
-    c.cx = width;
+    c.cx = ToScreen(width);
     c.pszText = const_cast<char*>(header);
     c.iSubItem = column;
     SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
@@ -65,7 +66,7 @@ FormCloseState ReadCloseState(HWND form, const std::vector<std::pair<HWND, int>>
     for (const auto& [list, columns] : lists)
         for (int c = 0; c < columns; ++c)
             state.columnWidths.push_back(
-                static_cast<int32_t>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0)));
+                FromScreen(static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0))));
     return state;
 }
 

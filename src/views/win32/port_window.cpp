@@ -1,6 +1,7 @@
 #include "views/win32/port_window.h"
 
 #include "ui/main_ids.h"
+#include "ui/win32/dpi_scale.h"
 #include "views/aux_placement.h"
 #include "views/port_ids.h"
 #include "views/win32/aux_frame.h"
@@ -130,7 +131,7 @@ void PortWindow::CreateControls() {
         HDITEMA item{};
         item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
         item.fmt = HDF_LEFT | HDF_STRING;
-        item.cxy = placement_.headers[static_cast<size_t>(i)];
+        item.cxy = ToScreen(placement_.headers[static_cast<size_t>(i)]);
         item.pszText = const_cast<char*>(kSections[i]);
         SendMessageA(header_, HDM_INSERTITEMA, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
@@ -154,7 +155,7 @@ void PortWindow::CreateControls() {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
         column.fmt = kColumnFormats[i];
-        column.cx = i < 5 ? placement_.columns[static_cast<size_t>(i)] : 0;
+        column.cx = i < 5 ? ToScreen(placement_.columns[static_cast<size_t>(i)]) : 0;
         column.iSubItem = i;
         SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&column));
@@ -176,7 +177,7 @@ void PortWindow::OnClose() {
         HDITEMA item{};
         item.mask = HDI_WIDTH;
         if (SendMessageA(header_, HDM_GETITEMA, h, reinterpret_cast<LPARAM>(&item)))
-            placement_.headers[h] = item.cxy;
+            placement_.headers[h] = FromScreen(item.cxy);
     }
     placement_.expanded = view_.Expanded();
     session_.settings.AlwaysOnTopPO = IsTopmost(hwnd) ? 1 : 0;

@@ -1,6 +1,7 @@
 // The Port window's notifications: the header's sections drive the list's
 // columns, a double click or a click on a row image toggles the row, and each
 // cell is drawn in the colours PortView gives.
+#include "ui/win32/dpi_scale.h"
 #include "views/win32/port_window.h"
 
 namespace varnolux {
@@ -58,7 +59,7 @@ void PortWindow::OnHeaderChanged() {
         HDITEMA item{};
         item.mask = HDI_WIDTH;
         if (!SendMessageA(header_, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item))) return;
-        sections[i] = item.cxy;
+        sections[i] = FromScreen(item.cxy);
     }
     const std::array<int, 5> widths = ColumnWidthsFromHeader(sections);
     for (size_t c = 0; c < widths.size(); ++c)

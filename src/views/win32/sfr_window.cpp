@@ -1,5 +1,6 @@
 #include "views/win32/sfr_window.h"
 
+#include "ui/win32/dpi_scale.h"
 #include "views/sfr_form.h"
 #include "views/sfr_ids.h"
 #include "views/win32/form_frame.h"
@@ -43,7 +44,8 @@ void SfrWindow::Initialise() {
     const FormSettingsKeys& keys = SfrFormKeys();
     const Settings& settings = session_.settings;
     PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), kCreated, DesktopWorkArea()),
+              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
+                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
               settings.AlwaysOnTopSF == 1);
     AddTopMostItem(window, ids::kSysSfrTopMost, settings.AlwaysOnTopSF);
     font_ = CreateFixedFont(settings.FixedFont, settings.FontSizeSF);
@@ -54,10 +56,10 @@ void SfrWindow::Initialise() {
     SetWindowTextA(window, "Varnolux   SFR");
     for (int c = 0; c < kSfrDisplayColumnCount + kSfrSelectColumnCount; ++c) {
         const bool display = c < kSfrDisplayColumnCount;
-        SendMessageA(
-            display ? display_ : select_, LVM_SETCOLUMNWIDTH,
-            display ? c : c - kSfrDisplayColumnCount,
-            ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], kSfrDefaultWidth, 0));
+        SendMessageA(display ? display_ : select_, LVM_SETCOLUMNWIDTH,
+                     display ? c : c - kSfrDisplayColumnCount,
+                     ToScreen(ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c],
+                                              kSfrDefaultWidth, 0)));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "ui/win32/dpi_scale.h"
 #include "vars/win32/win32_report_list.h"
 #include "views/source_ids.h"
 #include "views/source_view.h"
@@ -42,7 +43,8 @@ bool SourceWindow::Initialise() {
     const FormSettingsKeys& keys = SourceFormKeys();
     const Settings& settings = session_.settings;
     PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), kCreated, DesktopWorkArea()),
+              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
+                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
               settings.AlwaysOnTopS == 1);
     font_ = CreateFixedFont(settings.FixedFont, settings.FontSizeS);
     if (font_) SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
@@ -51,8 +53,8 @@ bool SourceWindow::Initialise() {
     SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
     for (int c = 0; c < kSourceColumnCount; ++c)
         SendMessageA(list_, LVM_SETCOLUMNWIDTH, c,
-                     ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "0",
-                                     kSourceBuiltInWidths[c]));
+                     ToScreen(ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "0",
+                                              kSourceBuiltInWidths[c])));
     return true;
 }
 

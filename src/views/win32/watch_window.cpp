@@ -5,6 +5,7 @@
 #include "layout/topmost.h"
 #include "link/link_text.h"
 #include "ui/main_ids.h"
+#include "ui/win32/dpi_scale.h"
 #include "views/about_box.h"
 #include "views/watch_commands.h"
 #include "views/watch_ids.h"
@@ -205,7 +206,7 @@ void WatchWindow::CreateControls(HWND window) {
 void WatchWindow::Initialise() {
     HWND window = Handle();
     const WatchPlacement stored = ReadWatchPlacement(seams_.os, session_.project.settingsPath);
-    const Rect r = WatchWindowRect(stored.stored, DesktopWorkArea());
+    const Rect r = WatchWindowRect(stored.stored, DesktopWorkArea(), ScreenDpi());
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);

@@ -1,0 +1,15 @@
+#pragma once
+// The serial port the console tools talk through: the platform's own.
+#include <memory>
+#include <string>
+
+#include "ui/serial_port.h"
+
+namespace varnolux::cli {
+
+// A port that opens `device` when it is given (a device path such as
+// /dev/ttyUSB0), else the port number of the settings. Null when the platform
+// cannot open a port by a path (Windows: ports are numbers).
+std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device);
+
+}  // namespace varnolux::cli
