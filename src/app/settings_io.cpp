@@ -73,6 +73,7 @@ void LoadSettings(Settings& s, const HostOs& os, const std::string& path) {
     r.Number(kPreferences, "IntialSortCol", s.IntialSortCol, "1");
     r.Number(kPreferences, "IntialSortDir", s.IntialSortDir, "0");
     r.Number(kWatchPlacement, "WatchVisible", s.WatchVisible, "0");
+    r.Number("Plot", "Visible", s.PlotVisible, "0");
     r.Number(kPreferences, "DisplayFullPath", s.DisplayFullPath, "0");
 
     r.Number(kComms, "Port", s.Port, "1");

@@ -56,6 +56,11 @@ class PlotStore {
     double Number(size_t i) const { return numbers_[begin_ + i]; }
     int32_t DumpId(size_t i) const { return ids_[begin_ + i]; }
     double Seconds(size_t i) const { return seconds_[begin_ + i] - origin_; }
+    // The held dumps' running numbers and their monotonic times as appended
+    // (Seconds(i) is Times()[i] - Origin()), oldest first.
+    const double* Numbers() const { return numbers_.data() + begin_; }
+    const double* Times() const { return seconds_.data() + begin_; }
+    double Origin() const { return origin_; }
     // Index of the first held dump in the per-trace vectors.
     size_t Begin() const { return begin_; }
     const std::vector<PlotTrace>& Traces() const { return traces_; }
