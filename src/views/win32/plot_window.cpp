@@ -109,12 +109,9 @@ void PlotWindow::Fill() {
 }
 
 void PlotWindow::ShowCursorText() {
-    std::string text;
-    if (cursor_ && *cursor_ < store_.Size())
-        text = CursorText(store_, *cursor_);
-    else
-        text = std::to_string(store_.Size()) + " dumps";
-    if (view_.paused) text = "Paused   " + text;
+    std::string text = std::to_string(store_.Size()) + " dumps";
+    if (view_.paused) text += "   paused";
+    if (cursor_ && *cursor_ < store_.Size()) text += "   |   " + CursorText(store_, *cursor_);
     SetWindowTextA(status_, (" " + text).c_str());
 }
 
