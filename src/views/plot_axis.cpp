@@ -51,10 +51,10 @@ NiceScale MakeNiceScale(double lo, double hi, int maxTicks) {
     return s;
 }
 
-std::vector<double> TicksInside(const PlotRange& range, int maxTicks) {
+std::vector<double> TicksInside(const PlotRange& range, int maxTicks, double leastStep) {
     std::vector<double> ticks;
     if (!(range.hi > range.lo)) return ticks;
-    const double step = NiceStep(range.Span(), maxTicks);
+    const double step = std::max(NiceStep(range.Span(), maxTicks), leastStep);
     for (double k = std::ceil(range.lo / step); k * step <= range.hi + step * 1e-9; ++k)
         ticks.push_back(k * step);
     return ticks;

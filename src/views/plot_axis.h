@@ -26,9 +26,9 @@ struct NiceScale {
 };
 NiceScale MakeNiceScale(double lo, double hi, int maxTicks);
 
-// Ticks of `step` that lie inside the range (for the x axis, which keeps its
-// range as the user zoomed it).
-std::vector<double> TicksInside(const PlotRange& range, int maxTicks);
+// Round ticks that lie inside the range (for the x axis, which keeps its range
+// as the user zoomed it), no closer than `leastStep` (1 for dump numbers).
+std::vector<double> TicksInside(const PlotRange& range, int maxTicks, double leastStep = 0);
 
 // A tick's text: as few decimals as its step needs.
 std::string TickText(double value, double step);

@@ -118,8 +118,9 @@ PlotPicture LayOutPlot(const PlotStore& store, const PlotViewState& view, int wi
         p.traces.push_back(std::move(t));
     }
 
-    const std::vector<double> xs = TicksInside(p.xRange, std::max(2, plotWidth / 90));
-    const double step = xs.size() > 1 ? xs[1] - xs[0] : 1;
+    const double leastStep = view.axis == PlotXAxis::DumpNumber ? 1 : 0;
+    const std::vector<double> xs = TicksInside(p.xRange, std::max(2, plotWidth / 90), leastStep);
+    const double step = xs.size() > 1 ? xs[1] - xs[0] : std::max(leastStep, 1e-3);
     for (double x : xs)
         p.xTicks.push_back(
             {p.area.left + static_cast<int>(

@@ -89,6 +89,7 @@ TEST(NiceScale, TicksAreRoundStepsThatCoverTheRange) {
     EXPECT_EQ("-20000", TickText(-20000, 20000));
     EXPECT_EQ("0.0", TickText(-1e-17, 0.1));  // no "-0.0"
     EXPECT_EQ((std::vector<double>{20, 40, 60}), TicksInside({13, 61}, 4));
+    EXPECT_EQ((std::vector<double>{1, 2}), TicksInside({1, 2}, 6, 1)) << "whole dumps only";
 }
 
 TEST(NearestDump, PicksTheClosestDumpOnEitherAxis) {

@@ -100,7 +100,7 @@ void PlotWindow::DrawInto(HDC dc, int width, int height) {
         Text(dc, t.pos, p.area.bottom + 3, t.text, TA_CENTER | TA_TOP);
     for (const PlotTick& t : p.yTicks)
         Text(dc, p.area.left - 4, t.pos - 7, t.text, TA_RIGHT | TA_TOP);
-    Text(dc, p.area.right, p.area.bottom + 3, view_.axis == PlotXAxis::Seconds ? "s" : "dump",
+    Text(dc, p.area.left - 4, p.area.bottom + 3, view_.axis == PlotXAxis::Seconds ? "s" : "dump",
          TA_RIGHT | TA_TOP);
 
     const int saved = SaveDC(dc);
