@@ -52,10 +52,12 @@ prepare_run_folder() {
     fi
     cp "$exe" "$run/Varnolux.exe"
     # The demo's own start: the main window wide enough for the Comment column,
-    # the Watch window open beside it and the Source window below.
+    # the Watch window open beside it, the Source window below and the Plot
+    # window under the Watch window, each trace on its own scale.
     printf '%s\r\n' '[Window Placement]' 'Left=8' 'Top=8' 'Right=808' 'Bottom=560' \
         'Column6=260' '[Watch Placement]' 'Left=816' 'Top=8' 'Right=1184' 'Bottom=481' \
         'WatchVisible=1' '[Source Placement]' 'Left=8' 'Top=568' 'Right=808' 'Bottom=1000' \
+        '[Plot]' 'Left=816' 'Top=488' 'Right=1272' 'Bottom=1000' 'Visible=1' 'SharedScale=0' \
         >>"$run/Varnolux.ini"
 }
 
@@ -115,11 +117,17 @@ start_target() {
 run_headless() {
     (cd "$run" && exec wine explorer /desktop=varnolux,1280x1024 Varnolux.exe) \
         >"$out/varnolux.log" 2>&1 &
+    # Continuous, so the Plot window has a run of dumps to draw; then View ->
+    # Source, each sent inside the same Wine desktop as the program.
+    if [ -f "$build/uiprobe.exe" ]; then
+        sleep 5
+        timeout 20 wine explorer /desktop=varnolux,1280x1024 "$build/uiprobe.exe" click \
+            VarnoluxMain_Class 120 >"$out/uiprobe.log" 2>&1 || true
+    fi
     sleep "$headless_seconds"
-    # View -> Source, sent inside the same Wine desktop as the program.
     if [ -f "$build/uiprobe.exe" ]; then
         timeout 20 wine explorer /desktop=varnolux,1280x1024 "$build/uiprobe.exe" command \
-            VarnoluxMain_Class 28023 >"$out/uiprobe.log" 2>&1 || true
+            VarnoluxMain_Class 28023 >>"$out/uiprobe.log" 2>&1 || true
         sleep 2
     fi
     import -display "$DISPLAY" -window root "$screenshot"

@@ -105,6 +105,7 @@ std::vector<SettingKey> BuildKeys() {
     for (int c = 0; c < 7; ++c) k.push_back(Column(c));
     k.push_back(Number("Watch Placement", "WatchVisible", &S::WatchVisible,
                        "1: the Watch window opens at start"));
+    k.push_back(Number("Plot", "Visible", &S::PlotVisible, "1: the Plot window opens at start"));
     const SettingKey locations[] = {
         Text(loc, "PPI", &S::PPI,
              "folder of the device description files (relative: beside the program)"),

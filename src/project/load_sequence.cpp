@@ -132,6 +132,7 @@ void ApplyRadixes(const Session& session, LoadSteps& steps) {
 void ShowListAndWindows(const Session& session, Seams& seams, LoadSteps& steps) {
     steps.ApplyColumnWidths();
     if (session.settings.WatchVisible == 1) seams.views.Show(ViewKind::Watch);
+    if (session.settings.PlotVisible == 1) seams.views.Show(ViewKind::Plot);
     ApplyRadixes(session, steps);
 }
 

@@ -50,6 +50,10 @@ struct Settings {
     // Watch Placement (the one key the main window reads and writes)
     int32_t WatchVisible = 0;
 
+    // Plot: the window's open state at the end of the last run (the rest of the
+    // section is the Plot window's own)
+    int32_t PlotVisible = 0;
+
     // Comms
     int32_t Port = 1;
     int32_t Baud = 0;

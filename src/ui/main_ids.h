@@ -47,6 +47,7 @@ constexpr int kCmdViewSfr = 28062;
 constexpr int kCmdDataSheet = 28044;
 constexpr int kCmdErrata = 28045;
 constexpr int kCmdViewPinout = 28058;
+constexpr int kCmdViewPlot = 28070;  // also in the Watch window's View menu
 constexpr int kCmdViewComments = 28047;
 constexpr int kCmdXplorer = 28026;
 constexpr int kCmdExitToProton = 28061;

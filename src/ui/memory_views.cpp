@@ -20,6 +20,8 @@ const char* ViewName(ViewKind kind) {
             return "About";
         case ViewKind::RecordDiagnostics:
             return "RecordDiagnostics";
+        case ViewKind::Plot:
+            return "Plot";
     }
     return "";
 }

@@ -20,6 +20,8 @@ std::optional<ViewKind> ViewOfCommand(int commandId) {
             return ViewKind::Sfr;
         case ids::kCmdViewPinout:
             return ViewKind::Pinout;
+        case ids::kCmdViewPlot:
+            return ViewKind::Plot;
         case ids::kCmdAbout:
         case ids::kCmdWatchAbout:
             return ViewKind::About;

@@ -8,7 +8,7 @@
 
 namespace varnolux {
 
-enum class ViewKind { Watch, Source, Port, Eeprom, Sfr, Pinout, About, RecordDiagnostics };
+enum class ViewKind { Watch, Source, Port, Eeprom, Sfr, Pinout, About, RecordDiagnostics, Plot };
 
 class Views {
   public:
@@ -19,18 +19,23 @@ class Views {
     virtual void Show(ViewKind kind) = 0;
     virtual bool IsOpen(ViewKind kind) const = 0;
     // After the main list took a new dump: Watch, Source, Port and EEPROM, in
-    // that order, each one that is open.
+    // that order, each one that is open; then the Plot window records the dump
+    // (open or not) and redraws when open.
     virtual void RefreshAfterDump() = 0;
-    // The watched set or a value radix changed: the Watch window fills again.
+    // The watched set or a value radix changed: the Watch window fills again
+    // and the Plot window shows the watched traces.
     virtual void WatchChanged() = 0;
+    // The Plot window forgets every recorded dump: a replay that starts again
+    // from its first dump calls it before that dump is refreshed.
+    virtual void ClearPlot() = 0;
     // The Watch window's DumpID label; safe to call from the link thread.
     virtual void SetWatchDumpIdLabel(const std::string& text) = 0;
     // The Watch window's mirrors of the main window's run control.
     virtual void SetWatchContinuous(bool checked) = 0;
     virtual void FocusWatchContinue() = 0;
     virtual void RepaintWatchContinue() = 0;
-    // The close sequence: Port, Watch, Source, EEPROM, Pinout and SFR windows,
-    // in that order, each saving its own placement.
+    // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR and Plot
+    // windows, in that order, each saving its own placement.
     virtual void CloseAll() = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "vars/value_decode.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace varnolux {
@@ -76,6 +77,29 @@ uint32_t FloatBits(float f) {
     uint32_t bits = 0;
     std::memcpy(&bits, &f, sizeof bits);
     return bits;
+}
+
+double NumericValue(int32_t varType, uint32_t raw) {
+    switch (varType) {
+        case VT_BIT:
+        case VT_BYTE:
+        case VT_WORD:
+        case VT_DWORD:
+            return static_cast<double>(raw);
+        case VT_SBYTE:
+            return static_cast<double>(static_cast<int8_t>(raw & 0xFFu));
+        case VT_SWORD:
+            return static_cast<double>(static_cast<int16_t>(raw & 0xFFFFu));
+        case VT_SDWORD:
+            return static_cast<double>(static_cast<int32_t>(raw));
+        case VT_FLOAT: {
+            float f;
+            std::memcpy(&f, &raw, sizeof f);
+            return static_cast<double>(f);
+        }
+        default:
+            return std::nan("");
+    }
 }
 
 }  // namespace varnolux

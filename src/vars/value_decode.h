@@ -34,6 +34,11 @@ DecodedValue DecodeRawValue(const MyVarRecord& record, const DumpImage& image);
 // to the bit pattern of the same IEEE 754 single.
 uint32_t MicrochipFloatToIeee(uint8_t exponent, uint8_t m2, uint8_t m1, uint8_t m0);
 
+// A raw value of the type as the number it stands for: unsigned types as
+// unsigned, signed types sign-extended from their width, floats from their
+// IEEE bits; NaN for an unknown type.
+double NumericValue(int32_t varType, uint32_t raw);
+
 // The IEEE 754 bit pattern of a float.
 uint32_t FloatBits(float f);
 

@@ -20,9 +20,9 @@ WatchMenuStates ComputeWatchMenuStates(const Session& session) {
 const std::vector<int>& WatchMenuCommands() {
     static const std::vector<int> commands = {
         ids::kCmdWatchViewPort, ids::kCmdWatchViewSource, ids::kCmdViewEeprom, ids::kCmdDataSheet,
-        ids::kCmdErrata,        ids::kCmdViewPinout,      ids::kCmdXplorer,    ids::kCmdProtonIde,
-        ids::kCmdBitCalc,       ids::kCmdLogic,           ids::kCmdUserTool1,  ids::kCmdUserTool2,
-        ids::kCmdReset,         ids::kCmdWatchAbout,      ids::kCmdHelp};
+        ids::kCmdErrata,        ids::kCmdViewPinout,      ids::kCmdViewPlot,   ids::kCmdXplorer,
+        ids::kCmdProtonIde,     ids::kCmdBitCalc,         ids::kCmdLogic,      ids::kCmdUserTool1,
+        ids::kCmdUserTool2,     ids::kCmdReset,           ids::kCmdWatchAbout, ids::kCmdHelp};
     return commands;
 }
 

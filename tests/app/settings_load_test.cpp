@@ -45,6 +45,7 @@ TEST(LoadSettings, ReadsStoredValuesWithBlanksHexAndJunk) {
                "PropFont=A font name much longer than thirty characters\r\n"
                "AlwaysOnTopPO=1\r\n"
                "[Watch Placement]\r\nWatchVisible=1\r\n"
+               "[Plot]\r\nVisible=1\r\n"
                "[Comms]\r\nPort=3\r\nBaud=38400\r\n"
                "[Debug]\r\nUDTdisplay=1\r\n"
                "[Locations]\r\nPicKitDat=C:\\PK2\\PK2DeviceFile.dat\r\n");
@@ -62,6 +63,7 @@ TEST(LoadSettings, ReadsStoredValuesWithBlanksHexAndJunk) {
     EXPECT_EQ(s.PropFont, "A font name much longer than t");
     EXPECT_EQ(s.AlwaysOnTopPO, 1);
     EXPECT_EQ(s.WatchVisible, 1);
+    EXPECT_EQ(s.PlotVisible, 1);
     EXPECT_EQ(s.Port, 3);
     EXPECT_EQ(s.Baud, 38400);
     EXPECT_EQ(s.UDTdisplay, 1);

@@ -34,6 +34,7 @@ class LoadSequence : public ScanFixture {
         PutSource("PPI\\P18F25K22.PPI", "[INFOSTART]\nCORE=16\nMAXCODE=32768\n");
         views.onShow = [this](ViewKind kind) {
             if (kind == ViewKind::Watch) Record("ShowWatchWindow");
+            if (kind == ViewKind::Plot) Record("ShowPlotWindow");
             if (kind == ViewKind::RecordDiagnostics) Record("CreateRecordDiagnostics");
         };
     }
@@ -119,6 +120,7 @@ TEST_F(LoadSequence, SixteenBitCoreAsksForTheRomCheck) {
     session.settings.Baud = 2400;
     session.settings.Port = 4;
     session.settings.WatchVisible = 1;
+    session.settings.PlotVisible = 1;
     session.settings.DefaultAddressRadix = 2;
     session.settings.DefaultDataRadix = 1;
     LoadAtStartup(session, seams, hooks);
@@ -126,7 +128,8 @@ TEST_F(LoadSequence, SixteenBitCoreAsksForTheRomCheck) {
     EXPECT_EQ(view.StatusText(2), " COM4 Auto");
     EXPECT_EQ(session.settings.Baud, 0);
     EXPECT_EQ(calls.back(), "SetAllRadix 2 1");
-    EXPECT_EQ(calls[calls.size() - 2], "ShowWatchWindow");
+    EXPECT_EQ(calls[calls.size() - 2], "ShowPlotWindow");
+    EXPECT_EQ(calls[calls.size() - 3], "ShowWatchWindow");
 }
 
 // The link's probe comes between the first fill and SetAllRadix and can keep

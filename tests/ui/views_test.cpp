@@ -14,12 +14,19 @@ TEST(ViewOfCommand, MenuCommandsOpenTheirWindows) {
         int command;
         std::optional<ViewKind> view;
     } cases[] = {
-        {ids::kCmdViewWatch, ViewKind::Watch},   {ids::kCmdViewSource, ViewKind::Source},
-        {28060, ViewKind::Source},               {ids::kCmdViewPort, ViewKind::Port},
-        {28059, ViewKind::Port},                 {ids::kCmdViewEeprom, ViewKind::Eeprom},
-        {ids::kCmdViewSfr, ViewKind::Sfr},       {ids::kCmdViewPinout, ViewKind::Pinout},
-        {ids::kCmdAbout, ViewKind::About},       {28004, ViewKind::About},
-        {ids::kCmdHelp, std::nullopt},           {ids::kCmdDataSheet, std::nullopt},
+        {ids::kCmdViewWatch, ViewKind::Watch},
+        {ids::kCmdViewSource, ViewKind::Source},
+        {28060, ViewKind::Source},
+        {ids::kCmdViewPort, ViewKind::Port},
+        {28059, ViewKind::Port},
+        {ids::kCmdViewEeprom, ViewKind::Eeprom},
+        {ids::kCmdViewSfr, ViewKind::Sfr},
+        {ids::kCmdViewPinout, ViewKind::Pinout},
+        {28070, ViewKind::Plot},
+        {ids::kCmdAbout, ViewKind::About},
+        {28004, ViewKind::About},
+        {ids::kCmdHelp, std::nullopt},
+        {ids::kCmdDataSheet, std::nullopt},
         {ids::kContinueButton, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ViewOfCommand(c.command), c.view) << c.command;

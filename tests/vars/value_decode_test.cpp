@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 namespace varnolux {
@@ -133,6 +134,28 @@ TEST(NextImplementedCell, SkipsUnimplementedCellsAndReadsZeroAtTheEnd) {
     c = NextImplementedCell(image, 0x80);
     EXPECT_EQ(c.cell, kRamTop);
     EXPECT_EQ(c.value, 0);
+}
+
+TEST(NumericValue, SignedTypesExtendTheirSignAndFloatsTakeTheirBits) {
+    const struct {
+        int32_t type;
+        uint32_t raw;
+        double want;
+    } cases[] = {
+        {VT_BYTE, 0xFF, 255},
+        {VT_SBYTE, 0xFF, -1},
+        {VT_SBYTE, 0x7F, 127},
+        {VT_SWORD, 0x8000, -32768},
+        {VT_WORD, 0x8000, 32768},
+        {VT_SDWORD, 0xFFFFFFFE, -2},
+        {VT_DWORD, 0xFFFFFFFE, 4294967294.0},
+        {VT_BIT, 1, 1},
+        {VT_FLOAT, FloatBits(-2.5f), -2.5},
+        {VT_FLOAT, FloatBits(0.1f), double(0.1f)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.want, NumericValue(c.type, c.raw)) << c.type << " " << c.raw;
+    EXPECT_TRUE(std::isnan(NumericValue(0, 5)));
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ TEST(WatchMenu, ResetStaysGreyOnACore14Device) {
 }
 
 TEST(WatchMenu, ItsCommandsAreTheMainWindowsOnesAndOpenTheirWindows) {
-    EXPECT_EQ(WatchMenuCommands().size(), 15u);
+    EXPECT_EQ(WatchMenuCommands().size(), 16u);
+    EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdViewPlot)) << "forwarded to the main window";
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdReset));
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdHelp));
     EXPECT_FALSE(IsWatchMenuCommand(ids::kCmdExit)) << "not in the Watch window's menu";

@@ -4,12 +4,14 @@
 #include "link/win32/modify_window.h"
 #include "ui/main_ids.h"
 #include "views/eeprom_ids.h"
+#include "views/plot_ids.h"
 #include "views/sfr_ids.h"
 #include "views/source_ids.h"
 #include "views/win32/about_window.h"
 #include "views/win32/diagnostics_window.h"
 #include "views/win32/eeprom_window.h"
 #include "views/win32/pinout_window.h"
+#include "views/win32/plot_window.h"
 #include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
@@ -37,6 +39,7 @@ const FormClass kFormClasses[] = {
     {kDiagnosticsClass, UDTDIAG_WNDPROC, true},
     {kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
+    {ids::kPlotFormClass, PLOTFORM_WNDPROC, true},
 };
 
 }  // namespace

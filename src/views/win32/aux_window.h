@@ -6,6 +6,10 @@
 
 namespace varnolux {
 
+// WM_CLOSE's wParam when the close sequence closes the window (a window that
+// remembers its open state opens again at the next start).
+constexpr WPARAM kClosedByProgram = 1;
+
 class AuxWindow {
   public:
     virtual ~AuxWindow() = default;
@@ -16,6 +20,19 @@ class AuxWindow {
     // Fills it from a snapshot of the state, taken under the records lock and
     // written to the controls after the lock is released.
     virtual void Fill() = 0;
+};
+
+// A window that keeps a record of the dumps also while it is closed (the Plot
+// window). Called on the UI thread without the records lock.
+class DumpRecorder {
+  public:
+    virtual ~DumpRecorder() = default;
+    // After a dump, before the open windows redraw.
+    virtual void RecordDump() = 0;
+    // The watched set or a radix changed.
+    virtual void NoteWatchChange() = 0;
+    // Forget every recorded dump.
+    virtual void ClearRecord() = 0;
 };
 
 }  // namespace varnolux

@@ -6,12 +6,13 @@ namespace varnolux {
 
 namespace {
 
-// After a dump, in the main window's order.
+// After a dump, in the main window's order; the Plot window last.
 const ViewKind kRefreshOrder[] = {ViewKind::Watch, ViewKind::Source, ViewKind::Port,
-                                  ViewKind::Eeprom};
+                                  ViewKind::Eeprom, ViewKind::Plot};
 // The close sequence's order.
 const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,  ViewKind::Source,
-                                ViewKind::Eeprom, ViewKind::Pinout, ViewKind::Sfr};
+                                ViewKind::Eeprom, ViewKind::Pinout, ViewKind::Sfr,
+                                ViewKind::Plot};
 
 }  // namespace
 
@@ -39,12 +40,20 @@ void Win32Views::Show(ViewKind kind) {
 }
 
 void Win32Views::RefreshAfterDump() {
+    if (recorder_) recorder_->RecordDump();
     for (ViewKind kind : kRefreshOrder)
         if (Open(kind)) windows_[kind]->Fill();
 }
 
 void Win32Views::WatchChanged() {
     if (Open(ViewKind::Watch)) windows_[ViewKind::Watch]->Fill();
+    if (recorder_) recorder_->NoteWatchChange();
+    if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
+}
+
+void Win32Views::ClearPlot() {
+    if (recorder_) recorder_->ClearRecord();
+    if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
 }
 
 HWND Win32Views::WatchControl(int id) const {
@@ -73,7 +82,7 @@ void Win32Views::RepaintWatchContinue() {
 
 void Win32Views::CloseAll() {
     for (ViewKind kind : kCloseOrder)
-        if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, 0, 0);
+        if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, kClosedByProgram, 0);
 }
 
 }  // namespace varnolux

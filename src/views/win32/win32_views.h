@@ -19,11 +19,14 @@ class Win32Views : public Views {
     // The main window, owner of every auxiliary window.
     void SetOwner(HWND owner) { owner_ = owner; }
     void Add(ViewKind kind, std::unique_ptr<AuxWindow> window);
+    // The window that records dumps while closed; it is added as well.
+    void SetRecorder(DumpRecorder* recorder) { recorder_ = recorder; }
 
     void Show(ViewKind kind) override;
     bool IsOpen(ViewKind kind) const override { return Open(kind) != nullptr; }
     void RefreshAfterDump() override;
     void WatchChanged() override;
+    void ClearPlot() override;
     void SetWatchDumpIdLabel(const std::string& text) override;
     void SetWatchContinuous(bool checked) override;
     void FocusWatchContinue() override;
@@ -41,6 +44,7 @@ class Win32Views : public Views {
 
     Session& session_;
     HWND owner_ = nullptr;
+    DumpRecorder* recorder_ = nullptr;
     std::map<ViewKind, std::unique_ptr<AuxWindow>> windows_;
 };
 

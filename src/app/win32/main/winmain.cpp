@@ -23,6 +23,7 @@
 #include "views/win32/diagnostics_window.h"
 #include "views/win32/eeprom_window.h"
 #include "views/win32/pinout_window.h"
+#include "views/win32/plot_window.h"
 #include "views/win32/port_window.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
@@ -79,6 +80,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     views.Add(ViewKind::Source, std::make_unique<SourceWindow>(*session, os, prompts, views));
     views.Add(ViewKind::Eeprom, std::make_unique<EepromWindow>(*session, os, prompts, views));
     views.Add(ViewKind::Sfr, std::make_unique<SfrWindow>(*session, os, prompts, views));
+    auto plot = std::make_unique<PlotWindow>(*session, os, prompts);
+    views.SetRecorder(plot.get());
+    views.Add(ViewKind::Plot, std::move(plot));
     Seams seams{os, prompts, view, launcher, views};
     views.Add(ViewKind::Port, std::make_unique<PortWindow>(*session, seams, instance));
     views.Add(ViewKind::Pinout, std::make_unique<PinoutWindow>(*session, seams, instance));

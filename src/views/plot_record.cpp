@@ -1,0 +1,63 @@
+#include "views/plot_record.h"
+
+#include <mutex>
+#include <set>
+
+namespace varnolux {
+
+namespace {
+
+bool Plottable(const MyVarRecord& r) {
+    return r.VarType >= VT_BIT && r.VarType <= VT_FLOAT;
+}
+
+PlotSample SampleOf(const MyVarRecord& r) {
+    return PlotSample{r.VarLabel, r.VarType, r.VarDisplayType, r.VarValue};
+}
+
+}  // namespace
+
+std::vector<PlotSample> WatchedSamples(const VarTable& records) {
+    std::vector<PlotSample> samples;
+    std::set<size_t> taken;
+    auto take = [&](size_t i) {
+        if (Plottable(records[i]) && taken.insert(i).second)
+            samples.push_back(SampleOf(records[i]));
+    };
+    for (size_t i = 0; i < records.size(); ++i) {
+        const MyVarRecord& r = records[i];
+        if (r.VarInWatchList == 0) continue;
+        if (r.VarRecordType != RT_ARRAY) {
+            take(i);
+            continue;
+        }
+        for (size_t e = i + 1; e < records.size() && e <= i + static_cast<size_t>(r.VarLen) &&
+                               records[e].VarRecordType == RT_SUBSCRIPT;
+             ++e)
+            take(e);
+    }
+    return samples;
+}
+
+void RecordDump(Session& session, PlotStore& store, double seconds) {
+    std::vector<PlotSample> samples;
+    int32_t dumpId = -1;
+    {
+        std::lock_guard<std::mutex> lock(session.recordsLock);
+        dumpId = session.image.DumpId;
+        if (dumpId < 0) return;
+        samples = WatchedSamples(session.records);
+    }
+    store.Append(dumpId, seconds, samples);
+}
+
+void NoteWatchChange(Session& session, PlotStore& store) {
+    std::vector<PlotSample> samples;
+    {
+        std::lock_guard<std::mutex> lock(session.recordsLock);
+        samples = WatchedSamples(session.records);
+    }
+    store.NoteWatched(samples);
+}
+
+}  // namespace varnolux

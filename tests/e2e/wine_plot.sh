@@ -1,0 +1,118 @@
+# The Plot window of Varnolux.exe against the simulated target: opened from the
+# Watch window's View menu, it draws the watched variables dump by dump; its
+# "Save data..." writes the simulator's own values of every dump, "Save
+# picture..." a PNG of the plot, and it opens again at the next start.
+#
+# Needs the native simulator and varnolux-cli beside the Windows build
+# (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
+
+readonly PLOT=PlotForm_Class P_STATUS=2901
+readonly CMD_SAVE_PICTURE=28071 CMD_SAVE_DATA=28072 CMD_VIEW_PLOT=28070
+readonly P_WATCH=WatchForm_Class P_CMD_VIEW_WATCH=28024 P_CMD_EXIT=28003 P_CONTINUOUS=120
+readonly P_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
+# The file name box of the standard save dialog.
+readonly DIALOG=#32770 D_FILE_NAME=1148
+
+# plot_reference COUNT FILE: the demo's first COUNT dumps as varnolux-cli logs
+# them from a second simulator, one JSON line per dump.
+plot_reference() {
+    local dir
+    dir=$(demo_folder) || return 1
+    "$SIM" --project "$dir" --link "$E2E_WORK/com2" --dumps "$1" >/dev/null 2>&1 &
+    local sim2=$!
+    wait_for 10 test -e "$E2E_WORK/com2" || fail "the second simulator made no terminal"
+    (cd "$dir" && timeout -k 5 60 "$P_CLI" log --port "$E2E_WORK/com2" --baud 115200 \
+        --count "$1" --format jsonl --radix dec --timeout 30) >"$2" 2>"$E2E_WORK/cli.err"
+    local rc=$?
+    kill "$sim2" 2>/dev/null
+    wait "$sim2" 2>/dev/null
+    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc"
+}
+
+# plot_has_dumps N: the Plot window's line says it holds N dumps.
+plot_has_dumps() {
+    [[ "$(probe text "$PLOT" "$P_STATUS")" == " $1 dumps"* ]]
+}
+
+# save_as COMMAND FILE: a save command of the Plot window, its dialog answered
+# with FILE; waits for the file.
+save_as() {
+    probe command "$PLOT" "$1"
+    probe wait-visible "$DIALOG" 20 || fail "no save dialog for command $1"
+    if ! probe set-text "$DIALOG" "$D_FILE_NAME" "$(winepath -w "$2")"; then
+        probe children "$DIALOG" >&2
+        fail "no file name box in the save dialog"
+    fi
+    probe dialog-click 1
+    wait_for 20 test -s "$2" || fail "command $1 wrote no $2"
+}
+
+test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
+    local dir i wrong
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    plot_reference 5 "$E2E_WORK/dumps.jsonl"
+    # Half a second between dumps: every dump gets its own refresh.
+    start_sim "$dir" --dumps 5 --run-ms 500
+    start_varnolux "$dir"
+    probe command "$MAIN_CLASS" "$P_CMD_VIEW_WATCH"
+    probe wait-visible "$P_WATCH" 10 || fail "the Watch window did not open"
+    probe command "$P_WATCH" "$CMD_VIEW_PLOT"
+    probe wait-visible "$PLOT" 10 || fail "View, Plot in the Watch window opened no Plot window"
+    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 5 dumps"
+    wait_for 5 plot_has_dumps 5 ||
+        fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
+    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
+    save_as "$CMD_SAVE_PICTURE" "$E2E_WORK/plot.png"
+    wrong=$(python3 - "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv" "$E2E_WORK/plot.png" <<'PY'
+import csv, json, struct, sys
+dumps = [json.loads(line) for line in open(sys.argv[1])]
+rows = list(csv.reader(open(sys.argv[2], newline="")))
+problems = []
+header, body = rows[0], rows[1:]
+if header[:2] != ["DumpID", "Seconds"] or sorted(header[2:]) != ["setPoint", "state", "tick"]:
+    problems.append("header %r" % header)
+if len(body) != len(dumps):
+    problems.append("%d rows for %d dumps" % (len(body), len(dumps)))
+last = -1.0
+for n, (row, dump) in enumerate(zip(body, dumps), 1):
+    raw = {v["VarLabel"]: v["raw"] for v in dump["values"]}
+    want = [str(dump["DumpId"])] + [str(raw[label]) for label in header[2:]]
+    got = [row[0]] + row[2:]
+    if got != want:
+        problems.append("dump %d: %r, the target had %r" % (n, got, want))
+    if float(row[1]) < last:
+        problems.append("dump %d: seconds %s before %s" % (n, row[1], last))
+    last = float(row[1])
+if body and body[0][1] != "0.000":
+    problems.append("the first dump at %s s" % body[0][1])
+png = open(sys.argv[3], "rb").read()
+if png[:8] != b"\x89PNG\r\n\x1a\n":
+    problems.append("plot.png is no PNG")
+else:
+    width, height = struct.unpack(">II", png[16:24])
+    if width < 300 or height < 200:
+        problems.append("plot.png is %dx%d" % (width, height))
+print("\n".join(problems))
+PY
+)
+    [ -z "$wrong" ] || fail "$wrong"
+
+    # Closed with the program, it opens again at the next start.
+    probe command "$MAIN_CLASS" "$P_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Plot Visible)" "Plot Visible"
+    # A target that talks again, as after its reset.
+    stop_sim
+    rm -f "$E2E_WORK/com1" "$E2E_WORK/truth.json"
+    start_sim "$dir" --dumps 1
+    start_varnolux "$dir"
+    probe wait-visible "$PLOT" 10 || fail "the Plot window did not open at the next start"
+    probe close "$PLOT"
+    probe wait-gone "$PLOT" 10 || fail "the Plot window did not close"
+    probe command "$MAIN_CLASS" "$P_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    assert_eq 0 "$(ini_value "$dir/Varnolux.ini" Plot Visible)" "Plot Visible after closing it"
+    stop_sim
+}
