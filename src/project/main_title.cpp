@@ -2,12 +2,8 @@
 
 namespace varnolux {
 
-namespace {
-constexpr const char* kVersion = "1.1";
-}
-
 std::string StartupTitle() {
-    return CutTitle(std::string("Varnolux") + "   Ver " + kVersion);
+    return CutTitle(std::string("Varnolux") + "   Ver " + kProgramVersion);
 }
 
 std::string LoadedTitle(const Settings& settings, const std::string& programFolder,

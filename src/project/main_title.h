@@ -6,6 +6,9 @@
 
 namespace varnolux {
 
+// The program's version, as titles and recordings name it.
+constexpr const char* kProgramVersion = "1.1";
+
 // Longest title the main window shows; longer texts are cut.
 constexpr size_t kMainTitleLength = 61;
 
