@@ -2,12 +2,14 @@
 # Installs the Debian packages the build, the tests and the demo need; quiet
 # when everything is already there. fonts-wine brings Marlett, whose glyphs
 # Wine draws on the title-bar buttons (a recommendation of wine, so not
-# installed with --no-install-recommends).
+# installed with --no-install-recommends). tshark reads the session recordings
+# in their test as a reader that is not ours; its set-up asks whether to let
+# non-root users capture, answered no beforehand so the install never waits.
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev tshark)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -17,5 +19,6 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+echo "wireshark-common wireshark-common/install-setuid boolean false" | $sudo debconf-set-selections
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -12,5 +12,7 @@ int RunLog(const std::vector<std::string>& args);
 void PrintLogUsage();
 int RunTest(const std::vector<std::string>& args);
 void PrintTestUsage();
+int RunReplay(const std::vector<std::string>& args);
+void PrintReplayUsage();
 
 }  // namespace varnolux::cli

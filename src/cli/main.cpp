@@ -15,6 +15,7 @@ void PrintUsage() {
         "  vars [BASE] [--json]   load the project in the current folder and print its variables\n"
         "  log [BASE] [options]   run the link against a serial device and print every dump\n"
         "  test SCRIPT [options]  run a step script against the target: pass or fail\n"
+        "  replay FILE [options]  print the dumps of a session recording as log did\n"
         "\n"
         "varnolux-cli <command> --help describes a command.\n");
 }
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     if (args[0] == "vars") return varnolux::cli::RunVars(rest);
     if (args[0] == "log") return varnolux::cli::RunLog(rest);
     if (args[0] == "test") return varnolux::cli::RunTest(rest);
+    if (args[0] == "replay") return varnolux::cli::RunReplay(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;
