@@ -20,6 +20,7 @@ class MemoryViews : public Views {
     void SetWatchContinuous(bool checked) override;
     void FocusWatchContinue() override { calls.push_back("FocusWatchContinue"); }
     void RepaintWatchContinue() override { calls.push_back("RepaintWatchContinue"); }
+    void ReplayRestarted() override { calls.push_back("ReplayRestarted"); }
     void CloseAll() override;
 
     // Run inside RefreshAfterDump, as an open window's own refresh would.

@@ -29,6 +29,11 @@ class Views {
     virtual void SetWatchContinuous(bool checked) = 0;
     virtual void FocusWatchContinue() = 0;
     virtual void RepaintWatchContinue() = 0;
+    // A replay went back to the start of its recording: the views that keep
+    // what they showed of earlier dumps (a plot's series) forget it. The
+    // values and histories in the records are already those before the first
+    // dump; the next refresh shows them.
+    virtual void ReplayRestarted() = 0;
     // The close sequence: Port, Watch, Source, EEPROM, Pinout and SFR windows,
     // in that order, each saving its own placement.
     virtual void CloseAll() = 0;

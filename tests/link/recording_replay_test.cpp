@@ -2,10 +2,14 @@
 // engine: the replayed dumps are the live ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/recording_facts.h"
 #include "link/recording_port.h"
 #include "link/replay_run.h"
+#include "link/replay_stepper.h"
 #include "link_fixture.h"
+#include "support/make_record.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {
@@ -54,6 +58,8 @@ class RecordingReplay : public LinkFixture {
         explicit Fresh(const Session& live) {
             session.device = live.device;
             session.project = live.project;
+            session.records = live.records;
+            session.image.RamImage[0x20].Implemented = 1;
             session.image.EepromImage.resize(live.image.EepromImage.size());
         }
     };
@@ -149,6 +155,63 @@ TEST_F(RecordingReplay, TheReplayedDumpsAreTheLiveOnes) {
     EXPECT_EQ(run.Dumps(), 4);
     EXPECT_EQ(run.Port().Mismatches(), 0);
     EXPECT_EQ(live[2].elapsed, ".180 secs") << "run time between the answer b and the next c";
+}
+
+TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
+    session.records = {MakeRecord("count", VT_BYTE, 0x20)};
+    session.image.RamImage[0x20].Implemented = 1;
+    ASSERT_TRUE(
+        recorder.Start(kFile, FactsOfSession(session, os, "COM1", 57600, RecordingStart::Link)));
+    struct Shown {
+        MyVarRecord record;
+        std::string elapsed, transition;
+    };
+    std::vector<Shown> live;
+    const uint8_t ids[] = {4, 9, 4, 12, 4};
+    for (uint8_t i = 0; i < 5; ++i) {
+        LiveDump(ids[i], static_cast<uint8_t>(30 + 7 * i));
+        live.push_back({session.records[0], session.link.elapsedText,
+                        view.ControlText(ids::kTransitionLabel)});
+    }
+    const RecordingContents c = Recorded();
+
+    Fresh fresh(session);
+    fresh.session.records = {MakeRecord("count", VT_BYTE, 0x20)};
+    ReplayStepper bar(fresh.session, fresh.seams, c);
+    ASSERT_TRUE(bar.Open());
+    EXPECT_EQ(bar.Count(), 5);
+    EXPECT_EQ(bar.Current(), 0);
+    EXPECT_EQ(fresh.session.records[0].VarValueInit, 0) << "nothing shown before the first step";
+    const size_t askedOnce = fresh.prompts.shown.size();
+
+    const struct {
+        bool (ReplayStepper::*step)();
+        int shown;
+        int restarts;
+    } steps[] = {
+        {&ReplayStepper::Next, 1, 1},     {&ReplayStepper::Next, 2, 1},
+        {&ReplayStepper::Next, 3, 1},     {&ReplayStepper::Previous, 2, 2},
+        {&ReplayStepper::Last, 5, 2},     {&ReplayStepper::First, 1, 3},
+        {&ReplayStepper::Previous, 1, 3},  // no dump before the first
+    };
+    for (const auto& s : steps) {
+        (bar.*s.step)();
+        const Shown& want = live[static_cast<size_t>(s.shown - 1)];
+        const MyVarRecord& got = fresh.session.records[0];
+        EXPECT_EQ(bar.Current(), s.shown);
+        EXPECT_EQ(bar.Restarts(), s.restarts) << s.shown;
+        EXPECT_EQ(got.VarValue, want.record.VarValue) << s.shown;
+        EXPECT_EQ(got.VarPrevious, want.record.VarPrevious) << s.shown;
+        EXPECT_EQ(got.VarPreviousInit, want.record.VarPreviousInit) << s.shown;
+        EXPECT_EQ(got.VarLast, want.record.VarLast) << s.shown;
+        EXPECT_EQ(got.DumpIDLast, want.record.DumpIDLast) << s.shown;
+        EXPECT_EQ(fresh.session.link.elapsedText, want.elapsed) << s.shown;
+        EXPECT_EQ(fresh.view.ControlText(ids::kTransitionLabel), want.transition) << s.shown;
+    }
+    EXPECT_FALSE(bar.Go(6));
+    EXPECT_FALSE(bar.Go(0));
+    EXPECT_EQ(std::count(fresh.views.calls.begin(), fresh.views.calls.end(), "ReplayRestarted"), 3);
+    EXPECT_EQ(fresh.prompts.shown.size(), askedOnce) << "a restart asks nothing again";
 }
 
 TEST_F(RecordingReplay, ACrcErrorIsAnsweredAndCountedAgainInTheReplay) {

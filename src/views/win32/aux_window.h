@@ -16,6 +16,9 @@ class AuxWindow {
     // Fills it from a snapshot of the state, taken under the records lock and
     // written to the controls after the lock is released.
     virtual void Fill() = 0;
+    // A replay went back to the start of its recording. The windows that show
+    // only the current records' values and histories have nothing to forget.
+    virtual void ReplayRestarted() {}
 };
 
 }  // namespace varnolux

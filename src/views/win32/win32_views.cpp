@@ -71,6 +71,10 @@ void Win32Views::RepaintWatchContinue() {
         RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+void Win32Views::ReplayRestarted() {
+    for (auto& entry : windows_) entry.second->ReplayRestarted();
+}
+
 void Win32Views::CloseAll() {
     for (ViewKind kind : kCloseOrder)
         if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, 0, 0);

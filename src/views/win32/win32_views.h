@@ -28,6 +28,8 @@ class Win32Views : public Views {
     void SetWatchContinuous(bool checked) override;
     void FocusWatchContinue() override;
     void RepaintWatchContinue() override;
+    // Tells every added window, open or not.
+    void ReplayRestarted() override;
     void CloseAll() override;
 
     // The open window of `kind`; nullptr while it is closed (or not added).
