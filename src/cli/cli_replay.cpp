@@ -1,5 +1,6 @@
 // "varnolux-cli replay": a session recording played through the link engine,
 // printing every dump as "log" printed it live, or the differences between two.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -227,8 +228,10 @@ int RunReplay(const std::vector<std::string>& args) {
     if (!difference.empty()) std::fprintf(stderr, "varnolux-cli replay: %s\n", difference.c_str());
     SetValueRadix(session, a.radix != 0 ? a.radix : session.settings.DefaultDataRadix);
 
+    // The dumps after the last one asked for are not played.
+    const long last = a.diffA > 0 ? std::max(a.diffA, a.diffB) : a.to;
     while (run.NextDump())
-        if (a.to > 0 && a.diffA == 0 && printer.dumps >= a.to) break;
+        if (last > 0 && printer.dumps >= last) break;
     if (a.diffA == 0) std::fflush(stdout);
     if (contents.cut)
         std::fprintf(stderr,
