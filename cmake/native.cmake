@@ -83,6 +83,10 @@ if(VARNOLUX_BENCHMARKS)
     add_executable(bench_${stem} ${source})
     target_link_libraries(bench_${stem} PRIVATE varnolux_app varnolux_script benchmark::benchmark)
     target_compile_definitions(bench_${stem} PRIVATE VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    # The recording benchmark plays the simulated firmware and prints as the console does.
+    if(stem STREQUAL "recording")
+      target_link_libraries(bench_${stem} PRIVATE varnolux_cli varnolux_sim)
+    endif()
   endforeach()
 endif()
 

@@ -40,6 +40,7 @@ seeds() {
     settings_fuzzer) find "$root/examples" "$root/tests/fixtures" -name '*.ini' ;;
     link_fuzzer) find "$here/seeds/link" -type f ;;
     modify_fuzzer) find "$here/seeds/modify" -type f ;;
+    recording_fuzzer) find "$here/seeds/recording" -type f ;;
     esac
 }
 

@@ -4,12 +4,15 @@
 # Wine draws on the title-bar buttons (a recommendation of wine, so not
 # installed with --no-install-recommends). wine32 (from the i386 architecture)
 # runs the 32-bit release build; zip, fp-utils (chmcmd) and libchm-bin (an
-# independent reader of the help) make and check the release zips.
+# independent reader of the help) make and check the release zips. tshark
+# reads the session recordings in their test as a reader that is not ours; its
+# set-up asks whether to let non-root users capture, answered no beforehand so
+# the install never waits.
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
-  clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386)
+  clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386 tshark)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,5 +25,6 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $sudo dpkg --add-architecture i386
 fi
+echo "wireshark-common wireshark-common/install-setuid boolean false" | $sudo debconf-set-selections
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -13,5 +13,7 @@ void PrintLogUsage();
 int RunTest(const std::vector<std::string>& args);
 void PrintTestUsage();
 int RunIni(const std::vector<std::string>& args);
+int RunReplay(const std::vector<std::string>& args);
+void PrintReplayUsage();
 
 }  // namespace varnolux::cli

@@ -15,9 +15,12 @@
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
+#include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
 #include "link/link_startup.h"
+#include "link/recording_facts.h"
+#include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
 #include "state/session.h"
@@ -25,7 +28,6 @@
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_views.h"
-#include "vars/value_format.h"
 
 namespace varnolux::cli {
 
@@ -53,6 +55,7 @@ struct LogArgs {
     long releaseMs = 1000;
     int detectRounds = 3;
     long timeoutS = 0;
+    std::string record;  // the recording's file; empty: none
 };
 
 bool IsNumber(const std::string& s) {
@@ -103,6 +106,8 @@ bool ParseLogArgs(const std::vector<std::string>& args, LogArgs& a, int& status)
             a.releaseMs = std::atol(v.c_str());
         } else if (arg == "--detect-rounds" && IsNumber(v)) {
             a.detectRounds = std::max(1, std::atoi(v.c_str()));
+        } else if (arg == "--record") {
+            a.record = v;
         } else if (arg == "--timeout" && IsNumber(v)) {
             a.timeoutS = std::atol(v.c_str());
         } else {
@@ -112,52 +117,22 @@ bool ParseLogArgs(const std::vector<std::string>& args, LogArgs& a, int& status)
     return true;
 }
 
-void SetValueRadix(Session& session, int radix) {
-    if (radix < DT_DECIMAL || radix > DT_BINARY) return;
-    std::lock_guard<std::mutex> lock(session.recordsLock);
-    for (MyVarRecord& r : session.records) r.VarDisplayType = radix;
-}
-
-// The dump just completed, as the main window shows it.
-LoggedDump TakeDump(Session& session, const MainWindowView& view) {
-    LoggedDump d;
-    {
-        std::lock_guard<std::mutex> lock(session.recordsLock);
-        d.DumpId = session.image.DumpId;
-        d.PreviousDumpId = session.image.PreviousDumpId;
-        for (const MyVarRecord& r : session.records) {
-            if (r.VarValueInit != 1) continue;
-            ValueTexts texts;
-            if (!FormatValue(r, texts)) continue;
-            d.values.push_back(LoggedValue{r.VarLabel, texts.value, texts.previous,
-                                           r.VarPreviousInit == 1, r.VarType, r.VarValue,
-                                           r.VarPrevious});
-        }
-    }
-    d.elapsed = session.link.elapsedText;
-    d.elapsedSeconds = session.link.elapsedSeconds;
-    d.PacketCount = session.run.PacketCount.load();
-    for (int part = 0; part < 4; ++part)
-        d.status[static_cast<size_t>(part)] = view.StatusText(part);
-    d.dumpPointLabel = view.ControlText(ids::kDumpPointLabel);
-    d.transitionLabel = view.ControlText(ids::kTransitionLabel);
-    return d;
-}
-
 using Clock = std::chrono::steady_clock;
 
 // Prints each completed dump, on the link thread, until `count` are printed.
 class DumpPrinter : public TransactionListener {
   public:
-    DumpPrinter(Session& session, const MainWindowView& view, const LogArgs& a)
-        : session_(session), view_(view), a_(a) {}
+    DumpPrinter(Session& session, const MainWindowView& view, const LogArgs& a,
+                RecordingPort* recorder)
+        : session_(session), view_(view), a_(a), recorder_(recorder) {}
     void TransactionDone() override {
         if (a_.count > 0 && dumps.load() >= a_.count) return;  // the rest are not asked for
         const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
         std::fwrite(record.data(), 1, record.size(), stdout);
         std::fflush(stdout);
         lastDumpAt = Clock::now().time_since_epoch().count();
-        ++dumps;
+        // The recording ends with the last dump logged, so its replay prints what was printed.
+        if (++dumps == a_.count && recorder_) recorder_->Stop();
     }
 
     std::atomic<long> dumps{0};
@@ -167,6 +142,7 @@ class DumpPrinter : public TransactionListener {
     Session& session_;
     const MainWindowView& view_;
     const LogArgs& a_;
+    RecordingPort* recorder_;
 };
 
 // The last number in a text (" COM1  19200 A" gives 19200), 0 without one.
@@ -182,9 +158,22 @@ long LastNumber(const std::string& text) {
 class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
-                 DumpPrinter& printer, const LogArgs& a)
-        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty()), a_(a) {}
+                 DumpPrinter& printer, const LogArgs& a, RecordingPort* recorder)
+        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(),
+                        recorder ? recorder->Clock() : SystemLinkClock()),
+          a_(a),
+          recorder_(recorder) {}
     void OpenLink() override {
+        // The recording holds the probe too: it begins before the port is opened.
+        if (recorder_ &&
+            !recorder_->Start(a_.record,
+                              FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
+                                             session_.settings.Baud, RecordingStart::Open))) {
+            std::fprintf(stderr, "varnolux-cli log: cannot write the recording %s\n",
+                         a_.record.c_str());
+            seams_.view.RequestClose();
+            return;
+        }
         const int32_t baud = session_.settings.Baud;
         const bool detect = !IsSupportedRate(baud);
         if (a_.timeoutS == 0) {
@@ -208,6 +197,7 @@ class LogLoadSteps : public LinkLoadSteps {
 
   private:
     const LogArgs& a_;
+    RecordingPort* recorder_;
 };
 
 }  // namespace
@@ -235,6 +225,9 @@ void PrintLogUsage() {
         "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
         "  --timeout S        end when no dump completed for S seconds; without it the\n"
         "                     run says on stderr where it waits for the target\n"
+        "  --record FILE      also record the serial traffic into FILE (pcapng, see\n"
+        "                     docs/recording.md); \"varnolux-cli replay FILE\" prints\n"
+        "                     the same dumps again\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
         "text), elapsedSeconds (a number, null for the first dump), PacketCount, status\n"
@@ -272,21 +265,23 @@ int RunLog(const std::vector<std::string>& args) {
     if (a.port > 0) session.settings.Port = a.port;
     session.project.commandLineProject = a.base;
 
-    const std::unique_ptr<SerialPort> portHolder = MakeConsolePort(a.device);
-    if (!portHolder) {
+    const std::unique_ptr<SerialPort> device = MakeConsolePort(a.device);
+    if (!device) {
         std::fprintf(stderr, "varnolux-cli log: --port takes a port number here (3 for COM3)\n");
         return kBadArguments;
     }
-    SerialPort& port = *portHolder;
+    std::unique_ptr<RecordingPort> recorder;
+    if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*device, os);
+    SerialPort& port = recorder ? static_cast<SerialPort&>(*recorder) : *device;
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
         view.SetChecked(ids::kContinuous, true);
 
-    DumpPrinter printer(session, view, a);
+    DumpPrinter printer(session, view, a, recorder.get());
     std::atomic<long>& dumps = printer.dumps;
     LinkStartup startup;
-    LogLoadSteps steps(session, seams, port, startup, printer, a);
+    LogLoadSteps steps(session, seams, port, startup, printer, a, recorder.get());
     const std::string header = LogHeader(a.format);
     std::fwrite(header.data(), 1, header.size(), stdout);
     std::fflush(stdout);
@@ -332,6 +327,11 @@ int RunLog(const std::vector<std::string>& args) {
         std::fprintf(stderr, "varnolux-cli log: the link thread did not end\n");
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
+    if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
+        std::fprintf(stderr, "varnolux-cli log: writing the recording %s failed\n",
+                     a.record.c_str());
+        if (exitStatus == 0) exitStatus = kNotLinked;
+    }
     return exitStatus;
 }
 

@@ -17,6 +17,7 @@ void PrintUsage() {
         "  log [BASE] [options]   run the link against a serial device and print every dump\n"
         "  test SCRIPT [options]  run a step script against the target: pass or fail\n"
         "  ini                    print a settings file with every key at its default\n"
+        "  replay FILE [options]  print the dumps of a session recording as log did\n"
         "\n"
         "\n"
         "varnolux-cli <command> --help describes a command; --version prints the version.\n");
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     if (args[0] == "log") return varnolux::cli::RunLog(rest);
     if (args[0] == "test") return varnolux::cli::RunTest(rest);
     if (args[0] == "ini") return varnolux::cli::RunIni(rest);
+    if (args[0] == "replay") return varnolux::cli::RunReplay(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;

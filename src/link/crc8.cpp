@@ -1,5 +1,7 @@
 #include "link/crc8.h"
 
+#include <array>
+
 namespace varnolux {
 
 void Crc8Update(uint8_t& crc, uint8_t data) {
@@ -12,9 +14,26 @@ void Crc8Update(uint8_t& crc, uint8_t data) {
     }
 }
 
+namespace {
+
+// The CRC after one byte for every value of (crc ^ byte): the bitwise update
+// depends on nothing else, so a packet costs one look-up per byte.
+std::array<uint8_t, 256> ByteTable() {
+    std::array<uint8_t, 256> table{};
+    for (int i = 0; i < 256; ++i) {
+        uint8_t crc = 0;
+        Crc8Update(crc, static_cast<uint8_t>(i));
+        table[static_cast<size_t>(i)] = crc;
+    }
+    return table;
+}
+
+}  // namespace
+
 uint8_t Crc8(const uint8_t* data, size_t length) {
+    static const std::array<uint8_t, 256> table = ByteTable();
     uint8_t crc = 0;
-    for (size_t i = 0; i < length; ++i) Crc8Update(crc, data[i]);
+    for (size_t i = 0; i < length; ++i) crc = table[crc ^ data[i]];
     return crc;
 }
 

@@ -10,13 +10,13 @@ bool LinkLoadSteps::ConfirmComPort() {
 }
 
 void LinkLoadSteps::OpenLink() {
-    startup_.opened = varnolux::OpenLink(session_, seams_, port_, SystemLinkClock());
+    startup_.opened = varnolux::OpenLink(session_, seams_, port_, clock_);
     startup_.closed = !startup_.opened;
 }
 
 void LinkLoadSteps::StartLinkThread() {
     if (startup_.opened && !startup_.thread)
-        startup_.thread = varnolux::StartLinkThread(session_, seams_, port_, listener_);
+        startup_.thread = varnolux::StartLinkThread(session_, seams_, port_, listener_, clock_);
 }
 
 }  // namespace varnolux

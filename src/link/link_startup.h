@@ -2,6 +2,7 @@
 // The link's steps of the load sequence on a given serial port: confirming the
 // COM port, opening the link with its probe, and starting the link thread.
 #include <memory>
+#include <utility>
 
 #include "link/link_thread.h"
 #include "project/load_sequence.h"
@@ -21,13 +22,15 @@ struct LinkStartup {
 class LinkLoadSteps : public LoadSteps {
   public:
     LinkLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
-                  TransactionListener* listener = nullptr, bool confirmPort = true)
+                  TransactionListener* listener = nullptr, bool confirmPort = true,
+                  LinkClock clock = SystemLinkClock())
         : session_(session),
           seams_(seams),
           port_(port),
           startup_(startup),
           listener_(listener),
-          confirmPort_(confirmPort) {}
+          confirmPort_(confirmPort),
+          clock_(std::move(clock)) {}
 
     bool ConfirmComPort() override;
     void OpenLink() override;
@@ -43,6 +46,7 @@ class LinkLoadSteps : public LoadSteps {
     LinkStartup& startup_;
     TransactionListener* listener_;
     bool confirmPort_;
+    LinkClock clock_;  // the probe's and the link thread's
 };
 
 }  // namespace varnolux

@@ -53,9 +53,10 @@ void LinkThreadMain(LinkContext& link) {
 }
 
 LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port,
-                       TransactionListener* listener)
+                       TransactionListener* listener, LinkClock clock)
     : state_(std::make_shared<State>(session, seams, port)) {
     state_->link.listener = listener;
+    state_->link.clock = std::move(clock);
     std::shared_ptr<State> state = state_;
     thread_ = std::thread([state] {
         LinkThreadMain(state->link);
@@ -81,8 +82,8 @@ bool LinkThread::Stop() {
 }
 
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
-                                            TransactionListener* listener) {
-    return std::make_unique<LinkThread>(session, seams, port, listener);
+                                            TransactionListener* listener, LinkClock clock) {
+    return std::make_unique<LinkThread>(session, seams, port, listener, std::move(clock));
 }
 
 }  // namespace varnolux

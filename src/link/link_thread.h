@@ -20,7 +20,8 @@ void LinkThreadMain(LinkContext& link);
 
 class LinkThread {
   public:
-    LinkThread(Session& session, Seams& seams, SerialPort& port, TransactionListener* listener);
+    LinkThread(Session& session, Seams& seams, SerialPort& port, TransactionListener* listener,
+               LinkClock clock = SystemLinkClock());
     ~LinkThread();
     LinkThread(const LinkThread&) = delete;
     LinkThread& operator=(const LinkThread&) = delete;
@@ -42,6 +43,7 @@ class LinkThread {
 
 // Starts LinkThreadMain on a thread of its own.
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
-                                            TransactionListener* listener = nullptr);
+                                            TransactionListener* listener = nullptr,
+                                            LinkClock clock = SystemLinkClock());
 
 }  // namespace varnolux

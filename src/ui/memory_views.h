@@ -16,11 +16,11 @@ class MemoryViews : public Views {
     bool IsOpen(ViewKind kind) const override { return open_.count(kind) != 0; }
     void RefreshAfterDump() override;
     void WatchChanged() override { calls.push_back("WatchChanged"); }
-    void ClearPlot() override { calls.push_back("ClearPlot"); }
     void SetWatchDumpIdLabel(const std::string& text) override { watchDumpIdLabel = text; }
     void SetWatchContinuous(bool checked) override;
     void FocusWatchContinue() override { calls.push_back("FocusWatchContinue"); }
     void RepaintWatchContinue() override { calls.push_back("RepaintWatchContinue"); }
+    void ReplayRestarted() override { calls.push_back("ReplayRestarted"); }
     void CloseAll() override;
 
     // Run inside RefreshAfterDump, as an open window's own refresh would.

@@ -25,15 +25,16 @@ class Views {
     // The watched set or a value radix changed: the Watch window fills again
     // and the Plot window shows the watched traces.
     virtual void WatchChanged() = 0;
-    // The Plot window forgets every recorded dump: a replay that starts again
-    // from its first dump calls it before that dump is refreshed.
-    virtual void ClearPlot() = 0;
     // The Watch window's DumpID label; safe to call from the link thread.
     virtual void SetWatchDumpIdLabel(const std::string& text) = 0;
     // The Watch window's mirrors of the main window's run control.
     virtual void SetWatchContinuous(bool checked) = 0;
     virtual void FocusWatchContinue() = 0;
     virtual void RepaintWatchContinue() = 0;
+    // A replay went back to the start of its recording: the Plot window
+    // forgets every recorded dump. The values and histories in the records
+    // are already those before the first dump; the next refresh shows them.
+    virtual void ReplayRestarted() = 0;
     // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR and Plot
     // windows, in that order, each saving its own placement.
     virtual void CloseAll() = 0;

@@ -14,6 +14,19 @@ TEST(Crc8, KnownValues) {
     EXPECT_EQ(Crc8(reinterpret_cast<const uint8_t*>(check.data()), check.size()), 0xA1);
 }
 
+TEST(Crc8, APacketsCrcIsTheBytewiseUpdateOfEveryByte) {
+    // Every pair of bytes: the whole-packet CRC must agree with the update the
+    // target firmware runs bit by bit.
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b) {
+            const uint8_t bytes[] = {static_cast<uint8_t>(a), static_cast<uint8_t>(b)};
+            uint8_t crc = 0;
+            Crc8Update(crc, bytes[0]);
+            Crc8Update(crc, bytes[1]);
+            ASSERT_EQ(Crc8(bytes, 2), crc) << a << " " << b;
+        }
+}
+
 TEST(HostPacket, ResetRequestBytes) {
     const HostPacket p = BuildHostPacket(MT_RESET, ResetPayload());
     const HostPacket expected = {0x02, 0x0B, 0x0D, 0x00, 0xCC, 0x55, 0x00, 0x00, 0x00, 0x00, 0xF4};

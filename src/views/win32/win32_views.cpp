@@ -51,11 +51,6 @@ void Win32Views::WatchChanged() {
     if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
 }
 
-void Win32Views::ClearPlot() {
-    if (recorder_) recorder_->ClearRecord();
-    if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
-}
-
 HWND Win32Views::WatchControl(int id) const {
     HWND watch = Open(ViewKind::Watch);
     return watch ? GetDlgItem(watch, id) : nullptr;
@@ -78,6 +73,11 @@ void Win32Views::FocusWatchContinue() {
 void Win32Views::RepaintWatchContinue() {
     if (HWND button = WatchControl(ids::kWatchContinueButton))
         RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Win32Views::ReplayRestarted() {
+    if (recorder_) recorder_->ClearRecord();
+    if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
 }
 
 void Win32Views::CloseAll() {

@@ -26,11 +26,12 @@ class Win32Views : public Views {
     bool IsOpen(ViewKind kind) const override { return Open(kind) != nullptr; }
     void RefreshAfterDump() override;
     void WatchChanged() override;
-    void ClearPlot() override;
     void SetWatchDumpIdLabel(const std::string& text) override;
     void SetWatchContinuous(bool checked) override;
     void FocusWatchContinue() override;
     void RepaintWatchContinue() override;
+    // Tells every added window, open or not.
+    void ReplayRestarted() override;
     void CloseAll() override;
 
     // The open window of `kind`; nullptr while it is closed (or not added).

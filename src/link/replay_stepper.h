@@ -1,0 +1,52 @@
+#pragma once
+// Stepping through the dumps of a recording, as the replay bar does: the
+// chosen dump is shown as the session showed it live (values, previous values,
+// history, status texts, labels). A step forward turns the engine on to the
+// next dump; a step back puts the session back as it was before the first dump
+// and turns the engine again from the start, after telling the views that the
+// replay restarts.
+#include <memory>
+
+#include "link/replay_run.h"
+
+namespace varnolux {
+
+class ReplayStepper {
+  public:
+    // The prompts of the first pass are shown; a restart takes their answers
+    // again without asking.
+    ReplayStepper(Session& session, Seams& seams, const RecordingContents& contents);
+    ~ReplayStepper();
+
+    // Opens the link from the recording, counts its dumps and stands before
+    // the first. False when a prompt closed the main window.
+    bool Open();
+    int Count() const { return count_; }
+    int Current() const { return current_; }  // 0: before the first dump
+    // Shows dump `n`, 1 to Count(); false for a number outside.
+    bool Go(int n);
+    bool First() { return Go(1); }
+    bool Previous() { return Go(current_ - 1); }
+    bool Next() { return Go(current_ + 1); }
+    bool Last() { return Go(count_); }
+    // Restarts from the beginning so far (a measure for the replay bar's tests).
+    int Restarts() const { return restarts_; }
+
+  private:
+    struct StartState;
+    class RememberedPrompts;
+    void Restart();
+
+    Session& session_;
+    Seams& seams_;
+    std::unique_ptr<RememberedPrompts> prompts_;
+    Seams runSeams_;
+    const RecordingContents& contents_;
+    std::unique_ptr<StartState> start_;
+    std::unique_ptr<ReplayRun> run_;
+    int count_ = 0;
+    int current_ = 0;
+    int restarts_ = 0;
+};
+
+}  // namespace varnolux
