@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/win32/dpi_scale.h"
 #include "views/plot_cursor.h"
 #include "views/plot_ids.h"
 #include "views/plot_record.h"
@@ -88,7 +89,10 @@ void PlotWindow::Create(HWND owner) {
     varnolux::NoteWatchChange(session_, store_);
     FitAll(view_, store_);
     AddTopMostItem(window, ids::kSysPlotTopMost, topMost_);
-    PlaceForm(window, PlaceFormWindow(settings.stored, kCreated, DesktopWorkArea()), topMost_ == 1);
+    PlaceForm(
+        window,
+        PlaceFormWindow(settings.stored, ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
+        topMost_ == 1);
     UpdateMenu();
 }
 
