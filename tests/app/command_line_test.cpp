@@ -23,5 +23,25 @@ TEST(FirstArgument, TakesTheProjectBaseNameFromTheCommandLine) {
     for (const auto& c : cases) EXPECT_EQ(FirstArgument(c.line), c.first) << c.line;
 }
 
+TEST(StartArguments, TellAProjectFromARecordingToReplay) {
+    const struct {
+        const char* line;
+        const char* project;
+        const char* replay;
+    } cases[] = {
+        {"", "", ""},
+        {"WEATHER", "WEATHER", ""},
+        {"--replay run.pcapng", "", "run.pcapng"},
+        {"  --replay\t\"C:\\My Runs\\run 1.pcapng\"  ", "", "C:\\My Runs\\run 1.pcapng"},
+        {"--replay \"\"", "", ""},
+        {"--replay", "--replay", ""},  // no file: taken as a project name, which is not found
+    };
+    for (const auto& c : cases) {
+        const StartArguments start = ParseStartArguments(c.line);
+        EXPECT_EQ(start.project, c.project) << c.line;
+        EXPECT_EQ(start.replay, c.replay) << c.line;
+    }
+}
+
 }  // namespace
 }  // namespace varnolux
