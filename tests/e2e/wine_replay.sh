@@ -9,7 +9,7 @@
 
 readonly R_BAR=ReplayBar_Class R_FIRST=3001 R_PREVIOUS=3002 R_NEXT=3003 R_LAST=3004
 readonly R_LABEL=3006 R_LIST=101 R_CONTINUOUS=120 R_STATUS_RECORDING=4
-readonly R_CMD_RECORD=28080
+readonly R_CMD_RECORD=28080 R_CMD_OPEN=28081
 readonly R_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
 readonly R_DIALOG=#32770 R_FILE_NAME=1148
 
@@ -93,4 +93,85 @@ PY
     assert_eq "Dump 5 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar after Last"
     probe close "$MAIN_CLASS"
     wait_exit "$VARNOLUX_PID" 20
+}
+
+recording_status_is() {
+    [ "$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")" == "$1" ]
+}
+
+device_shown() {
+    [[ "$(probe status "$MAIN_CLASS" 3)" == *18F25K22* ]]
+}
+
+test_a_session_recorded_in_the_program_replays_in_the_console_to_the_targets_values() {
+    local dir rec=$E2E_WORK/bench.pcapng
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    start_sim "$dir" --dumps 4 --run-ms 300
+    start_varnolux "$dir"
+    wait_for 20 device_shown || fail "the project was not loaded"
+    probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+    probe wait-visible "$R_DIALOG" 20 || fail "Record session... showed no save dialog"
+    probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$rec")" ||
+        fail "no file name box in the save dialog"
+    probe dialog-click 1
+    wait_for 10 recording_status_is "Recording bench.pcapng" ||
+        fail "the status bar says '$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")'"
+    probe click "$MAIN_CLASS" "$R_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 4 dumps"
+    sleep 1
+    probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+    wait_for 10 recording_status_is "" || fail "the recording did not stop"
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+    (cd "$dir" && timeout -k 5 60 "$R_CLI" replay "$rec" --format jsonl --radix dec) \
+        >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
+        fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
+    local wrong
+    wrong=$(python3 - "$E2E_WORK/replayed.jsonl" "$E2E_WORK/truth.json" <<'PY'
+import json, sys
+lines = open(sys.argv[1]).read().splitlines()
+truth = json.load(open(sys.argv[2]))
+if not lines:
+    print("the replay printed no dump")
+    sys.exit()
+if len(lines) < 3:
+    print("the replay holds %d dumps, not the 3 after the recording began" % len(lines))
+last = json.loads(lines[-1])
+host = {v["VarLabel"]: v["value"] for v in last["values"]}
+target = {v["VarLabel"]: v["value"] for v in truth["values"]}
+if last["DumpId"] != truth["DumpId"]:
+    print("last DumpId %s, the target's %s" % (last["DumpId"], truth["DumpId"]))
+diff = ["%s: %r, target %r" % (k, host.get(k), t) for k, t in target.items() if host.get(k) != t]
+if len(target) < 20:
+    diff.append("only %d values in the truth" % len(target))
+print("; ".join(diff[:6]))
+PY
+)
+    [ -z "$wrong" ] || fail "the replay of the program's recording differs: $wrong"
+}
+
+test_open_recording_restarts_the_program_on_the_chosen_recording() {
+    local dir
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    record_natively "$dir" 3 "$E2E_WORK/chosen.pcapng"
+    start_sim "$dir" --dumps 1
+    start_varnolux "$dir"
+    wait_for 20 device_shown || fail "the project was not loaded"
+    probe command "$MAIN_CLASS" "$R_CMD_OPEN"
+    probe wait-visible "$R_DIALOG" 20 || fail "Open recording... showed no dialog"
+    probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$E2E_WORK/chosen.pcapng")" ||
+        fail "no file name box in the open dialog"
+    probe dialog-click 1
+    wait_exit "$VARNOLUX_PID" 20
+    probe wait-visible "$R_BAR" 30 || fail "no replay bar after Open recording..."
+    wait_for 10 bar_label_is "Dump 0 of 3" || fail "the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
+    probe click "$R_BAR" "$R_LAST"
+    wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
+        fail "after Last: $(list_differs 3 "$dir/live.jsonl")"
+    probe close "$MAIN_CLASS"
+    probe wait-gone "$MAIN_CLASS" 20 || fail "the replaying program did not end"
+    stop_sim
 }
