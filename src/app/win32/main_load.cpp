@@ -25,6 +25,8 @@ void MainLoad::FocusProjectChooser() {
 
 void MainLoad::EnableCommands() {
     for (int id : kProjectControls) seams_.view.EnableControl(id, true);
+    // A replay shows the recording's own project only.
+    if (replayed_) seams_.view.EnableControl(ids::kProjectChooser, false);
 }
 
 bool MainLoad::ConfirmComPort() {
@@ -51,6 +53,7 @@ bool MainLoad::AtStartup() {
 }
 
 void MainLoad::ProjectChosen(const std::string& entryText) {
+    if (replayed_) return;
     LoadChosenProject(session_, seams_, *this, entryText);
 }
 
