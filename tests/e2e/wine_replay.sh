@@ -112,7 +112,8 @@ test_a_session_recorded_in_the_program_replays_in_the_console_to_the_targets_val
     wait_for 20 device_shown || fail "the project was not loaded"
     probe command "$MAIN_CLASS" "$R_CMD_RECORD"
     probe wait-visible "$R_DIALOG" 20 || fail "Record session... showed no save dialog"
-    probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$rec")" ||
+    # The dialog may show before its file name box is made.
+    wait_for 10 probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$rec")" ||
         fail "no file name box in the save dialog"
     probe dialog-click 1
     wait_for 10 recording_status_is "Recording bench.pcapng" ||
@@ -163,7 +164,7 @@ test_open_recording_restarts_the_program_on_the_chosen_recording() {
     wait_for 20 device_shown || fail "the project was not loaded"
     probe command "$MAIN_CLASS" "$R_CMD_OPEN"
     probe wait-visible "$R_DIALOG" 20 || fail "Open recording... showed no dialog"
-    probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$E2E_WORK/chosen.pcapng")" ||
+    wait_for 10 probe set-text "$R_DIALOG" "$R_FILE_NAME" "$(winepath -w "$E2E_WORK/chosen.pcapng")" ||
         fail "no file name box in the open dialog"
     probe dialog-click 1
     wait_exit "$VARNOLUX_PID" 20
