@@ -190,7 +190,8 @@ test_open_recording_restarts_the_program_on_the_chosen_recording() {
     probe dialog-click 1
     wait_exit "$VARNOLUX_PID" 20
     probe wait-visible "$R_BAR" 30 || fail "no replay bar after Open recording..."
-    wait_for 10 bar_label_is "Dump 0 of 3" || fail "the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
+    wait_for 10 bar_label_is "Dump 0 of 3" ||
+        fail "the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
     probe click "$R_BAR" "$R_LAST"
     wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
         fail "after Last: $(list_differs 3 "$dir/live.jsonl")"
