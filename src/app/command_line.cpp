@@ -24,11 +24,6 @@ std::vector<std::string> SplitArguments(const std::string& arguments) {
     return result;
 }
 
-std::string FirstArgument(const std::string& arguments) {
-    const std::vector<std::string> all = SplitArguments(arguments);
-    return all.empty() ? std::string() : all.front();
-}
-
 StartArguments ParseStartArguments(const std::string& arguments) {
     const std::vector<std::string> all = SplitArguments(arguments);
     StartArguments start;

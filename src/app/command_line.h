@@ -10,9 +10,6 @@ namespace varnolux {
 // argument and are not part of it.
 std::vector<std::string> SplitArguments(const std::string& arguments);
 
-// The first argument; empty when there is none.
-std::string FirstArgument(const std::string& arguments);
-
 // What the program is started with: a project's base name, or a recording to
 // replay (`--replay FILE`), which names its own project.
 struct StartArguments {

@@ -5,7 +5,7 @@
 namespace varnolux {
 namespace {
 
-TEST(FirstArgument, TakesTheProjectBaseNameFromTheCommandLine) {
+TEST(StartArguments, TakeTheProjectBaseNameFromTheFirstArgument) {
     const struct {
         const char* line;
         const char* first;
@@ -20,7 +20,7 @@ TEST(FirstArgument, TakesTheProjectBaseNameFromTheCommandLine) {
         {"half\" quoted\" rest", "half quoted"},
         {"\"\"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(FirstArgument(c.line), c.first) << c.line;
+    for (const auto& c : cases) EXPECT_EQ(ParseStartArguments(c.line).project, c.first) << c.line;
 }
 
 TEST(StartArguments, TellAProjectFromARecordingToReplay) {
