@@ -30,9 +30,14 @@ constexpr int kUntilCountLabel = 122;
 // System menu
 constexpr int kSysTopMost = 150;
 
+// The status bar's last part: the recording's file while a session is recorded.
+constexpr int kStatusRecordingPart = 4;
+
 // Main menu commands
 constexpr int kCmdExit = 28003;
 constexpr int kCmdExitNoSave = 28040;
+constexpr int kCmdRecordSession = 28080;
+constexpr int kCmdOpenRecording = 28081;
 constexpr int kCmdAutoExclude = 28038;
 constexpr int kCmdManualExclude = 28039;
 constexpr int kCmdExcludeBlank = 28008;

@@ -1,15 +1,17 @@
 #include "ui/memory_main_window_view.h"
 
+#include "ui/main_ids.h"
+
 namespace varnolux {
 
 void MemoryMainWindowView::SetStatusText(int part, const std::string& text) {
-    if (part < 0 || part > 3) return;
+    if (part < 0 || part > ids::kStatusRecordingPart) return;
     status_[part] = text;
     statusLog.emplace_back(part, text);
 }
 
 std::string MemoryMainWindowView::StatusText(int part) const {
-    if (part < 0 || part > 3) return {};
+    if (part < 0 || part > ids::kStatusRecordingPart) return {};
     return status_[part];
 }
 

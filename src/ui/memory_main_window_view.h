@@ -33,7 +33,7 @@ class MemoryMainWindowView : public MainWindowView {
     std::vector<std::pair<int, std::string>> statusLog;
 
   private:
-    std::string status_[4];
+    std::string status_[5];
     std::string title_;
     std::map<int, std::string> texts_;
     std::set<int> disabled_;

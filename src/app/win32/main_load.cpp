@@ -6,7 +6,13 @@
 namespace varnolux {
 
 MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main)
-    : LinkLoadSteps(session, seams, port, startup), main_(main) {}
+    : MainLinkParts(seams.os),
+      LinkLoadSteps(session, seams, recorder, startup, nullptr, true, recorder.Clock()),
+      main_(main) {}
+
+void MainLoad::ReplayFrom(const RecordingContents& contents) {
+    replayed_ = &contents;
+}
 
 void MainLoad::ShowMainWindow() {
     ShowWindow(main_.Handle(), SW_SHOW);
@@ -19,6 +25,27 @@ void MainLoad::FocusProjectChooser() {
 
 void MainLoad::EnableCommands() {
     for (int id : kProjectControls) seams_.view.EnableControl(id, true);
+    // A replay shows the recording's own project only.
+    if (replayed_) seams_.view.EnableControl(ids::kProjectChooser, false);
+}
+
+bool MainLoad::ConfirmComPort() {
+    return replayed_ || LinkLoadSteps::ConfirmComPort();
+}
+
+void MainLoad::OpenLink() {
+    if (!replayed_) return LinkLoadSteps::OpenLink();
+    if (stepper_) return;
+    stepper_ = std::make_unique<ReplayStepper>(session_, seams_, *replayed_);
+    if (!stepper_->Open()) stepper_.reset();
+}
+
+void MainLoad::StartLinkThread() {
+    if (!replayed_) LinkLoadSteps::StartLinkThread();
+}
+
+std::string MainLoad::PortName(int32_t portNumber) const {
+    return replayed_ ? replayed_->facts.portName : LinkLoadSteps::PortName(portNumber);
 }
 
 bool MainLoad::AtStartup() {
@@ -26,6 +53,7 @@ bool MainLoad::AtStartup() {
 }
 
 void MainLoad::ProjectChosen(const std::string& entryText) {
+    if (replayed_) return;
     LoadChosenProject(session_, seams_, *this, entryText);
 }
 

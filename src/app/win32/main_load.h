@@ -1,12 +1,19 @@
 #pragma once
 // Varnolux.exe's side of the load sequence: the steps the main window, its
-// list and the serial link contribute, and the link thread they start.
+// list and the serial link contribute, and the link thread they start. The
+// link's port is a recording port from the start, recording off, so a
+// recording starts and stops at any time. A replay takes the link's place:
+// no serial port is opened and the recording's dumps are stepped through on
+// the UI thread.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "app/win32/main_window.h"
 #include "link/link_startup.h"
+#include "link/recording_port.h"
+#include "link/replay_stepper.h"
 #include "link/win32/win32_serial_port.h"
 #include "project/load_sequence.h"
 #include "state/session.h"
@@ -16,13 +23,21 @@ namespace varnolux {
 
 // The serial port and the link thread's record, built before the steps that use them.
 struct MainLinkParts {
+    explicit MainLinkParts(HostOs& os) : recorder(port, os) {}
     Win32SerialPort port;
+    RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     LinkStartup startup;
 };
 
 class MainLoad : private MainLinkParts, private LinkLoadSteps {
   public:
     MainLoad(Session& session, Seams& seams, MainWindow& main);
+
+    // The load replays `contents` (kept by the caller) instead of opening the port.
+    void ReplayFrom(const RecordingContents& contents);
+    // The replay's stepper once the load opened it; null on a live link.
+    ReplayStepper* Replay() const { return stepper_.get(); }
+    RecordingPort& Recorder() { return recorder; }
 
     // The load of the main initialisation; false when the program is to end.
     bool AtStartup();
@@ -41,8 +56,15 @@ class MainLoad : private MainLinkParts, private LinkLoadSteps {
     void SetAllRadix(int32_t addressRadix, int32_t dataRadix) override {
         main_.ListAndRun().SetAllRadix(addressRadix, dataRadix);
     }
+    // The link's steps, or the replay's.
+    bool ConfirmComPort() override;
+    void OpenLink() override;
+    void StartLinkThread() override;
+    std::string PortName(int32_t portNumber) const override;
 
     MainWindow& main_;
+    const RecordingContents* replayed_ = nullptr;
+    std::unique_ptr<ReplayStepper> stepper_;
 };
 
 }  // namespace varnolux

@@ -16,6 +16,8 @@
 
 namespace varnolux {
 
+class MainFileCommands;
+
 // The three brushes that paint the Continue button, created once at start-up.
 struct ShellBrushes {
     HBRUSH blue = nullptr;
@@ -41,6 +43,12 @@ class MainWindow : public MainWindowShell {
     void OnProjectChosen(std::function<void(const std::string&)> chosen) {
         projectChosen_ = std::move(chosen);
     }
+
+    // Record session and Open recording in the File menu.
+    void SetFileCommands(MainFileCommands* commands) { fileCommands_ = commands; }
+    // Refreshes every view when a dump was completed since the last refresh,
+    // as the refresh timer does; a replay's step calls it at once.
+    void RefreshIfNewDump();
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Placement, topmost state and column widths for the settings file.
@@ -92,6 +100,7 @@ class MainWindow : public MainWindowShell {
     FormLayout layout_;
     std::function<bool()> linkRunning_;
     std::function<void(const std::string&)> projectChosen_;
+    MainFileCommands* fileCommands_ = nullptr;
     bool closing_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/close_sequence.h"
 #include "app/win32/main_window.h"
+#include "app/win32/session_recording.h"
 #include "ui/main_ids.h"
 #include "ui/win32/dpi_scale.h"
 
@@ -43,6 +44,8 @@ class MainCloseSteps : public CloseSteps {
 void MainWindow::OnClose() {
     MainCloseSteps steps(*this, linkRunning_);
     RunCloseSequence(session_, seams_.os, seams_.views, steps);
+    // After the link thread: the recording holds the last transaction.
+    if (fileCommands_) fileCommands_->OnClose();
 }
 
 MainWindowSnapshot MainWindow::Snapshot() const {

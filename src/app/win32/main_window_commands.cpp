@@ -2,6 +2,7 @@
 
 #include "app/settings_io.h"
 #include "app/win32/main_window.h"
+#include "app/win32/session_recording.h"
 #include "layout/topmost.h"
 #include "tools/tool_commands.h"
 #include "tools/win32/user_tool_menu.h"
@@ -34,6 +35,7 @@ void MainWindow::OnCommand(int id, int notification) {
                 return;
             }
             if (listAndRun_.OnCommand(id, notification)) return;
+            if (fileCommands_ && fileCommands_->OnCommand(id)) return;
             RunToolCommand(id, session_, seams_);
             return;
     }
@@ -55,6 +57,7 @@ void MainWindow::OnSysCommand(WPARAM command) {
 
 void MainWindow::OnInitMenuPopup() {
     ApplyUserToolNames(GetMenu(hwnd_), session_.settings);
+    if (fileCommands_) fileCommands_->OnInitMenu(GetMenu(hwnd_));
     listAndRun_.OnInitMenuPopup();
 }
 

@@ -93,7 +93,7 @@ void MainWindow::CreateControls() {
     HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", kChild | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                   hwnd_, AsMenu(ids::kStatusBar), instance_, nullptr);
     SendMessageA(status, WM_SETFONT, font, FALSE);
-    SendMessageA(status, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(kStatusPartEdges));
+    SendMessageA(status, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(kStatusPartEdges));
 }
 
 void MainWindow::AnchorControls() {

@@ -1,5 +1,6 @@
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
+#include "app/win32/session_recording.h"
 #include "ui/main_ids.h"
 
 namespace varnolux {
@@ -7,7 +8,8 @@ namespace varnolux {
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
         case ids::kTimerRefresh:
-            if (TakeNewDump(session_.run, IsWindowVisible(hwnd_))) RefreshAfterDump();
+            RefreshIfNewDump();
+            if (fileCommands_) fileCommands_->OnTick();
             return;
         case ids::kTimerBlink:
             if (BlinkTick(session_.run, view_)) RepaintContinueButtons();
@@ -15,6 +17,10 @@ void MainWindow::OnTimer(UINT_PTR id) {
         default:
             return;
     }
+}
+
+void MainWindow::RefreshIfNewDump() {
+    if (TakeNewDump(session_.run, IsWindowVisible(hwnd_))) RefreshAfterDump();
 }
 
 void MainWindow::RefreshAfterDump() {

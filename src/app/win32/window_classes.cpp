@@ -5,6 +5,7 @@
 #include "ui/main_ids.h"
 #include "views/eeprom_ids.h"
 #include "views/plot_ids.h"
+#include "views/replay_bar_ids.h"
 #include "views/sfr_ids.h"
 #include "views/source_ids.h"
 #include "views/win32/about_window.h"
@@ -13,6 +14,7 @@
 #include "views/win32/pinout_window.h"
 #include "views/win32/plot_window.h"
 #include "views/win32/port_window.h"
+#include "views/win32/replay_bar.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
 #include "views/win32/watch_window.h"
@@ -40,6 +42,7 @@ const FormClass kFormClasses[] = {
     {kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
     {ids::kPlotFormClass, PLOTFORM_WNDPROC, true},
+    {ids::kReplayBarClass, REPLAYBAR_WNDPROC, false},
 };
 
 }  // namespace

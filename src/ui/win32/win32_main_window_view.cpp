@@ -24,14 +24,14 @@ HWND Win32MainWindowView::Control(int id) const {
 }
 
 void Win32MainWindowView::SetStatusText(int part, const std::string& text) {
-    if (part < 0 || part > 3) return;
+    if (part < 0 || part > ids::kStatusRecordingPart) return;
     SendMessageA(Control(ids::kStatusBar), SB_SETTEXTA, static_cast<WPARAM>(part),
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::string Win32MainWindowView::StatusText(int part) const {
     HWND bar = Control(ids::kStatusBar);
-    if (!bar || part < 0 || part > 3) return {};
+    if (!bar || part < 0 || part > ids::kStatusRecordingPart) return {};
     LRESULT length = LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0));
     std::string text(static_cast<size_t>(length) + 1, '\0');
     SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&text[0]));

@@ -7,11 +7,15 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/settings_io.h"
 #include "app/win32/main_load.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
+#include "app/win32/replay_start.h"
+#include "app/win32/session_recording.h"
 #include "app/win32/window_classes.h"
 #include "layout/win32/form_layout.h"
+#include "link/recording_facts.h"
 #include "state/session.h"
 #include "tools/win32/win32_launcher.h"
 #include "ui/seams.h"
@@ -25,6 +29,7 @@
 #include "views/win32/pinout_window.h"
 #include "views/win32/plot_window.h"
 #include "views/win32/port_window.h"
+#include "views/win32/replay_bar.h"
 #include "views/win32/sfr_window.h"
 #include "views/win32/source_window.h"
 #include "views/win32/watch_window.h"
@@ -68,12 +73,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                          CreateSolidBrush(GetSysColor(COLOR_BTNFACE))};
 
     auto session = std::make_unique<Session>();
-    session->project.commandLineProject = FirstArgument(ArgumentsText());
+    const StartArguments start = ParseStartArguments(ArgumentsText());
+    // A recording named on the command line is found from the folder we were started in.
+    const std::string replayPath = start.replay.empty() ? "" : FullPathOf(start.replay);
+    session->project.commandLineProject = start.project;
     Win32HostOs os;
     // The project's files are named relative to the current folder: work in the
     // program's folder, where the project is looked for, however we were started.
     SetCurrentDirectoryW(WideFromText(os.ProgramFolder()).c_str());
     Win32Prompts prompts;
+    RecordingContents replayed;
+    if (!replayPath.empty()) {
+        if (!ReadRecordingToReplay(replayPath, os.ProgramFolder(), os, prompts, replayed)) {
+            CloseHandle(mutex);
+            return 0;
+        }
+        session->project.commandLineProject = replayed.facts.baseName;
+    }
     Win32MainWindowView view;
     Win32Launcher launcher;
     Win32Views views(*session);
@@ -103,6 +119,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     views.Add(ViewKind::RecordDiagnostics, std::make_unique<DiagnosticsWindow>(*session));
 
     MainLoad load(*session, seams, main);
+    if (!replayPath.empty()) load.ReplayFrom(replayed);
+    // Open recording: this run ends and the program starts again on the recording.
+    std::wstring replayNext;
+    SessionRecording recording(*session, seams, load.Recorder(), !replayPath.empty(),
+                               [&](const std::wstring& file) {
+                                   replayNext = file;
+                                   ApplyExitChoice(session->run, ExitChoice::Exit);
+                                   PostMessageA(window, WM_CLOSE, 0, 0);
+                               });
+    recording.SetOwner(window);
+    main.SetFileCommands(&recording);
     main.WatchLinkThread([&load] { return load.LinkRunning(); });
     main.OnProjectChosen([&load](const std::string& entry) { load.ProjectChosen(entry); });
     if (!main.Initialise([&load](Session&, Seams&) { return load.AtStartup(); })) {
@@ -113,8 +140,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    std::unique_ptr<ReplayBar> replayBar;
+    if (ReplayStepper* stepper = load.Replay()) {
+        const std::string difference = ListingDifference(replayed.facts, *session, os);
+        if (!difference.empty()) prompts.Inform(difference);
+        replayBar = std::make_unique<ReplayBar>(*stepper, [&main] { main.RefreshIfNewDump(); });
+        replayBar->Create(window, instance,
+                          "Replay " + replayPath.substr(replayPath.find_last_of("\\/") + 1));
+    }
     int exitCode = RunMessageLoop();
     CloseHandle(mutex);
+    if (!replayNext.empty()) StartReplayProcess(replayNext);
     // The process ends here, also when a link thread that did not stop in time
     // still uses the session: nothing is torn down beneath it.
     ExitProcess(static_cast<UINT>(exitCode));

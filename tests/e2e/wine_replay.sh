@@ -1,0 +1,201 @@
+# Session recordings in Varnolux.exe: a session recorded by varnolux-cli against
+# the simulator, replayed with "Varnolux.exe --replay FILE" and stepped with the
+# replay bar, shows in the main list the values of the dump stepped to; a
+# session recorded with File, "Record session..." replays in varnolux-cli to the
+# values the simulator held.
+#
+# Needs the native simulator and varnolux-cli beside the Windows build
+# (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
+
+readonly R_BAR=ReplayBar_Class R_FIRST=3001 R_PREVIOUS=3002 R_NEXT=3003 R_LAST=3004
+readonly R_LABEL=3006 R_LIST=101 R_CONTINUOUS=120 R_STATUS_RECORDING=4
+readonly R_CMD_RECORD=28080 R_CMD_OPEN=28081
+readonly R_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
+readonly R_DIALOG=#32770 R_FILE_NAME=1148
+
+# record_natively DIR COUNT FILE: COUNT dumps of a simulator on the project in
+# DIR logged by varnolux-cli with --record FILE; the live values in DIR/live.jsonl.
+record_natively() {
+    "$SIM" --project "$1" --link "$E2E_WORK/tty" --dumps "$2" >/dev/null 2>&1 &
+    local sim=$!
+    wait_for 10 test -e "$E2E_WORK/tty" || fail "the simulator made no terminal"
+    (cd "$1" && timeout -k 5 60 "$R_CLI" log --port "$E2E_WORK/tty" --baud 115200 \
+        --count "$2" --format jsonl --radix dec --timeout 30 --record "$3") \
+        >"$1/live.jsonl" 2>"$E2E_WORK/cli.err"
+    local rc=$?
+    kill "$sim" 2>/dev/null
+    wait "$sim" 2>/dev/null
+    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc: $(cat "$E2E_WORK/cli.err")"
+}
+
+# list_differs DUMP JSONL: what the main list shows that is not dump DUMP (from
+# 1) of the log; nothing when every variable outside arrays shows its value.
+list_differs() {
+    probe rows "$MAIN_CLASS" "$R_LIST" >"$E2E_WORK/rows.txt"
+    python3 - "$1" "$2" "$E2E_WORK/rows.txt" <<'PY'
+import json, sys
+dumps = [json.loads(line) for line in open(sys.argv[2])]
+want = {v["VarLabel"]: " ".join(v["value"].split()) for v in dumps[int(sys.argv[1]) - 1]["values"]}
+shown = {}
+for line in open(sys.argv[3], encoding="latin-1"):
+    cells = line.rstrip("\n").split("\t")
+    if len(cells) >= 5:
+        shown[cells[1].strip()] = " ".join(cells[4].split())
+# Arrays are shown contracted: their elements are not in the list.
+arrays = {k.split("#")[0] for k in want if "#" in k}
+compared = [k for k in want if "#" not in k and k not in arrays]
+wrong = ["%s: shown %r, dump %s %r" % (k, shown.get(k), sys.argv[1], want[k])
+         for k in compared if shown.get(k) != want[k]]
+if len(compared) < 10:
+    wrong.append("only %d variables compared" % len(compared))
+print("; ".join(wrong[:6]))
+PY
+}
+
+list_shows_dump() {
+    [ -z "$(list_differs "$1" "$2")" ]
+}
+
+bar_label_is() {
+    [ "$(probe text "$R_BAR" "$R_LABEL")" == "$1" ]
+}
+
+test_replay_bar_steps_the_main_list_through_the_recorded_dumps() {
+    local dir
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    record_natively "$dir" 5 "$dir/session.pcapng"
+    # The recorded dumps differ where the test looks, or it could not fail.
+    python3 - "$dir/live.jsonl" <<'PY' || fail "dumps 2 and 3 of the recording hold the same values"
+import json, sys
+d = [{v["VarLabel"]: v["value"] for v in json.loads(l)["values"]} for l in open(sys.argv[1])]
+sys.exit(0 if d[1] != d[2] and d[1] != d[0] else 1)
+PY
+    start_varnolux "$dir" --replay session.pcapng
+    probe wait-visible "$R_BAR" 20 || fail "no replay bar"
+    assert_eq "Dump 0 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar before the first step"
+    local i
+    for i in 1 2 3; do
+        probe click "$R_BAR" "$R_NEXT"
+        wait_for 10 bar_label_is "Dump $i of 5" ||
+            fail "Next $i: the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
+    done
+    wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
+        fail "after Next three times: $(list_differs 3 "$dir/live.jsonl")"
+    probe click "$R_BAR" "$R_PREVIOUS"
+    wait_for 10 bar_label_is "Dump 2 of 5" || fail "Previous: '$(probe text "$R_BAR" "$R_LABEL")'"
+    wait_for 10 list_shows_dump 2 "$dir/live.jsonl" ||
+        fail "after Previous: $(list_differs 2 "$dir/live.jsonl")"
+    probe click "$R_BAR" "$R_LAST"
+    wait_for 10 list_shows_dump 5 "$dir/live.jsonl" ||
+        fail "after Last: $(list_differs 5 "$dir/live.jsonl")"
+    assert_eq 0 "$(probe enabled "$R_BAR" "$R_NEXT")" "Next enabled at the last dump"
+    assert_eq "Dump 5 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar after Last"
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
+}
+
+# set_file_name NAME: the file dialog's name box set to NAME. The refresh after
+# a dump may first show the box that says the project's file times changed
+# (seen under Wine with the demo's fresh times): it is answered "No" (go on).
+set_file_name() {
+    if [[ "$(probe dialog 0 2>/dev/null)" == *"Date/Time stamps"* ]]; then probe dialog-click 7; fi
+    probe set-text "$R_DIALOG" "$R_FILE_NAME" "$1"
+}
+
+recording_status_is() {
+    [ "$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")" == "$1" ]
+}
+
+device_shown() {
+    [[ "$(probe status "$MAIN_CLASS" 3)" == *18F25K22* ]]
+}
+
+# record_in_program HOW: a session of six dumps recorded with Record session...,
+# ended by the same item ("menu") or by closing the program ("exit"), replays
+# in varnolux-cli to the values the simulator held at the last dump.
+record_in_program() {
+    local dir rec=$E2E_WORK/bench.pcapng
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    start_sim "$dir" --dumps 6 --run-ms 300
+    start_varnolux "$dir"
+    wait_for 20 device_shown || fail "the project was not loaded"
+    probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+    probe wait-visible "$R_DIALOG" 20 || fail "Record session... showed no save dialog"
+    # The dialog may show before its file name box is made.
+    wait_for 10 set_file_name "$(winepath -w "$rec")" ||
+        fail "no file name box in the save dialog"
+    probe dialog-click 1
+    wait_for 10 recording_status_is "Recording bench.pcapng" ||
+        fail "the status bar says '$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")'"
+    probe click "$MAIN_CLASS" "$R_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 6 dumps"
+    sleep 1
+    if [ "$1" == menu ]; then
+        probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+        wait_for 10 recording_status_is "" || fail "the recording did not stop"
+    fi
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+    (cd "$dir" && timeout -k 5 60 "$R_CLI" replay "$rec" --format jsonl --radix dec) \
+        >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
+        fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
+    local wrong
+    wrong=$(python3 - "$E2E_WORK/replayed.jsonl" "$E2E_WORK/truth.json" <<'PY'
+import json, sys
+lines = open(sys.argv[1]).read().splitlines()
+truth = json.load(open(sys.argv[2]))
+if not lines:
+    print("the replay printed no dump")
+    sys.exit()
+# The recording begins on a running link, somewhere in the first dumps.
+if len(lines) < 2:
+    print("the replay holds %d dumps" % len(lines))
+last = json.loads(lines[-1])
+host = {v["VarLabel"]: v["value"] for v in last["values"]}
+target = {v["VarLabel"]: v["value"] for v in truth["values"]}
+if last["DumpId"] != truth["DumpId"]:
+    print("last DumpId %s, the target's %s" % (last["DumpId"], truth["DumpId"]))
+diff = ["%s: %r, target %r" % (k, host.get(k), t) for k, t in target.items() if host.get(k) != t]
+if len(target) < 20:
+    diff.append("only %d values in the truth" % len(target))
+print("; ".join(diff[:6]))
+PY
+)
+    [ -z "$wrong" ] || fail "the replay of the program's recording differs: $wrong"
+}
+
+test_a_session_recorded_in_the_program_replays_in_the_console_to_the_targets_values() {
+    record_in_program menu
+}
+
+test_a_recording_still_on_at_exit_is_complete() {
+    record_in_program exit
+}
+
+test_open_recording_restarts_the_program_on_the_chosen_recording() {
+    local dir
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    record_natively "$dir" 3 "$E2E_WORK/chosen.pcapng"
+    start_sim "$dir" --dumps 1
+    start_varnolux "$dir"
+    wait_for 20 device_shown || fail "the project was not loaded"
+    probe command "$MAIN_CLASS" "$R_CMD_OPEN"
+    probe wait-visible "$R_DIALOG" 20 || fail "Open recording... showed no dialog"
+    wait_for 10 set_file_name "$(winepath -w "$E2E_WORK/chosen.pcapng")" ||
+        fail "no file name box in the open dialog"
+    probe dialog-click 1
+    wait_exit "$VARNOLUX_PID" 20
+    probe wait-visible "$R_BAR" 30 || fail "no replay bar after Open recording..."
+    wait_for 10 bar_label_is "Dump 0 of 3" ||
+        fail "the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
+    probe click "$R_BAR" "$R_LAST"
+    wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
+        fail "after Last: $(list_differs 3 "$dir/live.jsonl")"
+    probe close "$MAIN_CLASS"
+    probe wait-gone "$MAIN_CLASS" 20 || fail "the replaying program did not end"
+    stop_sim
+}
