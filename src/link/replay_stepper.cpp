@@ -122,7 +122,12 @@ void ReplayStepper::Restart() {
 bool ReplayStepper::Go(int n) {
     if (n < 1 || n > count_ || !start_) return false;
     if (n < current_) Restart();
-    while (current_ < n && run_->NextDump()) ++current_;
+    while (current_ < n && run_->NextDump()) {
+        ++current_;
+        // The shown dump is refreshed by the caller; the ones passed on the
+        // way still go into what the views keep of every dump.
+        if (current_ < n) seams_.views.ReplayPassedDump();
+    }
     return current_ == n;
 }
 

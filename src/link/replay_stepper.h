@@ -4,7 +4,8 @@
 // history, status texts, labels). A step forward turns the engine on to the
 // next dump; a step back puts the session back as it was before the first dump
 // and turns the engine again from the start, after telling the views that the
-// replay restarts.
+// replay restarts. Every dump passed on the way to the chosen one is told to
+// the views too.
 #include <memory>
 
 #include "link/replay_run.h"

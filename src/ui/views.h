@@ -35,6 +35,9 @@ class Views {
     // forgets every recorded dump. The values and histories in the records
     // are already those before the first dump; the next refresh shows them.
     virtual void ReplayRestarted() = 0;
+    // A replay passed a dump on its way to the one it shows: the Plot window
+    // records it, as it records every live dump, and nothing redraws.
+    virtual void ReplayPassedDump() = 0;
     // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR and Plot
     // windows, in that order, each saving its own placement.
     virtual void CloseAll() = 0;

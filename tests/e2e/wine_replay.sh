@@ -60,6 +60,11 @@ bar_label_is() {
     [ "$(probe text "$R_BAR" "$R_LABEL")" == "$1" ]
 }
 
+# plot_holds_dumps N: the Plot window's line says it holds N dumps.
+plot_holds_dumps() {
+    [[ "$(probe text PlotForm_Class 2901)" == " $1 dumps"* ]]
+}
+
 test_replay_bar_steps_the_main_list_through_the_recorded_dumps() {
     local dir
     dir=$(demo_folder)
@@ -74,6 +79,10 @@ PY
     start_varnolux "$dir" --replay session.pcapng
     probe wait-visible "$R_BAR" 20 || fail "no replay bar"
     assert_eq "Dump 0 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar before the first step"
+    # The Plot window follows the replay: a step back starts its traces again
+    # and the dumps passed on the way to the shown one are in them too.
+    probe command "$MAIN_CLASS" 28070
+    probe wait-visible PlotForm_Class 10 || fail "View -> Plot opened no Plot window"
     local i
     for i in 1 2 3; do
         probe click "$R_BAR" "$R_NEXT"
@@ -91,6 +100,8 @@ PY
         fail "after Last: $(list_differs 5 "$dir/live.jsonl")"
     assert_eq 0 "$(probe enabled "$R_BAR" "$R_NEXT")" "Next enabled at the last dump"
     assert_eq "Dump 5 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar after Last"
+    wait_for 10 plot_holds_dumps 5 ||
+        fail "the Plot after Last: '$(probe text PlotForm_Class 2901)', not 5 dumps"
     probe close "$MAIN_CLASS"
     wait_exit "$VARNOLUX_PID" 20
 }

@@ -188,14 +188,20 @@ TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
         bool (ReplayStepper::*step)();
         int shown;
         int restarts;
+        int passed;  // dumps turned on the way, which the views are told of
     } steps[] = {
-        {&ReplayStepper::Next, 1, 1},     {&ReplayStepper::Next, 2, 1},
-        {&ReplayStepper::Next, 3, 1},     {&ReplayStepper::Previous, 2, 2},
-        {&ReplayStepper::Last, 5, 2},     {&ReplayStepper::First, 1, 3},
-        {&ReplayStepper::Previous, 1, 3},  // no dump before the first
+        {&ReplayStepper::Next, 1, 1, 0},     {&ReplayStepper::Next, 2, 1, 0},
+        {&ReplayStepper::Next, 3, 1, 0},     {&ReplayStepper::Previous, 2, 2, 1},
+        {&ReplayStepper::Last, 5, 2, 2},     {&ReplayStepper::First, 1, 3, 0},
+        {&ReplayStepper::Previous, 1, 3, 0},  // no dump before the first
+    };
+    const auto passedSoFar = [&] {
+        return std::count(fresh.views.calls.begin(), fresh.views.calls.end(), "ReplayPassedDump");
     };
     for (const auto& s : steps) {
+        const auto passedBefore = passedSoFar();
         (bar.*s.step)();
+        EXPECT_EQ(passedSoFar() - passedBefore, s.passed) << s.shown;
         const Shown& want = live[static_cast<size_t>(s.shown - 1)];
         const MyVarRecord& got = fresh.session.records[0];
         EXPECT_EQ(bar.Current(), s.shown);

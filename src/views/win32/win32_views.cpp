@@ -80,6 +80,10 @@ void Win32Views::ReplayRestarted() {
     if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
 }
 
+void Win32Views::ReplayPassedDump() {
+    if (recorder_) recorder_->RecordDump();
+}
+
 void Win32Views::CloseAll() {
     for (ViewKind kind : kCloseOrder)
         if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, kClosedByProgram, 0);

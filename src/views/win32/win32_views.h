@@ -32,6 +32,7 @@ class Win32Views : public Views {
     void RepaintWatchContinue() override;
     // Tells every added window, open or not.
     void ReplayRestarted() override;
+    void ReplayPassedDump() override;
     void CloseAll() override;
 
     // The open window of `kind`; nullptr while it is closed (or not added).
