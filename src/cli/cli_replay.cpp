@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
 #include "cli/dump_snapshot.h"
@@ -209,8 +208,7 @@ int RunReplay(const std::vector<std::string>& args) {
     MemoryViews views;
     Seams seams{os, prompts, view, launcher, views};
     Session session;
-    session.project.settingsPath = a.ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : a.ini;
-    LoadSettings(session.settings, os, session.project.settingsPath);
+    LoadConsoleSettings(session, os, a.ini);
     session.project.commandLineProject = base;
     view.SetChecked(ids::kContinuous, true);  // the recorded answers to "d" decide nothing here
 

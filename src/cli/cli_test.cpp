@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
@@ -190,10 +189,7 @@ int RunTest(const std::vector<std::string>& args) {
     MemoryViews views;
     Seams seams{os, prompts, view, launcher, views};
     Session session;
-    session.project.settingsPath = a.ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : a.ini;
-    LoadSettings(session.settings, os, session.project.settingsPath);
-    if (a.baud >= 0) session.settings.Baud = a.baud;
-    if (a.port > 0) session.settings.Port = a.port;
+    LoadConsoleSettings(session, os, a.ini, a.baud, a.port);
     session.project.commandLineProject = a.base;
 
     const std::unique_ptr<SerialPort> portHolder = MakeConsolePort(a.device);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/settings_io.h"
 #include "cli/text_encoding.h"
 #include "ui/memory_prompts.h"
 
@@ -31,6 +32,14 @@ PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
     const std::string line = "[" + request.caption + "] " + VisibleText(text) + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return ContinuingAnswer(request.buttons);
+}
+
+void LoadConsoleSettings(Session& session, const HostOs& os, const std::string& ini, int baud,
+                         int port) {
+    session.project.settingsPath = ini.empty() ? os.ProgramFolder() + "Varnolux.ini" : ini;
+    LoadSettings(session.settings, os, session.project.settingsPath);
+    if (baud >= 0) session.settings.Baud = baud;
+    if (port > 0) session.settings.Port = port;
 }
 
 }  // namespace varnolux::cli

@@ -10,6 +10,8 @@
 #else
 #include "ui/posix/posix_host_os.h"
 #endif
+#include "state/session.h"
+#include "ui/host_os.h"
 #include "ui/prompts.h"
 
 namespace varnolux::cli {
@@ -33,5 +35,11 @@ class ConsolePrompts : public Prompts {
     PromptAnswer Show(const PromptRequest& request) override;
     std::vector<std::string> shown;  // every text in order
 };
+
+// Reads the settings of a console run: `ini`, or Varnolux.ini in the program's
+// folder when it is empty; a rate of 0 or more and a port number above 0 given
+// on the command line replace the file's.
+void LoadConsoleSettings(Session& session, const HostOs& os, const std::string& ini, int baud = -1,
+                         int port = 0);
 
 }  // namespace varnolux::cli
