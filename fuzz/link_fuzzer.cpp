@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "fuzz_check.h"
@@ -135,20 +134,17 @@ void Model::Packet(const std::array<uint8_t, 32>& p, bool ignoreCrc, const VarTa
     }
 }
 
-// Value and received mark of every cell, two bytes a cell.
+// Whether every cell of the image holds the model's value and received mark.
+// One pass without copies: the images are 20 001 cells and this runs per input.
 template <typename Cells>
-std::vector<uint8_t> Flatten(const Cells& cells) {
-    std::vector<uint8_t> out(cells.size() * 2);
-    for (size_t a = 0; a < cells.size(); ++a) {
-        if constexpr (std::is_same_v<typename Cells::value_type, Cell>) {
-            out[2 * a] = cells[a].value;
-            out[2 * a + 1] = cells[a].received ? 1 : 0;
-        } else {
-            out[2 * a] = cells[a].Value;
-            out[2 * a + 1] = cells[a].Received != 0 ? 1 : 0;
-        }
+bool SameCells(const Cells& image, const std::vector<Cell>& model) {
+    if (image.size() != model.size()) return false;
+    bool same = true;
+    for (size_t a = 0; a < model.size(); ++a) {
+        same &= image[a].Value == model[a].value;
+        same &= (image[a].Received != 0) == model[a].received;
     }
-    return out;
+    return same;
 }
 
 MyVarRecord Record(const std::string& label, int32_t type, int32_t address, int32_t len = 1) {
@@ -226,9 +222,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!checks) FUZZ_CHECK(port.WrittenText() == model.answers);
     FUZZ_CHECK(session.image.RamImage.size() == static_cast<size_t>(kRamTop) + 1);
     FUZZ_CHECK(session.image.EepromImage.size() == static_cast<size_t>(kEepromSize) + 1);
-    // Compared as whole images, one comparison each.
-    FUZZ_CHECK(Flatten(session.image.RamImage) == Flatten(model.ram));
-    FUZZ_CHECK(Flatten(session.image.EepromImage) == Flatten(model.eeprom));
+    FUZZ_CHECK(SameCells(session.image.RamImage, model.ram));
+    FUZZ_CHECK(SameCells(session.image.EepromImage, model.eeprom));
     for (size_t i = 0; i < 5; ++i) {
         FUZZ_CHECK(session.device.Ports[i].ValueImage == model.ports[i]);
         FUZZ_CHECK(session.device.Ports[i].DirectionImage == model.tris[i]);

@@ -2,6 +2,14 @@
 
 #include <string>
 
+namespace {
+// The wait reads in slices of this length, so that it sees a wake that its
+// cancelled read missed; an empty slice that ended much sooner means the line
+// returns at once (gone), and the wait returns empty rather than spin.
+constexpr DWORD kWaitSliceMs = 200;
+constexpr ULONGLONG kEarlySliceEndMs = kWaitSliceMs / 4;
+}  // namespace
+
 namespace varnolux {
 
 Win32SerialPort::~Win32SerialPort() {
@@ -64,10 +72,12 @@ void Win32SerialPort::Configure(int baud, const SerialTimeouts& t) {
     timeouts.WriteTotalTimeoutMultiplier = t.writeTotalMultiplier;
     timeouts.WriteTotalTimeoutConstant = t.writeTotalConstant;
     SetCommTimeouts(handle_, &timeouts);
+    lineTimeouts_ = timeouts;
 }
 
 void Win32SerialPort::PurgeReceive() {
     PurgeComm(handle_, PURGE_RXCLEAR);
+    holding_ = false;
 }
 
 void Win32SerialPort::ClearErrors() {
@@ -81,18 +91,44 @@ bool Win32SerialPort::ArmCharEvent() {
     return Check(SetCommMask(handle_, EV_RXCHAR));
 }
 
+void Win32SerialPort::RegisterWaiter() {
+    if (waiter_.load()) return;
+    HANDLE self = nullptr;
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &self,
+                    THREAD_TERMINATE, FALSE, 0);
+    waiter_ = self;
+}
+
+// Waits by reading the first character with time-outs that return as soon as
+// one has come. WaitCommEvent would do, but under Wine every WaitCommEvent
+// that has to wait leaves about a hundred bytes behind: several kilobytes a
+// dump, megabytes over a long session.
 bool Win32SerialPort::WaitCharEvent() {
-    if (!waiter_.load()) {
-        HANDLE self = nullptr;
-        DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &self,
-                        THREAD_TERMINATE, FALSE, 0);
-        waiter_ = self;
+    RegisterWaiter();
+    if (holding_ || woken_.load()) return true;
+    COMMTIMEOUTS wait = lineTimeouts_;
+    wait.ReadIntervalTimeout = MAXDWORD;
+    wait.ReadTotalTimeoutMultiplier = MAXDWORD;
+    wait.ReadTotalTimeoutConstant = kWaitSliceMs;
+    if (!Check(SetCommTimeouts(handle_, &wait))) return false;
+    bool ok = true;
+    while (!woken_.load()) {
+        const ULONGLONG began = GetTickCount64();
+        DWORD got = 0;
+        const BOOL read = ReadFile(handle_, &held_, 1, &got, nullptr);
+        // A read cancelled by Wake has simply ended.
+        if (!read) {
+            ok = woken_.load() || Check(read);
+            break;
+        }
+        if (got == 1) {
+            holding_ = true;
+            break;
+        }
+        if (GetTickCount64() - began < kEarlySliceEndMs) break;
     }
-    if (woken_.load()) return true;
-    DWORD mask = 0;
-    const BOOL ok = WaitCommEvent(handle_, &mask, nullptr);
-    // A wait cancelled by Wake has simply ended.
-    return woken_.load() || Check(ok);
+    SetCommTimeouts(handle_, &lineTimeouts_);
+    return ok;
 }
 
 void Win32SerialPort::Wake() {
@@ -101,9 +137,18 @@ void Win32SerialPort::Wake() {
 }
 
 bool Win32SerialPort::Read(uint8_t* buffer, int want, int& count) {
+    count = 0;
+    if (want <= 0) return true;
+    if (holding_) {
+        holding_ = false;
+        buffer[0] = held_;
+        count = 1;
+        ++buffer;
+        if (--want == 0) return true;
+    }
     DWORD got = 0;
     const BOOL ok = ReadFile(handle_, buffer, static_cast<DWORD>(want), &got, nullptr);
-    count = static_cast<int>(got);
+    count += static_cast<int>(got);
     // A read cancelled by Wake has read what it got.
     return woken_.load() || Check(ok);
 }

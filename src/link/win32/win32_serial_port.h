@@ -1,6 +1,7 @@
 #pragma once
 // The serial port on Windows: CreateFileA on "\\.\COMn", synchronous ReadFile
-// and WriteFile, the received-character event, the ports from the registry.
+// and WriteFile, the ports from the registry. The wait for a character reads
+// that character (see WaitCharEvent) and keeps it for the next Read.
 #include <windows.h>
 
 #include <atomic>
@@ -27,16 +28,20 @@ class Win32SerialPort : public SerialPort {
     bool WriteByte(uint8_t byte) override;
     uint32_t LastError() const override { return lastError_; }
     std::vector<std::string> ListPorts() const override;
-    // Cancels the waiting thread's synchronous WaitCommEvent. A wake that comes
-    // just before the wait begins is seen by the wait itself.
+    // Ends the waiting thread's wait: cancels its synchronous read, and the wait
+    // sees the flag within one slice where the cancel does not reach the read.
     void Wake() override;
 
   private:
     bool Check(BOOL ok);
+    void RegisterWaiter();
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     std::atomic<HANDLE> waiter_{nullptr};  // the thread that waits for characters
     std::atomic<bool> woken_{false};
     DCB dcb_{};
+    COMMTIMEOUTS lineTimeouts_{};  // as configured, for every read but the wait
+    uint8_t held_ = 0;             // the character the wait read
+    bool holding_ = false;
     uint32_t lastError_ = 0;
 };
 
