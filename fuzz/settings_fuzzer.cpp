@@ -36,11 +36,11 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// Every section and key name the text could hold, found by splitting at any
-// line break: a superset of what the document itself sees.
-std::vector<std::pair<std::string, std::string>> Names(const std::string& text) {
-    std::set<std::string> sections{""};
-    std::set<std::string> keys;
+// Every (section, key) the text could hold, found by splitting at any line
+// break: a superset of what the document itself sees.
+std::set<std::pair<std::string, std::string>> Names(const std::string& text) {
+    std::set<std::pair<std::string, std::string>> names;
+    std::string section;
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find_first_of("\r\n", start);
@@ -48,16 +48,12 @@ std::vector<std::pair<std::string, std::string>> Names(const std::string& text) 
         const std::string line = TrimBlanks(text.substr(start, end - start));
         if (!line.empty() && line[0] == '[') {
             const size_t close = line.find(']');
-            sections.insert(
-                TrimBlanks(line.substr(1, close == std::string::npos ? close : close - 1)));
+            section = TrimBlanks(line.substr(1, close == std::string::npos ? close : close - 1));
         } else if (line.find('=') != std::string::npos) {
-            keys.insert(TrimBlanks(line.substr(0, line.find('='))));
+            names.emplace(section, TrimBlanks(line.substr(0, line.find('='))));
         }
         start = end + 1;
     }
-    std::vector<std::pair<std::string, std::string>> names;
-    for (const std::string& s : sections)
-        for (const std::string& k : keys) names.emplace_back(s, k);
     return names;
 }
 
@@ -88,7 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string writtenSection = Lower(TrimBlanks(section));
     const std::string writtenKey = Lower(TrimBlanks(key));
-    for (const auto& [s, k] : Names(text)) {
+    // The keys of the file before and after the write: one lost, changed or
+    // appearing anywhere but at the written key is a fault.
+    std::set<std::pair<std::string, std::string>> names = Names(text);
+    for (const auto& name : Names(after.Text())) names.insert(name);
+    for (const auto& [s, k] : names) {
         if (Lower(s) == writtenSection && Lower(k) == writtenKey) continue;
         std::string old, now;
         const bool had = before.Find(s, k, old);

@@ -55,7 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    Session session;
+    // One session for the run, its scanned parts reset per input: a new one
+    // would allocate the 240 KB dump image each time, most of the run's cost.
+    static Session session;
+    session.project = ProjectFacts();
+    session.device = DeviceDescription();
+    session.dumpPoints = DumpPointTable();
+    session.image.DumpId = -1;
     session.records = ListedRecords();
     session.project.sourceFiles = {"C:\\PROJ\\MAIN.BAS"};
     MemoryHostOs os;

@@ -148,7 +148,7 @@ start_sim() {
     [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
     wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
         /f >/dev/null 2>&1
-    timeout -k 5 30 wineserver -w
+    timeout -k 5 30 wineserver -w >/dev/null 2>&1
 }
 
 stop_sim() {
