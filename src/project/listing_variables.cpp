@@ -80,9 +80,11 @@ void AddUnknownType(Section& s, const std::string& name, int32_t address,
         s.messages.push_back("ReadListing 3 " + name + " ");
     }
     if (!HasRoom(s, 1, comment)) return;
-    // Name, address and row only: type and both radixes stay 0, so the record
-    // shows "???" for its type and its value.
+    // Name, address and row only: record type, type, length and both radixes
+    // stay 0, so the record shows "???" for its type and its value.
     MyVarRecord r = NewRecord(name, address);
+    r.VarRecordType = 0;
+    r.VarLen = 0;
     r.VarType = 0;
     r.VarDisplayType = DT_NOCHANGE;
     r.AddDisplayType = DT_NOCHANGE;

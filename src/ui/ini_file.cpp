@@ -111,11 +111,23 @@ std::string IniDocument::Read(const std::string& section, const std::string& key
 }
 
 std::string IniDocument::LineEnd() const {
-    // The file's own line end: that of its first line that has one.
+    // The file's own line end: that of its first line that has one. A lone CR
+    // ends a line for this reader only; written lines end with CR LF instead.
     for (const Line& line : lines_) {
-        if (line.next > line.end) return text_.substr(line.end, line.next - line.end);
+        if (line.next > line.end) {
+            const std::string eol = text_.substr(line.end, line.next - line.end);
+            return eol == "\r" ? "\r\n" : eol;
+        }
     }
     return "\r\n";
+}
+
+void IniDocument::EndWithCrLf(size_t index) {
+    // The line keeps its index: a lone CR already ended it.
+    const Line& line = lines_[index];
+    if (line.next != line.end + 1 || text_[line.end] != '\r') return;
+    text_.insert(line.next, "\n");
+    Parse();
 }
 
 bool IniDocument::Writable(const std::string& section, const std::string& key) {
@@ -134,6 +146,7 @@ void IniDocument::Write(const std::string& section, const std::string& key,
     const std::string eol = LineEnd();
     const size_t header = FindSection(section);
     if (header == npos) {
+        if (!lines_.empty()) EndWithCrLf(lines_.size() - 1);
         std::string add;
         if (!lines_.empty() && lines_.back().next == lines_.back().end) add += eol;
         add += "[" + TrimBlanks(section) + "]" + eol + TrimBlanks(key) + "=" + clean + eol;
@@ -143,6 +156,8 @@ void IniDocument::Write(const std::string& section, const std::string& key,
     }
     const size_t found = FindKey(header, key);
     if (found != npos) {
+        EndWithCrLf(found - 1);
+        EndWithCrLf(found);
         const Line& line = lines_[found];
         const std::string text = LineText(line);
         const std::string replacement = TrimBlanks(text.substr(0, text.find('='))) + "=" + clean;
@@ -159,6 +174,7 @@ void IniDocument::Write(const std::string& section, const std::string& key,
         if (HeaderName(text, name)) break;
         if (!TrimBlanks(text).empty()) last = i;
     }
+    EndWithCrLf(last);
     const Line& after = lines_[last];
     const std::string entry = TrimBlanks(key) + "=" + clean;
     if (after.next == after.end) {

@@ -4,7 +4,9 @@
 // compare case-insensitively, values are trimmed (and unquoted) on reading and
 // cut to 150 characters, and a write changes only the line of its key, keeping
 // every other byte of the file (comments, blank lines, line ends) as it was.
-// CR LF, LF and a lone CR all end a line.
+// CR LF, LF and a lone CR all end a line. Other readers (the Win32 profile
+// functions among them) take a lone CR as part of the line, so a write ends the
+// lines next to its key with CR LF where they ended with a lone CR.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -49,6 +51,8 @@ class IniDocument {
     // Index of the key line inside the section starting after header index, or npos.
     size_t FindKey(size_t header, const std::string& key) const;
     std::string LineEnd() const;
+    // A line that ends with a lone CR gets CR LF.
+    void EndWithCrLf(size_t index);
 
     std::string text_;
     std::vector<Line> lines_;

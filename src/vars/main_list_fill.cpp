@@ -40,10 +40,11 @@ void FillMainList(ListContext& ctx) {
         if (r.VarIsHidden != 0 || r.VarIsExpanded == 0) continue;
         list.InsertRow(n);
         list.SetCellText(n, kColLabel, r.VarLabel);
-        list.SetRowImage(n, r.VarRecordType == RT_VARIABLE ? kImageNone : kImageCollapsed);
+        // A record of an unknown type (record type 0) shows as a simple variable.
+        list.SetRowImage(n, r.VarRecordType == RT_ARRAY ? kImageCollapsed : kImageNone);
         list.SetCellText(n, kColComment, r.VarComment);
         list.SetChecked(n, r.VarInWatchList != 0);
-        if (r.VarRecordType == RT_VARIABLE) {
+        if (r.VarRecordType != RT_ARRAY) {
             FillRow(ctx, static_cast<int>(i), n, FillMode::Full);
         } else {
             list.SetCellText(n, kColType, ListTypeText(r));

@@ -1,5 +1,6 @@
 #include "views/form_settings.h"
 
+#include "layout/free_place.h"
 #include "ui/ini_file.h"
 
 namespace varnolux {
@@ -20,9 +21,11 @@ Rect ReadStoredRect(const HostOs& os, const std::string& path, const std::string
     return r;
 }
 
-Rect PlaceFormWindow(const Rect& stored, const Rect& created, const Rect& workArea) {
+Rect PlaceFormWindow(const Rect& stored, const Rect& created, const Rect& workArea,
+                     const std::vector<Rect>& taken) {
     const bool neverPlaced = stored.right <= stored.left || stored.bottom <= stored.top;
-    return PlaceMainWindow(neverPlaced ? created : stored, workArea);
+    if (neverPlaced) return FreePlace(PlaceMainWindow(created, workArea), taken, workArea);
+    return PlaceMainWindow(stored, workArea);
 }
 
 int32_t ReadColumnWidth(const HostOs& os, const std::string& path, const std::string& section,

@@ -26,8 +26,10 @@ Rect ReadStoredRect(const HostOs& os, const std::string& path, const std::string
 
 // Where a window opens: the stored rectangle fitted into the work area as the
 // main window's is. A window that was never placed (nothing stored) opens at
-// the rectangle it is created with.
-Rect PlaceFormWindow(const Rect& stored, const Rect& created, const Rect& workArea);
+// the rectangle it is created with, or beside the `taken` rectangles of the
+// program's other windows when it would cover one.
+Rect PlaceFormWindow(const Rect& stored, const Rect& created, const Rect& workArea,
+                     const std::vector<Rect>& taken = {});
 
 // A stored column width read with `defaultText`; a width that reads as 0 gives `whenZero`.
 int32_t ReadColumnWidth(const HostOs& os, const std::string& path, const std::string& section,

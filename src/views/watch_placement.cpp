@@ -1,5 +1,6 @@
 #include "views/watch_placement.h"
 
+#include "layout/free_place.h"
 #include "ui/ini_file.h"
 
 namespace varnolux {
@@ -24,9 +25,12 @@ WatchPlacement ReadWatchPlacement(const HostOs& os, const std::string& path) {
     return p;
 }
 
-Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi) {
+Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi,
+                     const std::vector<Rect>& taken) {
     const bool empty = stored.right <= stored.left || stored.bottom <= stored.top;
-    return PlaceMainWindow(empty ? ScaledSize(kWatchCreatedRect, dpi) : stored, workArea);
+    if (!empty) return PlaceMainWindow(stored, workArea);
+    return FreePlace(PlaceMainWindow(ScaledSize(kWatchCreatedRect, dpi), workArea), taken,
+                     workArea);
 }
 
 bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closing) {

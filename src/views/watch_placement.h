@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "layout/window_placement.h"
 #include "state/session.h"
@@ -28,8 +29,10 @@ struct WatchPlacement {
 WatchPlacement ReadWatchPlacement(const HostOs& os, const std::string& path);
 
 // The stored rectangle fitted into the work area as the main window's is; with
-// nothing stored, the window opens where it is created.
-Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi = kBaseDpi);
+// nothing stored, the window opens where it is created, or beside the `taken`
+// rectangles of the program's other windows when it would cover one.
+Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi = kBaseDpi,
+                     const std::vector<Rect>& taken = {});
 
 // What the window knows as it closes.
 struct WatchClosing {

@@ -57,3 +57,27 @@ test_link_at_the_configured_rate_shows_no_detection_mark() {
     wait_exit "$VARNOLUX_PID" 20
     stop_sim
 }
+
+# Every control below the list repaints after the window is resized: none is
+# left a blank box of one colour.
+test_controls_below_the_list_repaint_after_a_resize() {
+    local dir left top right bottom id
+    dir=$(link_demo_folder 115200)
+    start_sim "$dir" --run-ms 200
+    start_varnolux "$dir"
+    wait_for 60 link_status_is 0 " Comms established" ||
+        fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
+    read -r left top right bottom <<<"$(probe rect "$MAIN_CLASS")"
+    probe move "$MAIN_CLASS" "$left" "$top" $((right + 240)) $((bottom + 180))
+    sleep 1
+    probe move "$MAIN_CLASS" 0 0 1280 1000
+    sleep 1
+    # DumpID label, Untill count label, Continuous, Dec, Hex, project chooser, status bar
+    for id in "$LINK_DUMP_LABEL" 122 "$LINK_CONTINUOUS" 104 105 107 102; do
+        [ "$(probe colours "$MAIN_CLASS" "$id")" -gt 1 ] ||
+            fail "control $id is a blank box after the resize"
+    done
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+}

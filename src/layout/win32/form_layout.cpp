@@ -73,7 +73,7 @@ void FormLayout::Align() {
         ControlBox box = AnchorControl(e.created, e.anchors, createdClient_, client);
         // A control that keeps its size is only moved: a combo box's height is
         // that of its dropped list, which the closed box does not show.
-        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
         if (box.width == e.created.width && box.height == e.created.height) flags |= SWP_NOSIZE;
         if (batch)
             batch = DeferWindowPos(batch, e.control, nullptr, box.x, box.y, box.width, box.height,
@@ -81,6 +81,9 @@ void FormLayout::Align() {
     }
     if (batch) EndDeferWindowPos(batch);
     EnumChildWindows(form_, ResizeStatusBar, 0);
+    // Moved controls are painted anew: under Wine a control only moved, not
+    // sized, otherwise stays a blank box until something else repaints it.
+    RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void FormLayout::RememberFocus() {

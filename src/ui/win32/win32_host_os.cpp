@@ -43,6 +43,21 @@ bool WriteAll(HANDLE file, const std::string& data) {
 
 }  // namespace
 
+void Win32HostOs::AnchorRelativePaths() {
+    const DWORD length = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(length, L'\0');
+    const DWORD written = GetCurrentDirectoryW(length, &folder[0]);
+    folder.resize(written < length ? written : 0);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    anchor_ = folder;
+}
+
+std::wstring Win32HostOs::Resolved(const std::string& path) const {
+    const bool relative =
+        !path.empty() && path[0] != '\\' && path[0] != '/' && !(path.size() > 1 && path[1] == ':');
+    return relative ? anchor_ + WideFromText(path) : WideFromText(path);
+}
+
 std::string Win32HostOs::ProgramFolder() const {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -64,7 +79,7 @@ std::vector<DirEntry> Win32HostOs::ListDirectory(const std::string& folder) cons
     pattern += '*';
     std::vector<DirEntry> entries;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(WideFromText(pattern).c_str(), &found);
+    HANDLE search = FindFirstFileW(Resolved(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return entries;
     do {
         if (std::wcscmp(found.cFileName, L".") == 0 || std::wcscmp(found.cFileName, L"..") == 0)
@@ -80,20 +95,20 @@ std::vector<DirEntry> Win32HostOs::ListDirectory(const std::string& folder) cons
 }
 
 bool Win32HostOs::FileExists(const std::string& path) const {
-    DWORD attributes = GetFileAttributesW(WideFromText(path).c_str());
+    DWORD attributes = GetFileAttributesW(Resolved(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<FileTime> Win32HostOs::LastWriteTime(const std::string& path) const {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(WideFromText(path).c_str(), GetFileExInfoStandard, &data))
+    if (!GetFileAttributesExW(Resolved(path).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     return FromFiletime(data.ftLastWriteTime);
 }
 
 std::optional<std::string> Win32HostOs::ReadFile(const std::string& path) const {
     HANDLE file =
-        CreateFileW(WideFromText(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        CreateFileW(Resolved(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string data;
@@ -108,7 +123,7 @@ std::optional<std::string> Win32HostOs::ReadFile(const std::string& path) const 
 }
 
 bool Win32HostOs::WriteFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileW(WideFromText(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    HANDLE file = CreateFileW(Resolved(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = WriteAll(file, data);
@@ -116,8 +131,8 @@ bool Win32HostOs::WriteFile(const std::string& path, const std::string& data) {
 }
 
 bool Win32HostOs::AppendFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileW(WideFromText(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Resolved(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = WriteAll(file, data);
     return CloseHandle(file) && ok;

@@ -16,6 +16,23 @@ Rect WindowRectOf(HWND window) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+std::vector<Rect> ProgramWindowRects(HWND except) {
+    struct Found {
+        HWND except;
+        std::vector<Rect> rects;
+    } found{except, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& f = *reinterpret_cast<Found*>(data);
+            if (window != f.except && IsWindowVisible(window) && !IsIconic(window))
+                f.rects.push_back(WindowRectOf(window));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.rects;
+}
+
 bool NormalRect(HWND window, Rect* rect) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "layout/window_placement.h"
 
@@ -13,6 +14,9 @@ namespace varnolux {
 Rect DesktopWorkArea();
 // The window's rectangle on the screen; empty for no window.
 Rect WindowRectOf(HWND window);
+// The rectangles of the program's shown windows (those of the calling thread
+// that are visible and not minimised), `except` left out.
+std::vector<Rect> ProgramWindowRects(HWND except);
 // The window's normal (restored) rectangle; false when it cannot be read.
 bool NormalRect(HWND window, Rect* rect);
 bool IsTopmost(HWND window);

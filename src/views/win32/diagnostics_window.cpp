@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <mutex>
 
 #include "ui/win32/dpi_scale.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kList = 6401;
 constexpr int kRefresh = 6402;
 constexpr int kLabelColumnWidth = 140;
+constexpr LRESULT kHeaderMargin = 12;  // room the header keeps around its text
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
 struct DiagnosticsControl {
@@ -135,6 +137,22 @@ void DiagnosticsWindow::Refresh() {
         list_->InsertRow(row);
         for (size_t c = 0; c < rows[r].size(); ++c)
             list_->SetCellText(row, static_cast<int>(c), rows[r][c]);
+    }
+    FitColumnsToContents();
+}
+
+void DiagnosticsWindow::FitColumnsToContents() {
+    // Each column as wide as its widest cell or its header, whichever is wider.
+    HWND list = GetDlgItem(Handle(), kList);
+    const std::vector<std::string>& headers = DiagnosticsHeaders();
+    for (size_t c = 0; c < headers.size(); ++c) {
+        if (IsDiagnosticsLabelColumn(static_cast<int>(c))) continue;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, LVSCW_AUTOSIZE);
+        const LRESULT cells = SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0);
+        const LRESULT header = SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                                            reinterpret_cast<LPARAM>(headers[c].c_str())) +
+                               kHeaderMargin;
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, c, std::max(cells, header));
     }
 }
 

@@ -30,6 +30,7 @@ class DiagnosticsWindow : public AuxWindow {
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HWND window);
     void Refresh();
+    void FitColumnsToContents();
 
     Session& session_;
     std::atomic<HWND> hwnd_{nullptr};

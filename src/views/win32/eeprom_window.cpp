@@ -1,5 +1,6 @@
 #include "views/win32/eeprom_window.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "ui/ini_file.h"
@@ -15,6 +16,14 @@ namespace {
 
 constexpr DWORD kEepromStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX;
 const Rect kCreated{94, 160, 94 + 632, 160 + 457};
+
+// A column without a stored width: the built-in width, widened where the list's
+// own font needs more for the header text.
+int DefaultColumnWidth(HWND list, int column) {
+    const int header = static_cast<int>(SendMessageA(
+        list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(kEepromHeaders[column])));
+    return std::max(ToScreen(kEepromBuiltInWidths[column]), header + ToScreen(16));
+}
 
 }  // namespace
 
@@ -44,20 +53,22 @@ void EepromWindow::Initialise() {
     const std::string& ini = session_.project.settingsPath;
     const FormSettingsKeys& keys = EepromFormKeys();
     const Settings& settings = session_.settings;
-    PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
-                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
-              settings.AlwaysOnTopE == 1);
+    PlaceForm(
+        window,
+        PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), ScaledSize(kCreated, ScreenDpi()),
+                        DesktopWorkArea(), ProgramWindowRects(window)),
+        settings.AlwaysOnTopE == 1);
     bytesPerLine_ = UsableBytesPerLine(
         IniReadNumber(os_, ini, keys.section, "BytesPerLine", kDefaultBytesPerLine));
     AddTopMostItem(window, ids::kSysEepromTopMost, settings.AlwaysOnTopE);
     font_ = CreateFixedFont(settings.FixedFont, settings.FontSizeE);
     if (font_) SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     SetWindowTextA(window, "Varnolux   EEPROM");
-    for (int c = 0; c < kEepromColumnCount; ++c)
+    for (int c = 0; c < kEepromColumnCount; ++c) {
+        const int32_t stored = ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "", 0);
         SendMessageA(list_, LVM_SETCOLUMNWIDTH, c,
-                     ToScreen(ReadColumnWidth(os_, ini, keys.section, keys.columnKeys[c], "",
-                                              kEepromBuiltInWidths[c])));
+                     stored == 0 ? DefaultColumnWidth(list_, c) : ToScreen(stored));
+    }
     Win32ReportList list(list_, kEepromColumnCount, 0);
     LayOutEepromRows(list, session_.device.EepromSize, bytesPerLine_);
 }

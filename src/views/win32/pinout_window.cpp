@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "layout/free_place.h"
 #include "views/aux_placement.h"
 #include "views/pinout.h"
 #include "views/port_ids.h"
@@ -79,9 +80,11 @@ void PinoutWindow::Create(HWND owner) {
     const RECT size = WindowRectFor(kPinoutDefaultClient);
     const int width = size.right - size.left, height = size.bottom - size.top;
     const Rect stored = ReadWindowRect(seams_.os, session_.project.settingsPath, kPinoutSection);
+    const Rect work = DesktopWorkArea();
     const Rect r = IsEmpty(stored)
-                       ? BesideOwner(WindowRectOf(owner), width, height, DesktopWorkArea())
-                       : FitIntoWorkArea(stored, DesktopWorkArea());
+                       ? FreePlace(BesideOwner(WindowRectOf(owner), width, height, work),
+                                   ProgramWindowRects(nullptr), work)
+                       : FitIntoWorkArea(stored, work);
     HWND window = CreateWindowExA(0, kPinoutClass, "", kStyle, r.left, r.top, width, height, owner,
                                   nullptr, instance_, this);
     if (!window) return;

@@ -89,10 +89,10 @@ void PlotWindow::Create(HWND owner) {
     varnolux::NoteWatchChange(session_, store_);
     FitAll(view_, store_);
     AddTopMostItem(window, ids::kSysPlotTopMost, topMost_);
-    PlaceForm(
-        window,
-        PlaceFormWindow(settings.stored, ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
-        topMost_ == 1);
+    PlaceForm(window,
+              PlaceFormWindow(settings.stored, ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea(),
+                              ProgramWindowRects(window)),
+              topMost_ == 1);
     UpdateMenu();
 }
 

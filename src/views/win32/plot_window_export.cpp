@@ -29,7 +29,8 @@ std::wstring AskSaveName(HWND owner, const wchar_t* filter, const wchar_t* exten
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrDefExt = extension;
     ofn.lpstrTitle = title;
-    ofn.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    ofn.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     return GetSaveFileNameW(&ofn) ? std::wstring(name) : std::wstring();
 }
 

@@ -1,5 +1,6 @@
 #include "views/win32/port_window.h"
 
+#include "layout/free_place.h"
 #include "ui/main_ids.h"
 #include "ui/win32/dpi_scale.h"
 #include "views/aux_placement.h"
@@ -42,9 +43,12 @@ PortWindow::PortWindow(Session& session, Seams& seams, HINSTANCE instance)
 void PortWindow::Create(HWND owner) {
     placement_ = ReadPortPlacement(seams_.os, session_.project.settingsPath);
     view_.Open(placement_);
-    const Rect r = IsEmpty(placement_.rect) ? BesideOwner(WindowRectOf(owner), kFirstWidth,
-                                                          kFirstHeight, DesktopWorkArea())
-                                            : FitIntoWorkArea(placement_.rect, DesktopWorkArea());
+    const Rect work = DesktopWorkArea();
+    const Rect r =
+        IsEmpty(placement_.rect)
+            ? FreePlace(BesideOwner(WindowRectOf(owner), kFirstWidth, kFirstHeight, work),
+                        ProgramWindowRects(nullptr), work)
+            : FitIntoWorkArea(placement_.rect, work);
     HWND window =
         CreateWindowExA(0, kPortClass, "Varnolux   Port", kStyle, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, owner, nullptr, instance_, this);

@@ -43,10 +43,11 @@ void SfrWindow::Initialise() {
     const std::string& ini = session_.project.settingsPath;
     const FormSettingsKeys& keys = SfrFormKeys();
     const Settings& settings = session_.settings;
-    PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
-                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
-              settings.AlwaysOnTopSF == 1);
+    PlaceForm(
+        window,
+        PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), ScaledSize(kCreated, ScreenDpi()),
+                        DesktopWorkArea(), ProgramWindowRects(window)),
+        settings.AlwaysOnTopSF == 1);
     AddTopMostItem(window, ids::kSysSfrTopMost, settings.AlwaysOnTopSF);
     font_ = CreateFixedFont(settings.FixedFont, settings.FontSizeSF);
     for (HWND list : {display_, select_}) {

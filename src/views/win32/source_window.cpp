@@ -42,10 +42,11 @@ bool SourceWindow::Initialise() {
     const std::string& ini = session_.project.settingsPath;
     const FormSettingsKeys& keys = SourceFormKeys();
     const Settings& settings = session_.settings;
-    PlaceForm(window,
-              PlaceFormWindow(ReadStoredRect(os_, ini, keys.section),
-                              ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea()),
-              settings.AlwaysOnTopS == 1);
+    PlaceForm(
+        window,
+        PlaceFormWindow(ReadStoredRect(os_, ini, keys.section), ScaledSize(kCreated, ScreenDpi()),
+                        DesktopWorkArea(), ProgramWindowRects(window)),
+        settings.AlwaysOnTopS == 1);
     font_ = CreateFixedFont(settings.FixedFont, settings.FontSizeS);
     if (font_) SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     AddTopMostItem(window, ids::kSysSourceTopMost, settings.AlwaysOnTopS);

@@ -206,7 +206,8 @@ void WatchWindow::CreateControls(HWND window) {
 void WatchWindow::Initialise() {
     HWND window = Handle();
     const WatchPlacement stored = ReadWatchPlacement(seams_.os, session_.project.settingsPath);
-    const Rect r = WatchWindowRect(stored.stored, DesktopWorkArea(), ScreenDpi());
+    const Rect r =
+        WatchWindowRect(stored.stored, DesktopWorkArea(), ScreenDpi(), ProgramWindowRects(window));
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);

@@ -30,7 +30,8 @@ void Win32Views::Show(ViewKind kind) {
     if (found == windows_.end()) return;
     AuxWindow& window = *found->second;
     if (HWND open = window.Handle()) {
-        ShowWindow(open, SW_SHOW);
+        // A minimised window comes back at its size when its View command repeats.
+        ShowWindow(open, IsIconic(open) ? SW_RESTORE : SW_SHOW);
         SetFocus(open);
         return;
     }

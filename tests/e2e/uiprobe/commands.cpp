@@ -33,6 +33,9 @@ constexpr char kUsage[] =
     "  rect CLASS [ID]              screen rectangle: left top right bottom\n"
     "  client CLASS                 client area size: width height\n"
     "  workarea                     desktop work area: left top right bottom\n"
+    "  move CLASS L T R B           move and size a top-level window\n"
+    "  colours CLASS ID             how many colours a control shows on screen\n"
+    "  cut-texts CLASS ID           list view texts wider than their column, and the first\n"
     "  count CLASS ID               number of list view rows\n"
     "  rows CLASS ID                every list view row, cells separated by tabs\n"
     "  cell CLASS ID ROW COL        one list view cell\n"
@@ -290,6 +293,34 @@ const std::map<std::string, Command>& Commands() {
               RECT r;
               if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) return Fail("no work area");
               Print(RectText(r));
+              return 0;
+          }}},
+        {"move",
+         {5, 5,
+          [](const Args& a) {
+              HWND w = Top(a[0]);
+              const int left = Number(a[1]), top = Number(a[2]);
+              return w && SetWindowPos(w, nullptr, left, top, Number(a[3]) - left,
+                                       Number(a[4]) - top, SWP_NOZORDER | SWP_NOACTIVATE)
+                         ? 0
+                         : 1;
+          }}},
+        {"colours",
+         {2, 2,
+          [](const Args& a) {
+              HWND w = Child(a[0], a[1]);
+              if (!w) return 1;
+              Print(std::to_string(ScreenColourCount(w)));
+              return 0;
+          }}},
+        {"cut-texts",
+         {2, 2,
+          [](const Args& a) {
+              HWND list = Child(a[0], a[1]);
+              std::string first;
+              const int cut = list ? CutTexts(list, &first) : -1;
+              if (cut < 0) return 1;
+              Print(std::to_string(cut) + (cut ? " " + first : ""));
               return 0;
           }}},
         {"count",

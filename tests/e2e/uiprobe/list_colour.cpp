@@ -1,9 +1,13 @@
-// The colour a list view cell of another process is painted in, read from the
-// screen just inside the cell's left edge, where no text is drawn.
+// Colours read from the screen: the one a list view cell of another process is
+// painted in (just inside the cell's left edge, where no text is drawn), and
+// how many a window shows.
 // windows.h comes before the common controls header.
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include <set>
+#include <vector>
 
 #include "probe.h"
 
@@ -36,6 +40,34 @@ bool ListCellColour(HWND list, int row, int column, COLORREF* colour) {
     *colour = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     return *colour != CLR_INVALID;
+}
+
+int ScreenColourCount(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r) || r.right <= r.left || r.bottom <= r.top) return 0;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    const int lines = GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (lines != height) return 0;
+    std::set<DWORD> colours;
+    for (DWORD p : pixels) colours.insert(p & 0xFFFFFF);
+    return static_cast<int>(colours.size());
 }
 
 }  // namespace uiprobe

@@ -58,6 +58,11 @@ bool SelectListRow(HWND list, int row);
 // The colour on screen just inside a visible list view cell; false when the
 // cell is not in view.
 bool ListCellColour(HWND list, int row, int column, COLORREF* colour);
+// How many texts of a list view (headers and cells) are wider than their
+// column; the first of them in `first`. -1 when the list cannot be read.
+int CutTexts(HWND list, std::string* first);
+// How many different colours the window shows on screen (1: a blank box).
+int ScreenColourCount(HWND window);
 // Posts a click at the centre of a list view cell.
 enum class Click { Left, Double, Right };
 bool ClickListCell(HWND list, int row, int column, Click click);

@@ -81,6 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // The project's files are named relative to the current folder: work in the
     // program's folder, where the project is looked for, however we were started.
     SetCurrentDirectoryW(WideFromText(os.ProgramFolder()).c_str());
+    os.AnchorRelativePaths();
     Win32Prompts prompts;
     RecordingContents replayed;
     if (!replayPath.empty()) {
