@@ -15,6 +15,17 @@ bool ReplayPort::Exhausted() const {
     return true;
 }
 
+std::optional<RecordedTurn> ReplayPort::NextTurn() const {
+    size_t i = next_;
+    while (i < chunks_.size() && chunks_[i].direction == ChunkDirection::Outbound) ++i;
+    if (i >= chunks_.size() || offset_ + 1 != chunks_[i].bytes.size()) return std::nullopt;
+    RecordedTurn turn;
+    turn.byte = chunks_[i].bytes[offset_];
+    for (++i; i < chunks_.size() && chunks_[i].direction == ChunkDirection::Outbound; ++i)
+        turn.answer.insert(turn.answer.end(), chunks_[i].bytes.begin(), chunks_[i].bytes.end());
+    return turn;
+}
+
 void ReplayPort::Seek(size_t position, int64_t timeUs) {
     next_ = std::min(position, chunks_.size());
     offset_ = 0;
