@@ -21,7 +21,15 @@ void FollowRecordedTurn(Session& session, const RecordedTurn& turn) {
     run.RomCheckPending = type == MT_ROMCHECK ? 1 : 0;
     run.ModifyPending = type == MT_MODIFY ? 1 : 0;
     run.ResetRequested = type == MT_RESET ? 1 : 0;
-    if (turn.byte == kQuery && a.size() == 1 && a[0] == kWaitAck) run.TargetWaiting = 0;
+    if (turn.byte != kQuery || a.size() != 1) return;
+    // A hold as the user kept it: "a" while the target was held (after a "c",
+    // also one before the recording began), "b" once Continue let it go.
+    if (a[0] == kWaitNak) {
+        run.SyncSeen = 1;
+        run.TargetWaiting = 1;
+    } else if (a[0] == kWaitAck) {
+        run.TargetWaiting = 0;
+    }
 }
 
 }  // namespace varnolux

@@ -66,6 +66,7 @@ class ReplayPort : public SerialPort {
     size_t offset_ = 0;  // bytes of chunks_[next_] already handed out
     int64_t timeUs_ = 0;
     int mismatches_ = 0;
+    bool read_ = false;  // a target chunk was handed out
     int baud_ = 0;
 };
 

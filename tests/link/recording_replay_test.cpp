@@ -183,6 +183,33 @@ TEST_F(RecordingReplay, EachReplayedDumpIsKeptAtItsRecordedTime) {
     EXPECT_LT(live.kept.back().second, c.chunks.back().timeUs) << "the end packet, before the d";
 }
 
+TEST_F(RecordingReplay, ARecordingBegunWhileTheTargetIsHeldIsAnsweredAsLive) {
+    LiveDump(5, 30, 1);  // a dumpw: held
+    ASSERT_TRUE(recorder.Start(
+        kFile, FactsOfSession(session, os, "/dev/pts/7", 115200, RecordingStart::Link)));
+    Live({kQuery, kQuery});
+    session.run.TargetWaiting = 0;  // Continue
+    Live({kQuery});
+    LiveDump(9, 31);
+    ASSERT_EQ(port.WrittenText().substr(port.WrittenText().size() - 8), "aaabhffb");
+    const RecordingContents c = Recorded();
+    // Begun between a "d" and its answer, as when the link waited for the
+    // window's thread while the user started the recording.
+    RecordingContents midTurn = c;
+    midTurn.chunks.insert(midTurn.chunks.begin(),
+                          {c.chunks.front().timeUs, ChunkDirection::Outbound, {kWaitNak}});
+
+    for (const RecordingContents* recording :
+         {&c, static_cast<const RecordingContents*>(&midTurn)}) {
+        Fresh fresh(session);
+        ReplayRun run(fresh.session, fresh.seams, *recording);
+        ASSERT_TRUE(run.NextDump());
+        EXPECT_EQ(fresh.session.image.DumpId, 9);
+        EXPECT_FALSE(run.NextDump());
+        EXPECT_EQ(run.Port().Mismatches(), 0);
+    }
+}
+
 TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
     session.records = {MakeRecord("count", VT_BYTE, 0x20)};
     session.image.RamImage[0x20].Implemented = 1;
