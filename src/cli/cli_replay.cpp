@@ -18,7 +18,6 @@
 #include "link/recording_facts.h"
 #include "link/replay_run.h"
 #include "state/session.h"
-#include "ui/main_ids.h"
 #include "ui/memory_launcher.h"
 #include "ui/memory_main_window_view.h"
 #include "ui/memory_views.h"
@@ -70,6 +69,13 @@ bool ParseReplayArgs(const std::vector<std::string>& args, ReplayArgs& a, int& s
             a.format = v == "csv"     ? LogFormat::Csv
                        : v == "jsonl" ? LogFormat::Jsonl
                                       : LogFormat::Text;
+        } else if ((arg == "--from" || arg == "--to") && IsNumber(v) && std::atol(v.c_str()) == 0) {
+            return (status = Fail(arg + " " + v + ": dumps are numbered from 1")), false;
+        } else if (arg == "--diff" && IsNumber(v) && i + 1 < args.size() && IsNumber(args[i + 1]) &&
+                   (std::atol(v.c_str()) == 0 || std::atol(args[i + 1].c_str()) == 0)) {
+            return (status =
+                        Fail(arg + " " + v + " " + args[i + 1] + ": dumps are numbered from 1")),
+                   false;
         } else if (arg == "--from" && IsNumber(v) && std::atol(v.c_str()) > 0) {
             a.from = std::atol(v.c_str());
         } else if (arg == "--to" && IsNumber(v) && std::atol(v.c_str()) > 0) {
@@ -210,7 +216,6 @@ int RunReplay(const std::vector<std::string>& args) {
     Session session;
     LoadConsoleSettings(session, os, a.ini);
     session.project.commandLineProject = base;
-    view.SetChecked(ids::kContinuous, true);  // the recorded answers to "d" decide nothing here
 
     ReplayPrinter printer(session, view, a);
     ReplayRun run(session, seams, contents, &printer);
@@ -243,8 +248,11 @@ int RunReplay(const std::vector<std::string>& args) {
         PrintDiff(printer.first, printer.second, a.diffA, a.diffB);
         return 0;
     }
-    std::fprintf(stderr, "varnolux-cli replay: %ld dumps, %d packets\n", printer.dumps,
-                 session.run.PacketCount.load());
+    std::string answers;
+    if (const int differ = run.Port().Mismatches(); differ > 0)
+        answers = ", " + std::to_string(differ) + " answers differ from the recorded ones";
+    std::fprintf(stderr, "varnolux-cli replay: %ld dumps, %d packets%s\n", printer.dumps,
+                 session.run.PacketCount.load(), answers.c_str());
     return 0;
 }
 

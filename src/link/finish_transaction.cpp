@@ -67,6 +67,7 @@ void FinishTransaction(LinkContext& link, const TargetPacket& p) {
     {
         std::lock_guard<std::mutex> lock(s.recordsLock);
         report = UpdateRecordsFromDump(s.records, s.image);
+        if (link.keeper) link.keeper->KeepDump(s, link.clock.nowNs() / 1000);
     }
     ShowUpdateReport(report, link.seams.prompts, link.shownInternalErrors);
 

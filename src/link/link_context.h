@@ -1,6 +1,6 @@
 #pragma once
 // Everything the link thread works with: the run's state, the seams, the port,
-// who hears of each completed dump, and the thread's own bookkeeping.
+// who hears of each completed dump and who keeps it, and the thread's own bookkeeping.
 #include <cstdint>
 #include <set>
 #include <string>
@@ -22,12 +22,24 @@ class TransactionListener {
     virtual void TransactionDone() = 0;
 };
 
+// Keeps something of every dump (the Plot window's series): told on the link
+// thread at the end of each transaction, while the records lock is held and
+// right after the records took the dump's values. It takes a small snapshot
+// and calls nothing of the user interface.
+class DumpKeeper {
+  public:
+    virtual ~DumpKeeper() = default;
+    // `timeUs`: the link clock's time of the end packet, in microseconds.
+    virtual void KeepDump(const Session& session, int64_t timeUs) = 0;
+};
+
 struct LinkContext {
     LinkContext(Session& s, Seams& m, SerialPort& p) : session(s), seams(m), port(p) {}
     Session& session;
     Seams& seams;
     SerialPort& port;
     TransactionListener* listener = nullptr;
+    DumpKeeper* keeper = nullptr;
     LinkClock clock = SystemLinkClock();
 
     int64_t timerStart = 0;  // 0 = the run timer is not running

@@ -16,7 +16,8 @@ void LinkLoadSteps::OpenLink() {
 
 void LinkLoadSteps::StartLinkThread() {
     if (startup_.opened && !startup_.thread)
-        startup_.thread = varnolux::StartLinkThread(session_, seams_, port_, listener_, clock_);
+        startup_.thread =
+            varnolux::StartLinkThread(session_, seams_, port_, listener_, clock_, keeper_);
 }
 
 }  // namespace varnolux

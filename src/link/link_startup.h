@@ -18,19 +18,21 @@ struct LinkStartup {
 // ConfirmComPort, OpenLink and StartLinkThread on `port`. The front end keeps
 // `port` and `startup` for the life of the link and stops the thread with
 // startup.thread->Stop() in its close sequence. `confirmPort` false skips the
-// check of the port list (a device named directly).
+// check of the port list (a device named directly). `keeper`, when given, is
+// handed every dump by the link thread.
 class LinkLoadSteps : public LoadSteps {
   public:
     LinkLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
                   TransactionListener* listener = nullptr, bool confirmPort = true,
-                  LinkClock clock = SystemLinkClock())
+                  LinkClock clock = SystemLinkClock(), DumpKeeper* keeper = nullptr)
         : session_(session),
           seams_(seams),
           port_(port),
           startup_(startup),
           listener_(listener),
           confirmPort_(confirmPort),
-          clock_(std::move(clock)) {}
+          clock_(std::move(clock)),
+          keeper_(keeper) {}
 
     bool ConfirmComPort() override;
     void OpenLink() override;
@@ -47,6 +49,7 @@ class LinkLoadSteps : public LoadSteps {
     TransactionListener* listener_;
     bool confirmPort_;
     LinkClock clock_;  // the probe's and the link thread's
+    DumpKeeper* keeper_;
 };
 
 }  // namespace varnolux

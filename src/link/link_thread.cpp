@@ -53,9 +53,10 @@ void LinkThreadMain(LinkContext& link) {
 }
 
 LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port,
-                       TransactionListener* listener, LinkClock clock)
+                       TransactionListener* listener, LinkClock clock, DumpKeeper* keeper)
     : state_(std::make_shared<State>(session, seams, port)) {
     state_->link.listener = listener;
+    state_->link.keeper = keeper;
     state_->link.clock = std::move(clock);
     std::shared_ptr<State> state = state_;
     thread_ = std::thread([state] {
@@ -82,8 +83,9 @@ bool LinkThread::Stop() {
 }
 
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
-                                            TransactionListener* listener, LinkClock clock) {
-    return std::make_unique<LinkThread>(session, seams, port, listener, std::move(clock));
+                                            TransactionListener* listener, LinkClock clock,
+                                            DumpKeeper* keeper) {
+    return std::make_unique<LinkThread>(session, seams, port, listener, std::move(clock), keeper);
 }
 
 }  // namespace varnolux

@@ -21,7 +21,7 @@ void LinkThreadMain(LinkContext& link);
 class LinkThread {
   public:
     LinkThread(Session& session, Seams& seams, SerialPort& port, TransactionListener* listener,
-               LinkClock clock = SystemLinkClock());
+               LinkClock clock = SystemLinkClock(), DumpKeeper* keeper = nullptr);
     ~LinkThread();
     LinkThread(const LinkThread&) = delete;
     LinkThread& operator=(const LinkThread&) = delete;
@@ -44,6 +44,7 @@ class LinkThread {
 // Starts LinkThreadMain on a thread of its own.
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
                                             TransactionListener* listener = nullptr,
-                                            LinkClock clock = SystemLinkClock());
+                                            LinkClock clock = SystemLinkClock(),
+                                            DumpKeeper* keeper = nullptr);
 
 }  // namespace varnolux

@@ -35,6 +35,24 @@ HostPayload BuildModifyPayload(const PendingModify& m) {
     return p;
 }
 
+PendingModify ModifyOfPayload(const HostPayload& p) {
+    PendingModify m;
+    m.VarAddress = (p[1] << 8) | p[2];
+    if (p[0] == 0) {
+        // The OR mask names the bit when it is set, the AND mask when it is cleared.
+        const uint8_t mask = p[3] != 0 ? p[3] : static_cast<uint8_t>(~p[4]);
+        m.VarType = VT_BIT;
+        m.ModifyValue = p[3] != 0 ? 1 : 0;
+        while (m.BitNumber < 7 && (mask >> m.BitNumber) != 1) ++m.BitNumber;
+        return m;
+    }
+    m.VarType = p[0] == 1 ? VT_BYTE : p[0] == 2 ? VT_WORD : VT_DWORD;
+    uint32_t value = 0;
+    for (int k = 0; k < 4; ++k) value |= static_cast<uint32_t>(p[3 + k]) << (8 * k);
+    m.ModifyValue = value;
+    return m;
+}
+
 HostPacket BuildModifyRequest(Session& session) {
     return BuildHostPacket(MT_MODIFY, BuildModifyPayload(session.modify));
 }

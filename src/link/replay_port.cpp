@@ -15,8 +15,20 @@ bool ReplayPort::Exhausted() const {
     return true;
 }
 
+std::optional<RecordedTurn> ReplayPort::NextTurn() const {
+    size_t i = next_;
+    while (i < chunks_.size() && chunks_[i].direction == ChunkDirection::Outbound) ++i;
+    if (i >= chunks_.size() || offset_ + 1 != chunks_[i].bytes.size()) return std::nullopt;
+    RecordedTurn turn;
+    turn.byte = chunks_[i].bytes[offset_];
+    for (++i; i < chunks_.size() && chunks_[i].direction == ChunkDirection::Outbound; ++i)
+        turn.answer.insert(turn.answer.end(), chunks_[i].bytes.begin(), chunks_[i].bytes.end());
+    return turn;
+}
+
 void ReplayPort::Seek(size_t position, int64_t timeUs) {
     next_ = std::min(position, chunks_.size());
+    read_ = next_ > 0;
     offset_ = 0;
     timeUs_ = timeUs;
 }
@@ -31,7 +43,9 @@ LinkClock ReplayPort::Clock() const {
 
 void ReplayPort::SkipAnswers() {
     while (next_ < chunks_.size() && chunks_[next_].direction == ChunkDirection::Outbound) {
-        ++mismatches_;  // the live link wrote here; this one reads
+        // The live link wrote here and this one reads; answers before the
+        // first target byte answer one from before the recording began.
+        if (read_) ++mismatches_;
         timeUs_ = chunks_[next_].timeUs;
         ++next_;
     }
@@ -47,6 +61,7 @@ bool ReplayPort::Read(uint8_t* buffer, int want, int& count) {
     SkipAnswers();
     if (next_ >= chunks_.size()) return true;  // the recording ended: nothing within the time-outs
     const RecordedChunk& chunk = chunks_[next_];
+    read_ = true;
     timeUs_ = chunk.timeUs;
     const size_t left = chunk.bytes.size() - offset_;
     const size_t n = std::min(left, static_cast<size_t>(std::max(want, 0)));

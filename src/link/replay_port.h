@@ -4,6 +4,7 @@
 // answer the recording holds. Its clock stands at the time of the chunk last
 // played, so the link measures the run times the live session measured.
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "link/link_clock.h"
@@ -11,6 +12,13 @@
 #include "ui/serial_port.h"
 
 namespace varnolux {
+
+// The target byte the link reads next and what the live link wrote in answer
+// to it (the outbound chunks that follow it), when the byte ends its chunk.
+struct RecordedTurn {
+    uint8_t byte = 0;
+    std::vector<uint8_t> answer;
+};
 
 class ReplayPort : public SerialPort {
   public:
@@ -25,6 +33,9 @@ class ReplayPort : public SerialPort {
     size_t Position() const { return next_; }
     void Seek(size_t position, int64_t timeUs);
     int64_t TimeUs() const { return timeUs_; }
+    // The next turn as it was recorded; none when no target byte is left or
+    // the next one is not the last of its chunk.
+    std::optional<RecordedTurn> NextTurn() const;
 
     // Now is the time of the last chunk played; pauses take no time.
     LinkClock Clock() const;
@@ -55,6 +66,7 @@ class ReplayPort : public SerialPort {
     size_t offset_ = 0;  // bytes of chunks_[next_] already handed out
     int64_t timeUs_ = 0;
     int mismatches_ = 0;
+    bool read_ = false;  // a target chunk was handed out
     int baud_ = 0;
 };
 

@@ -2,18 +2,20 @@
 
 #include "link/link_text.h"
 #include "link/link_thread.h"
+#include "link/replay_answers.h"
 #include "link/serial_link.h"
 
 namespace varnolux {
 
 ReplayRun::ReplayRun(Session& session, Seams& seams, const RecordingContents& contents,
-                     TransactionListener* listener)
+                     TransactionListener* listener, DumpKeeper* keeper)
     : contents_(contents),
       port_(contents.chunks, contents.facts.portName),
       link_(session, seams, port_),
       listener_(listener) {
     link_.clock = port_.Clock();
     link_.listener = this;
+    link_.keeper = keeper;
 }
 
 bool ReplayRun::OpenLink() {
@@ -30,7 +32,11 @@ bool ReplayRun::OpenLink() {
 
 bool ReplayRun::NextDump() {
     const int before = dumps_;
-    while (dumps_ == before && !port_.Exhausted()) LinkTurn(link_);
+    while (dumps_ == before && !port_.Exhausted()) {
+        if (const std::optional<RecordedTurn> turn = port_.NextTurn())
+            FollowRecordedTurn(link_.session, *turn);
+        LinkTurn(link_);
+    }
     return dumps_ != before;
 }
 

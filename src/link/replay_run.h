@@ -1,7 +1,9 @@
 #pragma once
 // A recording played through the link engine on the calling thread: the same
 // probe, packet handling and end of transaction as the live link, fed by a
-// ReplayPort, so every dump comes out as it did live.
+// ReplayPort, so every dump comes out as it did live. The host's requests and
+// releases of holds are taken from the recording (FollowRecordedTurn), so the
+// engine answers as the live link did.
 #include "link/link_context.h"
 #include "link/replay_port.h"
 #include "project/load_sequence.h"
@@ -10,9 +12,10 @@ namespace varnolux {
 
 class ReplayRun : private TransactionListener {
   public:
-    // `contents` outlives the run; `listener` hears of each completed dump.
+    // `contents` outlives the run; `listener` hears of each completed dump,
+    // `keeper` keeps it at the recorded time.
     ReplayRun(Session& session, Seams& seams, const RecordingContents& contents,
-              TransactionListener* listener = nullptr);
+              TransactionListener* listener = nullptr, DumpKeeper* keeper = nullptr);
 
     // The load's link step. A recording that began before the port was opened
     // replays the rate probe; one begun on a running link shows its port and

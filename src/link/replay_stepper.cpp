@@ -87,12 +87,14 @@ class ReplayStepper::RememberedPrompts : public Prompts {
     size_t next_ = 0;
 };
 
-ReplayStepper::ReplayStepper(Session& session, Seams& seams, const RecordingContents& contents)
+ReplayStepper::ReplayStepper(Session& session, Seams& seams, const RecordingContents& contents,
+                             DumpKeeper* keeper)
     : session_(session),
       seams_(seams),
       prompts_(std::make_unique<RememberedPrompts>(seams.prompts)),
       runSeams_{seams.os, *prompts_, seams.view, seams.launcher, seams.views},
-      contents_(contents) {}
+      contents_(contents),
+      keeper_(keeper) {}
 
 ReplayStepper::~ReplayStepper() = default;
 
@@ -112,7 +114,7 @@ bool ReplayStepper::Open() {
 void ReplayStepper::Restart() {
     start_->Put(session_, seams_.view);
     prompts_->AskNoMore();
-    run_ = std::make_unique<ReplayRun>(session_, runSeams_, contents_);
+    run_ = std::make_unique<ReplayRun>(session_, runSeams_, contents_, nullptr, keeper_);
     run_->OpenLink();
     current_ = 0;
     ++restarts_;
@@ -122,12 +124,8 @@ void ReplayStepper::Restart() {
 bool ReplayStepper::Go(int n) {
     if (n < 1 || n > count_ || !start_) return false;
     if (n < current_) Restart();
-    while (current_ < n && run_->NextDump()) {
-        ++current_;
-        // The shown dump is refreshed by the caller; the ones passed on the
-        // way still go into what the views keep of every dump.
-        if (current_ < n) seams_.views.ReplayPassedDump();
-    }
+    // The shown dump is refreshed by the caller; the keeper has every dump turned.
+    while (current_ < n && run_->NextDump()) ++current_;
     return current_ == n;
 }
 

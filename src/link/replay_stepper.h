@@ -4,8 +4,8 @@
 // history, status texts, labels). A step forward turns the engine on to the
 // next dump; a step back puts the session back as it was before the first dump
 // and turns the engine again from the start, after telling the views that the
-// replay restarts. Every dump passed on the way to the chosen one is told to
-// the views too.
+// replay restarts. Every dump the engine turns, the chosen one and those passed
+// on the way to it, is handed to the keeper.
 #include <memory>
 
 #include "link/replay_run.h"
@@ -16,7 +16,8 @@ class ReplayStepper {
   public:
     // The prompts of the first pass are shown; a restart takes their answers
     // again without asking.
-    ReplayStepper(Session& session, Seams& seams, const RecordingContents& contents);
+    ReplayStepper(Session& session, Seams& seams, const RecordingContents& contents,
+                  DumpKeeper* keeper = nullptr);
     ~ReplayStepper();
 
     // Opens the link from the recording, counts its dumps and stands before
@@ -43,6 +44,7 @@ class ReplayStepper {
     std::unique_ptr<RememberedPrompts> prompts_;
     Seams runSeams_;
     const RecordingContents& contents_;
+    DumpKeeper* keeper_;
     std::unique_ptr<StartState> start_;
     std::unique_ptr<ReplayRun> run_;
     int count_ = 0;

@@ -21,7 +21,6 @@ class MemoryViews : public Views {
     void FocusWatchContinue() override { calls.push_back("FocusWatchContinue"); }
     void RepaintWatchContinue() override { calls.push_back("RepaintWatchContinue"); }
     void ReplayRestarted() override { calls.push_back("ReplayRestarted"); }
-    void ReplayPassedDump() override { calls.push_back("ReplayPassedDump"); }
     void CloseAll() override;
 
     // Run inside RefreshAfterDump, as an open window's own refresh would.

@@ -18,9 +18,9 @@ class Views {
     // window is filled in any case).
     virtual void Show(ViewKind kind) = 0;
     virtual bool IsOpen(ViewKind kind) const = 0;
-    // After the main list took a new dump: Watch, Source, Port and EEPROM, in
-    // that order, each one that is open; then the Plot window records the dump
-    // (open or not) and redraws when open.
+    // After the main list took a new dump: Watch, Source, Port, EEPROM and
+    // Plot, in that order, each one that is open. The Plot window draws the
+    // dumps its keeper took at the end of each transaction since.
     virtual void RefreshAfterDump() = 0;
     // The watched set or a value radix changed: the Watch window fills again
     // and the Plot window shows the watched traces.
@@ -35,9 +35,6 @@ class Views {
     // forgets every recorded dump. The values and histories in the records
     // are already those before the first dump; the next refresh shows them.
     virtual void ReplayRestarted() = 0;
-    // A replay passed a dump on its way to the one it shows: the Plot window
-    // records it, as it records every live dump, and nothing redraws.
-    virtual void ReplayPassedDump() = 0;
     // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR and Plot
     // windows, in that order, each saving its own placement.
     virtual void CloseAll() = 0;

@@ -97,6 +97,10 @@ PlotRange VisibleRange(const PlotViewState& view, const PlotStore& store) {
     return view.range;
 }
 
+PlotRange SavedRange(const PlotViewState& view, const PlotStore& store) {
+    return view.follow == PlotFollow::All ? FullRange(store, view.axis) : VisibleRange(view, store);
+}
+
 void ZoomView(PlotViewState& view, const PlotStore& store, double at, double factor) {
     const PlotRange r = VisibleRange(view, store);
     Settle(view, store, {at - (at - r.lo) * factor, at + (r.hi - at) * factor});

@@ -56,6 +56,10 @@ PlotRange FullRange(const PlotStore& store, PlotXAxis axis);
 // The range to show now. While paused the last range is kept whatever follows.
 PlotRange VisibleRange(const PlotViewState& view, const PlotStore& store);
 
+// What "Save data..." writes: every held dump, or the visible range once the
+// user zoomed, panned or selected part of them.
+PlotRange SavedRange(const PlotViewState& view, const PlotStore& store);
+
 // Zoom by `factor` (below 1 zooms in) about `at`; pan by `delta` axis units;
 // select [lo, hi]. Each leaves the view following the newest dump when its
 // right edge reaches it, else fixed.

@@ -1,5 +1,5 @@
 #pragma once
-// The Plot window's cursor and its export of the visible range.
+// The Plot window's cursor and its export of the dumps.
 #include <optional>
 #include <string>
 

@@ -1,6 +1,5 @@
 #include "views/plot_record.h"
 
-#include <mutex>
 #include <set>
 
 namespace varnolux {
@@ -37,27 +36,6 @@ std::vector<PlotSample> WatchedSamples(const VarTable& records) {
             take(e);
     }
     return samples;
-}
-
-void RecordDump(Session& session, PlotStore& store, double seconds) {
-    std::vector<PlotSample> samples;
-    int32_t dumpId = -1;
-    {
-        std::lock_guard<std::mutex> lock(session.recordsLock);
-        dumpId = session.image.DumpId;
-        if (dumpId < 0) return;
-        samples = WatchedSamples(session.records);
-    }
-    store.Append(dumpId, seconds, samples);
-}
-
-void NoteWatchChange(Session& session, PlotStore& store) {
-    std::vector<PlotSample> samples;
-    {
-        std::lock_guard<std::mutex> lock(session.recordsLock);
-        samples = WatchedSamples(session.records);
-    }
-    store.NoteWatched(samples);
 }
 
 }  // namespace varnolux

@@ -39,6 +39,9 @@ class PlotStore {
     // first dump after construction or Clear. Samples of labels seen before
     // continue their traces; new labels start new ones.
     void Append(int32_t dumpId, double seconds, const std::vector<PlotSample>& samples);
+    // Dumps that came but were dropped before the store took them: the
+    // running numbers go on past them.
+    void Skip(size_t dumps) { count_ += static_cast<double>(dumps); }
     // The watched set or a radix changed between dumps: marks the traces.
     void NoteWatched(const std::vector<PlotSample>& samples);
     // Forgets every dump and trace (a replay that starts again from its first dump).

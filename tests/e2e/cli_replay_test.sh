@@ -22,6 +22,8 @@ cd "$work/project"
 "$cli" replay "$rec" --format jsonl >"$work/replayed" 2>"$work/err" || fail "replay exit status $?"
 cmp "$work/live" "$work/replayed" || fail "the replay differs from the live run"
 grep -q '^varnolux-cli replay: 8 dumps' "$work/err" || fail "replay summary"
+# The ROM check, the CRC errors and the hold are answered as the live link answered them.
+grep -q 'answers differ' "$work/err" && fail "the replay answered otherwise than the live run"
 
 # The same from elsewhere: beside the recording, and named with --project.
 cp "$rec" "$work/project/beside.pcapng"
@@ -48,6 +50,8 @@ want = ["%s\t%s\t%s" % (k, a[k], b.get(k, "")) for k in a if a[k] != b.get(k, ""
 assert want, "dumps 2 and 7 are the same: the test shows nothing"
 assert lines[1:] == want, (lines[1:], want)
 PY
+"$cli" replay "$rec" --diff 0 1 >"$work/out" 2>"$work/err"
+[ $? -eq 1 ] && grep -q 'dumps are numbered from 1' "$work/err" || fail "--diff 0 1"
 
 # tshark, a reader that is not ours, finds every block and both directions.
 command -v tshark >/dev/null || fail "tshark is not installed (scripts/ensure-deps.sh)"

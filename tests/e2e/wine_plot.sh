@@ -1,7 +1,8 @@
 # The Plot window of Varnolux.exe against the simulated target: opened from the
 # Watch window's View menu, it draws the watched variables dump by dump; its
-# "Save data..." writes the simulator's own values of every dump, "Save
-# picture..." a PNG of the plot, and it opens again at the next start.
+# "Save data..." writes the simulator's own values of every dump, also of dumps
+# that came faster than the refresh and before the window was opened; "Save
+# picture..." writes a PNG of the plot, and it opens again at the next start.
 #
 # Needs the native simulator and varnolux-cli beside the Windows build
 # (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
@@ -47,28 +48,17 @@ save_as() {
     wait_for 20 test -s "$2" || fail "command $1 wrote no $2"
 }
 
-test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
-    local dir i wrong
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    plot_reference 5 "$E2E_WORK/dumps.jsonl"
-    # Half a second between dumps: every dump gets its own refresh.
-    start_sim "$dir" --dumps 5 --run-ms 500
-    start_varnolux "$dir"
-    probe command "$MAIN_CLASS" "$P_CMD_VIEW_WATCH"
-    probe wait-visible "$P_WATCH" 10 || fail "the Watch window did not open"
-    probe command "$P_WATCH" "$CMD_VIEW_PLOT"
-    probe wait-visible "$PLOT" 10 || fail "View, Plot in the Watch window opened no Plot window"
-    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 5 dumps"
-    wait_for 5 plot_has_dumps 5 ||
-        fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
-    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
-    save_as "$CMD_SAVE_PICTURE" "$E2E_WORK/plot.png"
-    wrong=$(python3 - "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv" "$E2E_WORK/plot.png" <<'PY'
-import csv, json, struct, sys
+# csv_problems DUMPS CSV: what the saved CSV gets wrong against the dumps
+# varnolux-cli logged (one row per dump, in order, with the DumpID and the
+# watched values), and its last row against the simulator's truth; nothing
+# when it is right.
+csv_problems() {
+    python3 - "$1" "$2" "$E2E_WORK/truth.json" <<'PY'
+import csv, json, sys
 dumps = [json.loads(line) for line in open(sys.argv[1])]
 rows = list(csv.reader(open(sys.argv[2], newline="")))
+# The truth's value texts end with the number (a byte also shows its character first).
+truth = {v["VarLabel"]: v["value"].split()[-1] for v in json.load(open(sys.argv[3]))["values"]}
 problems = []
 header, body = rows[0], rows[1:]
 if header[:2] != ["DumpID", "Seconds"] or sorted(header[2:]) != ["setPoint", "state", "tick"]:
@@ -87,7 +77,35 @@ for n, (row, dump) in enumerate(zip(body, dumps), 1):
     last = float(row[1])
 if body and body[0][1] != "0.000":
     problems.append("the first dump at %s s" % body[0][1])
-png = open(sys.argv[3], "rb").read()
+if body and body[-1][2:] != [truth[label] for label in header[2:]]:
+    problems.append("last row %r, the target's truth %r" % (body[-1], truth))
+print("\n".join(problems))
+PY
+}
+
+test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
+    local dir i wrong
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    plot_reference 5 "$E2E_WORK/dumps.jsonl"
+    # Half a second between dumps: every dump gets its own refresh.
+    start_sim "$dir" --dumps 5 --run-ms 500
+    start_varnolux "$dir"
+    probe command "$MAIN_CLASS" "$P_CMD_VIEW_WATCH"
+    probe wait-visible "$P_WATCH" 10 || fail "the Watch window did not open"
+    probe command "$P_WATCH" "$CMD_VIEW_PLOT"
+    probe wait-visible "$PLOT" 10 || fail "View, Plot in the Watch window opened no Plot window"
+    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 5 dumps"
+    wait_for 5 plot_has_dumps 5 ||
+        fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
+    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
+    save_as "$CMD_SAVE_PICTURE" "$E2E_WORK/plot.png"
+    wrong=$(csv_problems "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv")
+    wrong+=$(python3 - "$E2E_WORK/plot.png" <<'PY'
+import struct, sys
+problems = []
+png = open(sys.argv[1], "rb").read()
 if png[:8] != b"\x89PNG\r\n\x1a\n":
     problems.append("plot.png is no PNG")
 else:
@@ -114,5 +132,34 @@ PY
     probe command "$MAIN_CLASS" "$P_CMD_EXIT"
     wait_exit "$VARNOLUX_PID" 20
     assert_eq 0 "$(ini_value "$dir/Varnolux.ini" Plot Visible)" "Plot Visible after closing it"
+    stop_sim
+}
+
+# Twelve dumps with no time between them, so several come between two of the
+# window's refreshes: the first two before the Plot window is opened (the
+# target is held at its first dumpw), the other ten back to back once
+# Continuous lets it run. Every one is a row of "Save data...".
+test_plot_keeps_every_dump_however_fast_and_before_it_was_opened() {
+    local dir wrong
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    plot_reference 12 "$E2E_WORK/dumps.jsonl"
+    start_sim "$dir" --dumps 12 --run-ms 0
+    start_varnolux "$dir"
+    # Held at dump point 5, the second dump: the host answers "a".
+    wait_for 30 grep -q '^rx 61$' "$E2E_WORK/sim.log" || fail "the target was not held"
+    probe command "$MAIN_CLASS" "$CMD_VIEW_PLOT"
+    probe wait-visible "$PLOT" 10 || fail "View, Plot opened no Plot window"
+    wait_for 5 plot_has_dumps 2 ||
+        fail "opened after two dumps, the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
+    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 12 dumps"
+    wait_for 5 plot_has_dumps 12 ||
+        fail "after 12 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
+    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
+    wrong=$(csv_problems "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv")
+    [ -z "$wrong" ] || fail "$wrong"
+    probe command "$MAIN_CLASS" "$P_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
     stop_sim
 }

@@ -219,3 +219,64 @@ test_open_recording_restarts_the_program_on_the_chosen_recording() {
     probe wait-gone "$MAIN_CLASS" 20 || fail "the replaying program did not end"
     stop_sim
 }
+
+# A session recorded in the program in which the user wrote a value through
+# the Modify window replays in varnolux-cli with every answer as the live link
+# wrote it (the request in its slot, the hold and its release), and the value
+# shows from the dump that carried it.
+test_a_value_written_in_a_recorded_session_replays_from_the_dump_where_it_arrived() {
+    local dir row carried wrong rec=$E2E_WORK/modify.pcapng
+    dir=$(demo_folder)
+    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    # Requests go out in place of the "h" that starts a dump: that dump carries the value.
+    sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nUpdatesBefore=1\r\nUpdatesAfter=0\r/' \
+        "$dir/Varnolux.ini"
+    start_sim "$dir" --dumps 8 --run-ms 200
+    start_varnolux "$dir"
+    # Recorded from the hold at dump point 5 on (the host answers "a").
+    wait_for 30 grep -q '^rx 61$' "$E2E_WORK/sim.log" || fail "the target was not held"
+    probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+    probe wait-visible "$R_DIALOG" 20 || fail "Record session... showed no save dialog"
+    wait_for 10 set_file_name "$(winepath -w "$rec")" || fail "no file name box in the save dialog"
+    probe dialog-click 1
+    wait_for 10 recording_status_is "Recording modify.pcapng" ||
+        fail "the status bar says '$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")'"
+    row=$(probe rows "$MAIN_CLASS" "$R_LIST" | awk -F '\t' '$2 == "tick" { print NR - 1; exit }')
+    [ -n "$row" ] || fail "no row for tick"
+    probe dblclick-cell "$MAIN_CLASS" "$R_LIST" "$row" 4
+    probe wait-visible ModifyForm_Class 10 || fail "the Modify window did not open"
+    probe set-text ModifyForm_Class 4601 4660
+    probe click ModifyForm_Class 4602
+    probe wait-gone ModifyForm_Class 10 || fail "the Modify window stayed open"
+    probe click "$MAIN_CLASS" "$R_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 8 dumps"
+    sleep 1
+    probe command "$MAIN_CLASS" "$R_CMD_RECORD"
+    wait_for 10 recording_status_is "" || fail "the recording did not stop"
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+    # The dump point where the request went out: the last one the target reached before it.
+    carried=$(awk '/^dump point/ { id = $3 } /^request MT_MODIFY crc ok$/ { print id; exit }' \
+        "$E2E_WORK/sim.log")
+    [ -n "$carried" ] || fail "no MT_MODIFY reached the target"
+    (cd "$dir" && timeout -k 5 60 "$R_CLI" replay "$rec" --format jsonl --radix dec) \
+        >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
+        fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
+    grep -q 'answers differ' "$E2E_WORK/replay.err" &&
+        fail "the replay answered otherwise than the live link: $(cat "$E2E_WORK/replay.err")"
+    wrong=$(python3 - "$E2E_WORK/replayed.jsonl" "$carried" <<'PY'
+import json, sys
+dumps = [json.loads(line) for line in open(sys.argv[1])]
+ticks = [{v["VarLabel"]: v["value"] for v in d["values"]}.get("tick") for d in dumps]
+shown = [n for n, t in enumerate(ticks) if t == "4660"]
+if len(dumps) < 3:
+    print("the replay holds %d dumps" % len(dumps))
+elif len(shown) != 1:
+    print("tick is 4660 in replayed dumps %r of %r" % (shown, ticks))
+elif str(dumps[shown[0]]["DumpId"]) != sys.argv[2]:
+    print("4660 shows at DumpID %s; the request went out at %s" % (dumps[shown[0]]["DumpId"], sys.argv[2]))
+PY
+)
+    [ -z "$wrong" ] || fail "$wrong"
+}

@@ -198,5 +198,27 @@ TEST_F(ModifyTest, TargetAppliesTheRequestToItsRam) {
     EXPECT_FALSE(ApplyModifyToRam(BuildModifyPayload(m), ram, sizeof ram));
 }
 
+// A replay makes the recorded request pending again from its bytes alone.
+TEST(ModifyOfPayload, ARequestReadBackIsSentAgainByteForByte) {
+    const struct {
+        int32_t type;
+        int64_t value;
+        float floatValue;
+        int32_t bit;
+    } cases[] = {{VT_BYTE, 255, 0, 0},     {VT_SBYTE, -1, 0, 0},  {VT_WORD, 4660, 0, 0},
+                 {VT_SWORD, -32768, 0, 0}, {VT_SDWORD, -2, 0, 0}, {VT_FLOAT, 0, -1.5f, 0},
+                 {VT_BIT, 1, 0, 3},        {VT_BIT, 0, 0, 7}};
+    for (const auto& c : cases) {
+        PendingModify m;
+        m.VarType = c.type;
+        m.VarAddress = 0x1A2;
+        m.ModifyValue = c.value;
+        m.ModifyFloat = c.floatValue;
+        m.BitNumber = c.bit;
+        const HostPayload sent = BuildModifyPayload(m);
+        EXPECT_EQ(BuildModifyPayload(ModifyOfPayload(sent)), sent) << c.type << " " << c.value;
+    }
+}
+
 }  // namespace
 }  // namespace varnolux

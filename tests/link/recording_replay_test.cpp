@@ -157,6 +157,59 @@ TEST_F(RecordingReplay, TheReplayedDumpsAreTheLiveOnes) {
     EXPECT_EQ(live[2].elapsed, ".180 secs") << "run time between the answer b and the next c";
 }
 
+// The DumpID and time of every dump a keeper is handed.
+struct TimesKept : DumpKeeper {
+    void KeepDump(const Session& s, int64_t timeUs) override {
+        kept.emplace_back(s.image.DumpId, timeUs);
+    }
+    std::vector<std::pair<int32_t, int64_t>> kept;
+};
+
+TEST_F(RecordingReplay, EachReplayedDumpIsKeptAtItsRecordedTime) {
+    TimesKept live, replayed;
+    recorded.keeper = &live;
+    ASSERT_TRUE(recorder.Start(
+        kFile, FactsOfSession(session, os, "/dev/pts/7", 115200, RecordingStart::Link)));
+    for (uint8_t id : {4, 9, 4, 200}) LiveDump(id, 30);
+    const RecordingContents c = Recorded();
+
+    Fresh fresh(session);
+    ReplayRun run(fresh.session, fresh.seams, c, nullptr, &replayed);
+    while (run.NextDump()) {
+    }
+    ASSERT_EQ(live.kept.size(), 4u);
+    EXPECT_EQ(replayed.kept, live.kept);
+    EXPECT_GE(live.kept.front().second, c.chunks.front().timeUs);
+    EXPECT_LT(live.kept.back().second, c.chunks.back().timeUs) << "the end packet, before the d";
+}
+
+TEST_F(RecordingReplay, ARecordingBegunWhileTheTargetIsHeldIsAnsweredAsLive) {
+    LiveDump(5, 30, 1);  // a dumpw: held
+    ASSERT_TRUE(recorder.Start(
+        kFile, FactsOfSession(session, os, "/dev/pts/7", 115200, RecordingStart::Link)));
+    Live({kQuery, kQuery});
+    session.run.TargetWaiting = 0;  // Continue
+    Live({kQuery});
+    LiveDump(9, 31);
+    ASSERT_EQ(port.WrittenText().substr(port.WrittenText().size() - 8), "aaabhffb");
+    const RecordingContents c = Recorded();
+    // Begun between a "d" and its answer, as when the link waited for the
+    // window's thread while the user started the recording.
+    RecordingContents midTurn = c;
+    midTurn.chunks.insert(midTurn.chunks.begin(),
+                          {c.chunks.front().timeUs, ChunkDirection::Outbound, {kWaitNak}});
+
+    for (const RecordingContents* recording :
+         {&c, static_cast<const RecordingContents*>(&midTurn)}) {
+        Fresh fresh(session);
+        ReplayRun run(fresh.session, fresh.seams, *recording);
+        ASSERT_TRUE(run.NextDump());
+        EXPECT_EQ(fresh.session.image.DumpId, 9);
+        EXPECT_FALSE(run.NextDump());
+        EXPECT_EQ(run.Port().Mismatches(), 0);
+    }
+}
+
 TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
     session.records = {MakeRecord("count", VT_BYTE, 0x20)};
     session.image.RamImage[0x20].Implemented = 1;
@@ -177,7 +230,11 @@ TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
 
     Fresh fresh(session);
     fresh.session.records = {MakeRecord("count", VT_BYTE, 0x20)};
-    ReplayStepper bar(fresh.session, fresh.seams, c);
+    struct : DumpKeeper {
+        void KeepDump(const Session&, int64_t) override { ++dumps; }
+        int dumps = 0;
+    } kept;
+    ReplayStepper bar(fresh.session, fresh.seams, c, &kept);
     ASSERT_TRUE(bar.Open());
     EXPECT_EQ(bar.Count(), 5);
     EXPECT_EQ(bar.Current(), 0);
@@ -188,20 +245,17 @@ TEST_F(RecordingReplay, TheReplayBarShowsEachDumpAsItWasShownLive) {
         bool (ReplayStepper::*step)();
         int shown;
         int restarts;
-        int passed;  // dumps turned on the way, which the views are told of
+        int kept;  // dumps turned, the shown one and those on the way, which the keeper takes
     } steps[] = {
-        {&ReplayStepper::Next, 1, 1, 0},     {&ReplayStepper::Next, 2, 1, 0},
-        {&ReplayStepper::Next, 3, 1, 0},     {&ReplayStepper::Previous, 2, 2, 1},
-        {&ReplayStepper::Last, 5, 2, 2},     {&ReplayStepper::First, 1, 3, 0},
+        {&ReplayStepper::Next, 1, 1, 1},     {&ReplayStepper::Next, 2, 1, 1},
+        {&ReplayStepper::Next, 3, 1, 1},     {&ReplayStepper::Previous, 2, 2, 2},
+        {&ReplayStepper::Last, 5, 2, 3},     {&ReplayStepper::First, 1, 3, 1},
         {&ReplayStepper::Previous, 1, 3, 0},  // no dump before the first
     };
-    const auto passedSoFar = [&] {
-        return std::count(fresh.views.calls.begin(), fresh.views.calls.end(), "ReplayPassedDump");
-    };
     for (const auto& s : steps) {
-        const auto passedBefore = passedSoFar();
+        const int keptBefore = kept.dumps;
         (bar.*s.step)();
-        EXPECT_EQ(passedSoFar() - passedBefore, s.passed) << s.shown;
+        EXPECT_EQ(kept.dumps - keptBefore, s.kept) << s.shown;
         const Shown& want = live[static_cast<size_t>(s.shown - 1)];
         const MyVarRecord& got = fresh.session.records[0];
         EXPECT_EQ(bar.Current(), s.shown);

@@ -7,6 +7,7 @@
 
 #include "support/make_record.h"
 #include "vars/value_decode.h"
+#include "views/plot_feed.h"
 #include "views/plot_record.h"
 #include "views/plot_store.h"
 
@@ -106,11 +107,12 @@ TEST(PlotRecord, WatchedVariablesAndTheElementsOfAWatchedArrayInTableOrder) {
 
     Session session;
     session.records = records;
-    PlotStore store;
-    RecordDump(session, store, 1.0);
-    EXPECT_TRUE(store.Empty());  // before the first dump
+    PlotFeed feed;
+    const PlotStore& store = feed.Store();
     session.image.DumpId = 9;
-    RecordDump(session, store, 1.0);
+    feed.KeepDump(session, 1000000);
+    EXPECT_TRUE(store.Empty()) << "taken into the store by the window's thread only";
+    feed.TakeWaiting();
     EXPECT_EQ(9, store.DumpId(0));
     EXPECT_EQ((std::vector<double>{-2}), Values(store, "arr#1"));
     EXPECT_EQ((std::vector<double>{-1.5}), Values(store, "other"));

@@ -2,13 +2,15 @@
 
 #include "app/main_initialisation.h"
 #include "ui/main_ids.h"
+#include "views/plot_settings.h"
 
 namespace varnolux {
 
-MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main)
+MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot)
     : MainLinkParts(seams.os),
-      LinkLoadSteps(session, seams, recorder, startup, nullptr, true, recorder.Clock()),
-      main_(main) {}
+      LinkLoadSteps(session, seams, recorder, startup, nullptr, true, recorder.Clock(), &plot),
+      main_(main),
+      plot_(plot) {}
 
 void MainLoad::ReplayFrom(const RecordingContents& contents) {
     replayed_ = &contents;
@@ -34,9 +36,12 @@ bool MainLoad::ConfirmComPort() {
 }
 
 void MainLoad::OpenLink() {
+    // The project's settings are read: the Plot's depth holds before the first dump.
+    plot_.SetDepth(
+        static_cast<size_t>(ReadPlotSettings(seams_.os, session_.project.settingsPath).depth));
     if (!replayed_) return LinkLoadSteps::OpenLink();
     if (stepper_) return;
-    stepper_ = std::make_unique<ReplayStepper>(session_, seams_, *replayed_);
+    stepper_ = std::make_unique<ReplayStepper>(session_, seams_, *replayed_, &plot_);
     if (!stepper_->Open()) stepper_.reset();
 }
 

@@ -4,7 +4,7 @@
 // link's port is a recording port from the start, recording off, so a
 // recording starts and stops at any time. A replay takes the link's place:
 // no serial port is opened and the recording's dumps are stepped through on
-// the UI thread.
+// the UI thread. Either way the Plot window's feed is handed every dump.
 #include <windows.h>
 
 #include <memory>
@@ -18,6 +18,7 @@
 #include "project/load_sequence.h"
 #include "state/session.h"
 #include "ui/seams.h"
+#include "views/plot_feed.h"
 
 namespace varnolux {
 
@@ -31,7 +32,7 @@ struct MainLinkParts {
 
 class MainLoad : private MainLinkParts, private LinkLoadSteps {
   public:
-    MainLoad(Session& session, Seams& seams, MainWindow& main);
+    MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot);
 
     // The load replays `contents` (kept by the caller) instead of opening the port.
     void ReplayFrom(const RecordingContents& contents);
@@ -63,6 +64,7 @@ class MainLoad : private MainLinkParts, private LinkLoadSteps {
     std::string PortName(int32_t portNumber) const override;
 
     MainWindow& main_;
+    PlotFeed& plot_;
     const RecordingContents* replayed_ = nullptr;
     std::unique_ptr<ReplayStepper> stepper_;
 };

@@ -22,13 +22,11 @@ class AuxWindow {
     virtual void Fill() = 0;
 };
 
-// A window that keeps a record of the dumps also while it is closed (the Plot
+// A window whose record of the dumps is kept also while it is closed (the Plot
 // window). Called on the UI thread without the records lock.
 class DumpRecorder {
   public:
     virtual ~DumpRecorder() = default;
-    // After a dump, before the open windows redraw.
-    virtual void RecordDump() = 0;
     // The watched set or a radix changed.
     virtual void NoteWatchChange() = 0;
     // Forget every recorded dump.

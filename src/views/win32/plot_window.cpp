@@ -5,7 +5,6 @@
 #include "ui/win32/dpi_scale.h"
 #include "views/plot_cursor.h"
 #include "views/plot_ids.h"
-#include "views/plot_record.h"
 #include "views/plot_settings.h"
 #include "views/win32/aux_frame.h"
 #include "views/win32/form_frame.h"
@@ -49,27 +48,14 @@ HMENU PlotMenu() {
     return bar;
 }
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 }  // namespace
 
-void PlotWindow::RecordDump() {
-    if (!depthRead_) {
-        store_.SetDepth(
-            static_cast<size_t>(ReadPlotSettings(os_, session_.project.settingsPath).depth));
-        depthRead_ = true;
-    }
-    varnolux::RecordDump(session_, store_, SecondsSince(started_));
-}
-
 void PlotWindow::NoteWatchChange() {
-    varnolux::NoteWatchChange(session_, store_);
+    feed_.NoteWatchChange(session_);
 }
 
 void PlotWindow::ClearRecord() {
-    store_.Clear();
+    feed_.Clear();
     cursor_.reset();
     FitAll(view_, store_);
 }
@@ -86,7 +72,8 @@ void PlotWindow::Create(HWND owner) {
                                   kCreated.right - kCreated.left, kCreated.bottom - kCreated.top,
                                   nullptr, PlotMenu(), GetModuleHandleA(nullptr), this);
     if (!window) return;
-    varnolux::NoteWatchChange(session_, store_);
+    // Every dump kept while the window was closed, all of them in view.
+    feed_.NoteWatchChange(session_);
     FitAll(view_, store_);
     AddTopMostItem(window, ids::kSysPlotTopMost, topMost_);
     PlaceForm(window,
@@ -108,6 +95,7 @@ void PlotWindow::OnCreate(HWND window) {
 void PlotWindow::Fill() {
     HWND window = Handle();
     if (!window) return;
+    feed_.TakeWaiting();
     ShowCursorText();
     InvalidateRect(window, nullptr, FALSE);
 }

@@ -1,19 +1,19 @@
 #pragma once
 // The Plot window ("PlotForm_Class"): the watched variables drawn across the
-// dumps. It records every dump while the program runs, open or not, and
-// draws what the portable model lays out into an off-screen bitmap.
+// dumps. Its feed keeps every dump while the program runs, open or not; the
+// window takes what came at each refresh and draws what the portable model
+// lays out into an off-screen bitmap.
 #include <windows.h>
 
 #include <atomic>
-#include <chrono>
 #include <optional>
 
 #include "state/session.h"
 #include "ui/host_os.h"
 #include "ui/prompts.h"
 #include "views/plot_axis.h"
+#include "views/plot_feed.h"
 #include "views/plot_layout.h"
-#include "views/plot_store.h"
 #include "views/win32/aux_window.h"
 #include "views/win32/win32_views.h"
 
@@ -21,15 +21,14 @@ namespace varnolux {
 
 class PlotWindow : public AuxWindow, public DumpRecorder {
   public:
-    PlotWindow(Session& session, HostOs& os, Prompts& prompts)
-        : session_(session), os_(os), prompts_(prompts) {}
+    PlotWindow(Session& session, HostOs& os, Prompts& prompts, PlotFeed& feed)
+        : session_(session), os_(os), prompts_(prompts), feed_(feed), store_(feed.Store()) {}
 
     HWND Handle() const override { return hwnd_.load(); }
     void Create(HWND owner) override;
-    // Redraws from the store.
+    // Takes the dumps that came since and redraws.
     void Fill() override;
 
-    void RecordDump() override;
     void NoteWatchChange() override;
     void ClearRecord() override;
 
@@ -61,12 +60,12 @@ class PlotWindow : public AuxWindow, public DumpRecorder {
     Session& session_;
     HostOs& os_;
     Prompts& prompts_;
+    PlotFeed& feed_;
+    PlotStore& store_;  // the feed's
     std::atomic<HWND> hwnd_{nullptr};
     HWND owner_ = nullptr;
     HWND status_ = nullptr;
     HFONT font_ = nullptr;
-    PlotStore store_;
-    bool depthRead_ = false;
     PlotViewState view_;
     PlotPicture picture_;  // as last drawn: the pixel to axis mapping for the mouse
     std::optional<size_t> cursor_;
@@ -74,7 +73,6 @@ class PlotWindow : public AuxWindow, public DumpRecorder {
     int dragFrom_ = 0;
     int dragTo_ = 0;
     int32_t topMost_ = 0;
-    const std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
 };
 
 LRESULT CALLBACK PLOTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
-// The Plot window's exports: the picture as PNG and the visible range as CSV,
-// each to a file the user names in the standard save dialog.
+// The Plot window's exports: the picture as PNG and the dumps as CSV (all of
+// them, or the range the user zoomed to), each to a file the user names in the
+// standard save dialog.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -91,7 +92,8 @@ void PlotWindow::SaveData() {
     const std::wstring path =
         AskSaveName(Handle(), L"CSV data (*.csv)\0*.csv\0", L"csv", L"Save data");
     if (path.empty()) return;
-    const std::string csv = PlotCsv(store_, view_.axis, VisibleRange(view_, store_));
+    feed_.TakeWaiting();
+    const std::string csv = PlotCsv(store_, view_.axis, SavedRange(view_, store_));
     if (!os_.WriteFile(TextFromWide(path), csv))
         prompts_.Inform("The data could not be written to " + TextFromWide(path));
 }

@@ -41,7 +41,6 @@ void Win32Views::Show(ViewKind kind) {
 }
 
 void Win32Views::RefreshAfterDump() {
-    if (recorder_) recorder_->RecordDump();
     for (ViewKind kind : kRefreshOrder)
         if (Open(kind)) windows_[kind]->Fill();
 }
@@ -79,10 +78,6 @@ void Win32Views::RepaintWatchContinue() {
 void Win32Views::ReplayRestarted() {
     if (recorder_) recorder_->ClearRecord();
     if (Open(ViewKind::Plot)) windows_[ViewKind::Plot]->Fill();
-}
-
-void Win32Views::ReplayPassedDump() {
-    if (recorder_) recorder_->RecordDump();
 }
 
 void Win32Views::CloseAll() {

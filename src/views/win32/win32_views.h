@@ -19,7 +19,7 @@ class Win32Views : public Views {
     // The main window, owner of every auxiliary window.
     void SetOwner(HWND owner) { owner_ = owner; }
     void Add(ViewKind kind, std::unique_ptr<AuxWindow> window);
-    // The window that records dumps while closed; it is added as well.
+    // The window whose record of the dumps is kept while it is closed; it is added as well.
     void SetRecorder(DumpRecorder* recorder) { recorder_ = recorder; }
 
     void Show(ViewKind kind) override;
@@ -32,7 +32,6 @@ class Win32Views : public Views {
     void RepaintWatchContinue() override;
     // Tells every added window, open or not.
     void ReplayRestarted() override;
-    void ReplayPassedDump() override;
     void CloseAll() override;
 
     // The open window of `kind`; nullptr while it is closed (or not added).

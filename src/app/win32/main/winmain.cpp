@@ -97,7 +97,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     views.Add(ViewKind::Source, std::make_unique<SourceWindow>(*session, os, prompts, views));
     views.Add(ViewKind::Eeprom, std::make_unique<EepromWindow>(*session, os, prompts, views));
     views.Add(ViewKind::Sfr, std::make_unique<SfrWindow>(*session, os, prompts, views));
-    auto plot = std::make_unique<PlotWindow>(*session, os, prompts);
+    // Every dump's watched values, kept for the Plot window whether it is open or not.
+    PlotFeed plotFeed;
+    auto plot = std::make_unique<PlotWindow>(*session, os, prompts, plotFeed);
     views.SetRecorder(plot.get());
     views.Add(ViewKind::Plot, std::move(plot));
     Seams seams{os, prompts, view, launcher, views};
@@ -119,7 +121,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     views.Add(ViewKind::About, std::make_unique<AboutWindow>());
     views.Add(ViewKind::RecordDiagnostics, std::make_unique<DiagnosticsWindow>(*session));
 
-    MainLoad load(*session, seams, main);
+    MainLoad load(*session, seams, main, plotFeed);
     if (!replayPath.empty()) load.ReplayFrom(replayed);
     // Open recording: this run ends and the program starts again on the recording.
     std::wstring replayNext;
