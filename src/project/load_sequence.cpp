@@ -9,6 +9,7 @@
 #include "project/file_problem.h"
 #include "project/listing_reader.h"
 #include "project/main_title.h"
+#include "project/no_project_text.h"
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
 #include "project/watched_items.h"
@@ -159,7 +160,7 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
 
     const std::vector<std::string> names = MainSourceNames(seams, project.programFolder);
     if (names.empty()) {
-        EndProgram(seams, "A complete set of project files not found - Exiting 1");
+        EndProgram(seams, NoProjectText(seams.os, project.programFolder, 1));
         return LoadEnd::ProgramClosed;
     }
     const std::string wanted = LowerCase(project.commandLineProject);
@@ -185,7 +186,7 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
         }
     }
     if (count == 0) {
-        EndProgram(seams, "A complete set of project files not found - Exiting 2");
+        EndProgram(seams, NoProjectText(seams.os, project.programFolder, 2));
         return LoadEnd::ProgramClosed;
     }
     LoadEnd end = LoadEnd::WaitingForChoice;
