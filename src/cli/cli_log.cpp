@@ -14,6 +14,7 @@
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
 #include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
@@ -62,7 +63,7 @@ bool IsNumber(const std::string& s) {
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "varnolux-cli log: %s\n", message.c_str());
+    WriteText(stderr, "varnolux-cli log: " + message + "\n");
     return kBadArguments;
 }
 
@@ -127,7 +128,7 @@ class DumpPrinter : public TransactionListener {
     void TransactionDone() override {
         if (a_.count > 0 && dumps.load() >= a_.count) return;  // the rest are not asked for
         const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
-        std::fwrite(record.data(), 1, record.size(), stdout);
+        WriteText(stdout, record);
         std::fflush(stdout);
         lastDumpAt = Clock::now().time_since_epoch().count();
         // The recording ends with the last dump logged, so its replay prints what was printed.
@@ -168,8 +169,7 @@ class LogLoadSteps : public LinkLoadSteps {
             !recorder_->Start(a_.record,
                               FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
                                              session_.settings.Baud, RecordingStart::Open))) {
-            std::fprintf(stderr, "varnolux-cli log: cannot write the recording %s\n",
-                         a_.record.c_str());
+            WriteText(stderr, "varnolux-cli log: cannot write the recording " + a_.record + "\n");
             seams_.view.RequestClose();
             return;
         }
@@ -279,7 +279,7 @@ int RunLog(const std::vector<std::string>& args) {
     LinkStartup startup;
     LogLoadSteps steps(session, seams, port, startup, printer, a, recorder.get());
     const std::string header = LogHeader(a.format);
-    std::fwrite(header.data(), 1, header.size(), stdout);
+    WriteText(stdout, header);
     std::fflush(stdout);
     const LoadEnd end = LoadAtStartup(session, seams, steps);
     if (end != LoadEnd::Loaded || !startup.thread) {
@@ -291,7 +291,7 @@ int RunLog(const std::vector<std::string>& args) {
             for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) why += entry;
             why += " ); name one: varnolux-cli log BASE";
         }
-        std::fprintf(stderr, "varnolux-cli log: %s\n", why.c_str());
+        WriteText(stderr, "varnolux-cli log: " + why + "\n");
         return kNotLinked;
     }
 
@@ -324,8 +324,7 @@ int RunLog(const std::vector<std::string>& args) {
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
     if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
-        std::fprintf(stderr, "varnolux-cli log: writing the recording %s failed\n",
-                     a.record.c_str());
+        WriteText(stderr, "varnolux-cli log: writing the recording " + a.record + " failed\n");
         if (exitStatus == 0) exitStatus = kNotLinked;
     }
     return exitStatus;

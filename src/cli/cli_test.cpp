@@ -12,6 +12,7 @@
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
 #include "cli/link_prompts.h"
 #include "link/link_startup.h"
 #include "project/load_sequence.h"
@@ -45,7 +46,7 @@ bool IsDigits(const std::string& s) {
 }
 
 bool Bad(const std::string& message, int& status) {
-    std::fprintf(stderr, "varnolux-cli test: %s\n", message.c_str());
+    WriteText(stderr, "varnolux-cli test: " + message + "\n");
     status = script::kNotRun;
     return false;
 }
@@ -114,8 +115,8 @@ class TestLoadSteps : public LinkLoadSteps {
         script::ScriptError e;
         valid = script::ParseScript(text_, context, steps_, e);
         if (!valid) {
-            std::fprintf(stderr, "%s:%d:%zu: %s\n", a_.script.c_str(), e.line, e.column,
-                         e.message.c_str());
+            WriteText(stderr, a_.script + ":" + std::to_string(e.line) + ":" +
+                                  std::to_string(e.column) + ": " + e.message + "\n");
             return;
         }
         LinkLoadSteps::OpenLink();
@@ -176,7 +177,7 @@ int RunTest(const std::vector<std::string>& args) {
     if (!ParseTestArgs(args, a, status)) return status;
     std::ifstream in(a.script, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "varnolux-cli test: cannot read %s\n", a.script.c_str());
+        WriteText(stderr, "varnolux-cli test: cannot read " + a.script + "\n");
         return script::kNotRun;
     }
     std::stringstream text;
@@ -218,7 +219,7 @@ int RunTest(const std::vector<std::string>& args) {
     LinkThread& thread = *startup.thread;
     options.linkAlive = [&thread] { return thread.Running(); };
     options.print = [](const std::string& line) {
-        std::printf("%s\n", line.c_str());
+        WriteText(stdout, line + "\n");
         std::fflush(stdout);
     };
     const script::ScriptRunResult run = script::RunScript(steps, session, target, options);
@@ -230,12 +231,13 @@ int RunTest(const std::vector<std::string>& args) {
         passed += c.result == script::CaseResult::Passed;
         failed += c.result == script::CaseResult::Failed;
     }
-    std::printf("%s: %d passed, %d failed, %zu dumps\n", a.script.c_str(), passed, failed,
-                static_cast<size_t>(target.Dumps()));
+    WriteText(stdout, a.script + ": " + std::to_string(passed) + " passed, " +
+                          std::to_string(failed) + " failed, " + std::to_string(target.Dumps()) +
+                          " dumps\n");
     if (!a.junit.empty()) {
         std::ofstream out(a.junit, std::ios::trunc);
         out << script::JunitXml(a.script, run);
-        if (!out) std::fprintf(stderr, "varnolux-cli test: cannot write %s\n", a.junit.c_str());
+        if (!out) WriteText(stderr, "varnolux-cli test: cannot write " + a.junit + "\n");
     }
     return run.status;
 }
