@@ -15,9 +15,11 @@
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
 #include "cli/console_text.h"
+#include "cli/counting_port.h"
 #include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
+#include "cli/rate_watch.h"
 #include "link/link_startup.h"
 #include "link/recording_facts.h"
 #include "link/recording_port.h"
@@ -268,7 +270,7 @@ int RunLog(const std::vector<std::string>& args) {
     }
     std::unique_ptr<RecordingPort> recorder;
     if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*device, os);
-    SerialPort& port = recorder ? static_cast<SerialPort&>(*recorder) : *device;
+    CountingPort port(recorder ? static_cast<SerialPort&>(*recorder) : *device);
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
@@ -300,9 +302,19 @@ int RunLog(const std::vector<std::string>& args) {
 
     int exitStatus = 0;
     Clock::time_point waitingSince{};
+    const Clock::time_point linked = Clock::now();
+    RateWatch rateWatch;
     while (!g_interrupted && (a.count == 0 || dumps.load() < a.count)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point now = Clock::now();
+        const int64_t ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - linked).count();
+        if (IsSupportedRate(session.settings.Baud) &&
+            rateWatch.Due(ms, port.BytesRead(), session.run.PacketCount.load()))
+            WriteText(stderr, "varnolux-cli log: bytes arrive on " +
+                                  steps.PortName(session.settings.Port) +
+                                  " but no dump starts: the target may talk at another rate than " +
+                                  std::to_string(session.settings.Baud) + " (--baud 0 finds it)\n");
         if (session.run.TargetWaiting.load() == 1) {
             if (waitingSince == Clock::time_point{}) waitingSince = now;
             if (now - waitingSince >= std::chrono::milliseconds(a.releaseMs)) {
