@@ -213,8 +213,7 @@ void PrintLogUsage() {
         "variable's value text as the main list shows it. The target runs on at\n"
         "every dump point (\"Continuous\"), unless --hold names one.\n"
         "\n"
-        "  --port DEV|N       serial device (/dev/ttyUSB0) or port number (default:\n"
-        "                     Port of the settings, /dev/ttyS<N-1>)\n"
+        "%s"
         "  --baud N           9600, 19200, 38400, 57600 or 115200; anything else detects\n"
         "  --format F         text (default), csv or jsonl\n"
         "  --count N          stop after N dumps; 0, as no --count, logs until the\n"
@@ -226,8 +225,8 @@ void PrintLogUsage() {
         "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
         "  --timeout S        end when no dump completed for S seconds; without it the\n"
         "                     run says on stderr where it waits for the target\n"
-        "  --record FILE      also record the serial traffic into FILE (pcapng, see\n"
-        "                     docs/recording.md); \"varnolux-cli replay FILE\" prints\n"
+        "  --record FILE      also record the serial traffic into FILE (pcapng, which\n"
+        "                     Wireshark reads); \"varnolux-cli replay FILE\" prints\n"
         "                     the same dumps again\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
@@ -245,7 +244,8 @@ void PrintLogUsage() {
         "\n"
         "exit status: 0 the count was reached or the run was interrupted; 1 bad\n"
         "arguments; 2 the project or the link could not be opened (or the program\n"
-        "would have ended); 3 no dump within the time-out.\n");
+        "would have ended); 3 no dump within the time-out.\n",
+        PortOptionHelp());
 }
 
 int RunLog(const std::vector<std::string>& args) {
