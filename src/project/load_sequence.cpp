@@ -147,7 +147,7 @@ std::string TraceFileName(const std::string& listingName) {
 LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
     for (int part : {0, 2, 3}) seams.view.SetStatusText(part, "");
     ProjectFacts& project = session.project;
-    project.programFolder = seams.os.ProgramFolder();
+    if (project.programFolder.empty()) project.programFolder = seams.os.ProgramFolder();
     if (project.settingsPath.empty()) project.settingsPath = project.programFolder + "Varnolux.ini";
     ReportSettingsFile(session, seams);
     if (!steps.ConfirmComPort()) return LoadEnd::ProgramClosed;
