@@ -11,7 +11,7 @@
 #   tests/dist/check-dist.sh DIST_DIR NATIVE_BUILD
 set -uo pipefail
 dist=${1:?dist folder}
-native=${2:?native build folder}
+native=$(cd "${2:?native build folder}" && pwd)
 help=$(cd "$(dirname "$0")/../../docs/help" && pwd)
 version=$("$native/varnolux-cli" --version | awk '{print $2}')
 work=$(mktemp -d)
