@@ -3,6 +3,8 @@
 # run through cmd from the demo folder, and the program one folder up replays
 # the demo's recorded session without a word: the main list shows the
 # recording's first dump, and Watch, Source, Port, EEPROM and Plot show it too.
+# Started in the zip's root, where there is no project, the program says where
+# it looked, what a project needs and where the sample is.
 #
 # Makes the zip with scripts/dist.sh, which needs the native build (the
 # simulator and varnolux-cli record the session) and chmcmd.
@@ -65,6 +67,20 @@ test_try_the_demo_replays_the_recorded_session_from_the_unpacked_zip() {
         >"$E2E_WORK/first.jsonl" 2>/dev/null || fail "the native replay of the session failed"
     dumps=$(cd "$dir/demo" && "$F_CLI" replay "Thermo session.pcapng" --format csv 2>&1 >/dev/null |
         sed -n 's/.*: \([0-9]*\) dumps,.*/\1/p')
+
+    local text
+    (cd "$dir" && exec wine ./Varnolux.exe) >"$E2E_WORK/varnolux.out" 2>&1 &
+    VARNOLUX_PID=$!
+    text=$(probe dialog 20) || fail "no message in the zip's root"
+    if [[ "$text" == *"Are you sure you want to use COM1"* ]]; then
+        probe dialog-click 4
+        sleep 1
+        text=$(probe dialog 20) || fail "no message after the COM port question"
+    fi
+    [[ "$text" == *"not found - Exiting 1"*"Looked in "*"NAME.bas with NAME.lst and NAME.hex"*'demo\; "Try the demo.cmd" there'* ]] ||
+        fail "in the zip's root: $text"
+    probe dialog-click 1
+    wait_exit "$VARNOLUX_PID" 20
 
     (cd "$dir/demo" && timeout -k 5 30 wine cmd /c "Try the demo.cmd") >"$E2E_WORK/cmd.out" 2>&1 ||
         fail "Try the demo.cmd: $(cat "$E2E_WORK/cmd.out")"
