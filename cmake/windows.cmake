@@ -11,7 +11,8 @@ if(exe_sources)
     ${PROJECT_BINARY_DIR}/generated/version.rc)
   target_link_libraries(Varnolux PRIVATE varnolux_app comctl32 gdi32 user32 advapi32 shell32
     comdlg32 gdiplus)
-  target_link_options(Varnolux PRIVATE -static)
+  # Shipped as built: without symbols, as the console front end below.
+  target_link_options(Varnolux PRIVATE -static -s)
 endif()
 
 # varnolux-cli.exe: the same console front end, with the Win32 serial port.
@@ -19,7 +20,7 @@ include(${PROJECT_SOURCE_DIR}/cmake/cli.cmake)
 varnolux_cli_library(win32)
 add_executable(varnolux-cli ${PROJECT_SOURCE_DIR}/src/cli/main.cpp)
 target_link_libraries(varnolux-cli PRIVATE varnolux_cli)
-target_link_options(varnolux-cli PRIVATE -static)
+target_link_options(varnolux-cli PRIVATE -static -s)
 
 file(GLOB probe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/uiprobe/*.cpp)
 if(probe_sources)

@@ -9,7 +9,9 @@ dir=${1:-$(dirname "$0")}
 cd "$dir"
 base=$(ls *.bas | head -n 1)
 base=${base%.bas}
-now=$(date +%s)
+# Even seconds: a zip keeps file times to two seconds, and a recording of the
+# project holds the listing's time exactly.
+now=$(( $(date +%s) / 2 * 2 ))
 for f in *.bas *.inc *.INC *.PRP; do
     [ -e "$f" ] && touch -d "@$((now - 20))" "$f"
 done

@@ -34,7 +34,9 @@ bool RunMainInitialisation(Session& session, Seams& seams, MainWindowShell& shel
     ResetMainWindowState(session.run);
     for (int id : kProjectControls) seams.view.EnableControl(id, false);
 
-    session.project.programFolder = seams.os.ProgramFolder();
+    // A replay may have chosen the folder of its project already.
+    if (session.project.programFolder.empty())
+        session.project.programFolder = seams.os.ProgramFolder();
     session.project.settingsPath = session.project.programFolder + "Varnolux.ini";
     LoadSettings(session.settings, seams.os, session.project.settingsPath);
     shell.PlaceHidden(

@@ -21,6 +21,13 @@ SettingKey Text(const char* section, const char* key, std::string Settings::*fie
     return k;
 }
 
+SettingKey Example(const char* section, const char* key, std::string Settings::*field,
+                   const char* comment) {
+    SettingKey k = Text(section, key, field, comment);
+    k.example = true;
+    return k;
+}
+
 SettingKey Column(int c) {
     static const char* const names[] = {"Column0", "Column1", "Column2", "Column3",
                                         "Column4", "Column5", "Column6"};
@@ -109,10 +116,10 @@ std::vector<SettingKey> BuildKeys() {
     const SettingKey locations[] = {
         Text(loc, "PPI", &S::PPI,
              "folder of the device description files (relative: beside the program)"),
-        Text(loc, "PDF", &S::PDF, "folder of the datasheets and their .link files"),
-        Text(loc, "PDFReader", &S::PDFReader, "PDF reader for datasheets and errata"),
-        Text(loc, "Errata", &S::Errata, "folder of the errata sheets"),
-        Text(loc, "Pinout", &S::Pinout, "folder of the pinout pictures"),
+        Example(loc, "PDF", &S::PDF, "folder of the datasheets and their .link files"),
+        Example(loc, "PDFReader", &S::PDFReader, "PDF reader for datasheets and errata"),
+        Example(loc, "Errata", &S::Errata, "folder of the errata sheets"),
+        Example(loc, "Pinout", &S::Pinout, "folder of the pinout pictures"),
         Text(loc, "Logic", &S::Logic, "logic analyser program of the Tools menu"),
         Text(loc, "BitCalc", &S::BitCalc, "bit calculator program of the Tools menu"),
         Text(loc, "Xplorer", &S::Xplorer, "file explorer program of the Tools menu"),
@@ -150,7 +157,8 @@ std::string DefaultSettingsFile() {
     std::string out =
         "; Varnolux.ini: every setting at its default. Keep this file beside\r\n"
         "; Varnolux.exe; the program writes window placements and the watch list\r\n"
-        "; here when it closes.\r\n";
+        "; here when it closes. A key written \";Key=value\" is an example: remove\r\n"
+        "; the \";\" and set the path of your machine.\r\n";
     std::string section;
     for (const SettingKey& key : SettingKeys()) {
         if (section != key.section) {
@@ -158,7 +166,8 @@ std::string DefaultSettingsFile() {
             out += "\r\n[" + section + "]\r\n";
         }
         out += "; " + std::string(key.comment) + "\r\n";
-        out += std::string(key.key) + "=" + SettingText(defaults, key) + "\r\n";
+        out += (key.example ? ";" : "") + std::string(key.key) + "=" + SettingText(defaults, key) +
+               "\r\n";
     }
     return out;
 }

@@ -19,6 +19,10 @@ struct SettingKey {
     std::string Settings::*text = nullptr;  // or a text key's,
     int column = -1;                        // or the index into Settings::Column
     size_t limit = std::string::npos;       // characters kept of a text
+    // The default is a path on some machine, an example rather than a setting:
+    // the default file shows it commented out (";Key=default"), so the key
+    // still reads as its default and the file does not pretend the path exists.
+    bool example = false;
 };
 
 const std::vector<SettingKey>& SettingKeys();
@@ -27,7 +31,8 @@ const std::vector<SettingKey>& SettingKeys();
 std::string SettingText(const Settings& settings, const SettingKey& key);
 
 // A settings file with every key of the table at its default, each after a
-// one-line comment, sections in the table's order; CR LF line ends.
+// one-line comment, sections in the table's order, example paths commented
+// out; CR LF line ends.
 std::string DefaultSettingsFile();
 
 }  // namespace varnolux

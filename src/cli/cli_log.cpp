@@ -14,9 +14,12 @@
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
+#include "cli/counting_port.h"
 #include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
+#include "cli/rate_watch.h"
 #include "link/link_startup.h"
 #include "link/recording_facts.h"
 #include "link/recording_port.h"
@@ -62,7 +65,7 @@ bool IsNumber(const std::string& s) {
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "varnolux-cli log: %s\n", message.c_str());
+    WriteText(stderr, "varnolux-cli log: " + message + "\n");
     return kBadArguments;
 }
 
@@ -127,7 +130,7 @@ class DumpPrinter : public TransactionListener {
     void TransactionDone() override {
         if (a_.count > 0 && dumps.load() >= a_.count) return;  // the rest are not asked for
         const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
-        std::fwrite(record.data(), 1, record.size(), stdout);
+        WriteText(stdout, record);
         std::fflush(stdout);
         lastDumpAt = Clock::now().time_since_epoch().count();
         // The recording ends with the last dump logged, so its replay prints what was printed.
@@ -168,8 +171,7 @@ class LogLoadSteps : public LinkLoadSteps {
             !recorder_->Start(a_.record,
                               FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
                                              session_.settings.Baud, RecordingStart::Open))) {
-            std::fprintf(stderr, "varnolux-cli log: cannot write the recording %s\n",
-                         a_.record.c_str());
+            WriteText(stderr, "varnolux-cli log: cannot write the recording " + a_.record + "\n");
             seams_.view.RequestClose();
             return;
         }
@@ -211,8 +213,7 @@ void PrintLogUsage() {
         "variable's value text as the main list shows it. The target runs on at\n"
         "every dump point (\"Continuous\"), unless --hold names one.\n"
         "\n"
-        "  --port DEV|N       serial device (/dev/ttyUSB0) or port number (default:\n"
-        "                     Port of the settings, /dev/ttyS<N-1>)\n"
+        "%s"
         "  --baud N           9600, 19200, 38400, 57600 or 115200; anything else detects\n"
         "  --format F         text (default), csv or jsonl\n"
         "  --count N          stop after N dumps; 0, as no --count, logs until the\n"
@@ -224,8 +225,8 @@ void PrintLogUsage() {
         "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
         "  --timeout S        end when no dump completed for S seconds; without it the\n"
         "                     run says on stderr where it waits for the target\n"
-        "  --record FILE      also record the serial traffic into FILE (pcapng, see\n"
-        "                     docs/recording.md); \"varnolux-cli replay FILE\" prints\n"
+        "  --record FILE      also record the serial traffic into FILE (pcapng, which\n"
+        "                     Wireshark reads); \"varnolux-cli replay FILE\" prints\n"
         "                     the same dumps again\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
@@ -243,7 +244,8 @@ void PrintLogUsage() {
         "\n"
         "exit status: 0 the count was reached or the run was interrupted; 1 bad\n"
         "arguments; 2 the project or the link could not be opened (or the program\n"
-        "would have ended); 3 no dump within the time-out.\n");
+        "would have ended); 3 no dump within the time-out.\n",
+        PortOptionHelp());
 }
 
 int RunLog(const std::vector<std::string>& args) {
@@ -268,7 +270,7 @@ int RunLog(const std::vector<std::string>& args) {
     }
     std::unique_ptr<RecordingPort> recorder;
     if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*device, os);
-    SerialPort& port = recorder ? static_cast<SerialPort&>(*recorder) : *device;
+    CountingPort port(recorder ? static_cast<SerialPort&>(*recorder) : *device);
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
@@ -279,7 +281,7 @@ int RunLog(const std::vector<std::string>& args) {
     LinkStartup startup;
     LogLoadSteps steps(session, seams, port, startup, printer, a, recorder.get());
     const std::string header = LogHeader(a.format);
-    std::fwrite(header.data(), 1, header.size(), stdout);
+    WriteText(stdout, header);
     std::fflush(stdout);
     const LoadEnd end = LoadAtStartup(session, seams, steps);
     if (end != LoadEnd::Loaded || !startup.thread) {
@@ -291,7 +293,7 @@ int RunLog(const std::vector<std::string>& args) {
             for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) why += entry;
             why += " ); name one: varnolux-cli log BASE";
         }
-        std::fprintf(stderr, "varnolux-cli log: %s\n", why.c_str());
+        WriteText(stderr, "varnolux-cli log: " + why + "\n");
         return kNotLinked;
     }
 
@@ -300,9 +302,19 @@ int RunLog(const std::vector<std::string>& args) {
 
     int exitStatus = 0;
     Clock::time_point waitingSince{};
+    const Clock::time_point linked = Clock::now();
+    RateWatch rateWatch;
     while (!g_interrupted && (a.count == 0 || dumps.load() < a.count)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point now = Clock::now();
+        const int64_t ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - linked).count();
+        if (IsSupportedRate(session.settings.Baud) &&
+            rateWatch.Due(ms, port.BytesRead(), session.run.PacketCount.load()))
+            WriteText(stderr, "varnolux-cli log: bytes arrive on " +
+                                  steps.PortName(session.settings.Port) +
+                                  " but no dump starts: the target may talk at another rate than " +
+                                  std::to_string(session.settings.Baud) + " (--baud 0 finds it)\n");
         if (session.run.TargetWaiting.load() == 1) {
             if (waitingSince == Clock::time_point{}) waitingSince = now;
             if (now - waitingSince >= std::chrono::milliseconds(a.releaseMs)) {
@@ -324,8 +336,7 @@ int RunLog(const std::vector<std::string>& args) {
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
     if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
-        std::fprintf(stderr, "varnolux-cli log: writing the recording %s failed\n",
-                     a.record.c_str());
+        WriteText(stderr, "varnolux-cli log: writing the recording " + a.record + " failed\n");
         if (exitStatus == 0) exitStatus = kNotLinked;
     }
     return exitStatus;

@@ -12,8 +12,11 @@
 #include "cli/cli_commands.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
 #include "cli/link_prompts.h"
 #include "link/link_startup.h"
+#include "link/recording_facts.h"
+#include "link/recording_port.h"
 #include "project/load_sequence.h"
 #include "script/junit_report.h"
 #include "script/script_run.h"
@@ -38,6 +41,7 @@ struct TestArgs {
     bool failFast = false;
     std::string ini;
     int detectRounds = 3;
+    std::string record;  // the recording's file; empty: none
 };
 
 bool IsDigits(const std::string& s) {
@@ -45,7 +49,7 @@ bool IsDigits(const std::string& s) {
 }
 
 bool Bad(const std::string& message, int& status) {
-    std::fprintf(stderr, "varnolux-cli test: %s\n", message.c_str());
+    WriteText(stderr, "varnolux-cli test: " + message + "\n");
     status = script::kNotRun;
     return false;
 }
@@ -87,6 +91,8 @@ bool ParseTestArgs(const std::vector<std::string>& args, TestArgs& a, int& statu
             a.ini = v;
         } else if (arg == "--detect-rounds" && IsDigits(v)) {
             a.detectRounds = std::max(1, std::atoi(v.c_str()));
+        } else if (arg == "--record") {
+            a.record = v;
         } else {
             return Bad("bad option \"" + arg + " " + v + "\"", status);
         }
@@ -96,16 +102,19 @@ bool ParseTestArgs(const std::vector<std::string>& args, TestArgs& a, int& statu
 }
 
 // The link's load steps with the script checked against the loaded project
-// before the port is opened: a script in error sends nothing.
+// before the port is opened: a script in error sends nothing (and records
+// nothing).
 class TestLoadSteps : public LinkLoadSteps {
   public:
     TestLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
                   script::ScriptTarget& target, const TestArgs& a, const std::string& text,
-                  std::vector<script::Step>& steps)
-        : LinkLoadSteps(session, seams, port, startup, &target, a.device.empty()),
+                  std::vector<script::Step>& steps, RecordingPort* recorder)
+        : LinkLoadSteps(session, seams, port, startup, &target, a.device.empty(),
+                        recorder ? recorder->Clock() : SystemLinkClock()),
           a_(a),
           text_(text),
-          steps_(steps) {}
+          steps_(steps),
+          recorder_(recorder) {}
 
     void OpenLink() override {
         checked = true;
@@ -114,8 +123,17 @@ class TestLoadSteps : public LinkLoadSteps {
         script::ScriptError e;
         valid = script::ParseScript(text_, context, steps_, e);
         if (!valid) {
-            std::fprintf(stderr, "%s:%d:%zu: %s\n", a_.script.c_str(), e.line, e.column,
-                         e.message.c_str());
+            WriteText(stderr, a_.script + ":" + std::to_string(e.line) + ":" +
+                                  std::to_string(e.column) + ": " + e.message + "\n");
+            return;
+        }
+        // The recording holds the probe too: it begins before the port is opened.
+        if (recorder_ &&
+            !recorder_->Start(a_.record,
+                              FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
+                                             session_.settings.Baud, RecordingStart::Open))) {
+            WriteText(stderr, "varnolux-cli test: cannot write the recording " + a_.record + "\n");
+            valid = false;
             return;
         }
         LinkLoadSteps::OpenLink();
@@ -131,6 +149,7 @@ class TestLoadSteps : public LinkLoadSteps {
     const TestArgs& a_;
     const std::string& text_;
     std::vector<script::Step>& steps_;
+    RecordingPort* recorder_;
 };
 
 }  // namespace
@@ -158,16 +177,18 @@ void PrintTestUsage() {
         "as the Modify window reads them (12, -3, 1.5, %%1010, $FF, \"A\"),\n"
         "+ - * / %%, == != < <= > >=, && || !, ( ), changed(NAME), prev(NAME).\n"
         "\n"
-        "  --port DEV|N       serial device or port number (default: the settings')\n"
+        "%s"
         "  --baud N           9600 ... 115200; anything else detects\n"
         "  --junit FILE       write a JUnit XML report (one test case per expect)\n"
         "  --fail-fast        stop at the first failed expectation\n"
         "  --ini FILE         settings file (default: ./Varnolux.ini)\n"
         "  --detect-rounds N  rounds of rate detection before giving up (default 3)\n"
+        "  --record FILE      also record the serial traffic into FILE, as log does\n"
         "\n"
         "exit status: 0 every expectation held; 1 one failed; 2 bad arguments, the\n"
         "project or link could not be opened or the script is invalid (reported as\n"
-        "SCRIPT:LINE:COLUMN before anything is sent); 3 a time-out or a lost link.\n");
+        "SCRIPT:LINE:COLUMN before anything is sent); 3 a time-out or a lost link.\n",
+        PortOptionHelp());
 }
 
 int RunTest(const std::vector<std::string>& args) {
@@ -176,7 +197,7 @@ int RunTest(const std::vector<std::string>& args) {
     if (!ParseTestArgs(args, a, status)) return status;
     std::ifstream in(a.script, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "varnolux-cli test: cannot read %s\n", a.script.c_str());
+        WriteText(stderr, "varnolux-cli test: cannot read " + a.script + "\n");
         return script::kNotRun;
     }
     std::stringstream text;
@@ -197,12 +218,14 @@ int RunTest(const std::vector<std::string>& args) {
         std::fprintf(stderr, "varnolux-cli test: --port takes a port number here (3 for COM3)\n");
         return script::kNotRun;
     }
-    SerialPort& port = *portHolder;
+    std::unique_ptr<RecordingPort> recorder;
+    if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*portHolder, os);
+    SerialPort& port = recorder ? static_cast<SerialPort&>(*recorder) : *portHolder;
     script::ScriptTarget target(session);
     std::vector<script::Step> steps;
     const std::string scriptText = text.str();
     LinkStartup startup;
-    TestLoadSteps load(session, seams, port, startup, target, a, scriptText, steps);
+    TestLoadSteps load(session, seams, port, startup, target, a, scriptText, steps, recorder.get());
     const LoadEnd end = LoadAtStartup(session, seams, load);
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
@@ -218,11 +241,16 @@ int RunTest(const std::vector<std::string>& args) {
     LinkThread& thread = *startup.thread;
     options.linkAlive = [&thread] { return thread.Running(); };
     options.print = [](const std::string& line) {
-        std::printf("%s\n", line.c_str());
+        WriteText(stdout, line + "\n");
         std::fflush(stdout);
     };
     const script::ScriptRunResult run = script::RunScript(steps, session, target, options);
     if (!thread.Stop()) std::fprintf(stderr, "varnolux-cli test: the link thread did not end\n");
+    int exitStatus = run.status;
+    if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
+        WriteText(stderr, "varnolux-cli test: writing the recording " + a.record + " failed\n");
+        if (exitStatus == 0) exitStatus = script::kNotRun;
+    }
 
     int passed = 0, failed = 0;
     for (const script::ScriptCase& c : run.cases) {
@@ -230,14 +258,15 @@ int RunTest(const std::vector<std::string>& args) {
         passed += c.result == script::CaseResult::Passed;
         failed += c.result == script::CaseResult::Failed;
     }
-    std::printf("%s: %d passed, %d failed, %zu dumps\n", a.script.c_str(), passed, failed,
-                static_cast<size_t>(target.Dumps()));
+    WriteText(stdout, a.script + ": " + std::to_string(passed) + " passed, " +
+                          std::to_string(failed) + " failed, " + std::to_string(target.Dumps()) +
+                          " dumps\n");
     if (!a.junit.empty()) {
         std::ofstream out(a.junit, std::ios::trunc);
         out << script::JunitXml(a.script, run);
-        if (!out) std::fprintf(stderr, "varnolux-cli test: cannot write %s\n", a.junit.c_str());
+        if (!out) WriteText(stderr, "varnolux-cli test: cannot write " + a.junit + "\n");
     }
-    return run.status;
+    return exitStatus;
 }
 
 }  // namespace varnolux::cli

@@ -6,6 +6,7 @@
 #include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
 #include "cli/vars_output.h"
 #include "project/load_sequence.h"
 #include "state/session.h"
@@ -54,7 +55,7 @@ int RunVars(const std::vector<std::string>& args) {
         if (arg == "--json") {
             json = true;
         } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "varnolux-cli vars: unknown option \"%s\"\n", arg.c_str());
+            WriteText(stderr, "varnolux-cli vars: unknown option \"" + arg + "\"\n");
             return 1;
         } else if (base.empty()) {
             base = arg;
@@ -80,13 +81,11 @@ int RunVars(const std::vector<std::string>& args) {
     if (end == LoadEnd::WaitingForChoice) {
         std::string names;
         for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) names += entry;
-        std::fprintf(stderr,
-                     "varnolux-cli vars: several projects here (%s ); name one: "
-                     "varnolux-cli vars BASE\n",
-                     names.c_str());
+        WriteText(stderr, "varnolux-cli vars: several projects here (" + names +
+                              " ); name one: varnolux-cli vars BASE\n");
     }
     const std::string out = json ? VarsJson(session, prompts.shown) : VarsTable(session);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    WriteText(stdout, out);
     return end == LoadEnd::Loaded && !view.closeRequested ? 0 : kLoadEnded;
 }
 

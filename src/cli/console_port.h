@@ -12,4 +12,7 @@ namespace varnolux::cli {
 // cannot open a port by a path (Windows: ports are numbers).
 std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device);
 
+// The --port option's lines of a command's help, in the platform's names of ports.
+const char* PortOptionHelp();
+
 }  // namespace varnolux::cli

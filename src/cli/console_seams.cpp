@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/settings_io.h"
+#include "cli/console_text.h"
 #include "cli/text_encoding.h"
 #include "ui/memory_prompts.h"
 
@@ -30,7 +31,7 @@ PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
         }
     }
     const std::string line = "[" + request.caption + "] " + VisibleText(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    WriteText(stderr, line);
     return ContinuingAnswer(request.buttons);
 }
 

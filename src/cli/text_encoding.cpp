@@ -94,6 +94,19 @@ std::string Utf8Text(const std::string& text) {
     return out;
 }
 
+std::u16string Utf16Text(const std::string& text) {
+    std::u16string out;
+    for (char32_t cp : DecodeText(text)) {
+        if (cp < 0x10000) {
+            out += static_cast<char16_t>(cp);
+        } else {  // a surrogate pair
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
+
 std::string VisibleText(const std::string& text) {
     std::string out;
     for (char32_t cp : DecodeText(text)) {

@@ -13,6 +13,9 @@ std::u32string DecodeText(const std::string& text);
 // The text in UTF-8, unchanged in every other way.
 std::string Utf8Text(const std::string& text);
 
+// The text in UTF-16, as a Windows console takes it.
+std::u16string Utf16Text(const std::string& text);
+
 // UTF-8 with every control character but tab and line feed written as \xNN,
 // so nothing that reaches a terminal moves its cursor or rings its bell.
 std::string VisibleText(const std::string& text);

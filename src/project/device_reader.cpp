@@ -112,6 +112,12 @@ std::string DeviceFilePath(const Settings& settings, const std::string& deviceNa
     return settings.PPI + "\\P" + deviceName + ".PPI";
 }
 
+std::string DeviceFolderHint(FileProblem problem) {
+    return problem == FileProblem::Missing
+               ? "; [Locations] PPI= in Varnolux.ini names the folder of the device files"
+               : std::string();
+}
+
 void ReadDeviceText(const std::string& text, DeviceDescription& device, DumpImage& image,
                     std::vector<std::string>& notes) {
     const IniDocument ppi(text);
@@ -135,10 +141,12 @@ void ReadDevice(Session& session, Seams& seams) {
     // The listing stage has spoken of the listing device's file already, and
     // sources without a device statement name no file to look for.
     if (!text && !session.device.SourceDeviceName.empty() &&
-        path != DeviceFilePath(session.settings, session.device.ListingDeviceName))
-        notes.push_back(std::string(kRoutine) + " " +
-                        FileProblemText("device file", path, MissingOrUnreadable(seams.os, path)) +
-                        " - no core, EEPROM, RAM banks or ports are known");
+        path != DeviceFilePath(session.settings, session.device.ListingDeviceName)) {
+        const FileProblem problem = MissingOrUnreadable(seams.os, path);
+        notes.push_back(
+            std::string(kRoutine) + " " + FileProblemText("device file", path, problem) +
+            " - no core, EEPROM, RAM banks or ports are known" + DeviceFolderHint(problem));
+    }
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
         ReadDeviceText(text.value_or(std::string()), session.device, session.image, notes);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "project/file_problem.h"
 #include "state/session.h"
 #include "ui/seams.h"
 
@@ -11,6 +12,10 @@ namespace varnolux {
 
 // Settings "PPI" folder + "\P" + device name + ".PPI".
 std::string DeviceFilePath(const Settings& settings, const std::string& deviceName);
+
+// Ends the message of a device file that is not there with the setting that
+// names its folder; empty for other problems.
+std::string DeviceFolderHint(FileProblem problem);
 
 // The facts of a device description file's text: the device's EEPROM size,
 // core and ports, the image's EEPROM cells and Implemented marks; a note for

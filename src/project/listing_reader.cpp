@@ -79,9 +79,9 @@ bool ReadListing(Session& session, Seams& seams) {
         const std::string path = DeviceFilePath(session.settings, deviceName);
         const FileProblem problem = ProblemOfFile(seams.os, path);
         if (problem != FileProblem::None)
-            deviceProblems.push_back(std::string(kRoutine) + " 14 " +
-                                     FileProblemText("device file", path, problem) +
-                                     " - the device's core and code size are not known");
+            deviceProblems.push_back(
+                std::string(kRoutine) + " 14 " + FileProblemText("device file", path, problem) +
+                " - the device's core and code size are not known" + DeviceFolderHint(problem));
         return ReadDeviceCore(seams.os, path);
     };
     ListingContents c = ReadListingText(name, *text, readCore);

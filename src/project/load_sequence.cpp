@@ -9,6 +9,7 @@
 #include "project/file_problem.h"
 #include "project/listing_reader.h"
 #include "project/main_title.h"
+#include "project/no_project_text.h"
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
 #include "project/watched_items.h"
@@ -146,7 +147,7 @@ std::string TraceFileName(const std::string& listingName) {
 LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
     for (int part : {0, 2, 3}) seams.view.SetStatusText(part, "");
     ProjectFacts& project = session.project;
-    project.programFolder = seams.os.ProgramFolder();
+    if (project.programFolder.empty()) project.programFolder = seams.os.ProgramFolder();
     if (project.settingsPath.empty()) project.settingsPath = project.programFolder + "Varnolux.ini";
     ReportSettingsFile(session, seams);
     if (!steps.ConfirmComPort()) return LoadEnd::ProgramClosed;
@@ -159,7 +160,7 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
 
     const std::vector<std::string> names = MainSourceNames(seams, project.programFolder);
     if (names.empty()) {
-        EndProgram(seams, "A complete set of project files not found - Exiting 1");
+        EndProgram(seams, NoProjectText(seams.os, project.programFolder, 1));
         return LoadEnd::ProgramClosed;
     }
     const std::string wanted = LowerCase(project.commandLineProject);
@@ -185,7 +186,7 @@ LoadEnd LoadAtStartup(Session& session, Seams& seams, LoadSteps& steps) {
         }
     }
     if (count == 0) {
-        EndProgram(seams, "A complete set of project files not found - Exiting 2");
+        EndProgram(seams, NoProjectText(seams.os, project.programFolder, 2));
         return LoadEnd::ProgramClosed;
     }
     LoadEnd end = LoadEnd::WaitingForChoice;

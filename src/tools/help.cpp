@@ -3,7 +3,14 @@
 namespace varnolux {
 
 void OpenHelp(Session&, Seams& seams) {
-    seams.launcher.ShellOpen("Varnolux.chm");
+    // The program's folder, not the project's: a replay may work in another one.
+    const std::string path = seams.os.ProgramFolder() + "Varnolux.chm";
+    if (!seams.os.FileExists(path)) {
+        seams.prompts.Inform("OpenHelp help file " + path +
+                             " not found - it is looked for beside Varnolux.exe");
+        return;
+    }
+    seams.launcher.ShellOpen(path);
 }
 
 }  // namespace varnolux

@@ -5,8 +5,8 @@
 
 namespace varnolux {
 
-// Opens "Varnolux.chm" from the working folder with its associated viewer;
-// a failure is not reported.
+// Opens "Varnolux.chm" from the program file's folder with its associated
+// viewer; when it is not there, says so and where it was looked for.
 void OpenHelp(Session& session, Seams& seams);
 
 }  // namespace varnolux

@@ -19,8 +19,11 @@ TEST(DefaultSettingsFile, HoldsEveryKeyTheProgramReadsAtItsDefault) {
     ASSERT_GT(SettingKeys().size(), 60u);
     for (const SettingKey& key : SettingKeys()) {
         std::string value;
-        ASSERT_TRUE(doc.Find(key.section, key.key, value)) << key.section << " " << key.key;
-        EXPECT_EQ(value, SettingText(defaults, key)) << key.key;
+        // Example paths are there commented out, so they read as their defaults.
+        ASSERT_EQ(doc.Find(key.section, key.key, value), !key.example) << key.key;
+        const std::string line = std::string(key.example ? ";" : "") + key.key + "=" +
+                                 SettingText(defaults, key) + "\r\n";
+        EXPECT_NE(DefaultSettingsFile().find("\n" + line), std::string::npos) << line;
     }
     MemoryHostOs os;
     os.PutFile(kIni, DefaultSettingsFile());
@@ -40,7 +43,8 @@ TEST(DefaultSettingsFile, EveryKeyLineFollowsItsOneLineComment) {
         ASSERT_FALSE(line.empty()) << "lines end in CR LF";
         ASSERT_EQ(line.back(), '\r');
         line.pop_back();
-        if (!line.empty() && line[0] != ';' && line[0] != '[') {
+        // "; " begins a comment, ";Key=" an example key commented out.
+        if (!line.empty() && line.rfind("; ", 0) != 0 && line[0] != '[') {
             ++keys;
             EXPECT_NE(line.find('='), std::string::npos) << line;
             EXPECT_EQ(previous.rfind("; ", 0), 0u) << "no comment before " << line;

@@ -17,6 +17,24 @@ TEST(TextEncoding, Utf8StaysAndOtherBytesAreLatin1) {
     EXPECT_EQ(Utf8Text("\xC0\xAF"), "\xC3\x80\xC2\xAF");  // an overlong form is no UTF-8
 }
 
+// What a Windows console is given: the characters, whichever way they arrived.
+TEST(TextEncoding, ConsoleTextIsUtf16) {
+    const struct {
+        std::string text;
+        std::u16string wide;
+    } cases[] = {
+        {"0.1 \xC2\xB0"
+         "C",
+         u"0.1 \u00B0C"},  // UTF-8 degree sign
+        {"0.1 \xB0"
+         "C",
+         u"0.1 \u00B0C"},  // a code-page degree sign
+        {"\xE6\xB8\xA9 Th\xC3\xA9rmo", u"\u6E29 Th\u00E9rmo"},
+        {"\xF0\x9F\x8C\xA1", u"\xD83C\xDF21"},  // beyond the BMP: a surrogate pair
+    };
+    for (const auto& c : cases) EXPECT_EQ(Utf16Text(c.text), c.wide) << c.text;
+}
+
 TEST(TextEncoding, JsonEscapesEveryControlCharacterAndStaysAscii) {
     const struct {
         std::string text, json;

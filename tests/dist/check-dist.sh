@@ -3,12 +3,15 @@
 # programs static (no DLL outside Windows' own), the settings file parses and
 # equals the program's own default file, the help opens in an independent
 # reader and holds every page its contents and index name, and one version
-# in the names, README.txt and the exe's version resource.
+# in the names, README.txt and the exe's version resource. The demo's recorded
+# session replays in the native varnolux-cli without a word of difference,
+# "Try the demo.cmd" starts the program one folder up on it, and no shipped
+# text speaks of the developers' tree.
 #
 #   tests/dist/check-dist.sh DIST_DIR NATIVE_BUILD
 set -uo pipefail
 dist=${1:?dist folder}
-native=${2:?native build folder}
+native=$(cd "${2:?native build folder}" && pwd)
 help=$(cd "$(dirname "$0")/../../docs/help" && pwd)
 version=$("$native/varnolux-cli" --version | awk '{print $2}')
 work=$(mktemp -d)
@@ -26,8 +29,12 @@ for arch in win32 win64; do
   mkdir -p "$dir" && unzip -q "$zip" -d "$dir"
   for f in Varnolux.exe varnolux-cli.exe Varnolux.ini Varnolux.chm README.txt \
            demo/Thermo.bas demo/Thermo.lst demo/Thermo.hex demo/Varnolux.ini \
-           demo/PPI/P18F25K22.PPI demo/passing.vxt; do
+           demo/PPI/P18F25K22.PPI demo/passing.vxt demo/README.txt "demo/Try the demo.cmd" \
+           "demo/Thermo session.pcapng"; do
     [ -s "$dir/$f" ] || fail "$arch: $f missing or empty"
+  done
+  for f in demo/README.md demo/set-file-times.sh; do
+    [ -e "$dir/$f" ] && fail "$arch: $f is for developers"
   done
 
   objdump=x86_64-w64-mingw32-objdump
@@ -38,6 +45,7 @@ for arch in win32 win64; do
     while read -r dll; do
       grep -qiE "$system_dlls" <<<"$dll" || fail "$arch: $exe needs $dll"
     done < <("$objdump" -p "$dir/$exe" | awk '/DLL Name:/ {print $3}')
+    "$objdump" -h "$dir/$exe" | grep -q '\.debug_' && fail "$arch: $exe is not stripped"
   done
 
   "$native/varnolux-cli" ini | cmp -s - "$dir/Varnolux.ini" ||
@@ -51,7 +59,40 @@ for section in ('Comms', 'Preferences', 'Window Placement', 'Watch Placement', '
     assert p.has_section(section), section
 assert p['Comms']['Port'] == '1' and p['Comms']['Baud'] == '0'
 assert p['Preferences']['PropFont'] == 'Tahome'
+# One machine's paths are examples, commented out: the program keeps its defaults.
+text = open(sys.argv[1], encoding='ascii', newline='').read()
+for key in ('PDF', 'PDFReader', 'Errata', 'Pinout'):
+    assert key not in p['Locations'], key
+    assert '\r\n;%s=' % key in text, key
 PY
+
+  # The recorded session replays with the shipped demo project, unchanged.
+  (cd "$dir/demo" && "$native/varnolux-cli" replay "Thermo session.pcapng" --format jsonl) \
+    >"$work/replay-$arch.jsonl" 2>"$work/replay-$arch.err" || fail "$arch: the demo session does not replay"
+  grep -v 'dumps, [0-9]* packets$' "$work/replay-$arch.err" | grep . &&
+    fail "$arch: the demo session's replay has words: $(cat "$work/replay-$arch.err")"
+  python3 - "$work/replay-$arch.jsonl" <<'PY' || fail "$arch: the demo session lacks what the windows show"
+import json, sys
+dumps = [json.loads(line) for line in open(sys.argv[1])]
+ids = [d["DumpId"] for d in dumps]
+set_points = {v["value"] for d in dumps for v in d["values"] if v["VarLabel"] == "setPoint"}
+assert len(dumps) >= 200, len(dumps)
+assert ids[0] == 1 and {5, 12, 20, 150} <= set(ids), sorted(set(ids))
+assert len(set_points) >= 2, set_points
+PY
+  grep -qaE '/tmp/|/dev/|/home/' "$dir/demo/Thermo session.pcapng" &&
+    fail "$arch: the demo session names a path of the machine that recorded it"
+  cmd=$(tr -d '\r' <"$dir/demo/Try the demo.cmd")
+  [[ "$cmd" == *'"%~dp0..\Varnolux.exe" --replay "%~dp0Thermo session.pcapng"'* ]] ||
+    fail "$arch: Try the demo.cmd does not replay the session with the program one folder up"
+  grep -q $'\r$' "$dir/demo/Try the demo.cmd" || fail "$arch: Try the demo.cmd has no CR LF line ends"
+  grep -q 'Try the demo.cmd' "$dir/README.txt" || fail "$arch: README.txt does not name Try the demo.cmd"
+
+  # Texts for a Windows user: nothing of the repository or of Linux.
+  while IFS= read -r -d '' text; do
+    grep -HnE '/tmp/|/dev/|examples/|build/native|set-file-times|make demo|docs/[a-z-]+\.md|\.\./\.\./' \
+      "$text" && fail "$arch: ${text#"$dir"/} speaks of the developers' tree"
+  done < <(find "$dir" -type f \( -name '*.txt' -o -name '*.vxt' -o -name '*.cmd' -o -name '*.ini' \) -print0)
 
   grep -q "Varnolux $version for Windows ($arch)" "$dir/README.txt" || fail "$arch: README.txt names no version"
   grep -q $'\r$' "$dir/README.txt" || fail "$arch: README.txt has no CR LF line ends"

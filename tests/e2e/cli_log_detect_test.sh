@@ -1,7 +1,8 @@
 #!/bin/bash
 # Automatic rate detection against a target at 19200: found on the fourth rate
 # (115200, 9600 and 57600 hear only garbage), status part 2 ends in " A", the
-# ROM check is the first request and its CRC is right.
+# ROM check is the first request and its CRC is right. At a fixed wrong rate
+# the run says that the rate may be wrong and that --baud 0 finds it.
 # Usage: cli_log_detect_test.sh <varnolux-cli> <varnolux-sim> <project>
 cli=$1 sim=$2
 . "$(dirname "$0")/cli_log_lib.sh"
@@ -20,4 +21,9 @@ grep -q 'crc wrong' "$work/sim.log" && fail "a request with a wrong CRC"
 # The rates the host set on the line, in order (0 before any); the target was heard at the fourth.
 rates=$(grep '^host rate' "$work/sim.log" | grep -v ' 0$' | awk '{print $3}' | uniq | tr '\n' ' ')
 [ "$rates" = "115200 9600 57600 19200 " ] || fail "rates tried: $rates"
+
+"$cli" log --port "$work/tty" --baud 115200 --timeout 8 >"$work/out" 2>"$work/err"
+[ $? = 3 ] || fail "a target at another rate: exit status, not the time-out's 3"
+[ "$(grep -c 'the target may talk at another rate than 115200 (--baud 0 finds it)' "$work/err")" = 1 ] ||
+    fail "no word, or more than one, on the rate"
 echo "PASS cli_log_detect"

@@ -27,6 +27,14 @@ held_at() {
         END { exit !(last == id && waited) }' "$E2E_WORK/sim.log"
 }
 
+# hold_at_top_of_loop: after its start-up the target is held first at the
+# sensor read (150); Continue takes it to the top of the control loop (5).
+hold_at_top_of_loop() {
+    wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
+    probe click "$MAIN_CLASS" "$CONTINUE"
+    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+}
+
 # source_title_is TEXT
 source_title_is() {
     [ "$(probe title "$SOURCE_CLASS")" == "$1" ]
@@ -65,7 +73,7 @@ test_source_window_follows_the_dump_point_where_the_target_waits() {
     dir=$(views_demo_folder)
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
-    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+    hold_at_top_of_loop
     probe command "$MAIN_CLASS" "$VIEW_SOURCE"
     probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
     wait_for 10 source_title_is "Varnolux  Thermo.bas  Dump 5" ||
@@ -81,7 +89,8 @@ test_source_window_follows_the_dump_point_where_the_target_waits() {
     check_source_rows 34 83 73 "Dumpw 12"
     assert_eq 39 "$MARKED_ROW" "row of the dump point's line at dump 12"
 
-    # On through dump points 20 and 151 (which do not wait) to 150 in the include.
+    # Round the loop (through 20 when a command came, which does not wait) to
+    # the sensor read, 150 in the include.
     probe click "$MAIN_CLASS" "$CONTINUE"
     wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
     wait_for 10 source_title_is "Varnolux  Sensors.inc  Dump 150" ||
@@ -115,7 +124,7 @@ test_eeprom_window_shows_the_targets_eeprom() {
     dir=$(views_demo_folder)
     start_sim "$dir" --run-ms 300 --dumps 9
     start_varnolux "$dir"
-    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+    wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
     probe command "$MAIN_CLASS" "$VIEW_EEPROM"
     probe wait-visible "$EEPROM_CLASS" 10 || fail "the EEPROM window did not open"
     assert_eq "Varnolux   EEPROM" "$(probe title "$EEPROM_CLASS")" "EEPROM title"
@@ -189,7 +198,7 @@ test_windows_keep_their_place_and_topmost_state_across_runs() {
     ini=$dir/Varnolux.ini
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
-    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+    wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
     probe command "$MAIN_CLASS" "$VIEW_SOURCE"
     probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
     probe command "$MAIN_CLASS" "$VIEW_EEPROM"
@@ -228,7 +237,7 @@ test_source_window_names_a_source_file_it_cannot_read() {
     dir=$(views_demo_folder)
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
-    wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+    hold_at_top_of_loop
     probe command "$MAIN_CLASS" "$VIEW_SOURCE"
     probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
     rm "$dir/Sensors.inc"  # the include goes away while the target runs

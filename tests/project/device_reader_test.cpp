@@ -62,7 +62,8 @@ TEST_F(DeviceRead, MissingFileGivesDefaultsAndSaysWhy) {
     EXPECT_EQ(session.device.Ports[1].ImplementedBits, 0);
     EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
                                    "ReadDevice device file C:\\PDS\\PPI\\P16F1829.PPI not found - "
-                                   "no core, EEPROM, RAM banks or ports are known"});
+                                   "no core, EEPROM, RAM banks or ports are known; [Locations] "
+                                   "PPI= in Varnolux.ini names the folder of the device files"});
 
     // Unreadable is told apart from missing; the listing stage has spoken of
     // the listing device's own file, which is not named twice.

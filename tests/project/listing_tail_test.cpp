@@ -118,7 +118,9 @@ TEST_F(ListingTailTest, MissingOrUnreadableDeviceFileGivesCoreZeroAndSaysWhy) {
     EXPECT_EQ(session.device.CodeSize, 0);
     EXPECT_EQ(prompts.Texts(),
               std::vector<std::string>{"ReadListing 14 device file C:\\PDS\\PPI\\P18F99.PPI not "
-                                       "found - the device's core and code size are not known"});
+                                       "found - the device's core and code size are not known; "
+                                       "[Locations] PPI= in Varnolux.ini names the folder of "
+                                       "the device files"});
 
     prompts.shown.clear();
     os.SetUnreadable("C:\\PDS\\PPI\\P18F25K22.PPI", true);

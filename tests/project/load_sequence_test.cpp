@@ -256,20 +256,29 @@ TEST_F(LoadSequence, ASixteenBitListingCutShortSkipsTheRomCheck) {
               0u);
 }
 
+// The program's fixed text comes first; the lines after it say where it
+// looked and what a project needs there.
 TEST_F(LoadSequence, MissingProjectFilesEndTheProgram) {
+    os.programFolder = "C:\\Bench\\";
     EXPECT_EQ(LoadAtStartup(session, seams, hooks), LoadEnd::ProgramClosed);
-    EXPECT_EQ(prompts.Texts(),
-              std::vector<std::string>{"A complete set of project files not found - Exiting 1"});
+    ASSERT_EQ(prompts.Texts().size(), 1u);
+    EXPECT_EQ(prompts.Texts()[0].rfind(
+                  "A complete set of project files not found - Exiting 1\r\n\r\nLooked in "
+                  "C:\\Bench\\\r\n",
+                  0),
+              0u);
     EXPECT_TRUE(view.closeRequested);
 
     MemoryPrompts second;
     MemoryMainWindowView window;
     Seams s{os, second, window, launcher, views};
-    PutSource("lonely.bas", "dump 1\n");
-    PutSource("lonely.lst", "");
+    PutSource("C:\\Bench\\lonely.bas", "dump 1\n");
+    PutSource("C:\\Bench\\lonely.lst", "");
     EXPECT_EQ(LoadAtStartup(session, s, hooks), LoadEnd::ProgramClosed);
-    EXPECT_EQ(second.Texts(),
-              std::vector<std::string>{"A complete set of project files not found - Exiting 2"});
+    ASSERT_EQ(second.Texts().size(), 1u);
+    EXPECT_EQ(
+        second.Texts()[0].rfind("A complete set of project files not found - Exiting 2\r\n", 0),
+        0u);
     EXPECT_TRUE(window.closeRequested);
 }
 

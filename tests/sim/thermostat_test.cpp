@@ -5,28 +5,10 @@
 #include <cmath>
 #include <string>
 
+#include "sim/demo_program.h"
+
 namespace varnolux::sim {
 namespace {
-
-// The demo's variables, at addresses of their own.
-TargetProgram Thermostat() {
-    TargetProgram p;
-    int32_t a = 0x20;
-    auto add = [&](const std::string& label, int32_t type, int32_t size, bool element = false) {
-        p.variables.push_back(SimVariable{label, a, type, 0, element});
-        a += size;
-    };
-    add("tick", VT_WORD, 2);
-    add("state", VT_BYTE, 1);
-    add("setPoint", VT_SWORD, 2);
-    add("temperature", VT_SWORD, 2);
-    add("diff", VT_SWORD, 2);
-    add("gain", VT_FLOAT, 4);
-    p.variables.push_back(SimVariable{"heating", a++, VT_BIT, 0, false});
-    for (int i = 0; i < 2; ++i) add("counts#" + std::to_string(i), VT_DWORD, 4, true);
-    for (int i = 0; i < 13; ++i) add("greeting#" + std::to_string(i), VT_BYTE, 1, true);
-    return p;
-}
 
 int32_t Word(const TargetMemory& m, const TargetProgram& p, const std::string& label) {
     for (const SimVariable& v : p.variables)
@@ -43,23 +25,33 @@ uint32_t DWord(const TargetMemory& m, const TargetProgram& p, const std::string&
     return 0;
 }
 
-// What a newcomer reads in the demo must be plausible: a room between 15 and
-// 30 degrees that moves smoothly, a set-point that stays, a heater that
-// switches by the firmware's rule, counters that only count up, a greeting.
+void PutWord(TargetMemory& m, const TargetProgram& p, const std::string& label, int32_t value) {
+    for (const SimVariable& v : p.variables)
+        if (v.label == label) {
+            m.ram[v.address] = static_cast<uint8_t>(value);
+            m.ram[v.address + 1] = static_cast<uint8_t>(value >> 8);
+        }
+}
+
+// What a newcomer reads in the demo must be plausible: after each switch of
+// the heater (dump point 12) a room between 15 and 30 degrees that moves
+// smoothly, a set-point that stays, a heater that switches by the firmware's
+// rule, counters that only count up, a greeting.
 TEST(Thermostat, TheDemoPlaysAPlausibleRoom) {
-    const TargetProgram program = Thermostat();
+    const TargetProgram program = DemoProgram();
     ASSERT_TRUE(IsThermostat(program));
+    Thermostat firmware(program);
     TargetMemory m = PowerOnMemory(program);
-    int32_t last = 0;
+    int32_t last = 0, rounds = 0;
     uint32_t lastOn = 0;
     int switches = 0, previousHeating = -1;
-    for (int64_t arrival = 1; arrival <= 800; ++arrival) {
-        RunToDumpPoint(program, m, arrival);
+    for (int arrival = 1; arrival <= 800; ++arrival) {
+        if (firmware.RunToNextDumpPoint(m) != 12) continue;
         SCOPED_TRACE(arrival);
         const int32_t t = Word(m, program, "temperature");
         EXPECT_GE(t, 150);
         EXPECT_LE(t, 300);
-        if (arrival > 1) {
+        if (rounds++ > 0) {
             EXPECT_LE(std::abs(t - last), 15) << "a jump of more than 1.5 degrees";
         }
         last = t;
@@ -77,8 +69,28 @@ TEST(Thermostat, TheDemoPlaysAPlausibleRoom) {
     EXPECT_GE(lastOn, 2u);
     std::string greeting;
     for (int i = 0; i < 11; ++i)
-        greeting += static_cast<char>(m.ram[program.variables[9 + i].address]);
+        greeting += static_cast<char>(m.ram[program.variables[10 + i].address]);
     EXPECT_EQ(greeting, "Thermo v1.0");
+}
+
+// A set-point written by the host is the firmware's from then on: the heater
+// follows it, and only a reset brings back the program's own.
+TEST(Thermostat, AWrittenSetPointStaysAndTheHeaterFollowsIt) {
+    const TargetProgram program = DemoProgram();
+    Thermostat firmware(program);
+    TargetMemory m = PowerOnMemory(program);
+    while (firmware.RunToNextDumpPoint(m) != 5) {
+    }
+    PutWord(m, program, "setPoint", 400);
+    for (int rounds = 0; rounds < 20;) {
+        if (firmware.RunToNextDumpPoint(m) != 12) continue;
+        ++rounds;
+        EXPECT_EQ(Word(m, program, "setPoint"), 400);
+        EXPECT_EQ(m.ram[program.variables[6].address] & 1, 1) << "the heater is off";
+    }
+    firmware.Restart();
+    EXPECT_EQ(firmware.RunToNextDumpPoint(m), 1);
+    EXPECT_EQ(Word(m, program, "setPoint"), 215);
 }
 
 TEST(Thermostat, OtherProgramsKeepTheGenericPattern) {

@@ -25,6 +25,9 @@ TEST(ToolCommands, EachCommandReachesItsTool) {
         {ids::kCmdProtonIde, "Proton IDE not found - check ini file and restart"},
         {ids::kCmdUserTool1, "UserTool1 not found - check ini file and restart"},
         {ids::kCmdUserTool2, "UserTool2 not found - check ini file and restart"},
+        {ids::kCmdHelp,
+         "OpenHelp help file C:\\Varnolux\\Varnolux.chm not found - it is looked for beside "
+         "Varnolux.exe"},
     };
     for (const Case& c : cases) {
         ToolFixture f;
@@ -35,8 +38,9 @@ TEST(ToolCommands, EachCommandReachesItsTool) {
 
 TEST(ToolCommands, HelpOpensHelpFileAndOtherCommandsAreNotTaken) {
     ToolFixture f;
+    f.Install("C:\\Varnolux\\Varnolux.chm");
     EXPECT_TRUE(RunToolCommand(ids::kCmdHelp, f.session, f.seams));
-    EXPECT_EQ(f.launcher.opened, std::vector<std::string>{"Varnolux.chm"});
+    EXPECT_EQ(f.launcher.opened, std::vector<std::string>{"C:\\Varnolux\\Varnolux.chm"});
     EXPECT_FALSE(RunToolCommand(ids::kCmdExit, f.session, f.seams));
     EXPECT_TRUE(f.prompts.shown.empty());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/recording_texts.h"
+#include "app/replay_folder.h"
 #include "ui/win32/wide_text.h"
 
 namespace varnolux {
@@ -18,14 +19,16 @@ std::string FullPathOf(const std::string& path) {
     return TextFromWide(full.data(), length);
 }
 
-bool ReadRecordingToReplay(const std::string& path, const std::string& folder, const HostOs& os,
-                           Prompts& prompts, RecordingContents& contents) {
+bool ReadRecordingToReplay(const std::string& path, const std::string& programFolder,
+                           const HostOs& os, Prompts& prompts, RecordingContents& contents,
+                           std::string& folder) {
     const std::optional<std::string> bytes = os.ReadFile(path);
     if (!bytes) {
         prompts.Inform("The recording " + path + " cannot be read");
         return false;
     }
     contents = ParseRecording(*bytes);
+    folder = ReplayProjectFolder(os, programFolder, path, contents.facts.baseName);
     const bool listingFound = contents.problem == RecordingProblem::None &&
                               os.FileExists(folder + contents.facts.baseName + ".lst");
     const std::string refusal = ReplayRefusal(path, contents, listingFound, folder);

@@ -13,10 +13,12 @@ namespace varnolux {
 // `path` as a full path, resolved against the current folder.
 std::string FullPathOf(const std::string& path);
 
-// Reads the recording at `path` (a full path); false after one message that
-// says why it cannot be replayed with the projects of `folder`.
-bool ReadRecordingToReplay(const std::string& path, const std::string& folder, const HostOs& os,
-                           Prompts& prompts, RecordingContents& contents);
+// Reads the recording at `path` (a full path) and sets `folder` to the one its
+// project is taken from (the program's folder or the recording's); false
+// after one message that says why it cannot be replayed.
+bool ReadRecordingToReplay(const std::string& path, const std::string& programFolder,
+                           const HostOs& os, Prompts& prompts, RecordingContents& contents,
+                           std::string& folder);
 
 // Starts this program again with "--replay" and the recording; false when it could not.
 bool StartReplayProcess(const std::wstring& recording);

@@ -8,4 +8,9 @@ std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device) {
     return std::make_unique<PosixSerialPort>(device);
 }
 
+const char* PortOptionHelp() {
+    return "  --port DEV|N       serial device (/dev/ttyUSB0) or port number (default:\n"
+           "                     Port of the settings, /dev/ttyS<N-1>)\n";
+}
+
 }  // namespace varnolux::cli

@@ -9,4 +9,9 @@ std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device) {
     return std::make_unique<Win32SerialPort>();
 }
 
+const char* PortOptionHelp() {
+    return "  --port N           COM port number: 3 for COM3 (default: Port of the\n"
+           "                     settings)\n";
+}
+
 }  // namespace varnolux::cli

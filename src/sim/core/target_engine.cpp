@@ -10,6 +10,7 @@ namespace varnolux::sim {
 TargetEngine::TargetEngine(TargetProgram program, SimOptions options)
     : program_(std::move(program)),
       options_(options),
+      firmware_(MakeFirmware(program_)),
       memory_(PowerOnMemory(program_)),
       random_(options.seed) {}
 
@@ -63,8 +64,7 @@ void TargetEngine::Tick(int64_t now) {
 
 void TargetEngine::ArriveAtDumpPoint(int64_t now) {
     ++arrivals_;
-    lastDumpId_ = program_.dumpPoints[dumpIndex_].id;
-    RunToDumpPoint(program_, memory_, arrivals_);
+    lastDumpId_ = firmware_->RunToNextDumpPoint(memory_);
     ApplyScenario(options_.scenario, memory_);
     Log("dump point " + std::to_string(lastDumpId_));
     if (options_.garbageEvery > 0 && arrivals_ % options_.garbageEvery == 0) SendGarbage();
@@ -77,7 +77,6 @@ void TargetEngine::ArriveAtDumpPoint(int64_t now) {
 }
 
 void TargetEngine::BuildPackets() {
-    const SimDumpPoint point = program_.dumpPoints[dumpIndex_];
     packets_ = DumpPackets(program_, memory_);
     Log(PortsLine(memory_));
     if (options_.overlongEvery > 0 && arrivals_ % options_.overlongEvery == 0)
@@ -85,8 +84,9 @@ void TargetEngine::BuildPackets() {
     if (options_.unknownEvery > 0 && arrivals_ % options_.unknownEvery == 0)
         packets_.insert(packets_.begin(), MakePacket(0x1F, {1, 2, 3}));
     EndFacts end;
-    end.dumpId = point.id;
-    end.waits = point.waits;
+    end.dumpId = lastDumpId_;
+    for (const SimDumpPoint& point : program_.dumpPoints)
+        if (point.id == lastDumpId_) end.waits = point.waits;
     end.versionMajor = options_.protocolMajor;
     end.romCheckResult = romCheckResult_;
     packets_.push_back(EndPacket(program_, end));
@@ -144,7 +144,7 @@ void TargetEngine::Restart(int64_t now) {
     Log("restart");
     memory_ = PowerOnMemory(program_);
     arrivals_ = 0;
-    dumpIndex_ = 0;
+    firmware_->Restart();
     state_ = State::Running;
     deadline_ = now + options_.runMs;
 }
@@ -215,7 +215,6 @@ void TargetEngine::Receive(uint8_t byte, int64_t now) {
         case State::AwaitQueryAnswer:
             if (byte == kWaitAck) {
                 ++completed_;
-                dumpIndex_ = (dumpIndex_ + 1) % program_.dumpPoints.size();
                 state_ = State::Running;
                 deadline_ = now + options_.runMs;
                 if (options_.silenceAfter > 0 && completed_ == options_.silenceAfter) {

@@ -4,11 +4,13 @@
 // "b". Driven by the bytes the host sends and by the passing of time (in ms).
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "sim/core/scenario.h"
+#include "sim/core/target_firmware.h"
 #include "sim/core/target_memory.h"
 #include "sim/core/target_packets.h"
 #include "sim/core/target_program.h"
@@ -74,6 +76,7 @@ class TargetEngine {
 
     TargetProgram program_;
     SimOptions options_;
+    std::unique_ptr<TargetFirmware> firmware_;
     TargetMemory memory_;
     std::mt19937 random_;
     State state_ = State::Running;
@@ -83,7 +86,6 @@ class TargetEngine {
     size_t next_ = 0;                 // packet awaiting its answer
     std::vector<uint8_t> request_;    // host request being received
     State requestFrom_ = State::Running;
-    size_t dumpIndex_ = 0;  // position in the dump point order
     int64_t arrivals_ = 0;
     int64_t completed_ = 0;
     int32_t lastDumpId_ = -1;

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "sim/core/thermostat.h"
-
 namespace varnolux::sim {
 
 namespace {
@@ -93,7 +91,6 @@ void RunToDumpPoint(const TargetProgram& program, TargetMemory& m, int64_t arriv
     // point. The other ports keep their power-on state.
     const auto count = static_cast<uint8_t>(arrival);
     m.ports[1] = static_cast<uint8_t>(count ^ (count >> 1));
-    if (IsThermostat(program)) RunThermostat(program, m, arrival);
 }
 
 }  // namespace varnolux::sim

@@ -78,19 +78,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     const std::string replayPath = start.replay.empty() ? "" : FullPathOf(start.replay);
     session->project.commandLineProject = start.project;
     Win32HostOs os;
-    // The project's files are named relative to the current folder: work in the
-    // program's folder, where the project is looked for, however we were started.
-    SetCurrentDirectoryW(WideFromText(os.ProgramFolder()).c_str());
-    os.AnchorRelativePaths();
     Win32Prompts prompts;
     RecordingContents replayed;
+    // The project's folder: the program's, or for a replay the one that holds
+    // the recorded project.
+    std::string folder = os.ProgramFolder();
     if (!replayPath.empty()) {
-        if (!ReadRecordingToReplay(replayPath, os.ProgramFolder(), os, prompts, replayed)) {
+        if (!ReadRecordingToReplay(replayPath, os.ProgramFolder(), os, prompts, replayed, folder)) {
             CloseHandle(mutex);
             return 0;
         }
         session->project.commandLineProject = replayed.facts.baseName;
+        session->project.programFolder = folder;
     }
+    // The project's files are named relative to the current folder: work in the
+    // project's folder, however we were started.
+    SetCurrentDirectoryW(WideFromText(folder).c_str());
+    os.AnchorRelativePaths();
     Win32MainWindowView view;
     Win32Launcher launcher;
     Win32Views views(*session);
