@@ -12,6 +12,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
+#include "cli/console_text.h"
 #include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
@@ -45,7 +46,7 @@ bool IsNumber(const std::string& s) {
 }
 
 int Fail(const std::string& message, int status = kBadArguments) {
-    std::fprintf(stderr, "varnolux-cli replay: %s\n", message.c_str());
+    WriteText(stderr, "varnolux-cli replay: " + message + "\n");
     return status;
 }
 
@@ -113,7 +114,7 @@ class ReplayPrinter : public TransactionListener {
         }
         if (dumps < a_.from || (a_.to > 0 && dumps > a_.to)) return;
         const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
-        std::fwrite(record.data(), 1, record.size(), stdout);
+        WriteText(stdout, record);
     }
     long dumps = 0;
     LoggedDump first, second;
@@ -150,7 +151,7 @@ void PrintDiff(const LoggedDump& a, const LoggedDump& b, long ia, long ib) {
         const auto other = inB.find(v.VarLabel);
         const std::string bValue = other == inB.end() ? std::string() : other->second;
         if (bValue != v.value)
-            std::printf("%s\t%s\t%s\n", v.VarLabel.c_str(), v.value.c_str(), bValue.c_str());
+            WriteText(stdout, v.VarLabel + "\t" + v.value + "\t" + bValue + "\n");
     }
 }
 
@@ -222,13 +223,13 @@ int RunReplay(const std::vector<std::string>& args) {
     ReplayLoadSteps steps(run);
     if (a.diffA == 0) {
         const std::string header = LogHeader(a.format);
-        std::fwrite(header.data(), 1, header.size(), stdout);
+        WriteText(stdout, header);
     }
     const LoadEnd end = LoadAtStartup(session, seams, steps);
     if (end != LoadEnd::Loaded || !steps.opened)
         return Fail("the project " + base + " could not be loaded", kNoReplay);
     const std::string difference = ListingDifference(contents.facts, session, os);
-    if (!difference.empty()) std::fprintf(stderr, "varnolux-cli replay: %s\n", difference.c_str());
+    if (!difference.empty()) WriteText(stderr, "varnolux-cli replay: " + difference + "\n");
     SetValueRadix(session, a.radix != 0 ? a.radix : session.settings.DefaultDataRadix);
 
     // The dumps after the last one asked for are not played.

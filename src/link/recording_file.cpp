@@ -109,6 +109,7 @@ bool TakeFact(const std::string& comment, RecordingFacts& facts) {
     if (key == "device") facts.device = value;
     if (key == "listingSize") facts.listingSize = Number(value);
     if (key == "listingTime") facts.listingTime = Number(value);
+    if (key == "listingDigest") facts.listingDigest = Number(value);
     if (key == "objectSize") facts.objectSize = Number(value);
     if (key == "objectTime") facts.objectTime = Number(value);
     if (key == "baud") facts.baud = static_cast<int32_t>(std::atol(value.c_str()));
@@ -133,6 +134,7 @@ std::string RecordingHeader(const RecordingFacts& facts) {
         Fact("device", facts.device),
         Fact("listingSize", std::to_string(facts.listingSize)),
         Fact("listingTime", std::to_string(facts.listingTime)),
+        Fact("listingDigest", std::to_string(facts.listingDigest)),
         Fact("objectSize", std::to_string(facts.objectSize)),
         Fact("objectTime", std::to_string(facts.objectTime)),
         Fact("baud", std::to_string(facts.baud)),

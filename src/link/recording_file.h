@@ -32,6 +32,8 @@ struct RecordingFacts {
     std::string device;  // the source's device name
     uint64_t listingSize = 0;
     FileTime listingTime = 0;
+    // FNV-1a of the listing's bytes; 0 in recordings made before it was kept.
+    uint64_t listingDigest = 0;
     uint64_t objectSize = 0;
     FileTime objectTime = 0;
     int32_t baud = 0;  // the settings' rate for an Open start, the rate in force otherwise

@@ -125,10 +125,14 @@ check_refused "$work/empty.pcapng" "is empty"
 mkdir "$work/other" && cp -R "$here/../fixtures/core14/." "$work/other/"
 check_refused "$rec" 'is a recording of the project "Thermo"' --project "$work/other"
 
-# A listing that changed since: one warning, and the replay goes on.
-touch -d "@$(($(stat -c %Y Thermo.lst) + 1))" Thermo.lst
+# A listing that changed since: one warning, and the replay goes on. Only a
+# new time on the same bytes is no change.
+touch -d "@$(($(stat -c %Y Thermo.lst) + 3600))" Thermo.lst
+"$cli" replay "$rec" --format jsonl >"$work/out" 2>"$work/err" || fail "touched listing: status $?"
+! grep -q 'is not the one recorded' "$work/err" || fail "touched listing: a warning"
+printf '; edited\r\n' >>Thermo.lst
 "$cli" replay "$rec" --format jsonl >"$work/out" 2>"$work/err" || fail "changed listing: status $?"
-[ "$(grep -c 'is not the one recorded (its time differs)' "$work/err")" -eq 1 ] \
+[ "$(grep -c 'is not the one recorded (its size and time differ)' "$work/err")" -eq 1 ] \
     || fail "changed listing: not one warning"
 [ "$(wc -l <"$work/out")" -eq 8 ] || fail "changed listing: not replayed"
 echo "PASS cli_replay"
