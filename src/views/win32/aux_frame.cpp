@@ -16,21 +16,26 @@ Rect WindowRectOf(HWND window) {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+namespace {
+
+struct ShownWindows {
+    HWND except;
+    std::vector<Rect> rects;
+};
+
+BOOL CALLBACK TakeShownWindow(HWND window, LPARAM data) {
+    auto& shown = *reinterpret_cast<ShownWindows*>(data);
+    if (window != shown.except && IsWindowVisible(window) && !IsIconic(window))
+        shown.rects.push_back(WindowRectOf(window));
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<Rect> ProgramWindowRects(HWND except) {
-    struct Found {
-        HWND except;
-        std::vector<Rect> rects;
-    } found{except, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& f = *reinterpret_cast<Found*>(data);
-            if (window != f.except && IsWindowVisible(window) && !IsIconic(window))
-                f.rects.push_back(WindowRectOf(window));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.rects;
+    ShownWindows shown{except, {}};
+    EnumThreadWindows(GetCurrentThreadId(), TakeShownWindow, reinterpret_cast<LPARAM>(&shown));
+    return shown.rects;
 }
 
 bool NormalRect(HWND window, Rect* rect) {
