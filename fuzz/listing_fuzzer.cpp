@@ -31,7 +31,7 @@ void CheckRecord(const MyVarRecord& r) {
     FUZZ_CHECK(KnownListingType(r.VarType));
     if (r.VarType == 0) {
         FUZZ_CHECK(r.VarDisplayType == DT_NOCHANGE && r.AddDisplayType == DT_NOCHANGE);
-        FUZZ_CHECK(r.VarRecordType == RT_VARIABLE);
+        FUZZ_CHECK(r.VarRecordType == 0 && r.VarLen == 0);
         return;
     }
     FUZZ_CHECK(r.VarDisplayType == DT_DECIMAL && r.AddDisplayType == DT_DECIMAL);
@@ -46,7 +46,9 @@ void CheckRecords(const VarTable& records) {
     while (i < records.size()) {
         const MyVarRecord& r = records[i];
         CheckRecord(r);
-        FUZZ_CHECK(r.VarRecordType == RT_VARIABLE || r.VarRecordType == RT_ARRAY);
+        // A record of an unknown type has record type 0 (CheckRecord).
+        FUZZ_CHECK(r.VarRecordType == RT_VARIABLE || r.VarRecordType == RT_ARRAY ||
+                   r.VarType == 0);
         ++i;
         if (r.VarRecordType != RT_ARRAY) continue;
         FUZZ_CHECK(r.VarLen >= 1);
