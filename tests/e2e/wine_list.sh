@@ -99,6 +99,14 @@ held_after() {
     grep -q '^rx 61$' "$E2E_WORK/held.txt"
 }
 
+# released_after LINE: prints the line number of the first run-on answer
+# (rx 62) after LINE of the simulator's log; fails when there is none yet.
+released_after() {
+    local at
+    at=$(tail -n +"$(($1 + 1))" "$E2E_WORK/sim.log" | grep -n -m 1 '^rx 62$' | cut -d: -f1)
+    [ -n "$at" ] && echo $(($1 + at))
+}
+
 # ran_on_since N: the target has been answered "b" (rx 62) more than N times.
 ran_on_since() {
     [ "$(grep -c '^rx 62$' "$E2E_WORK/sim.log")" -gt "$1" ]
@@ -109,17 +117,21 @@ test_untill_holds_at_the_third_arrival_and_continue_releases() {
     dir=$(demo_run_folder)
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 30 grep -q '^dump point 5$' "$E2E_WORK/sim.log" || fail "dump point 5 never reached"
+    # Chosen while the target is held at its first dumpw (150): the choice lets
+    # every other dump point run on, so the held target goes on at once, and
+    # every arrival at 5 from then on is one the choice counts.
+    wait_for 30 grep -q '^rx 61$' "$E2E_WORK/sim.log" || fail "the target was not held"
     # The " Untill" entry of dump point 5, with count 03.
     entry=$(probe combo "$MAIN_CLASS" "$UNTIL" | grep -n ' Dumpw 5' | head -n 1 | cut -d: -f1)
     [ -n "$entry" ] || fail "no \" Untill\" entry for dump point 5"
+    mark=$(wc -l <"$E2E_WORK/sim.log")
     probe set-text "$MAIN_CLASS" "$UNTIL_COUNT" 03
     probe combo-set "$MAIN_CLASS" "$UNTIL" $((entry - 1))
     probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_SELENDOK"
     probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_CLOSEUP"
-    mark=$(wc -l <"$E2E_WORK/sim.log")
     assert_eq 0 "$(probe checked "$MAIN_CLASS" "$CONTINUOUS")" "Continuous after the choice"
+    wait_for 10 released_after "$mark" || fail "the choice did not let the hold at 150 go"
+    mark=$(released_after "$mark")
     wait_for 60 held_after "$mark" || fail "the target was never held"
     assert_eq 3 "$(grep -c '^dump point 5$' "$E2E_WORK/held.txt")" "arrivals at 5 up to the hold"
     assert_eq 00 "$(probe text "$MAIN_CLASS" "$UNTIL_COUNT")" "count after the hold"

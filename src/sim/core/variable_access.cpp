@@ -4,23 +4,17 @@
 #include <cstring>
 
 #include "ui/text_util.h"
+#include "vars/value_decode.h"
 
 namespace varnolux::sim {
 
 namespace {
 
+// Bytes the variable takes in RAM: a bit lives in one byte, as does a
+// variable of a type the listing did not name.
 int Size(int32_t type) {
-    switch (type) {
-        case VT_WORD:
-        case VT_SWORD:
-            return 2;
-        case VT_DWORD:
-        case VT_SDWORD:
-        case VT_FLOAT:
-            return 4;
-        default:
-            return 1;
-    }
+    const int bytes = ValueByteCount(type);
+    return bytes == 0 ? 1 : bytes;
 }
 
 bool InRam(const TargetMemory& m, int64_t address) {
