@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/memory_host_os.h"
+#include "ui/calendar.h"
 
 namespace varnolux {
 

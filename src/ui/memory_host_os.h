@@ -45,11 +45,4 @@ class MemoryHostOs : public HostOs {
     std::map<std::string, File> files_;
 };
 
-// Conversions shared by the hosts.
-FileTime FileTimeFromUnix(int64_t unixSeconds);
-int64_t UnixFromFileTime(FileTime t);
-LocalTime BreakDownUtc(int64_t unixSeconds);
-int64_t UnixFromLocalTime(const LocalTime& t);  // t read as UTC
-std::string FormatShortDate(const LocalTime& t, const std::string& pattern);
-
 }  // namespace varnolux

@@ -5,6 +5,7 @@
 
 #include "state/session.h"
 #include "support/memory_session_rig.h"
+#include "ui/calendar.h"
 
 namespace varnolux::testing {
 

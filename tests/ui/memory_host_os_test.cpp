@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/calendar.h"
+
 namespace varnolux {
 namespace {
 

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "ui/calendar.h"
 #include "ui/memory_host_os.h"
 
 namespace varnolux {

@@ -13,7 +13,7 @@
 #include <ctime>
 #include <vector>
 
-#include "ui/memory_host_os.h"
+#include "ui/calendar.h"
 
 namespace varnolux {
 
