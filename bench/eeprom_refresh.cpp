@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_report.h"
-#include "ui/memory_report_list.h"
-#include "views/eeprom_rows.h"
+#include "seams/memory/memory_report_list.h"
+#include "views/eeprom/eeprom_rows.h"
 
 namespace varnolux {
 namespace {

@@ -10,11 +10,11 @@
 #include "project/listing_reader.h"
 #include "project/listing_text.h"
 #include "project/load_sequence.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_views.h"
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_prompts.h"
+#include "seams/memory/memory_views.h"
 
 namespace varnolux {
 namespace {

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_report.h"
+#include "seams/memory/memory_report_list.h"
 #include "state/session.h"
-#include "ui/memory_report_list.h"
 #include "vars/main_list.h"
 #include "vars/record_update.h"
 

@@ -9,7 +9,7 @@
 
 #include "bench_report.h"
 #include "vars/value_decode.h"
-#include "views/plot_layout.h"
+#include "views/plot/plot_layout.h"
 
 namespace varnolux {
 namespace {

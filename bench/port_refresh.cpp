@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_report.h"
+#include "seams/memory/memory_report_list.h"
 #include "state/session.h"
-#include "ui/memory_report_list.h"
-#include "views/port_view.h"
+#include "views/port/port_view.h"
 
 namespace varnolux {
 namespace {

@@ -26,13 +26,13 @@
 #include "link/recording_facts.h"
 #include "link/recording_port.h"
 #include "link/replay_run.h"
+#include "seams/main_ids.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_serial_port.h"
+#include "seams/memory/memory_views.h"
 #include "sim/core/target_engine.h"
 #include "sim/core/target_program.h"
-#include "ui/main_ids.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_serial_port.h"
-#include "ui/memory_views.h"
 
 namespace varnolux {
 namespace {

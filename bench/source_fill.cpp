@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_report.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_report_list.h"
-#include "views/source_view.h"
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_report_list.h"
+#include "views/source/source_view.h"
 
 namespace varnolux {
 namespace {

@@ -5,10 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_report.h"
+#include "seams/memory/memory_report_list.h"
 #include "state/session.h"
-#include "ui/memory_report_list.h"
 #include "vars/record_update.h"
-#include "views/watch_rows.h"
+#include "views/watch/watch_rows.h"
 
 namespace varnolux {
 namespace {

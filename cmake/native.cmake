@@ -44,7 +44,7 @@ file(GLOB test_dirs LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/tests/*)
 foreach(dir IN LISTS test_dirs)
   get_filename_component(sub ${dir} NAME)
   if(IS_DIRECTORY ${dir} AND NOT sub STREQUAL "e2e" AND NOT sub STREQUAL "fixtures")
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     if(sources)
       # A subsystem's tests link only that subsystem and what it depends on,
       # so work in progress elsewhere does not hold them up.

@@ -1,11 +1,17 @@
-# varnolux_subsystem(name deps...) makes varnolux_<name> from src/<name>/*.cpp
-# and, on the matching platform, src/<name>/win32/*.cpp or src/<name>/posix/*.cpp.
+# varnolux_subsystem(name deps...) makes varnolux_<name> from every .cpp below
+# src/<name>/ but those in win32/ and posix/ corners, and, on the matching
+# platform, those in its win32/ or posix/ corners (at any depth: src/views/watch/win32/).
+# src/app/win32/main/ is the desktop program's entry, not part of the library.
 function(varnolux_subsystem name)
-  file(GLOB portable CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+  file(GLOB_RECURSE all CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
+  set(portable ${all})
+  list(FILTER portable EXCLUDE REGEX "/(win32|posix)/")
+  set(platform ${all})
   if(WIN32)
-    file(GLOB platform CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/win32/*.cpp)
+    list(FILTER platform INCLUDE REGEX "/win32/")
+    list(FILTER platform EXCLUDE REGEX "/win32/main/")
   else()
-    file(GLOB platform CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/posix/*.cpp)
+    list(FILTER platform INCLUDE REGEX "/posix/")
   endif()
   set(deps)
   foreach(dep IN LISTS ARGN)

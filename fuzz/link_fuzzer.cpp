@@ -11,13 +11,13 @@
 #include "fuzz_check.h"
 #include "link/link_context.h"
 #include "link/link_thread.h"
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_prompts.h"
+#include "seams/memory/memory_serial_port.h"
+#include "seams/memory/memory_views.h"
 #include "state/session.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_serial_port.h"
-#include "ui/memory_views.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "ui/ini_file.h"
-#include "ui/text_util.h"
+#include "seams/ini_file.h"
+#include "text/text_util.h"
 
 namespace {
 

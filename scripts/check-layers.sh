@@ -11,7 +11,7 @@ src=${1:-$(dirname "$0")/../src}
 
 # Rank of each folder: a file may include its own folder or one of lower rank.
 declare -A rank=(
-  [state]=0 [ui]=1
+  [state]=0 [text]=0 [seams]=1
   [vars]=2 [tools]=2 [layout]=2
   [project]=3 [link]=4 [views]=5 [script]=5 [app]=6
   [cli]=7 [sim]=7

@@ -1,9 +1,9 @@
 #pragma once
 // The main window's close sequence, as steps the window supplies.
 #include "app/settings_io.h"
+#include "seams/host_os.h"
+#include "seams/views.h"
 #include "state/session.h"
-#include "ui/host_os.h"
-#include "ui/views.h"
 
 namespace varnolux {
 

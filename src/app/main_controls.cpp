@@ -1,6 +1,6 @@
 #include "app/main_controls.h"
 
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

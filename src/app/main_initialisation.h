@@ -5,8 +5,8 @@
 #include <string>
 
 #include "layout/window_placement.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The decisions of the main window's two timers.
+#include "seams/main_window_view.h"
+#include "seams/seams.h"
 #include "state/run_state.h"
 #include "state/session.h"
-#include "ui/main_window_view.h"
-#include "ui/seams.h"
 #include "vars/list_operation.h"
 
 namespace varnolux {

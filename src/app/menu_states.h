@@ -3,8 +3,8 @@
 // Comments toggle of the View menu.
 #include <string>
 
+#include "seams/report_list.h"
 #include "state/session.h"
-#include "ui/report_list.h"
 
 namespace varnolux {
 

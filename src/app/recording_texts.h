@@ -3,7 +3,7 @@
 #include <string>
 
 #include "link/recording_file.h"
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

@@ -5,7 +5,7 @@
 // started from there with the program one folder up); else the program's.
 #include <string>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

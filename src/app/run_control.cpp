@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

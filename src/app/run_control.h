@@ -5,10 +5,10 @@
 // each "d".
 #include <string>
 
+#include "seams/main_window_view.h"
+#include "seams/views.h"
 #include "state/session.h"
-#include "ui/main_window_view.h"
-#include "ui/views.h"
-#include "views/continue_face.h"
+#include "views/frame/continue_face.h"
 
 namespace varnolux {
 

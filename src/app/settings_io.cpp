@@ -4,7 +4,7 @@
 
 #include "app/settings_keys.h"
 #include "project/watched_items.h"
-#include "ui/ini_file.h"
+#include "seams/ini_file.h"
 
 namespace varnolux {
 

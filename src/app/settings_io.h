@@ -6,11 +6,11 @@
 #include <string>
 
 #include "layout/window_placement.h"
+#include "seams/host_os.h"
 #include "state/run_state.h"
 #include "state/session.h"
 #include "state/settings.h"
 #include "state/var_record.h"
-#include "ui/host_os.h"
 
 namespace varnolux {
 

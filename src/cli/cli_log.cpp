@@ -25,11 +25,11 @@
 #include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
+#include "seams/main_ids.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_views.h"
 #include "state/session.h"
-#include "ui/main_ids.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_views.h"
 
 namespace varnolux::cli {
 

@@ -18,10 +18,10 @@
 #include "cli/log_output.h"
 #include "link/recording_facts.h"
 #include "link/replay_run.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_views.h"
 #include "state/session.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_views.h"
 
 namespace varnolux::cli {
 

@@ -22,10 +22,10 @@
 #include "script/script_run.h"
 #include "script/script_steps.h"
 #include "script/script_target.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_views.h"
 #include "state/session.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_views.h"
 
 namespace varnolux::cli {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/serial_port.h"
+#include "seams/serial_port.h"
 
 namespace varnolux::cli {
 

@@ -6,7 +6,7 @@
 #include "app/settings_io.h"
 #include "cli/console_text.h"
 #include "cli/text_encoding.h"
-#include "ui/memory_prompts.h"
+#include "seams/memory/memory_prompts.h"
 
 namespace varnolux::cli {
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #ifdef _WIN32
-#include "ui/win32/win32_host_os.h"
+#include "seams/win32/win32_host_os.h"
 #else
-#include "ui/posix/posix_host_os.h"
+#include "seams/posix/posix_host_os.h"
 #endif
+#include "seams/host_os.h"
+#include "seams/prompts.h"
 #include "state/session.h"
-#include "ui/host_os.h"
-#include "ui/prompts.h"
 
 namespace varnolux::cli {
 

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "ui/serial_port.h"
+#include "seams/serial_port.h"
 
 namespace varnolux::cli {
 

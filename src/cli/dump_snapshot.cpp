@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 #include "vars/value_format.h"
 
 namespace varnolux::cli {

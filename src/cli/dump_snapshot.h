@@ -2,8 +2,8 @@
 // The dump just completed, as the main window shows it: what "log" and
 // "replay" print for it.
 #include "cli/log_output.h"
+#include "seams/main_window_view.h"
 #include "state/session.h"
-#include "ui/main_window_view.h"
 
 namespace varnolux::cli {
 

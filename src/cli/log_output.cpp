@@ -7,7 +7,7 @@
 
 #include "cli/text_encoding.h"
 #include "state/var_record.h"
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux::cli {
 

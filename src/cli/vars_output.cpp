@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/text_encoding.h"
-#include "ui/text_util.h"
+#include "text/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
 

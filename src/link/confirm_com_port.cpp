@@ -1,5 +1,5 @@
 #include "link/serial_link.h"
-#include "ui/ini_file.h"
+#include "seams/ini_file.h"
 
 namespace varnolux {
 

@@ -5,7 +5,7 @@
 #include "link/link_text.h"
 #include "link/protocol.h"
 #include "project/consistency_checks.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 #include "vars/record_update.h"
 
 namespace varnolux {

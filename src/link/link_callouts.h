@@ -2,8 +2,8 @@
 // The recompile prompt as the link asks it.
 #include <string>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

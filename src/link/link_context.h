@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "link/link_clock.h"
+#include "seams/seams.h"
+#include "seams/serial_port.h"
 #include "state/session.h"
-#include "ui/seams.h"
-#include "ui/serial_port.h"
 #include "vars/record_update.h"
 
 namespace varnolux {

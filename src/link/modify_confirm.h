@@ -3,8 +3,8 @@
 // text typed into the Modify window, checked and handed to the link thread.
 #include <string>
 
+#include "seams/report_list.h"
 #include "state/session.h"
-#include "ui/report_list.h"
 
 namespace varnolux {
 

@@ -2,7 +2,7 @@
 #include "link/link_text.h"
 #include "link/protocol.h"
 #include "link/serial_link.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

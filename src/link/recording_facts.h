@@ -4,8 +4,8 @@
 #include <string>
 
 #include "link/recording_file.h"
+#include "seams/host_os.h"
 #include "state/session.h"
-#include "ui/host_os.h"
 
 namespace varnolux {
 

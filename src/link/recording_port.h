@@ -11,8 +11,8 @@
 
 #include "link/link_clock.h"
 #include "link/recording_file.h"
-#include "ui/host_os.h"
-#include "ui/serial_port.h"
+#include "seams/host_os.h"
+#include "seams/serial_port.h"
 
 namespace varnolux {
 

@@ -9,7 +9,7 @@
 
 #include "link/link_clock.h"
 #include "link/recording_file.h"
-#include "ui/serial_port.h"
+#include "seams/serial_port.h"
 
 namespace varnolux {
 

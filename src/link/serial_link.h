@@ -6,9 +6,9 @@
 #include <string>
 
 #include "link/link_clock.h"
+#include "seams/seams.h"
+#include "seams/serial_port.h"
 #include "state/session.h"
-#include "ui/seams.h"
-#include "ui/serial_port.h"
 
 namespace varnolux {
 

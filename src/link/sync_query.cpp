@@ -5,7 +5,7 @@
 #include "link/host_requests.h"
 #include "link/link_text.h"
 #include "link/protocol.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

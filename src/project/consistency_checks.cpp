@@ -6,9 +6,9 @@
 #include "project/file_time_checks.h"
 #include "project/hex_tag.h"
 #include "project/recompile_prompt.h"
-#include "ui/ini_file.h"
-#include "ui/main_ids.h"
-#include "ui/text_util.h"
+#include "seams/ini_file.h"
+#include "seams/main_ids.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

@@ -3,8 +3,8 @@
 // names, the device identifier, the ROM words, the HexTag and the file times.
 #include <string>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "project/device_core.h"
 
-#include "ui/ini_file.h"
+#include "seams/ini_file.h"
 
 namespace varnolux {
 

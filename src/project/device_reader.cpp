@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "project/file_problem.h"
-#include "ui/ini_file.h"
-#include "ui/text_util.h"
+#include "seams/ini_file.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "project/file_problem.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

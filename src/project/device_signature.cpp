@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/ini_file.h"
+#include "seams/ini_file.h"
 
 namespace varnolux {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

@@ -4,7 +4,7 @@
 // locked by another program).
 #include <string>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

@@ -3,9 +3,9 @@
 // file and the HexTag: their order, their spacing, and changes while running.
 #include <string>
 
+#include "seams/host_os.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/host_os.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

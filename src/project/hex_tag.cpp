@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ui/calendar.h"
+#include "seams/calendar.h"
 
 namespace varnolux {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "seams/host_os.h"
 #include "state/target_identity.h"
-#include "ui/host_os.h"
 
 namespace varnolux {
 

@@ -1,8 +1,8 @@
 #include "project/listing_files.h"
 
 #include "project/listing_text.h"
-#include "ui/ini_file.h"
-#include "ui/text_util.h"
+#include "seams/ini_file.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "project/listing_tail.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "project/listing_tail.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include <memory>
 #include <unordered_map>

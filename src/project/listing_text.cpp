@@ -1,6 +1,6 @@
 #include "project/listing_text.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

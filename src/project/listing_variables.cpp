@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "project/listing_text.h"
+#include "seams/ini_file.h"
 #include "state/dump_image.h"
-#include "ui/ini_file.h"
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 namespace {

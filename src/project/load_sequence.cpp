@@ -1,6 +1,6 @@
 #include "project/load_sequence.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,7 +13,7 @@
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
 #include "project/watched_items.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

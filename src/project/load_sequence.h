@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

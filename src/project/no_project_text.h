@@ -4,7 +4,7 @@
 // where the sample project is when the folder has one below it.
 #include <string>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

@@ -3,8 +3,8 @@
 // device and the target: recompile (open the IDE and end), continue, or end.
 #include <string>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "project/source_files.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include "project/source_lines.h"
 

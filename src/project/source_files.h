@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 
 namespace varnolux {
 

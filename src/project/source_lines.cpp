@@ -1,6 +1,6 @@
 #include "project/source_lines.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include <cctype>
 #include <climits>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

@@ -1,12 +1,12 @@
 #include "project/source_scanner.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include "project/source_dim.h"
 #include "project/source_files.h"
 #include "project/source_lines.h"
+#include "seams/main_ids.h"
 #include "tools/ide.h"
-#include "ui/main_ids.h"
 
 namespace varnolux {
 

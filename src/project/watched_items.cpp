@@ -1,5 +1,5 @@
 #include "project/watched_items.h"
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include <cstdio>
 

@@ -3,9 +3,9 @@
 // file: keys "Watch00", "Watch01", ... holding variable names.
 #include <string>
 
+#include "seams/host_os.h"
+#include "seams/ini_file.h"
 #include "state/var_record.h"
-#include "ui/host_os.h"
-#include "ui/ini_file.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #include "script/script_target.h"
 
 #include "link/modify_confirm.h"
-#include "ui/memory_report_list.h"
+#include "seams/memory/memory_report_list.h"
 
 namespace varnolux::script {
 

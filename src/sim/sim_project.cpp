@@ -7,10 +7,10 @@
 #include "app/settings_io.h"
 #include "project/device_signature.h"
 #include "project/load_sequence.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_views.h"
-#include "ui/posix/posix_host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_views.h"
+#include "seams/posix/posix_host_os.h"
 
 namespace varnolux::sim {
 

@@ -3,9 +3,9 @@
 // message, and bringing up a running program or starting it.
 #include <string>
 
-#include "ui/launcher.h"
-#include "ui/prompts.h"
-#include "ui/seams.h"
+#include "seams/launcher.h"
+#include "seams/prompts.h"
+#include "seams/seams.h"
 
 namespace varnolux {
 

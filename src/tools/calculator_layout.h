@@ -2,7 +2,7 @@
 // The calculator's "layout" DWORD under HKEY_CURRENT_USER\Software\Microsoft\Calc.
 #include <cstdint>
 
-#include "ui/launcher.h"
+#include "seams/launcher.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "tools/command_line.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "tools/documents.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 #include "tools/activate.h"
 #include "tools/command_line.h"

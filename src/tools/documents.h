@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Xplorer": the file explorer on the project folder.
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

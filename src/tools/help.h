@@ -1,7 +1,7 @@
 #pragma once
 // "Help": the help file beside the program.
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Commands that bring up an external program from the Tools menu.
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

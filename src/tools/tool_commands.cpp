@@ -1,11 +1,11 @@
 #include "tools/tool_commands.h"
 
+#include "seams/main_ids.h"
 #include "tools/documents.h"
 #include "tools/explorer.h"
 #include "tools/help.h"
 #include "tools/ide.h"
 #include "tools/programs.h"
-#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's document, tool and help commands in one dispatch.
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

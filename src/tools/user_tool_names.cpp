@@ -1,6 +1,6 @@
 #include "tools/user_tool_names.h"
 
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

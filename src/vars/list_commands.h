@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/host_os.h"
+#include "seams/host_os.h"
 #include "vars/list_context.h"
 
 namespace varnolux {

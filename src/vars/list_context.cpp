@@ -1,6 +1,6 @@
 #include "vars/list_context.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 #include "vars/record_update.h"
 
 namespace varnolux {

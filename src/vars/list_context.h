@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "seams/prompts.h"
+#include "seams/report_list.h"
 #include "state/session.h"
-#include "ui/prompts.h"
-#include "ui/report_list.h"
 #include "vars/record_update.h"
 
 namespace varnolux {

@@ -5,10 +5,10 @@
 // lock is released, so no other window is ever drawn while it is held.
 #include <functional>
 
+#include "seams/prompts.h"
+#include "seams/report_list.h"
+#include "seams/views.h"
 #include "state/session.h"
-#include "ui/prompts.h"
-#include "ui/report_list.h"
-#include "ui/views.h"
 #include "vars/list_context.h"
 
 namespace varnolux {

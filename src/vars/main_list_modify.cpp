@@ -1,6 +1,6 @@
 #include "vars/main_list_modify.h"
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 #include "vars/value_format.h"
 
 namespace varnolux {

@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"
 

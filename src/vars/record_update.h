@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "seams/prompts.h"
 #include "state/dump_image.h"
 #include "state/var_record.h"
-#include "ui/prompts.h"
 
 namespace varnolux {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/ini_file.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_views.h"
+#include "seams/ini_file.h"
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_views.h"
 
 namespace varnolux {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_views.h"
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_prompts.h"
+#include "seams/memory/memory_views.h"
 
 namespace varnolux {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/run_control.h"
-#include "ui/memory_main_window_view.h"
+#include "seams/memory/memory_main_window_view.h"
 
 namespace varnolux {
 namespace {

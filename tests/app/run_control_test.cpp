@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "app/menu_states.h"
-#include "ui/main_ids.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_report_list.h"
-#include "ui/memory_views.h"
+#include "seams/main_ids.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_report_list.h"
+#include "seams/memory/memory_views.h"
 
 namespace varnolux {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_io.h"
-#include "ui/memory_host_os.h"
+#include "seams/memory/memory_host_os.h"
 
 namespace varnolux {
 namespace {

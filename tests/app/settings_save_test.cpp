@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_io.h"
-#include "ui/ini_file.h"
-#include "ui/memory_host_os.h"
+#include "seams/ini_file.h"
+#include "seams/memory/memory_host_os.h"
 
 namespace varnolux {
 namespace {

@@ -1,7 +1,7 @@
 #include "link/finish_transaction.h"
 #include "link/trace_file.h"
 #include "link_fixture.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 namespace {

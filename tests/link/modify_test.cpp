@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "link/modify_text.h"
+#include "seams/memory/memory_report_list.h"
 #include "support/make_record.h"
-#include "ui/memory_report_list.h"
 #include "vars/list_context.h"
 #include "vars/main_list.h"
 #include "vars/main_list_modify.h"

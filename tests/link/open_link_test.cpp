@@ -1,7 +1,7 @@
 #include "link/serial_link.h"
 #include "link_fixture.h"
-#include "ui/ini_file.h"
-#include "ui/main_ids.h"
+#include "seams/ini_file.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 namespace {

@@ -9,8 +9,8 @@
 #include "link/replay_run.h"
 #include "link/replay_stepper.h"
 #include "link_fixture.h"
+#include "seams/main_ids.h"
 #include "support/make_record.h"
-#include "ui/main_ids.h"
 
 namespace varnolux {
 namespace {

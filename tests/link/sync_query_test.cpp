@@ -1,6 +1,6 @@
 #include "link/host_packet.h"
 #include "link_fixture.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 namespace {

@@ -3,7 +3,7 @@
 #include "consistency_fixture.h"
 #include "project/consistency_checks.h"
 #include "project/device_signature.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux::testing {
 namespace {

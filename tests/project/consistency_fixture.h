@@ -3,9 +3,9 @@
 // checks; each test spoils one thing.
 #include <gtest/gtest.h>
 
+#include "seams/calendar.h"
 #include "state/session.h"
 #include "support/memory_session_rig.h"
-#include "ui/calendar.h"
 
 namespace varnolux::testing {
 

@@ -4,7 +4,7 @@
 #include "project/consistency_checks.h"
 #include "project/file_time_checks.h"
 #include "project/hex_tag.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
-#include "ui/memory_views.h"
-#include "ui/posix/posix_host_os.h"
+#include "seams/memory/memory_views.h"
+#include "seams/posix/posix_host_os.h"
 
 namespace varnolux::testing {
 namespace {

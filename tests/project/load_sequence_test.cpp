@@ -2,7 +2,7 @@
 
 #include "project/load_sequence.h"
 #include "scan_fixture.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 namespace {

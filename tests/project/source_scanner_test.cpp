@@ -2,7 +2,7 @@
 
 #include "project/source_scanner.h"
 #include "scan_fixture.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 namespace {

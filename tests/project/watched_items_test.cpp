@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/memory_host_os.h"
+#include "seams/memory/memory_host_os.h"
 
 namespace varnolux {
 namespace {

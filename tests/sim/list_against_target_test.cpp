@@ -7,9 +7,9 @@
 #include <regex>
 
 #include "link/modify_confirm.h"
+#include "seams/memory/memory_report_list.h"
 #include "sim/core/sim_truth.h"
 #include "target_rig.h"
-#include "ui/memory_report_list.h"
 #include "vars/main_list.h"
 #include "vars/main_list_modify.h"
 #include "vars/value_format.h"

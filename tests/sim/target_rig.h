@@ -6,11 +6,11 @@
 #include <string>
 
 #include "link/link_thread.h"
+#include "seams/main_ids.h"
 #include "sim/core/target_engine.h"
 #include "sim/core/target_program.h"
 #include "support/make_record.h"
 #include "support/memory_link_rig.h"
-#include "ui/main_ids.h"
 
 namespace varnolux::sim {
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "app/main_timers.h"
+#include "seams/memory/memory_report_list.h"
 #include "target_rig.h"
-#include "ui/memory_report_list.h"
 #include "vars/list_operation.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"

@@ -1,9 +1,9 @@
 #pragma once
 // A link context on memory seams and an in-memory serial port.
 #include "link/link_context.h"
+#include "seams/memory/memory_prompts.h"
+#include "seams/memory/memory_serial_port.h"
 #include "support/memory_session_rig.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_serial_port.h"
 
 namespace varnolux {
 

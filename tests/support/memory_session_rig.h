@@ -1,13 +1,13 @@
 #pragma once
 // A session with every seam in memory, for tests that drive the core through
 // its seams; `PromptsT` answers the message boxes.
+#include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_prompts.h"
+#include "seams/memory/memory_views.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/memory_host_os.h"
-#include "ui/memory_launcher.h"
-#include "ui/memory_main_window_view.h"
-#include "ui/memory_prompts.h"
-#include "ui/memory_views.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

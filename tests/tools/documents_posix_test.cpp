@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "seams/memory/memory_views.h"
+#include "seams/posix/posix_host_os.h"
 #include "tool_fixture.h"
 #include "tools/documents.h"
-#include "ui/memory_views.h"
-#include "ui/posix/posix_host_os.h"
 
 namespace varnolux {
 namespace {

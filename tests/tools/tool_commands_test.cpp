@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "seams/main_ids.h"
 #include "tool_fixture.h"
 #include "tools/user_tool_names.h"
-#include "ui/main_ids.h"
 
 namespace varnolux {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "list_fixture.h"
-#include "ui/memory_host_os.h"
+#include "seams/memory/memory_host_os.h"
 #include "vars/main_list.h"
 
 namespace varnolux {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "seams/memory/memory_report_list.h"
 #include "state/session.h"
 #include "support/make_record.h"
-#include "ui/memory_report_list.h"
 #include "vars/list_context.h"
 #include "vars/record_update.h"
 

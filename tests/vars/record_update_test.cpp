@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/memory_prompts.h"
+#include "seams/memory/memory_prompts.h"
 #include "vars/value_format.h"
 
 namespace varnolux {

@@ -1,7 +1,7 @@
 #include "app/win32/list_and_run_control.h"
 
 #include "app/menu_states.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 #include "vars/list_commands.h"
 #include "vars/main_list.h"
 
@@ -43,9 +43,9 @@ void ListAndRunControl::SetAllRadix(int32_t addressRadix, int32_t dataRadix) {
     list_.Run([=](ListContext& c) { varnolux::SetAllRadix(c, addressRadix, dataRadix); });
     // The Dec/Hex/Bin button of the values' radix shows selected from the start.
     if (dataRadix < DT_DECIMAL || dataRadix > DT_BINARY) return;
-    for (const auto& [radix, button] : {std::pair{DT_DECIMAL, ids::kRadioDec},
-                                        std::pair{DT_HEX, ids::kRadioHex},
-                                        std::pair{DT_BINARY, ids::kRadioBin}})
+    for (const auto& [radix, button] :
+         {std::pair{DT_DECIMAL, ids::kRadioDec}, std::pair{DT_HEX, ids::kRadioHex},
+          std::pair{DT_BINARY, ids::kRadioBin}})
         seams_.view.SetChecked(button, radix == dataRadix);
 }
 

@@ -6,10 +6,10 @@
 
 #include "app/run_control.h"
 #include "link/win32/modify_window.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
-#include "views/win32/continue_button.h"
+#include "views/frame/win32/continue_button.h"
 
 namespace varnolux {
 

@@ -1,8 +1,8 @@
 #include "app/win32/main_load.h"
 
 #include "app/main_initialisation.h"
-#include "ui/main_ids.h"
-#include "views/plot_settings.h"
+#include "seams/main_ids.h"
+#include "views/plot/plot_settings.h"
 
 namespace varnolux {
 

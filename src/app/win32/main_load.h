@@ -16,9 +16,9 @@
 #include "link/replay_stepper.h"
 #include "link/win32/win32_serial_port.h"
 #include "project/load_sequence.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
-#include "views/plot_feed.h"
+#include "views/plot/plot_feed.h"
 
 namespace varnolux {
 

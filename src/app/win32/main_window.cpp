@@ -4,9 +4,9 @@
 
 #include "app/win32/window_classes.h"
 #include "project/main_title.h"
-#include "ui/main_ids.h"
-#include "ui/win32/dpi_scale.h"
-#include "views/win32/point_font.h"
+#include "seams/main_ids.h"
+#include "seams/win32/dpi_scale.h"
+#include "views/frame/win32/point_font.h"
 
 namespace varnolux {
 

@@ -10,9 +10,9 @@
 #include "app/settings_io.h"
 #include "app/win32/list_and_run_control.h"
 #include "layout/win32/form_layout.h"
+#include "seams/seams.h"
+#include "seams/win32/win32_main_window_view.h"
 #include "state/session.h"
-#include "ui/seams.h"
-#include "ui/win32/win32_main_window_view.h"
 
 namespace varnolux {
 

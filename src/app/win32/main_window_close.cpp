@@ -5,8 +5,8 @@
 #include "app/close_sequence.h"
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
-#include "ui/main_ids.h"
-#include "ui/win32/dpi_scale.h"
+#include "seams/main_ids.h"
+#include "seams/win32/dpi_scale.h"
 
 namespace varnolux {
 

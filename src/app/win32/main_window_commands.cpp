@@ -4,9 +4,9 @@
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
 #include "layout/topmost.h"
+#include "seams/main_ids.h"
 #include "tools/tool_commands.h"
 #include "tools/win32/user_tool_menu.h"
-#include "ui/main_ids.h"
 
 namespace varnolux {
 

@@ -4,8 +4,8 @@
 
 #include "app/main_controls.h"
 #include "app/win32/main_window.h"
-#include "ui/main_ids.h"
-#include "ui/win32/wide_text.h"
+#include "seams/main_ids.h"
+#include "seams/win32/wide_text.h"
 
 namespace varnolux {
 

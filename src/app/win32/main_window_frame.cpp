@@ -1,6 +1,6 @@
 #include "app/win32/main_window.h"
 #include "layout/window_snap.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

@@ -1,5 +1,5 @@
 #include "app/win32/main_window.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

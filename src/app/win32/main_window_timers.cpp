@@ -1,7 +1,7 @@
 #include "app/main_timers.h"
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
-#include "ui/main_ids.h"
+#include "seams/main_ids.h"
 
 namespace varnolux {
 

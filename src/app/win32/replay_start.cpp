@@ -6,7 +6,7 @@
 
 #include "app/recording_texts.h"
 #include "app/replay_folder.h"
-#include "ui/win32/wide_text.h"
+#include "seams/win32/wide_text.h"
 
 namespace varnolux {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "link/recording_file.h"
-#include "ui/host_os.h"
-#include "ui/prompts.h"
+#include "seams/host_os.h"
+#include "seams/prompts.h"
 
 namespace varnolux {
 

@@ -6,8 +6,8 @@
 
 #include "app/recording_texts.h"
 #include "link/recording_facts.h"
-#include "ui/main_ids.h"
-#include "ui/win32/wide_text.h"
+#include "seams/main_ids.h"
+#include "seams/win32/wide_text.h"
 
 namespace varnolux {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "link/recording_port.h"
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 
 namespace varnolux {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/win32/dpi_scale.h"
+#include "seams/win32/dpi_scale.h"
 namespace varnolux {
 
 namespace {

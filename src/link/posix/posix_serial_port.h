@@ -3,7 +3,7 @@
 // time-outs built with poll, and a pipe that wakes a blocked wait for stop.
 #include <string>
 
-#include "ui/serial_port.h"
+#include "seams/serial_port.h"
 
 namespace varnolux {
 

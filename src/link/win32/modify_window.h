@@ -4,8 +4,8 @@
 // window.
 #include <windows.h>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 #include "vars/win32/main_list_view.h"
 
 namespace varnolux {

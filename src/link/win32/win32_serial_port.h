@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "ui/serial_port.h"
+#include "seams/serial_port.h"
 
 namespace varnolux {
 

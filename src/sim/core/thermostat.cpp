@@ -4,7 +4,7 @@
 #include <set>
 
 #include "sim/core/variable_access.h"
-#include "ui/text_util.h"
+#include "text/text_util.h"
 
 namespace varnolux::sim {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "ui/text_util.h"
+#include "text/text_util.h"
 #include "vars/value_decode.h"
 
 namespace varnolux::sim {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/win32/wide_text.h"
+#include "seams/win32/wide_text.h"
 
 namespace varnolux {
 

@@ -4,7 +4,7 @@
 // texts) and the HKEY_CURRENT_USER registry.
 #include <windows.h>
 
-#include "ui/launcher.h"
+#include "seams/launcher.h"
 
 namespace varnolux {
 

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "ui/main_ids.h"
-#include "ui/win32/dpi_scale.h"
+#include "seams/main_ids.h"
+#include "seams/win32/dpi_scale.h"
 #include "vars/list_commands.h"
 #include "vars/list_operation.h"
 #include "vars/main_list.h"

@@ -11,8 +11,8 @@
 #include <memory>
 #include <mutex>
 
+#include "seams/seams.h"
 #include "state/session.h"
-#include "ui/seams.h"
 #include "vars/list_context.h"
 #include "vars/list_operation.h"
 #include "vars/win32/win32_report_list.h"

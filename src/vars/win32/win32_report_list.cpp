@@ -1,5 +1,5 @@
 #include "vars/win32/win32_report_list.h"
-#include "ui/win32/dpi_scale.h"
+#include "seams/win32/dpi_scale.h"
 
 #include <commctrl.h>
 

@@ -3,7 +3,7 @@
 // image is shown in one chosen column; check boxes use state images 1 and 2.
 #include <windows.h>
 
-#include "ui/report_list.h"
+#include "seams/report_list.h"
 
 namespace varnolux {
 

@@ -1,6 +1,6 @@
 #include "views/win32/win32_views.h"
 
-#include "views/watch_ids.h"
+#include "views/watch/watch_ids.h"
 
 namespace varnolux {
 

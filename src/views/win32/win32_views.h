@@ -6,9 +6,9 @@
 #include <map>
 #include <memory>
 
+#include "seams/views.h"
 #include "state/session.h"
-#include "ui/views.h"
-#include "views/win32/aux_window.h"
+#include "views/frame/win32/aux_window.h"
 
 namespace varnolux {
 

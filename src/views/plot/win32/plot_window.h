@@ -1,0 +1,80 @@
+#pragma once
+// The Plot window ("PlotForm_Class"): the watched variables drawn across the
+// dumps. Its feed keeps every dump while the program runs, open or not; the
+// window takes what came at each refresh and draws what the portable model
+// lays out into an off-screen bitmap.
+#include <windows.h>
+
+#include <atomic>
+#include <optional>
+
+#include "seams/host_os.h"
+#include "seams/prompts.h"
+#include "state/session.h"
+#include "views/frame/win32/aux_window.h"
+#include "views/plot/plot_axis.h"
+#include "views/plot/plot_feed.h"
+#include "views/plot/plot_layout.h"
+#include "views/win32/win32_views.h"
+
+namespace varnolux {
+
+class PlotWindow : public AuxWindow, public DumpRecorder {
+  public:
+    PlotWindow(Session& session, HostOs& os, Prompts& prompts, PlotFeed& feed)
+        : session_(session), os_(os), prompts_(prompts), feed_(feed), store_(feed.Store()) {}
+
+    HWND Handle() const override { return hwnd_.load(); }
+    void Create(HWND owner) override;
+    // Takes the dumps that came since and redraws.
+    void Fill() override;
+
+    void NoteWatchChange() override;
+    void ClearRecord() override;
+
+  private:
+    static constexpr int kStatusHeight = 20;  // the cursor's line below the plot
+
+    friend LRESULT CALLBACK PLOTFORM_WNDPROC(HWND, UINT, WPARAM, LPARAM);
+    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreate(HWND window);
+    void OnCommand(int id);
+    void OnClose(bool programCloses);
+    void OnDestroy();
+    void OnSize();
+    void OnMouse(UINT message, WPARAM wParam, int x, int y);
+    void OnWheel(WPARAM wParam, int screenX, int screenY);
+    void OnKey(WPARAM key);
+    void UpdateMenu();
+    void ShowCursorText();
+
+    // Drawing (plot_window_paint.cpp).
+    RECT PlotClient() const;
+    void Paint();
+    void DrawInto(HDC dc, int width, int height);
+
+    // Export (plot_window_export.cpp).
+    void SavePicture();
+    void SaveData();
+
+    Session& session_;
+    HostOs& os_;
+    Prompts& prompts_;
+    PlotFeed& feed_;
+    PlotStore& store_;  // the feed's
+    std::atomic<HWND> hwnd_{nullptr};
+    HWND owner_ = nullptr;
+    HWND status_ = nullptr;
+    HFONT font_ = nullptr;
+    PlotViewState view_;
+    PlotPicture picture_;  // as last drawn: the pixel to axis mapping for the mouse
+    std::optional<size_t> cursor_;
+    bool dragging_ = false;
+    int dragFrom_ = 0;
+    int dragTo_ = 0;
+    int32_t topMost_ = 0;
+};
+
+LRESULT CALLBACK PLOTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace varnolux
