@@ -22,7 +22,8 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 Win32Kind KindOf(ControlKind kind) {
     switch (kind) {
         case ControlKind::VariableList:
-            return {WC_LISTVIEWA, kChild | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS,
+            return {WC_LISTVIEWA,
+                    kChild | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
                     WS_EX_CLIENTEDGE};
         case ControlKind::FirstRadio:
             return {"BUTTON", kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0};

@@ -44,7 +44,7 @@ MainListView::~MainListView() {
 
 void MainListView::Attach(HWND list) {
     hwnd_ = list;
-    list_ = std::make_unique<Win32ReportList>(list, kMainListColumns, kColLabel);
+    list_ = std::make_unique<OwnerDataList>(list, kMainListColumns, kColLabel);
     const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT |
                            LVS_EX_SUBITEMIMAGES | LVS_EX_BORDERSELECT | LVS_EX_DOUBLEBUFFER;
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
@@ -99,19 +99,36 @@ bool MainListView::OnNotify(const NMHDR& header, LRESULT* result) {
             Run([column](ListContext& c) { SortList(c, column); });
             return true;
         }
+        case LVN_GETDISPINFOA:
+            list_->AnswerDisplayInfo(
+                *reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_GETDISPINFOW:
+            list_->AnswerDisplayInfo(
+                *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case LVN_ODSTATECHANGED:
+            list_->NoteRangeChanged(reinterpret_cast<const NMLVODSTATECHANGE&>(header));
+            return true;
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            list_->NoteItemChanged(change);
             if (list_->Changing() || !(change.uChanged & LVIF_STATE) || change.iItem < 0)
                 return true;
             const UINT now = (change.uNewState & LVIS_STATEIMAGEMASK) >> 12;
             const UINT before = (change.uOldState & LVIS_STATEIMAGEMASK) >> 12;
             if (before == 0 || now == before || (now != 1 && now != 2)) return true;
-            const int row = change.iItem;
-            Run([row, now](ListContext& c) { WatchCheckChanged(c, row, now == 2); });
+            boxToggled_ = true;
+            CheckToggled(change.iItem, now == 2);
             return true;
         }
         case NM_CLICK: {
             const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+            LVHITTESTINFO hit{};
+            hit.pt = click.ptAction;
+            SendMessageA(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            if (hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON) && !boxToggled_)
+                CheckToggled(hit.iItem, !list_->IsChecked(hit.iItem));
             int row = -1, column = -1;
             HitTest(click.ptAction, &row, &column);
             const bool expander = state.ExpanderPress != 0;
@@ -141,6 +158,13 @@ bool MainListView::OnNotify(const NMHDR& header, LRESULT* result) {
         default:
             return false;
     }
+}
+
+void MainListView::CheckToggled(int row, bool checked) {
+    // An owner-data list draws the box from the rows: the row takes the new
+    // state first, and the watch logic decides from there.
+    list_->SetChecked(row, checked);
+    Run([row, checked](ListContext& c) { WatchCheckChanged(c, row, checked); });
 }
 
 LRESULT MainListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -201,6 +225,7 @@ bool MainListView::OnCommand(int id) {
 LRESULT MainListView::Subclass(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN: {
+            boxToggled_ = false;
             RECT first{};
             HWND header = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
             SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));

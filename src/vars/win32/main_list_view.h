@@ -15,7 +15,7 @@
 #include "state/session.h"
 #include "vars/list_context.h"
 #include "vars/list_operation.h"
-#include "vars/win32/win32_report_list.h"
+#include "vars/win32/owner_data_list.h"
 
 namespace varnolux {
 
@@ -28,7 +28,8 @@ class MainListView : public ListRunner {
     MainListView(const MainListView&) = delete;
     MainListView& operator=(const MainListView&) = delete;
 
-    // Takes over the list view: extended styles, the seven columns, the subclass.
+    // Takes over the list view (created with LVS_OWNERDATA): extended styles,
+    // the seven columns, the subclass.
     void Attach(HWND list);
     ReportList& List() { return *list_; }
     HWND Handle() const { return hwnd_; }
@@ -55,13 +56,18 @@ class MainListView : public ListRunner {
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
     // Row and column under a point of the list's client area (-1 when none).
     void HitTest(POINT at, int* row, int* column) const;
+    // The user toggled a row's check box.
+    void CheckToggled(int row, bool checked);
 
     Session& session_;
     Seams& seams_;
     HWND hwnd_ = nullptr;
-    std::unique_ptr<Win32ReportList> list_;
+    std::unique_ptr<OwnerDataList> list_;
     WNDPROC previous_ = nullptr;
     bool inOperation_ = false;
+    // Set when the control itself toggled a check box since the last button
+    // press; otherwise a click on a box is toggled here.
+    bool boxToggled_ = false;
 };
 
 LRESULT CALLBACK VARNOLUXMAIN_LISTVIEW1_SUBCLASSPROC(HWND list, UINT message, WPARAM wParam,

@@ -1,0 +1,225 @@
+#include "vars/win32/owner_data_list.h"
+
+#include <algorithm>
+
+#include "seams/win32/dpi_scale.h"
+
+namespace varnolux {
+
+namespace {
+
+void CopyText(NMLVDISPINFOA& info, const std::string& text) {
+    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
+    const size_t n = std::min(text.size(), static_cast<size_t>(info.item.cchTextMax - 1));
+    text.copy(info.item.pszText, n);
+    info.item.pszText[n] = '\0';
+}
+
+// The texts are in the code page, as the list would have taken them through
+// its ANSI messages.
+void CopyText(NMLVDISPINFOW& info, const std::string& text) {
+    if (!info.item.pszText || info.item.cchTextMax <= 0) return;
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                      info.item.pszText, info.item.cchTextMax - 1);
+    info.item.pszText[std::max(n, 0)] = L'\0';
+}
+
+}  // namespace
+
+OwnerDataList::OwnerDataList(HWND list, int columns, int imageColumn)
+    : list_(list), columns_(columns), imageColumn_(imageColumn), rows_(columns) {
+    Send(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+}
+
+LRESULT OwnerDataList::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return SendMessageA(list_, message, wParam, lParam);
+}
+
+template <class Info>
+void OwnerDataList::Answer(Info& info, void (*copy)(Info&, const std::string&)) const {
+    auto& item = info.item;
+    const int row = item.iItem;
+    if (row < 0 || row >= rows_.RowCount()) return;
+    if (item.mask & LVIF_TEXT) copy(info, rows_.CellText(row, item.iSubItem));
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = item.iSubItem == imageColumn_ ? rows_.RowImage(row) : I_IMAGENONE;
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK))
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                     INDEXTOSTATEIMAGEMASK(rows_.IsChecked(row) ? 2 : 1);
+    if (item.mask & LVIF_INDENT) item.iIndent = 0;
+}
+
+void OwnerDataList::AnswerDisplayInfo(NMLVDISPINFOA& info) const {
+    Answer<NMLVDISPINFOA>(info, &CopyText);
+}
+
+void OwnerDataList::AnswerDisplayInfo(NMLVDISPINFOW& info) const {
+    Answer<NMLVDISPINFOW>(info, &CopyText);
+}
+
+void OwnerDataList::SyncCount() const {
+    if (shownCount_ == rows_.RowCount()) return;
+    shownCount_ = rows_.RowCount();
+    SendMessageA(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(shownCount_),
+                 LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+std::vector<int> OwnerDataList::SelectedRows() const {
+    std::vector<int> selected;
+    for (int row = 0; row < rows_.RowCount(); ++row)
+        if (rows_.IsSelected(row)) selected.push_back(row);
+    return selected;
+}
+
+void OwnerDataList::NoteItemChanged(const NMLISTVIEW& change) {
+    if (!(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED))
+        return;
+    const bool selected = (change.uNewState & LVIS_SELECTED) != 0;
+    if (change.iItem >= 0) {
+        rows_.SetSelected(change.iItem, selected);
+        return;
+    }
+    for (int row = 0; row < rows_.RowCount(); ++row) rows_.SetSelected(row, selected);
+}
+
+void OwnerDataList::NoteRangeChanged(const NMLVODSTATECHANGE& change) {
+    if (!((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return;
+    for (int row = change.iFrom; row <= change.iTo; ++row)
+        rows_.SetSelected(row, (change.uNewState & LVIS_SELECTED) != 0);
+}
+
+void OwnerDataList::Select(const std::vector<int>& rows) {
+    Changing_ guard(changing_);
+    SyncCount();
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    item.state = LVIS_SELECTED;
+    for (int row : rows) {
+        rows_.SetSelected(row, true);
+        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void OwnerDataList::Changed(int row) {
+    if (redrawOffDepth_ > 0) return;
+    if (row < 0) {
+        RedrawAll();
+        return;
+    }
+    RedrawRow(row);
+}
+
+// The rows carry their selection as a plain list's do; the control, which
+// keeps selection by position, is told where it went.
+void OwnerDataList::InsertRow(int row) {
+    rows_.InsertRow(row);
+    const std::vector<int> selected = SelectedRows();
+    if (!selected.empty()) Select(selected);
+    Changed(-1);
+}
+
+void OwnerDataList::DeleteRow(int row) {
+    if (row < 0 || row >= rows_.RowCount()) return;
+    const bool wasSelected = rows_.IsSelected(row);
+    rows_.DeleteRow(row);
+    const std::vector<int> selected = SelectedRows();
+    if (wasSelected || !selected.empty()) Select(selected);
+    Changed(-1);
+}
+
+void OwnerDataList::DeleteAllRows() {
+    Changing_ guard(changing_);
+    rows_.DeleteAllRows();
+    SyncCount();
+    Changed(-1);
+}
+
+void OwnerDataList::SetCellText(int row, int column, const std::string& text) {
+    if (rows_.CellText(row, column) == text) return;
+    rows_.SetCellText(row, column, text);
+    Changed(row);
+}
+
+void OwnerDataList::SetRowImage(int row, int image) {
+    if (rows_.RowImage(row) == image) return;
+    rows_.SetRowImage(row, image);
+    Changed(row);
+}
+
+void OwnerDataList::SetChecked(int row, bool checked) {
+    if (rows_.IsChecked(row) == checked) return;
+    rows_.SetChecked(row, checked);
+    Changed(row);
+}
+
+bool OwnerDataList::IsSelected(int row) const {
+    return rows_.IsSelected(row);
+}
+
+void OwnerDataList::SetSelected(int row, bool selected) {
+    if (row < 0 || row >= rows_.RowCount()) return;
+    Changing_ guard(changing_);
+    SyncCount();
+    rows_.SetSelected(row, selected);
+    LVITEMA item{};
+    item.state = selected ? LVIS_SELECTED : 0;
+    item.stateMask = LVIS_SELECTED;
+    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void OwnerDataList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) {
+    rows_.Sort(compare);
+    const std::vector<int> selected = SelectedRows();
+    if (!selected.empty()) Select(selected);
+    Changed(-1);
+}
+
+void OwnerDataList::SetRedraw(bool on) {
+    // Nested switches: drawing comes back when the outermost one ends.
+    if (!on) {
+        if (redrawOffDepth_++ == 0) Send(WM_SETREDRAW, FALSE, 0);
+        return;
+    }
+    if (redrawOffDepth_ == 0 || --redrawOffDepth_ != 0) return;
+    SyncCount();
+    Send(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, FALSE);
+}
+
+void OwnerDataList::RedrawRow(int row) {
+    SyncCount();
+    Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+}
+
+void OwnerDataList::RedrawAll() {
+    SyncCount();
+    InvalidateRect(list_, nullptr, FALSE);
+}
+
+int OwnerDataList::FirstVisibleRow() const {
+    SyncCount();
+    return static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0));
+}
+
+int OwnerDataList::RowsPerPage() const {
+    SyncCount();
+    return static_cast<int>(Send(LVM_GETCOUNTPERPAGE, 0, 0));
+}
+
+void OwnerDataList::EnsureVisible(int row) {
+    SyncCount();
+    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+int OwnerDataList::ColumnWidth(int column) const {
+    if (column < 0 || column >= columns_) return 0;
+    return FromScreen(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
+}
+
+void OwnerDataList::SetColumnWidth(int column, int width) {
+    if (column < 0 || column >= columns_) return;
+    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(ToScreen(width), 0));
+}
+
+}  // namespace varnolux

@@ -1,0 +1,86 @@
+#pragma once
+// ReportList on an owner-data list view (LVS_OWNERDATA): the rows live in a
+// MemoryReportList, and the control asks for the texts, images and check boxes
+// of the rows it draws. A change to rows nobody sees costs no call to the
+// control; a refresh repaints what is on screen. The rows follow the control's
+// selection, and the control is told where it went when rows move.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "seams/memory/memory_report_list.h"
+
+namespace varnolux {
+
+class OwnerDataList : public ReportList {
+  public:
+    // Sets the control's callback mask so check boxes come from the rows.
+    OwnerDataList(HWND list, int columns, int imageColumn);
+
+    HWND Handle() const { return list_; }
+    // True while this object itself changes the control, so the owner can tell
+    // the notifications of its own changes from the user's clicks.
+    bool Changing() const { return changing_ > 0; }
+
+    // LVN_GETDISPINFO, in the parent's character set.
+    void AnswerDisplayInfo(NMLVDISPINFOA& info) const;
+    void AnswerDisplayInfo(NMLVDISPINFOW& info) const;
+    // LVN_ITEMCHANGED and LVN_ODSTATECHANGED: the rows follow the control's
+    // selection, whoever changed it.
+    void NoteItemChanged(const NMLISTVIEW& change);
+    void NoteRangeChanged(const NMLVODSTATECHANGE& change);
+
+    int RowCount() const override { return rows_.RowCount(); }
+    void InsertRow(int row) override;
+    void DeleteRow(int row) override;
+    void DeleteAllRows() override;
+    std::string CellText(int row, int column) const override { return rows_.CellText(row, column); }
+    void SetCellText(int row, int column, const std::string& text) override;
+    int RowImage(int row) const override { return rows_.RowImage(row); }
+    void SetRowImage(int row, int image) override;
+    bool IsChecked(int row) const override { return rows_.IsChecked(row); }
+    void SetChecked(int row, bool checked) override;
+    uint32_t ItemData(int row) const override { return rows_.ItemData(row); }
+    void SetItemData(int row, uint32_t data) override { rows_.SetItemData(row, data); }
+    bool IsSelected(int row) const override;
+    void SetSelected(int row, bool selected) override;
+    void Sort(const std::function<int(uint32_t, uint32_t)>& compare) override;
+    void SetRedraw(bool on) override;
+    void RedrawRow(int row) override;
+    void RedrawAll() override;
+    int FirstVisibleRow() const override;
+    int RowsPerPage() const override;
+    void EnsureVisible(int row) override;
+    int ColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+
+  private:
+    struct Changing_ {
+        explicit Changing_(int& depth) : depth_(depth) { ++depth_; }
+        ~Changing_() { --depth_; }
+        int& depth_;
+    };
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Tells the control the number of rows when it changed since it was last told.
+    void SyncCount() const;
+    std::vector<int> SelectedRows() const;
+    // Selects exactly `rows` in the control and in the rows.
+    void Select(const std::vector<int>& rows);
+    // A row whose look changed: repainted now while drawing is on, with the
+    // whole list when drawing comes back otherwise.
+    void Changed(int row);
+    template <class Info>
+    void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
+
+    HWND list_;
+    int columns_;
+    int imageColumn_;
+    MemoryReportList rows_;
+    mutable int shownCount_ = 0;
+    int changing_ = 0;
+    int redrawOffDepth_ = 0;
+};
+
+}  // namespace varnolux
