@@ -1,7 +1,7 @@
 # The two commands of the README: `make demo` and `make test`.
 MAKEFLAGS += --no-print-directory
 .PHONY: deps native win64 win32 test unit tsan asan fuzzers fuzz-smoke fuzz soak e2e smoke32 dist \
-	bench-exe demo clean
+	bench-exe bench-gui demo clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -68,6 +68,12 @@ dist: native win32 win64
 # The 32-bit Varnolux.exe's size and its time to the first window under Wine.
 bench-exe: win32
 	@bench/exe_start.sh build/win32
+
+# Varnolux.exe's processor time per dump under Wine against the unpaced
+# simulator: 20 and 2000 variables, and 2000 with the Watch, Plot and Port
+# windows open, each as a share of a dump's wire time at 115200 (long).
+bench-gui: native win64
+	@bench/gui_dumps.sh build/win64
 
 test: unit tsan asan fuzz-smoke win32 e2e smoke32 dist
 
