@@ -1,5 +1,7 @@
 #include "link/win32/win32_serial_port.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -73,11 +75,23 @@ void Win32SerialPort::Configure(int baud, const SerialTimeouts& t) {
     timeouts.WriteTotalTimeoutConstant = t.writeTotalConstant;
     SetCommTimeouts(handle_, &timeouts);
     lineTimeouts_ = timeouts;
+    waitTimeoutsSet_ = false;
+}
+
+bool Win32SerialPort::UseTimeouts(bool forWait) {
+    if (waitTimeoutsSet_ == forWait) return true;
+    COMMTIMEOUTS wait = lineTimeouts_;
+    wait.ReadIntervalTimeout = MAXDWORD;
+    wait.ReadTotalTimeoutMultiplier = MAXDWORD;
+    wait.ReadTotalTimeoutConstant = kWaitSliceMs;
+    if (!Check(SetCommTimeouts(handle_, forWait ? &wait : &lineTimeouts_))) return false;
+    waitTimeoutsSet_ = forWait;
+    return true;
 }
 
 void Win32SerialPort::PurgeReceive() {
     PurgeComm(handle_, PURGE_RXCLEAR);
-    holding_ = false;
+    aheadCount_ = 0;
 }
 
 void Win32SerialPort::ClearErrors() {
@@ -88,7 +102,8 @@ void Win32SerialPort::ClearErrors() {
 }
 
 bool Win32SerialPort::ArmCharEvent() {
-    return Check(SetCommMask(handle_, EV_RXCHAR));
+    if (!charEventArmed_) charEventArmed_ = Check(SetCommMask(handle_, EV_RXCHAR));
+    return charEventArmed_;
 }
 
 void Win32SerialPort::RegisterWaiter() {
@@ -99,36 +114,46 @@ void Win32SerialPort::RegisterWaiter() {
     waiter_ = self;
 }
 
-// Waits by reading the first character with time-outs that return as soon as
-// one has come. WaitCommEvent would do, but under Wine every WaitCommEvent
-// that has to wait leaves about a hundred bytes behind: several kilobytes a
-// dump, megabytes over a long session.
+// Waits by reading the first character, with time-outs that return as soon
+// as it has come, and takes what followed it. WaitCommEvent would do, but under Wine every
+// WaitCommEvent that has to wait leaves about a hundred bytes behind: several
+// kilobytes a dump, megabytes over a long session. The wait's time-outs stay
+// set until a read needs the line's, so a packet that arrives whole costs one
+// read and no change of time-outs.
 bool Win32SerialPort::WaitCharEvent() {
     RegisterWaiter();
-    if (holding_ || woken_.load()) return true;
-    COMMTIMEOUTS wait = lineTimeouts_;
-    wait.ReadIntervalTimeout = MAXDWORD;
-    wait.ReadTotalTimeoutMultiplier = MAXDWORD;
-    wait.ReadTotalTimeoutConstant = kWaitSliceMs;
-    if (!Check(SetCommTimeouts(handle_, &wait))) return false;
+    if (aheadCount_ > 0 || woken_.load()) return true;
+    if (!UseTimeouts(true)) return false;
     bool ok = true;
     while (!woken_.load()) {
         const ULONGLONG began = GetTickCount64();
         DWORD got = 0;
-        const BOOL read = ReadFile(handle_, &held_, 1, &got, nullptr);
+        const BOOL read = ReadFile(handle_, ahead_, 1, &got, nullptr);
         // A read cancelled by Wake has simply ended.
         if (!read) {
             ok = woken_.load() || Check(read);
             break;
         }
         if (got == 1) {
-            holding_ = true;
+            aheadStart_ = 0;
+            aheadCount_ = 1 + ReadWaiting(ahead_ + 1, sizeof ahead_ - 1);
             break;
         }
         if (GetTickCount64() - began < kEarlySliceEndMs) break;
     }
-    SetCommTimeouts(handle_, &lineTimeouts_);
     return ok;
+}
+
+// Only what the driver holds already: a read of more than that would wait
+// (under Wine the wait's time-outs return early only when nothing came at all).
+int Win32SerialPort::ReadWaiting(uint8_t* buffer, int room) {
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(handle_, &errors, &status) || status.cbInQue == 0) return 0;
+    DWORD got = 0;
+    const DWORD want = std::min(static_cast<DWORD>(room), status.cbInQue);
+    if (!ReadFile(handle_, buffer, want, &got, nullptr)) return 0;
+    return static_cast<int>(got);
 }
 
 void Win32SerialPort::Wake() {
@@ -139,15 +164,16 @@ void Win32SerialPort::Wake() {
 bool Win32SerialPort::Read(uint8_t* buffer, int want, int& count) {
     count = 0;
     if (want <= 0) return true;
-    if (holding_) {
-        holding_ = false;
-        buffer[0] = held_;
-        count = 1;
-        ++buffer;
-        if (--want == 0) return true;
-    }
+    const int taken = std::min(want, aheadCount_);
+    std::memcpy(buffer, ahead_ + aheadStart_, static_cast<size_t>(taken));
+    aheadStart_ += taken;
+    aheadCount_ -= taken;
+    count = taken;
+    if (taken == want) return true;
+    if (!UseTimeouts(false)) return false;
     DWORD got = 0;
-    const BOOL ok = ReadFile(handle_, buffer, static_cast<DWORD>(want), &got, nullptr);
+    const BOOL ok =
+        ReadFile(handle_, buffer + taken, static_cast<DWORD>(want - taken), &got, nullptr);
     count += static_cast<int>(got);
     // A read cancelled by Wake has read what it got.
     return woken_.load() || Check(ok);

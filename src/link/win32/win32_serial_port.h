@@ -1,7 +1,7 @@
 #pragma once
 // The serial port on Windows: CreateFileA on "\\.\COMn", synchronous ReadFile
 // and WriteFile, the ports from the registry. The wait for a character reads
-// that character (see WaitCharEvent) and keeps it for the next Read.
+// what has come (see WaitCharEvent) and keeps it for the next reads.
 #include <windows.h>
 
 #include <atomic>
@@ -35,13 +35,22 @@ class Win32SerialPort : public SerialPort {
   private:
     bool Check(BOOL ok);
     void RegisterWaiter();
+    // Sets the wait's or the line's time-outs unless they are set already.
+    bool UseTimeouts(bool forWait);
+    // Reads up to `room` characters that have come already; the count read.
+    int ReadWaiting(uint8_t* buffer, int room);
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     std::atomic<HANDLE> waiter_{nullptr};  // the thread that waits for characters
     std::atomic<bool> woken_{false};
     DCB dcb_{};
     COMMTIMEOUTS lineTimeouts_{};  // as configured, for every read but the wait
-    uint8_t held_ = 0;             // the character the wait read
-    bool holding_ = false;
+    bool waitTimeoutsSet_ = false;
+    bool charEventArmed_ = false;
+    // What the wait read and no Read has taken yet: a packet usually arrives
+    // whole, and the reads of its rest then cost no system call.
+    uint8_t ahead_[64] = {};
+    int aheadStart_ = 0;
+    int aheadCount_ = 0;
     uint32_t lastError_ = 0;
 };
 
