@@ -103,11 +103,10 @@ void OwnerDataList::Select(const std::vector<int>& rows) {
 
 void OwnerDataList::Changed(int row) {
     if (redrawOffDepth_ > 0) return;
-    if (row < 0) {
+    if (row < 0)
         RedrawAll();
-        return;
-    }
-    RedrawRow(row);
+    else
+        RedrawRow(row);
 }
 
 // The rows carry their selection as a plain list's do; the control, which
@@ -188,6 +187,8 @@ void OwnerDataList::SetRedraw(bool on) {
 }
 
 void OwnerDataList::RedrawRow(int row) {
+    // While drawing is off the whole list is repainted when it comes back.
+    if (redrawOffDepth_ > 0) return;
     SyncCount();
     Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
 }
