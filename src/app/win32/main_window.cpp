@@ -6,7 +6,9 @@
 #include "project/main_title.h"
 #include "seams/main_ids.h"
 #include "seams/win32/dpi_scale.h"
+#include "seams/win32/window_object.h"
 #include "views/frame/win32/point_font.h"
+#include "views/frame/win32/window_rects.h"
 
 namespace varnolux {
 
@@ -41,15 +43,12 @@ bool MainWindow::Initialise(const LoadSequence& load) {
 }
 
 LRESULT CALLBACK VARNOLUXMAIN_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self = WindowObject<MainWindow>(window, message, lParam);
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->hwnd_ = window;
         self->view_.Attach(window);
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
     return self->OnMessage(message, wParam, lParam);
 }
 
@@ -113,23 +112,15 @@ int32_t MainWindow::Dpi() const {
 }
 
 Rect MainWindow::WorkArea() const {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return Rect{area.left, area.top, area.right, area.bottom};
+    return DesktopWorkArea();
 }
 
 void MainWindow::PlaceHidden(const Rect& normal) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
-    placement.showCmd = SW_HIDE;
-    placement.rcNormalPosition = RECT{normal.left, normal.top, normal.right, normal.bottom};
-    SetWindowPlacement(hwnd_, &placement);
+    PlaceAtNormalRect(hwnd_, normal, SW_HIDE);
 }
 
 void MainWindow::SetTopmost(bool topmost) {
-    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    varnolux::SetTopmost(hwnd_, topmost);
 }
 
 void MainWindow::SetListFont(const std::string& face, int32_t points) {

@@ -7,6 +7,7 @@
 #include "app/win32/session_recording.h"
 #include "seams/main_ids.h"
 #include "seams/win32/dpi_scale.h"
+#include "views/frame/win32/window_rects.h"
 
 namespace varnolux {
 
@@ -50,14 +51,8 @@ void MainWindow::OnClose() {
 
 MainWindowSnapshot MainWindow::Snapshot() const {
     MainWindowSnapshot snap;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (GetWindowPlacement(hwnd_, &placement)) {
-        const RECT& r = placement.rcNormalPosition;
-        snap.placementAvailable = true;
-        snap.normal = Rect{r.left, r.top, r.right, r.bottom};
-    }
-    snap.topmost = (GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    snap.placementAvailable = NormalRect(hwnd_, &snap.normal);
+    snap.topmost = IsTopmost(hwnd_);
     HWND list = Control(ids::kVarList);
     for (int column = 0; column < 7; ++column)
         snap.columnWidths[column] = FromScreen(ListView_GetColumnWidth(list, column));

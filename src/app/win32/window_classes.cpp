@@ -10,6 +10,7 @@
 #include "views/pinout/win32/pinout_window.h"
 #include "views/plot/plot_ids.h"
 #include "views/plot/win32/plot_window.h"
+#include "views/port/port_ids.h"
 #include "views/port/win32/port_window.h"
 #include "views/replay/replay_bar_ids.h"
 #include "views/replay/win32/replay_bar.h"
@@ -17,6 +18,7 @@
 #include "views/sfr/win32/sfr_window.h"
 #include "views/source/source_ids.h"
 #include "views/source/win32/source_window.h"
+#include "views/watch/watch_ids.h"
 #include "views/watch/win32/watch_window.h"
 
 namespace varnolux {
@@ -32,14 +34,14 @@ struct FormClass {
 // In registration order.
 const FormClass kFormClasses[] = {
     {kMainClass, VARNOLUXMAIN_WNDPROC, true},
-    {kPortClass, PORTFORM_WNDPROC, true},
+    {ids::kPortClass, PORTFORM_WNDPROC, true},
     {ids::kSourceFormClass, SOURCEFORM_WNDPROC, true},
-    {kWatchClass, WATCHFORM_WNDPROC, true},
+    {ids::kWatchClass, WATCHFORM_WNDPROC, true},
     {kAboutClass, ABOUT_WNDPROC, true},
     {kModifyClass, MODIFYFORM_WNDPROC, false},
     {ids::kEepromFormClass, EEPROM_FORM_WNDPROC, true},
     {kDiagnosticsClass, UDTDIAG_WNDPROC, true},
-    {kPinoutClass, PINOUTFORM_WNDPROC, true},
+    {ids::kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
     {ids::kPlotFormClass, PLOTFORM_WNDPROC, true},
     {ids::kReplayBarClass, REPLAYBAR_WNDPROC, false},

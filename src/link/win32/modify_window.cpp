@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "link/modify_confirm.h"
+#include "seams/win32/window_object.h"
 #include "vars/main_list_modify.h"
 
 namespace varnolux {
@@ -112,13 +113,8 @@ LRESULT ModifyWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK MODIFYFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<ModifyWindow*>(create->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<ModifyWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    ModifyWindow* self = WindowObject<ModifyWindow>(window, message, lParam);
+    if (self && message == WM_NCCREATE) self->hwnd_ = window;
     if (!self || self->hwnd_ != window) return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return self->OnMessage(message, wParam, lParam);

@@ -9,59 +9,30 @@ namespace {
 
 constexpr const char* kUnknown = "???";
 
-std::string RecordTypeName(int32_t type) {
-    switch (type) {
-        case RT_VARIABLE:
-            return "RT_VARIABLE";
-        case RT_ARRAY:
-            return "RT_ARRAY";
-        case RT_SUBSCRIPT:
-            return "RT_SUBSCRIPT";
-        case RT_PORT:
-            return "RT_PORT";
-        default:
-            return kUnknown;
-    }
-}
+struct Named {
+    int32_t value;
+    const char* name;
+};
 
-std::string ValueTypeName(int32_t type) {
-    switch (type) {
-        case VT_BIT:
-            return "VT_BIT ";
-        case VT_BYTE:
-            return "VT_BYTE";
-        case VT_WORD:
-            return "VT_WORD";
-        case VT_DWORD:
-            return "VT_DWORD";
-        case VT_SBYTE:
-            return "VT_SBYTE";
-        case VT_SWORD:
-            return "VT_SWORD";
-        case VT_SDWORD:
-            return "VT_SDWORD";
-        case VT_FLOAT:
-            return "VT_FLOAT";
-        case VT_PORT:
-            return "VT_PORT";
-        default:
-            return kUnknown;
-    }
-}
+constexpr Named kRecordTypes[] = {{RT_VARIABLE, "RT_VARIABLE"},
+                                  {RT_ARRAY, "RT_ARRAY"},
+                                  {RT_SUBSCRIPT, "RT_SUBSCRIPT"},
+                                  {RT_PORT, "RT_PORT"}};
+constexpr Named kValueTypes[] = {
+    {VT_BIT, "VT_BIT "},      {VT_BYTE, "VT_BYTE"},   {VT_WORD, "VT_WORD"},
+    {VT_DWORD, "VT_DWORD"},   {VT_SBYTE, "VT_SBYTE"}, {VT_SWORD, "VT_SWORD"},
+    {VT_SDWORD, "VT_SDWORD"}, {VT_FLOAT, "VT_FLOAT"}, {VT_PORT, "VT_PORT"}};
+constexpr Named kDisplayTypes[] = {{DT_NOCHANGE, "DT_NOCHANGE"},
+                                   {DT_DECIMAL, "DT_DECIMAL"},
+                                   {DT_HEX, "DT_HEX"},
+                                   {DT_BINARY, "DT_BINARY"}};
 
-std::string DisplayTypeName(int32_t type) {
-    switch (type) {
-        case DT_NOCHANGE:
-            return "DT_NOCHANGE";
-        case DT_DECIMAL:
-            return "DT_DECIMAL";
-        case DT_HEX:
-            return "DT_HEX";
-        case DT_BINARY:
-            return "DT_BINARY";
-        default:
-            return kUnknown;
-    }
+// The value's name in the table, "???" for any other value.
+template <size_t N>
+std::string NameOf(int32_t value, const Named (&names)[N]) {
+    for (const Named& n : names)
+        if (n.value == value) return n.name;
+    return kUnknown;
 }
 
 // A flag by its two names, "???" for any other value.
@@ -106,12 +77,12 @@ std::vector<std::string> DiagnosticsCells(int index, const MyVarRecord& r) {
     const std::string label = TrimTrailingBlanks(r.VarLabel);
     std::vector<std::string> cells = {std::to_string(index),
                                       label,
-                                      RecordTypeName(r.VarRecordType),
-                                      ValueTypeName(r.VarType),
+                                      NameOf(r.VarRecordType, kRecordTypes),
+                                      NameOf(r.VarType, kValueTypes),
                                       SignPadded(r.VarAddress),
                                       SignPadded(r.VarLen),
-                                      DisplayTypeName(r.VarDisplayType),
-                                      DisplayTypeName(r.AddDisplayType),
+                                      NameOf(r.VarDisplayType, kDisplayTypes),
+                                      NameOf(r.AddDisplayType, kDisplayTypes),
                                       Unsigned(r.VarValue),
                                       Unsigned(r.VarPrevious)};
     for (size_t j = 0; j < r.VarLast.size(); ++j) {

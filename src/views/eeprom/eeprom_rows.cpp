@@ -11,12 +11,6 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 }  // namespace
 
-const FormSettingsKeys& EepromFormKeys() {
-    static const FormSettingsKeys keys{
-        "EEPROM Placement", {"Column0", "Column1", "Column2"}, "AlwaysOnTopE", "", ""};
-    return keys;
-}
-
 int32_t UsableBytesPerLine(int32_t stored) {
     return stored >= 1 && stored <= kMaxBytesPerLine ? stored : kDefaultBytesPerLine;
 }

@@ -9,20 +9,18 @@
 #include "seams/report_list.h"
 #include "state/dump_image.h"
 #include "vars/main_list.h"
-#include "views/frame/form_settings.h"
+#include "views/frame/form_column.h"
 
 namespace varnolux {
 
 constexpr int kEepromColumnCount = 3;
-constexpr const char* kEepromHeaders[kEepromColumnCount] = {
-    "Address", "        EEPROM data HEX       ", "ASCII"};
-constexpr int32_t kEepromCreatedWidths[kEepromColumnCount] = {61, 380, 150};
+constexpr FormColumn kEepromColumns[kEepromColumnCount] = {
+    {"Address", 61}, {"        EEPROM data HEX       ", 380}, {"ASCII", 150}};
 // Widths used where a stored width is empty or 0.
 constexpr int32_t kEepromBuiltInWidths[kEepromColumnCount] = {59, 351, 116};
 
-// "EEPROM Placement": "Column0" .. "Column2" (and "BytesPerLine", read only); "AlwaysOnTopE".
-const FormSettingsKeys& EepromFormKeys();
-
+// "BytesPerLine" of "EEPROM Placement", read only.
+constexpr const char* kBytesPerLineKey = "BytesPerLine";
 constexpr int32_t kDefaultBytesPerLine = 8;
 constexpr int32_t kMaxBytesPerLine = 64;
 

@@ -1,7 +1,6 @@
 #include "views/pinout/pinout.h"
 
-#include "seams/ini_file.h"
-#include "views/frame/aux_placement.h"
+#include "views/frame/window_keys.h"
 
 namespace varnolux {
 
@@ -20,8 +19,11 @@ Rect PinoutWindowRect(const Rect& window, ClientSize client, ClientSize frame,
 
 void WritePinoutPlacement(HostOs& os, const std::string& path, const Rect& rect,
                           int32_t alwaysOnTopPO) {
-    IniWriteNumber(os, path, "Preferences", "AlwaysOnTopPO", alwaysOnTopPO);
-    WriteWindowRect(os, path, kPinoutSection, rect);
+    FormCloseState state;
+    state.placementAvailable = true;
+    state.normal = rect;
+    state.topmost = alwaysOnTopPO != 0;
+    WriteWindowKeys(WindowKeysOf(ViewKind::Pinout), state, os, path);
 }
 
 }  // namespace varnolux

@@ -10,7 +10,6 @@
 
 namespace varnolux {
 
-constexpr const char* kPinoutSection = "Pinout Placement";
 // The client area at creation and after a change of system settings or theme.
 constexpr ClientSize kPinoutDefaultClient{539, 361};
 

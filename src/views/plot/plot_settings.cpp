@@ -1,7 +1,7 @@
 #include "views/plot/plot_settings.h"
 
 #include "seams/ini_file.h"
-#include "views/frame/form_settings.h"
+#include "views/frame/window_keys.h"
 
 namespace varnolux {
 
@@ -9,15 +9,20 @@ namespace {
 
 constexpr int32_t kLeastDepth = 10;
 
+std::string Flag(bool on) {
+    return on ? "1" : "0";
+}
+
 }  // namespace
 
 PlotSettings ReadPlotSettings(const HostOs& os, const std::string& path) {
+    const WindowKeys& keys = WindowKeysOf(ViewKind::Plot);
     PlotSettings s;
     auto number = [&](const char* key, int32_t fallback) {
-        return IniReadNumber(os, path, kPlotSection, key, fallback);
+        return IniReadNumber(os, path, keys.section, key, fallback);
     };
-    s.stored = ReadStoredRect(os, path, kPlotSection);
-    s.topMost = number("AlwaysOnTop", 0) == 1;
+    s.stored = ReadStoredRect(os, path, keys.section);
+    s.topMost = IniReadNumber(os, path, keys.topMostSection, keys.topMostKey, 0) == 1;
     s.sharedScale = number("SharedScale", 1) != 0;
     s.timeAxis = number("TimeAxis", 0) == 1;
     s.depth = number("PlotDepth", s.depth);
@@ -26,23 +31,14 @@ PlotSettings ReadPlotSettings(const HostOs& os, const std::string& path) {
 }
 
 void SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState& state) {
-    const auto before = os.ReadFile(path);
-    if (!before && os.FileExists(path)) return;  // unreadable: left alone
-    IniDocument doc(before.value_or(std::string()));
-    auto number = [&doc](const char* key, int32_t value) {
-        doc.Write(kPlotSection, key, std::to_string(value));
-    };
-    if (state.placementAvailable) {
-        number("Left", state.normal.left);
-        number("Right", state.normal.right);
-        number("Top", state.normal.top);
-        number("Bottom", state.normal.bottom);
-    }
-    number("AlwaysOnTop", state.topMost);
-    number("SharedScale", state.sharedScale);
-    number("TimeAxis", state.timeAxis);
-    number("Visible", state.stillOpen);
-    if (!before || doc.Text() != *before) os.WriteFile(path, doc.Text());
+    FormCloseState keys;
+    keys.placementAvailable = state.placementAvailable;
+    keys.normal = state.normal;
+    keys.topmost = state.topMost;
+    keys.extras = {{"SharedScale", Flag(state.sharedScale)},
+                   {"TimeAxis", Flag(state.timeAxis)},
+                   {"Visible", Flag(state.stillOpen)}};
+    WriteWindowKeys(WindowKeysOf(ViewKind::Plot), keys, os, path);
 }
 
 }  // namespace varnolux

@@ -9,8 +9,6 @@
 
 namespace varnolux {
 
-constexpr const char* kPlotSection = "Plot";
-
 struct PlotSettings {
     Rect stored;  // empty when never placed
     bool topMost = false;

@@ -1,7 +1,10 @@
 #pragma once
-// Controls and commands of the Port and Pinout windows.
+// Classes, controls and commands of the Port and Pinout windows.
 
 namespace varnolux::ids {
+
+constexpr const char* kPortClass = "PortForm_Class";
+constexpr const char* kPinoutClass = "PinoutForm_Class";
 
 // Port window
 constexpr int kPortList = 101;

@@ -1,15 +1,14 @@
 #include "views/port/port_placement.h"
 
 #include "seams/ini_file.h"
-#include "views/frame/aux_placement.h"
+#include "views/frame/window_keys.h"
 
 namespace varnolux {
 
 namespace {
 
-std::string Numbered(const char* key, size_t n) {
-    return key + std::to_string(n);
-}
+// The column keys: the list's five columns, then the header's three sections.
+constexpr size_t kFirstHeader = kPortColumnWidths.size();
 
 std::string ExpandedKey(size_t port) {
     return std::string("Port") + static_cast<char>('A' + port) + "Expanded";
@@ -18,32 +17,32 @@ std::string ExpandedKey(size_t port) {
 }  // namespace
 
 PortPlacement ReadPortPlacement(const HostOs& os, const std::string& path) {
+    const WindowKeys& keys = WindowKeysOf(ViewKind::Port);
+    const std::string headerDefault = std::to_string(kPortHeaderWidth);
     PortPlacement p;
-    p.rect = ReadWindowRect(os, path, kPortSection);
-    for (size_t c = 0; c < p.columns.size(); ++c) {
-        const int32_t width = IniNumber(IniRead(os, path, kPortSection, Numbered("Column", c), ""));
-        p.columns[c] = width != 0 ? width : kPortColumnWidths[c];
-    }
-    for (size_t h = 0; h < p.headers.size(); ++h) {
-        const int32_t width =
-            IniReadNumber(os, path, kPortSection, Numbered("Header", h), kPortHeaderWidth);
-        p.headers[h] = width != 0 ? width : kPortHeaderWidth;
-    }
+    p.rect = ReadStoredRect(os, path, keys.section);
+    for (size_t c = 0; c < p.columns.size(); ++c)
+        p.columns[c] =
+            ReadColumnWidth(os, path, keys.section, keys.columnKeys[c], "", kPortColumnWidths[c]);
+    for (size_t h = 0; h < p.headers.size(); ++h)
+        p.headers[h] = ReadColumnWidth(os, path, keys.section, keys.columnKeys[kFirstHeader + h],
+                                       headerDefault, kPortHeaderWidth);
     for (size_t port = 0; port < p.expanded.size(); ++port)
-        p.expanded[port] = IniReadNumber(os, path, kPortSection, ExpandedKey(port), 1);
+        p.expanded[port] = IniReadNumber(os, path, keys.section, ExpandedKey(port), 1);
     return p;
 }
 
 void WritePortPlacement(HostOs& os, const std::string& path, const PortPlacement& p,
                         int32_t alwaysOnTopPO) {
-    WriteWindowRect(os, path, kPortSection, p.rect);
-    IniWriteNumber(os, path, "Preferences", "AlwaysOnTopPO", alwaysOnTopPO);
-    for (size_t c = 0; c < p.columns.size(); ++c)
-        IniWriteNumber(os, path, kPortSection, Numbered("Column", c), p.columns[c]);
-    for (size_t h = 0; h < p.headers.size(); ++h)
-        IniWriteNumber(os, path, kPortSection, Numbered("Header", h), p.headers[h]);
+    FormCloseState state;
+    state.placementAvailable = true;
+    state.normal = p.rect;
+    state.topmost = alwaysOnTopPO != 0;
+    state.columnWidths.assign(p.columns.begin(), p.columns.end());
+    state.columnWidths.insert(state.columnWidths.end(), p.headers.begin(), p.headers.end());
     for (size_t port = 0; port < p.expanded.size(); ++port)
-        IniWriteNumber(os, path, kPortSection, ExpandedKey(port), p.expanded[port]);
+        state.extras.emplace_back(ExpandedKey(port), std::to_string(p.expanded[port]));
+    WriteWindowKeys(WindowKeysOf(ViewKind::Port), state, os, path);
 }
 
 }  // namespace varnolux

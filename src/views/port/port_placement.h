@@ -11,7 +11,6 @@
 
 namespace varnolux {
 
-constexpr const char* kPortSection = "Port Placement";
 // Widths used where a stored width is 0.
 constexpr std::array<int32_t, 5> kPortColumnWidths{116, 97, 94, 47, 47};
 constexpr int32_t kPortHeaderWidth = 100;

@@ -2,28 +2,17 @@
 // The SFR window is a frame: its two lists, a display list (register, hex,
 // decimal and binary value) and a selection list (register and address), are
 // empty; it keeps their column widths, its place and its TopMost flag.
-#include <cstdint>
-
-#include "views/frame/form_settings.h"
+#include "views/frame/form_column.h"
 
 namespace varnolux {
 
-struct SfrColumn {
-    const char* header;
-    int32_t createdWidth;
-};
-
 constexpr int kSfrDisplayColumnCount = 4;
-constexpr SfrColumn kSfrDisplayColumns[kSfrDisplayColumnCount] = {
+constexpr FormColumn kSfrDisplayColumns[kSfrDisplayColumnCount] = {
     {"SFR", 150}, {"Hex", 50}, {"Dec", 50}, {"Bin", 100}};
 constexpr int kSfrSelectColumnCount = 2;
-constexpr SfrColumn kSfrSelectColumns[kSfrSelectColumnCount] = {{"SFR", 150}, {"Address", 70}};
+constexpr FormColumn kSfrSelectColumns[kSfrSelectColumnCount] = {{"SFR", 150}, {"Address", 70}};
 
 // The stored width of every column (display list first) reads "50" when missing.
 constexpr const char* kSfrDefaultWidth = "50";
-
-// "SFR Placement": "DisCol0" .. "DisCol3", "SelCol0", "SelCol1"; "AlwaysOnTopSF";
-// "Get SFR form size failed" in a box without caption.
-const FormSettingsKeys& SfrFormKeys();
 
 }  // namespace varnolux

@@ -10,15 +10,6 @@ constexpr Rgb kLineColumnGrey{240, 240, 240};
 
 }  // namespace
 
-const FormSettingsKeys& SourceFormKeys() {
-    static const FormSettingsKeys keys{"Source Placement",
-                                       {"Column0", "Column1"},
-                                       "AlwaysOnTopS",
-                                       "Get Source form size failed",
-                                       "Varnolux"};
-    return keys;
-}
-
 SourceView BuildSourceView(const DumpPointTable& points, const ProjectFacts& project,
                            const Settings& settings, int32_t dumpId, const HostOs& os) {
     const bool known = dumpId >= 0 && dumpId < kDumpPointEntries;

@@ -10,18 +10,14 @@
 #include "state/project_facts.h"
 #include "state/settings.h"
 #include "vars/main_list.h"
-#include "views/frame/form_settings.h"
+#include "views/frame/form_column.h"
 #include "views/source/source_excerpt.h"
 
 namespace varnolux {
 
-// Columns "Line" and "Source" with the widths used where a stored width is 0.
+// Columns "Line" and "Source"; their widths as created are used where a stored width is 0.
 constexpr int kSourceColumnCount = 2;
-constexpr int32_t kSourceBuiltInWidths[kSourceColumnCount] = {75, 450};
-constexpr const char* kSourceHeaders[kSourceColumnCount] = {"Line", "Source"};
-
-// "Source Placement": "Column0", "Column1"; "AlwaysOnTopS"; "Get Source form size failed".
-const FormSettingsKeys& SourceFormKeys();
+constexpr FormColumn kSourceColumns[kSourceColumnCount] = {{"Line", 75}, {"Source", 450}};
 
 struct SourceView {
     std::string title;

@@ -1,8 +1,10 @@
 #pragma once
-// Controls, menus and commands of the Watch window. The commands of menu 2803
+// The Watch window's class, controls, menus and commands. The commands of menu 2803
 // that repeat the main window's use the numbers of ui/main_ids.h.
 
 namespace varnolux::ids {
+
+constexpr const char* kWatchClass = "WatchForm_Class";
 
 // Resources
 constexpr int kMenuWatch = 2803;

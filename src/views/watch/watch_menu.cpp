@@ -17,6 +17,14 @@ WatchMenuStates ComputeWatchMenuStates(const Session& session) {
     return m;
 }
 
+std::vector<std::pair<int, bool>> WatchMenuEnabled(const WatchMenuStates& m) {
+    return {{ids::kCmdProtonIde, m.protonIdeEnabled},
+            {ids::kCmdViewEeprom, m.eepromEnabled},
+            {ids::kCmdDataSheet, m.dataSheetEnabled},
+            {ids::kCmdErrata, m.errataEnabled},
+            {ids::kCmdReset, m.resetEnabled}};
+}
+
 const std::vector<int>& WatchMenuCommands() {
     static const std::vector<int> commands = {
         ids::kCmdWatchViewPort, ids::kCmdWatchViewSource, ids::kCmdViewEeprom, ids::kCmdDataSheet,

@@ -1,6 +1,7 @@
 #pragma once
 // The states of the Watch window's menu (2803), applied each time it opens.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/session.h"
@@ -17,6 +18,8 @@ struct WatchMenuStates {
 };
 
 WatchMenuStates ComputeWatchMenuStates(const Session& session);
+// The menu's commands those states are for, each with whether it is enabled.
+std::vector<std::pair<int, bool>> WatchMenuEnabled(const WatchMenuStates& states);
 
 // The commands of menu 2803, each the main window's command of the same text,
 // which the main window runs.

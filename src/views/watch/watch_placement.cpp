@@ -1,61 +1,44 @@
 #include "views/watch/watch_placement.h"
 
-#include "layout/free_place.h"
 #include "seams/ini_file.h"
+#include "views/frame/window_keys.h"
+#include "views/frame/window_place.h"
 
 namespace varnolux {
 
 namespace {
 
-constexpr const char* kSection = "Watch Placement";
+constexpr const char* kHistoryDepth = "HistoryDepth";
 
 }  // namespace
 
 WatchPlacement ReadWatchPlacement(const HostOs& os, const std::string& path) {
+    const WindowKeys& keys = WindowKeysOf(ViewKind::Watch);
     WatchPlacement p;
-    p.stored.left = IniNumber(IniRead(os, path, kSection, "Left", ""));
-    p.stored.right = IniNumber(IniRead(os, path, kSection, "Right", ""));
-    p.stored.top = IniNumber(IniRead(os, path, kSection, "Top", ""));
-    p.stored.bottom = IniNumber(IniRead(os, path, kSection, "Bottom", ""));
-    p.column0 = IniReadNumber(os, path, kSection, "Column0", 0);
-    p.column1 = IniReadNumber(os, path, kSection, "Column1", 0);
+    p.stored = ReadStoredRect(os, path, keys.section);
+    p.column0 = ReadColumnWidth(os, path, keys.section, keys.columnKeys[0], "0", 0);
+    p.column1 = ReadColumnWidth(os, path, keys.section, keys.columnKeys[1], "0", 0);
     // The up-down cannot go beyond 0 to 7, whatever the file says.
-    const int32_t depth = IniReadNumber(os, path, kSection, "HistoryDepth", 0);
+    const int32_t depth = IniReadNumber(os, path, keys.section, kHistoryDepth, 0);
     p.historyDepth = depth < 0 ? 0 : (depth > kWatchDepthMax ? kWatchDepthMax : depth);
     return p;
 }
 
 Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi,
                      const std::vector<Rect>& taken) {
-    const bool empty = stored.right <= stored.left || stored.bottom <= stored.top;
-    if (!empty) return PlaceMainWindow(stored, workArea);
-    return FreePlace(PlaceMainWindow(ScaledSize(kWatchCreatedRect, dpi), workArea), taken,
-                     workArea);
+    return PlaceFormWindow(stored, ScaledSize(kWatchCreatedRect, dpi), workArea, taken);
 }
 
 bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closing) {
     session.settings.AlwaysOnTopW = closing.topmost ? 1 : 0;
     if (session.run.SaveOnExit.load() != 1) return false;
-    const std::string& path = session.project.settingsPath;
-    const auto before = os.ReadFile(path);
-    // A file that exists but cannot be read is left alone rather than replaced.
-    if (!before && os.FileExists(path)) return false;
-    IniDocument doc(before.value_or(std::string()));
-    auto number = [&doc](const char* section, const char* key, int32_t value) {
-        doc.Write(section, key, std::to_string(value));
-    };
-    number(kSection, "Column0", closing.labelWidth);
-    number(kSection, "Column1", closing.valueWidth);
-    doc.Write(kSection, "HistoryDepth", closing.depthText);
-    number("Preferences", "AlwaysOnTopW", session.settings.AlwaysOnTopW);
-    if (closing.placementAvailable) {
-        number(kSection, "Left", closing.normal.left);
-        number(kSection, "Right", closing.normal.right);
-        number(kSection, "Top", closing.normal.top);
-        number(kSection, "Bottom", closing.normal.bottom);
-    }
-    if (!before || doc.Text() != *before) os.WriteFile(path, doc.Text());
-    return true;
+    FormCloseState state;
+    state.placementAvailable = closing.placementAvailable;
+    state.normal = closing.normal;
+    state.topmost = closing.topmost;
+    state.columnWidths = {closing.labelWidth, closing.valueWidth};
+    state.extras = {{kHistoryDepth, closing.depthText}};
+    return WriteWindowKeys(WindowKeysOf(ViewKind::Watch), state, os, session.project.settingsPath);
 }
 
 int32_t WatchLabelWidth(int32_t stored) {

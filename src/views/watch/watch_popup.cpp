@@ -6,30 +6,46 @@
 
 namespace varnolux {
 
+namespace {
+
+struct PopupEntry {
+    int id;
+    const char* text;
+    int32_t radix;
+    bool wholeColumn;  // else the clicked item
+};
+
+// In menu order.
+constexpr PopupEntry kEntries[] = {
+    {ids::kWatchColumnDec, "This column as Dec", DT_DECIMAL, true},
+    {ids::kWatchColumnHex, "This column as Hex", DT_HEX, true},
+    {ids::kWatchColumnBinary, "This column as Binary", DT_BINARY, true},
+    {ids::kWatchItemDec, "This item as Dec", DT_DECIMAL, false},
+    {ids::kWatchItemHex, "This item as Hex", DT_HEX, false},
+    {ids::kWatchItemBinary, "This item as Binary", DT_BINARY, false},
+};
+
+// The popup's entry of the command; nullptr for other commands.
+const PopupEntry* EntryOf(int id) {
+    for (const PopupEntry& entry : kEntries)
+        if (entry.id == id) return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
 const std::vector<int>& WatchPopupItemIds() {
-    static const std::vector<int> items = {ids::kWatchColumnDec,    ids::kWatchColumnHex,
-                                           ids::kWatchColumnBinary, ids::kWatchItemDec,
-                                           ids::kWatchItemHex,      ids::kWatchItemBinary};
+    static const std::vector<int> items = [] {
+        std::vector<int> list;
+        for (const PopupEntry& entry : kEntries) list.push_back(entry.id);
+        return list;
+    }();
     return items;
 }
 
 std::string WatchPopupItemText(int id) {
-    switch (id) {
-        case ids::kWatchColumnDec:
-            return "This column as Dec";
-        case ids::kWatchColumnHex:
-            return "This column as Hex";
-        case ids::kWatchColumnBinary:
-            return "This column as Binary";
-        case ids::kWatchItemDec:
-            return "This item as Dec";
-        case ids::kWatchItemHex:
-            return "This item as Hex";
-        case ids::kWatchItemBinary:
-            return "This item as Binary";
-        default:
-            return std::string();
-    }
+    const PopupEntry* entry = EntryOf(id);
+    return entry ? entry->text : std::string();
 }
 
 WatchPopup PruneWatchPopup(const VarTable& records, const WatchClick& click) {
@@ -60,24 +76,13 @@ WatchPopup PruneWatchPopup(const VarTable& records, const WatchClick& click) {
 }
 
 int WatchPopupRadix(int id) {
-    switch (id) {
-        case ids::kWatchColumnDec:
-        case ids::kWatchItemDec:
-            return DT_DECIMAL;
-        case ids::kWatchColumnHex:
-        case ids::kWatchItemHex:
-            return DT_HEX;
-        case ids::kWatchColumnBinary:
-        case ids::kWatchItemBinary:
-            return DT_BINARY;
-        default:
-            return 0;
-    }
+    const PopupEntry* entry = EntryOf(id);
+    return entry ? entry->radix : 0;
 }
 
 bool IsWatchColumnRadix(int id) {
-    return id == ids::kWatchColumnDec || id == ids::kWatchColumnHex ||
-           id == ids::kWatchColumnBinary;
+    const PopupEntry* entry = EntryOf(id);
+    return entry && entry->wholeColumn;
 }
 
 std::string NoVariableText(const std::string& label) {

@@ -16,7 +16,7 @@ const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,  ViewKind::So
 
 }  // namespace
 
-void Win32Views::Add(ViewKind kind, std::unique_ptr<AuxWindow> window) {
+void Win32Views::Add(ViewKind kind, std::unique_ptr<FrameWindow> window) {
     windows_[kind] = std::move(window);
 }
 
@@ -28,7 +28,7 @@ HWND Win32Views::Open(ViewKind kind) const {
 void Win32Views::Show(ViewKind kind) {
     const auto found = windows_.find(kind);
     if (found == windows_.end()) return;
-    AuxWindow& window = *found->second;
+    FrameWindow& window = *found->second;
     if (HWND open = window.Handle()) {
         // A minimised window comes back at its size when its View command repeats.
         ShowWindow(open, IsIconic(open) ? SW_RESTORE : SW_SHOW);
@@ -82,7 +82,7 @@ void Win32Views::ReplayRestarted() {
 
 void Win32Views::CloseAll() {
     for (ViewKind kind : kCloseOrder)
-        if (HWND open = Open(kind)) SendMessageA(open, WM_CLOSE, kClosedByProgram, 0);
+        if (Open(kind)) windows_[kind]->CloseByProgram();
 }
 
 }  // namespace varnolux

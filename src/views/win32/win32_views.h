@@ -8,9 +8,20 @@
 
 #include "seams/views.h"
 #include "state/session.h"
-#include "views/frame/win32/aux_window.h"
+#include "views/frame/win32/frame_window.h"
 
 namespace varnolux {
+
+// A window whose record of the dumps is kept also while it is closed (the Plot
+// window). Called on the UI thread without the records lock.
+class DumpRecorder {
+  public:
+    virtual ~DumpRecorder() = default;
+    // The watched set or a radix changed.
+    virtual void NoteWatchChange() = 0;
+    // Forget every recorded dump.
+    virtual void ClearRecord() = 0;
+};
 
 class Win32Views : public Views {
   public:
@@ -18,7 +29,7 @@ class Win32Views : public Views {
 
     // The main window, owner of every auxiliary window.
     void SetOwner(HWND owner) { owner_ = owner; }
-    void Add(ViewKind kind, std::unique_ptr<AuxWindow> window);
+    void Add(ViewKind kind, std::unique_ptr<FrameWindow> window);
     // The window whose record of the dumps is kept while it is closed; it is added as well.
     void SetRecorder(DumpRecorder* recorder) { recorder_ = recorder; }
 
@@ -46,7 +57,7 @@ class Win32Views : public Views {
     Session& session_;
     HWND owner_ = nullptr;
     DumpRecorder* recorder_ = nullptr;
-    std::map<ViewKind, std::unique_ptr<AuxWindow>> windows_;
+    std::map<ViewKind, std::unique_ptr<FrameWindow>> windows_;
 };
 
 }  // namespace varnolux

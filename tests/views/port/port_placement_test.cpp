@@ -3,7 +3,7 @@
 
 #include "seams/ini_file.h"
 #include "seams/memory/memory_host_os.h"
-#include "views/frame/aux_placement.h"
+#include "views/frame/window_place.h"
 #include "views/pinout/pinout.h"
 #include "views/port/port_placement.h"
 

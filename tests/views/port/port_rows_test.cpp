@@ -33,6 +33,12 @@ class PortWindowModel : public ::testing::Test {
         view.Open(placement);
         view.Refresh(list, true);
     }
+    // Port A of six bits, opened, then a dump in which A.0 went low.
+    void OpenAfterA0WentLow(int32_t expanded) {
+        session.device.Ports[0] = SixBitPort();
+        Open(expanded);
+        Dump({0xF4, 0, 0, 0, 0});
+    }
     // A dump arrives with these port values (A .. E).
     void Dump(std::array<uint8_t, 5> values) {
         for (size_t p = 0; p < values.size(); ++p) session.device.Ports[p].ValueImage = values[p];
@@ -138,9 +144,7 @@ TEST_F(PortWindowModel, BitsTheDeviceLacksNeverCountAsChanged) {
 }
 
 TEST_F(PortWindowModel, HighlightFollowsHighLightLabel) {
-    session.device.Ports[0] = SixBitPort();
-    Open(0);
-    Dump({0xF4, 0, 0, 0, 0});
+    OpenAfterA0WentLow(0);
     struct Case {
         int32_t highLightLabel;
         std::array<bool, 5> yellow;
@@ -159,9 +163,7 @@ TEST_F(PortWindowModel, HighlightFollowsHighLightLabel) {
 }
 
 TEST_F(PortWindowModel, ExpandedPortRowIsNeverYellowItsBitRowIs) {
-    session.device.Ports[0] = SixBitPort();
-    Open(1);
-    Dump({0xF4, 0, 0, 0, 0});
+    OpenAfterA0WentLow(1);
     session.settings.HighLightLabel = 1;
     EXPECT_EQ(view.Colours(0, 0).background, kWhite);
     EXPECT_EQ(view.Colours(1, 0).background, kYellow);
@@ -169,9 +171,7 @@ TEST_F(PortWindowModel, ExpandedPortRowIsNeverYellowItsBitRowIs) {
 }
 
 TEST_F(PortWindowModel, NoColoursBeforeTheProjectIsLoaded) {
-    session.device.Ports[0] = SixBitPort();
-    Open(0);
-    Dump({0xF4, 0, 0, 0, 0});
+    OpenAfterA0WentLow(0);
     session.run.ProjectLoaded = 0;
     EXPECT_TRUE(view.Colours(0, 0).useDefault);
 }
@@ -197,9 +197,7 @@ TEST_F(PortWindowModel, DoubleClickOnABitRowCollapsesItsPort) {
 }
 
 TEST_F(PortWindowModel, ExpandingKeepsTheMarksOfTheLastDump) {
-    session.device.Ports[0] = SixBitPort();
-    Open(0);
-    Dump({0xF4, 0, 0, 0, 0});
+    OpenAfterA0WentLow(0);
     session.settings.HighLightLabel = 0;
     EXPECT_EQ(view.Colours(0, 2).background, kYellow);
     ASSERT_TRUE(view.Toggle(list, 0));

@@ -29,6 +29,16 @@ TEST(WatchMenu, ResetStaysGreyOnACore14Device) {
     EXPECT_TRUE(m.protonIdeEnabled);
 }
 
+TEST(WatchMenu, EachStateEnablesItsOwnCommand) {
+    WatchMenuStates m;
+    m.eepromEnabled = true;
+    m.resetEnabled = true;
+    const auto items = WatchMenuEnabled(m);
+    ASSERT_EQ(items.size(), 5u);
+    for (const auto& [id, enabled] : items)
+        EXPECT_EQ(enabled, id == ids::kCmdViewEeprom || id == ids::kCmdReset) << id;
+}
+
 TEST(WatchMenu, ItsCommandsAreTheMainWindowsOnesAndOpenTheirWindows) {
     EXPECT_EQ(WatchMenuCommands().size(), 16u);
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdViewPlot)) << "forwarded to the main window";

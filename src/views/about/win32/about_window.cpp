@@ -1,7 +1,9 @@
 #include "views/about/win32/about_window.h"
 
 #include "seams/main_ids.h"
+#include "views/frame/win32/child_controls.h"
 #include "views/frame/win32/point_font.h"
+#include "views/win32/window_frames.h"
 
 namespace varnolux {
 
@@ -12,91 +14,55 @@ constexpr int kVersionLabel = 1904;
 constexpr int kCloseButton = 8;
 constexpr POINT kIconAt{20, 8};
 
-struct AboutControl {
-    int id;
-    const char* windowClass;
-    const char* text;
-    DWORD style;
-    int x, y, width, height;
+const ChildControl kControls[] = {
+    {kNameLabel, "STATIC", kProgramName, SS_LEFT, 0, ControlBox{68, 2, 151, 41}, 0},
+    {-1, "STATIC", kAboutPurpose, SS_LEFTNOWORDWRAP, 0, ControlBox{224, 22, 251, 18}, 0},
+    {-1, "STATIC", "Version :", SS_LEFT, 0, ControlBox{23, 76, 56, 18}, 0},
+    {kVersionLabel, "STATIC", "", SS_LEFT, 0, ControlBox{91, 76, 85, 18}, 0},
+    {kCloseButton, "BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+     ControlBox{337, 114, 93, 28}, 0},
 };
-
-const AboutControl kControls[] = {
-    {kNameLabel, "STATIC", kProgramName, SS_LEFT, 68, 2, 151, 41},
-    {-1, "STATIC", kAboutPurpose, SS_LEFTNOWORDWRAP, 224, 22, 251, 18},
-    {-1, "STATIC", "Version :", SS_LEFT, 23, 76, 56, 18},
-    {kVersionLabel, "STATIC", "", SS_LEFT, 91, 76, 85, 18},
-    {kCloseButton, "BUTTON", "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, 337, 114, 93, 28},
-};
-
-HMENU AsMenu(int id) {
-    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-}
 
 }  // namespace
+
+AboutWindow::AboutWindow() : FrameWindow(WindowFrameOf(ViewKind::About).spec) {}
 
 AboutWindow::~AboutWindow() {
     if (nameFont_) DeleteObject(nameFont_);
 }
 
-void AboutWindow::Create(HWND owner) {
-    if (Handle()) return;
-    owner_ = owner;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, kAboutClass,
-                                  AboutTitle().c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 213,
-                                  160, 484, 195, owner, nullptr, instance, this);
-    if (!window) return;
+bool AboutWindow::Opened(HWND window) {
     SetWindowTextA(GetDlgItem(window, kVersionLabel), kVersionText);
     OpenAbout(*this);
+    return true;
 }
 
-LRESULT CALLBACK ABOUT_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<AboutWindow*>(create->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->OnMessage(window, message, wParam, lParam);
-}
-
-LRESULT AboutWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+bool AboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+    *result = 0;
     switch (message) {
-        case WM_CREATE:
-            CreateControls(window);
-            return 0;
         case WM_PAINT:
-            Paint(window);
-            return 0;
+            Paint(Handle());
+            return true;
         case WM_COMMAND:
             // Close, whatever its notification.
             if (LOWORD(wParam) == kCloseButton) CloseAbout(*this);
-            return 0;
-        case WM_CLOSE:
-            CloseAbout(*this);
-            return 0;
-        case WM_DESTROY:
-            hwnd_ = nullptr;
-            return 0;
+            return true;
         default:
-            return DefWindowProcA(window, message, wParam, lParam);
+            return false;
     }
 }
 
-void AboutWindow::CreateControls(HWND window) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+void AboutWindow::OnClose(bool) {
+    CloseAbout(*this);
+}
+
+void AboutWindow::OnCreate(HWND window) {
     if (!nameFont_) nameFont_ = CreatePointFont("Tahoma", 20);
-    if (!icon_) icon_ = LoadIconA(instance, MAKEINTRESOURCEA(ids::kIconMain));
-    for (const AboutControl& c : kControls) {
-        HWND control =
-            CreateWindowExA(0, c.windowClass, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                            c.width, c.height, window, AsMenu(c.id), instance, nullptr);
-        const bool name = c.id == kNameLabel && nameFont_;
-        SendMessageA(control, WM_SETFONT, name ? reinterpret_cast<WPARAM>(nameFont_) : font, FALSE);
-    }
+    if (!icon_) icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids::kIconMain));
+    CreateChildControls(window, kControls, nullptr);
+    if (nameFont_)
+        SendMessageA(GetDlgItem(window, kNameLabel), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(nameFont_), FALSE);
 }
 
 void AboutWindow::Paint(HWND window) {
@@ -116,11 +82,15 @@ void AboutWindow::Show() {
 }
 
 void AboutWindow::EnableOwner(bool enabled) {
-    if (owner_) EnableWindow(owner_, enabled ? TRUE : FALSE);
+    if (Owner()) EnableWindow(Owner(), enabled ? TRUE : FALSE);
 }
 
 void AboutWindow::Destroy() {
     if (HWND window = Handle()) DestroyWindow(window);
+}
+
+LRESULT CALLBACK ABOUT_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return FrameWindow::Forward(window, message, wParam, lParam);
 }
 
 }  // namespace varnolux

@@ -4,19 +4,16 @@
 
 #include <string>
 
-#include "layout/free_place.h"
-#include "views/frame/aux_placement.h"
-#include "views/frame/win32/aux_frame.h"
+#include "views/frame/win32/window_rects.h"
 #include "views/pinout/pinout.h"
 #include "views/port/port_ids.h"
+#include "views/win32/window_frames.h"
 
 namespace varnolux {
 
 namespace {
 
 namespace gdip = Gdiplus::DllExports;
-
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 std::wstring Wide(const std::string& text) {
     const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -64,108 +61,64 @@ class Picture {
     ClientSize size_;
 };
 
-RECT WindowRectFor(ClientSize client) {
-    RECT r{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&r, kStyle, FALSE, 0);
-    return r;
-}
-
 }  // namespace
 
-PinoutWindow::PinoutWindow(Session& session, Seams& seams, HINSTANCE instance)
-    : session_(session), seams_(seams), instance_(instance) {}
+PinoutWindow::PinoutWindow(Session& session, Seams& seams, HINSTANCE)
+    : PlacedWindow(WindowFrameOf(ViewKind::Pinout), session, seams.os, seams.prompts,
+                   session.settings.AlwaysOnTopPO),
+      session_(session),
+      seams_(seams) {}
 
-void PinoutWindow::Create(HWND owner) {
-    // The stored place; the size is the picture's from the first paint on.
-    const RECT size = WindowRectFor(kPinoutDefaultClient);
-    const int width = size.right - size.left, height = size.bottom - size.top;
-    const Rect stored = ReadWindowRect(seams_.os, session_.project.settingsPath, kPinoutSection);
-    const Rect work = DesktopWorkArea();
-    const Rect r = IsEmpty(stored)
-                       ? FreePlace(BesideOwner(WindowRectOf(owner), width, height, work),
-                                   ProgramWindowRects(nullptr), work)
-                       : FitIntoWorkArea(stored, work);
-    HWND window = CreateWindowExA(0, kPinoutClass, "", kStyle, r.left, r.top, width, height, owner,
-                                  nullptr, instance_, this);
-    if (!window) return;
-    AddTopMostItem(window, ids::kSysTopMostPortPinout, session_.settings.AlwaysOnTopPO);
-    SetWindowTextA(window, "Varnolux   Pinout");
+bool PinoutWindow::Initialise(HWND window) {
     Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) != Gdiplus::Ok) {
-        gdiplusToken_ = 0;
-        ShowWindow(window, SW_SHOWNORMAL);
-        seams_.prompts.Inform("Error initializing GDI+");
-        return;
-    }
+    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) == Gdiplus::Ok) return true;
+    gdiplusToken_ = 0;
     ShowWindow(window, SW_SHOWNORMAL);
+    seams_.prompts.Inform("Error initializing GDI+");
+    return true;
 }
 
 void PinoutWindow::Fill() {
-    if (HWND hwnd = hwnd_.load()) InvalidateRect(hwnd, nullptr, FALSE);
+    if (HWND hwnd = Handle()) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-LRESULT CALLBACK PINOUTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<PinoutWindow*>(create->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<PinoutWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT PinoutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = hwnd_.load();
+bool PinoutWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+    *result = 0;
     switch (message) {
         case WM_PAINT:
             OnPaint();
-            return 0;
+            return true;
         case WM_GETMINMAXINFO: {
             // The client area may shrink to nothing, for a missing picture.
-            const RECT frame = WindowRectFor(ClientSize{0, 0});
-            auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
-            info.ptMinTrackSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
-            return 0;
+            const ClientSize frame = FrameSize();
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize =
+                POINT{frame.width, frame.height};
+            return true;
         }
         case WM_SETTINGCHANGE:
         case WM_THEMECHANGED:
             SetClientSize(kPinoutDefaultClient);
-            break;
-        case WM_SYSCOMMAND:
-            OnTopMostItem(hwnd, wParam, ids::kSysTopMostPortPinout,
-                          session_.settings.AlwaysOnTopPO);
-            break;
-        case WM_CLOSE:
-            OnClose();
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            break;
+            return false;
         default:
-            break;
+            return false;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+ClientSize PinoutWindow::FrameSize() const {
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, Spec().style, FALSE, Spec().exStyle);
+    return ClientSize{r.right - r.left, r.bottom - r.top};
 }
 
 void PinoutWindow::SetClientSize(ClientSize client) {
-    HWND hwnd = hwnd_.load();
-    RECT now;
-    GetWindowRect(hwnd, &now);
-    const RECT frame = WindowRectFor(ClientSize{0, 0});
-    const Rect window{now.left, now.top, now.right, now.bottom};
-    const Rect wanted = PinoutWindowRect(
-        window, client, ClientSize{frame.right - frame.left, frame.bottom - frame.top},
-        DesktopWorkArea());
-    if (wanted == window) return;
-    SetWindowPos(hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
-                 wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND hwnd = Handle();
+    const Rect window = WindowRectOf(hwnd);
+    const Rect wanted = PinoutWindowRect(window, client, FrameSize(), DesktopWorkArea());
+    if (!(wanted == window)) MoveTo(hwnd, wanted);
 }
 
 void PinoutWindow::OnPaint() {
-    HWND hwnd = hwnd_.load();
+    HWND hwnd = Handle();
     const Picture picture(gdiplusToken_ != 0, PinoutImagePath(session_.settings.Pinout,
                                                               session_.device.SourceDeviceName));
     SetClientSize(picture.Size());
@@ -175,17 +128,21 @@ void PinoutWindow::OnPaint() {
     EndPaint(hwnd, &paint);
 }
 
-void PinoutWindow::OnClose() {
-    HWND hwnd = hwnd_.load();
-    if (session_.run.SaveOnExit.load() == 1) {
-        session_.settings.AlwaysOnTopPO = IsTopmost(hwnd) ? 1 : 0;
-        Rect normal;
-        if (NormalRect(hwnd, &normal))
-            WritePinoutPlacement(seams_.os, session_.project.settingsPath, normal,
-                                 session_.settings.AlwaysOnTopPO);
-    }
+void PinoutWindow::SaveOnClose(FormCloseState frame, bool) {
+    if (!SavesOnExit()) return;
+    session_.settings.AlwaysOnTopPO = frame.topmost ? 1 : 0;
+    if (frame.placementAvailable)
+        WritePinoutPlacement(seams_.os, session_.project.settingsPath, frame.normal,
+                             session_.settings.AlwaysOnTopPO);
+}
+
+void PinoutWindow::OnDestroy() {
     if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
     gdiplusToken_ = 0;
+}
+
+LRESULT CALLBACK PINOUTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return FrameWindow::Forward(window, message, wParam, lParam);
 }
 
 }  // namespace varnolux

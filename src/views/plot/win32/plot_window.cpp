@@ -2,20 +2,16 @@
 
 #include <windowsx.h>
 
-#include "seams/win32/dpi_scale.h"
-#include "views/frame/win32/aux_frame.h"
-#include "views/frame/win32/form_frame.h"
+#include "views/frame/win32/child_controls.h"
 #include "views/plot/plot_cursor.h"
 #include "views/plot/plot_ids.h"
 #include "views/plot/plot_settings.h"
+#include "views/win32/window_frames.h"
 
 namespace varnolux {
 
 namespace {
 
-constexpr DWORD kPlotStyle =
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-const Rect kCreated{120, 120, 120 + 760, 120 + 460};
 constexpr double kWheelZoom = 0.8;  // one notch in; out is its inverse
 constexpr double kPanShare = 0.1;   // of the visible span per key or shifted notch
 
@@ -41,14 +37,22 @@ HMENU Popup(const MenuItem (&items)[N]) {
     return menu;
 }
 
-HMENU PlotMenu() {
+}  // namespace
+
+PlotWindow::PlotWindow(Session& session, HostOs& os, Prompts& prompts, PlotFeed& feed)
+    : PlacedWindow(WindowFrameOf(ViewKind::Plot), session, os, prompts, topMost_),
+      session_(session),
+      os_(os),
+      prompts_(prompts),
+      feed_(feed),
+      store_(feed.Store()) {}
+
+HMENU PlotWindow::MenuBar() {
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(kFileMenu)), "File");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup(kViewMenu)), "View");
     return bar;
 }
-
-}  // namespace
 
 void PlotWindow::NoteWatchChange() {
     feed_.NoteWatchChange(session_);
@@ -60,36 +64,23 @@ void PlotWindow::ClearRecord() {
     FitAll(view_, store_);
 }
 
-void PlotWindow::Create(HWND owner) {
-    if (Handle()) return;
-    owner_ = owner;
+void PlotWindow::ReadKeys() {
     const PlotSettings settings = ReadPlotSettings(os_, session_.project.settingsPath);
     view_.sharedScale = settings.sharedScale;
     view_.axis = settings.timeAxis ? PlotXAxis::Seconds : PlotXAxis::DumpNumber;
     topMost_ = settings.topMost ? 1 : 0;
-    HWND window = CreateWindowExA(WS_EX_WINDOWEDGE, ids::kPlotFormClass, "Varnolux   Plot",
-                                  kPlotStyle, kCreated.left, kCreated.top,
-                                  kCreated.right - kCreated.left, kCreated.bottom - kCreated.top,
-                                  nullptr, PlotMenu(), GetModuleHandleA(nullptr), this);
-    if (!window) return;
-    // Every dump kept while the window was closed, all of them in view.
-    feed_.NoteWatchChange(session_);
-    FitAll(view_, store_);
-    AddTopMostItem(window, ids::kSysPlotTopMost, topMost_);
-    PlaceForm(window,
-              PlaceFormWindow(settings.stored, ScaledSize(kCreated, ScreenDpi()), DesktopWorkArea(),
-                              ProgramWindowRects(window)),
-              topMost_ == 1);
-    UpdateMenu();
 }
 
 void PlotWindow::OnCreate(HWND window) {
-    status_ =
-        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, 0, 0, 0,
-                        window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::kPlotStatus)),
-                        GetModuleHandleA(nullptr), nullptr);
-    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Placed at every size change.
+    static const ChildControl kStatus[] = {
+        {ids::kPlotStatus, "STATIC", "", SS_LEFTNOWORDWRAP, 0, {0, 0, 0, 0}, 0}};
+    CreateChildControls(window, kStatus, nullptr);
+    status_ = GetDlgItem(window, ids::kPlotStatus);
+    // Every dump kept while the window was closed, all of them in view.
+    feed_.NoteWatchChange(session_);
+    FitAll(view_, store_);
+    UpdateMenu();
 }
 
 void PlotWindow::Fill() {
@@ -226,78 +217,60 @@ void PlotWindow::OnKey(WPARAM key) {
     Fill();
 }
 
-void PlotWindow::OnClose(bool programCloses) {
-    HWND window = Handle();
-    if (session_.run.SaveOnExit.load() == 1) {
+void PlotWindow::SaveOnClose(FormCloseState frame, bool byProgram) {
+    if (SavesOnExit()) {
         PlotCloseState state;
-        state.placementAvailable = NormalRect(window, &state.normal);
-        state.topMost = IsTopmost(window);
+        state.placementAvailable = frame.placementAvailable;
+        state.normal = frame.normal;
+        state.topMost = frame.topmost;
         state.sharedScale = view_.sharedScale;
         state.timeAxis = view_.axis == PlotXAxis::Seconds;
-        state.stillOpen = programCloses;
+        state.stillOpen = byProgram;
         SavePlotSettings(os_, session_.project.settingsPath, state);
     }
     // The traces of variables no longer watched go with the window.
     store_.DropUnwatched();
-    DestroyWindow(window);
 }
 
 void PlotWindow::OnDestroy() {
-    hwnd_ = nullptr;
     status_ = nullptr;
     cursor_.reset();
     dragging_ = false;
 }
 
-LRESULT PlotWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+bool PlotWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    *result = 0;
     switch (message) {
-        case WM_NCCREATE:
-            hwnd_ = window;
-            break;
-        case WM_CREATE:
-            OnCreate(window);
-            return 0;
         case WM_SIZE:
             OnSize();
-            return 0;
+            return true;
         case WM_ERASEBKGND:
-            return 1;  // the paint covers every pixel from its bitmap
+            *result = 1;  // the paint covers every pixel from its bitmap
+            return true;
         case WM_PAINT:
             Paint();
-            return 0;
+            return true;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
-            return 0;
+            return true;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_MOUSEMOVE:
             OnMouse(message, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            return 0;
+            return true;
         case WM_MOUSEWHEEL:
             OnWheel(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-            return 0;
+            return true;
         case WM_KEYDOWN:
             OnKey(wParam);
-            return 0;
-        case WM_SYSCOMMAND:
-            if (OnTopMostItem(window, wParam, ids::kSysPlotTopMost, topMost_)) return 0;
-            break;
-        case WM_CLOSE:
-            OnClose(wParam == kClosedByProgram);
-            return 0;
-        case WM_DESTROY:
-            OnDestroy();
-            return 0;
+            return true;
         default:
-            break;
+            return false;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK PLOTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    PlotWindow* self = FormOf<PlotWindow>(window, message, lParam);
-    return self ? self->OnMessage(window, message, wParam, lParam)
-                : DefWindowProcA(window, message, wParam, lParam);
+    return FrameWindow::Forward(window, message, wParam, lParam);
 }
 
 }  // namespace varnolux

@@ -5,13 +5,12 @@
 // lays out into an off-screen bitmap.
 #include <windows.h>
 
-#include <atomic>
 #include <optional>
 
 #include "seams/host_os.h"
 #include "seams/prompts.h"
 #include "state/session.h"
-#include "views/frame/win32/aux_window.h"
+#include "views/frame/win32/placed_window.h"
 #include "views/plot/plot_axis.h"
 #include "views/plot/plot_feed.h"
 #include "views/plot/plot_layout.h"
@@ -19,13 +18,10 @@
 
 namespace varnolux {
 
-class PlotWindow : public AuxWindow, public DumpRecorder {
+class PlotWindow : public PlacedWindow, public DumpRecorder {
   public:
-    PlotWindow(Session& session, HostOs& os, Prompts& prompts, PlotFeed& feed)
-        : session_(session), os_(os), prompts_(prompts), feed_(feed), store_(feed.Store()) {}
+    PlotWindow(Session& session, HostOs& os, Prompts& prompts, PlotFeed& feed);
 
-    HWND Handle() const override { return hwnd_.load(); }
-    void Create(HWND owner) override;
     // Takes the dumps that came since and redraws.
     void Fill() override;
 
@@ -35,12 +31,14 @@ class PlotWindow : public AuxWindow, public DumpRecorder {
   private:
     static constexpr int kStatusHeight = 20;  // the cursor's line below the plot
 
-    friend LRESULT CALLBACK PLOTFORM_WNDPROC(HWND, UINT, WPARAM, LPARAM);
-    LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCreate(HWND window);
+    void ReadKeys() override;
+    HMENU MenuBar() override;
+    // Its status line, and every dump in view.
+    void OnCreate(HWND window) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void SaveOnClose(FormCloseState frame, bool byProgram) override;
+    void OnDestroy() override;
     void OnCommand(int id);
-    void OnClose(bool programCloses);
-    void OnDestroy();
     void OnSize();
     void OnMouse(UINT message, WPARAM wParam, int x, int y);
     void OnWheel(WPARAM wParam, int screenX, int screenY);
@@ -62,17 +60,14 @@ class PlotWindow : public AuxWindow, public DumpRecorder {
     Prompts& prompts_;
     PlotFeed& feed_;
     PlotStore& store_;  // the feed's
-    std::atomic<HWND> hwnd_{nullptr};
-    HWND owner_ = nullptr;
     HWND status_ = nullptr;
-    HFONT font_ = nullptr;
     PlotViewState view_;
     PlotPicture picture_;  // as last drawn: the pixel to axis mapping for the mouse
     std::optional<size_t> cursor_;
     bool dragging_ = false;
     int dragFrom_ = 0;
     int dragTo_ = 0;
-    int32_t topMost_ = 0;
+    int32_t topMost_ = 0;  // "AlwaysOnTop" of its own section
 };
 
 LRESULT CALLBACK PLOTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,44 +7,35 @@
 
 #include <commctrl.h>
 
-#include <atomic>
 #include <memory>
 
-#include "layout/win32/form_layout.h"
 #include "seams/seams.h"
 #include "state/session.h"
 #include "vars/win32/win32_report_list.h"
-#include "views/frame/win32/aux_window.h"
+#include "views/frame/win32/placed_window.h"
 #include "views/port/port_placement.h"
 #include "views/port/port_view.h"
 
 namespace varnolux {
 
-constexpr const char* kPortClass = "PortForm_Class";
-
-class PortWindow : public AuxWindow {
+class PortWindow : public PlacedWindow {
   public:
     PortWindow(Session& session, Seams& seams, HINSTANCE instance);
 
-    HWND Handle() const override { return hwnd_.load(); }
-    // OpenPortWindow's creation: placement, TopMost and expanded flags from
-    // the settings, the marks started from the ports as they are.
-    void Create(HWND owner) override;
     // RefreshPorts after a dump.
     void Fill() override;
 
   private:
-    friend LRESULT CALLBACK PORTFORM_WNDPROC(HWND, UINT, WPARAM, LPARAM);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    // port_window.cpp
-    void OnCreate();
-    void CreateControls();
-    void OnClose();
-    void OnDestroy();
+    // port_window.cpp: its keys, read when it opens (the marks start from the
+    // ports as they are), and written when it closes.
+    void ReadKeys() override;
+    void OnCreate(HWND window) override;
+    void CreateControls(HWND window);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void SaveOnClose(FormCloseState frame, bool byProgram) override;
+    void OnDestroy() override;
     // port_window_list.cpp
     bool OnNotify(const NMHDR& header, LRESULT* result);
-    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
     void OnHeaderChanged();
     // The list row under a point of the list's client area, or -1.
     int RowAt(POINT at) const;
@@ -52,14 +43,11 @@ class PortWindow : public AuxWindow {
     Session& session_;
     Seams& seams_;
     HINSTANCE instance_;
-    std::atomic<HWND> hwnd_{nullptr};
     HWND header_ = nullptr;
     HWND list_ = nullptr;
     std::unique_ptr<Win32ReportList> rows_;
     PortView view_;
     PortPlacement placement_;
-    FormLayout layout_;
-    HFONT font_ = nullptr;
     HIMAGELIST images_ = nullptr;
 };
 

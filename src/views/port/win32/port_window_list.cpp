@@ -2,15 +2,12 @@
 // columns, a double click or a click on a row image toggles the row, and each
 // cell is drawn in the colours PortView gives.
 #include "seams/win32/dpi_scale.h"
+#include "views/frame/win32/list_controls.h"
 #include "views/port/win32/port_window.h"
 
 namespace varnolux {
 
 namespace {
-
-COLORREF ToColorRef(const Rgb& c) {
-    return RGB(c.r, c.g, c.b);
-}
 
 bool IsHeaderChange(UINT code) {
     return code == HDN_ITEMCHANGEDA || code == HDN_ITEMCHANGEDW || code == HDN_ENDTRACKA ||
@@ -38,7 +35,8 @@ bool PortWindow::OnNotify(const NMHDR& header, LRESULT* result) {
             return true;
         }
         case NM_CUSTOMDRAW:
-            *result = CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
+            *result = DrawCells(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)),
+                                [this](int row, int column) { return view_.Colours(row, column); });
             return true;
         default:
             return false;
@@ -64,25 +62,6 @@ void PortWindow::OnHeaderChanged() {
     const std::array<int, 5> widths = ColumnWidthsFromHeader(sections);
     for (size_t c = 0; c < widths.size(); ++c)
         rows_->SetColumnWidth(static_cast<int>(c), widths[c]);
-}
-
-LRESULT PortWindow::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
-        case CDDS_ITEMPREPAINT:
-            return CDRF_NOTIFYSUBITEMDRAW;
-        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-            break;
-        default:
-            return CDRF_DODEFAULT;
-    }
-    const CellColours colours =
-        view_.Colours(static_cast<int>(draw.nmcd.dwItemSpec), draw.iSubItem);
-    if (colours.useDefault) return CDRF_DODEFAULT;
-    draw.clrText = ToColorRef(colours.text);
-    draw.clrTextBk = ToColorRef(colours.background);
-    return CDRF_NEWFONT;
 }
 
 }  // namespace varnolux

@@ -4,6 +4,8 @@
 
 #include "seams/win32/dpi_scale.h"
 #include "seams/win32/wide_text.h"
+#include "seams/win32/window_object.h"
+#include "views/frame/win32/child_controls.h"
 #include "views/replay/replay_bar_ids.h"
 #include "views/replay/replay_bar_model.h"
 
@@ -11,23 +13,18 @@ namespace varnolux {
 
 namespace {
 
-struct BarControl {
-    int id;
-    const char* windowClass;
-    const char* text;
-    DWORD style;
-    int x, y, width, height;
-};
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-
-const BarControl kControls[] = {
-    {ids::kReplayFirst, "BUTTON", "First", kChild | BS_PUSHBUTTON, 8, 8, 60, 24},
-    {ids::kReplayPrevious, "BUTTON", "Previous", kChild | BS_PUSHBUTTON, 72, 8, 60, 24},
-    {ids::kReplayNext, "BUTTON", "Next", kChild | BS_DEFPUSHBUTTON, 136, 8, 60, 24},
-    {ids::kReplayLast, "BUTTON", "Last", kChild | BS_PUSHBUTTON, 200, 8, 60, 24},
-    {ids::kReplayLabel, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, 270, 8, 140, 24},
-    {ids::kReplaySlider, TRACKBAR_CLASSA, "", kChild | TBS_HORZ | TBS_AUTOTICKS, 4, 38, 410, 28},
+const ChildControl kControls[] = {
+    {ids::kReplayFirst, "BUTTON", "First", WS_TABSTOP | BS_PUSHBUTTON, 0, ControlBox{8, 8, 60, 24},
+     0},
+    {ids::kReplayPrevious, "BUTTON", "Previous", WS_TABSTOP | BS_PUSHBUTTON, 0,
+     ControlBox{72, 8, 60, 24}, 0},
+    {ids::kReplayNext, "BUTTON", "Next", WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+     ControlBox{136, 8, 60, 24}, 0},
+    {ids::kReplayLast, "BUTTON", "Last", WS_TABSTOP | BS_PUSHBUTTON, 0, ControlBox{200, 8, 60, 24},
+     0},
+    {ids::kReplayLabel, "STATIC", "", SS_CENTERIMAGE, 0, ControlBox{270, 8, 140, 24}, 0},
+    {ids::kReplaySlider, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0,
+     ControlBox{4, 38, 410, 28}, 0},
 };
 
 struct ButtonOf {
@@ -61,14 +58,9 @@ HWND ReplayBar::Create(HWND owner, HINSTANCE instance, const std::string& title)
 }
 
 LRESULT CALLBACK REPLAYBAR_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ReplayBar*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->OnMessage(window, message, wParam, lParam);
+    ReplayBar* self = WindowObject<ReplayBar>(window, message, lParam);
+    return self ? self->OnMessage(window, message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT ReplayBar::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,15 +97,7 @@ LRESULT ReplayBar::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void ReplayBar::CreateControls(HWND window) {
-    auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    for (const BarControl& c : kControls) {
-        HWND control =
-            CreateWindowExA(0, c.windowClass, c.text, c.style, ToScreen(c.x), ToScreen(c.y),
-                            ToScreen(c.width), ToScreen(c.height), window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
-        SendMessageA(control, WM_SETFONT, font, FALSE);
-    }
+    CreateChildControls(window, kControls, nullptr, ControlPlaces::ToScreen);
     HWND slider = GetDlgItem(window, ids::kReplaySlider);
     const int count = stepper_.Count();
     SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(1, count > 1 ? count : 1));

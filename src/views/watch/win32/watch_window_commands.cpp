@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "layout/topmost.h"
 #include "seams/main_ids.h"
 #include "tools/win32/user_tool_menu.h"
 #include "views/watch/watch_commands.h"
@@ -12,14 +11,6 @@
 #include "views/watch/win32/watch_window.h"
 
 namespace varnolux {
-
-namespace {
-
-void Enable(HMENU menu, int id, bool enabled) {
-    EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-}  // namespace
 
 void WatchWindow::OnCommand(int id, int notification) {
     switch (id) {
@@ -37,8 +28,9 @@ void WatchWindow::OnCommand(int id, int notification) {
             if (notification == BN_CLICKED) {
                 // The main window's Continue command runs; it hands the focus
                 // back here when the target was waiting.
-                HWND button = GetDlgItem(owner_, ids::kContinueButton);
-                PostMessageA(owner_, WM_COMMAND, MAKEWPARAM(ids::kContinueButton, BN_CLICKED),
+                HWND owner = Owner();
+                HWND button = GetDlgItem(owner, ids::kContinueButton);
+                PostMessageA(owner, WM_COMMAND, MAKEWPARAM(ids::kContinueButton, BN_CLICKED),
                              reinterpret_cast<LPARAM>(button));
                 SetFocus(button);
             }
@@ -56,7 +48,7 @@ void WatchWindow::OnCommand(int id, int notification) {
         return;
     }
     // Every item of menu 2803 repeats a command of the main window, which runs it.
-    if (IsWatchMenuCommand(id) && owner_) SendMessageA(owner_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    if (IsWatchMenuCommand(id) && Owner()) SendMessageA(Owner(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 void WatchWindow::OnDepthChanged() {
@@ -133,27 +125,8 @@ void WatchWindow::OnInitMenuPopup() {
     HMENU menu = GetMenu(Handle());
     if (!menu) return;
     ApplyUserToolNames(menu, session_.settings);
-    const WatchMenuStates m = ComputeWatchMenuStates(session_);
-    Enable(menu, ids::kCmdProtonIde, m.protonIdeEnabled);
-    Enable(menu, ids::kCmdViewEeprom, m.eepromEnabled);
-    Enable(menu, ids::kCmdDataSheet, m.dataSheetEnabled);
-    Enable(menu, ids::kCmdErrata, m.errataEnabled);
-    Enable(menu, ids::kCmdReset, m.resetEnabled);
-}
-
-void WatchWindow::OnSysCommand(WPARAM command) {
-    // The item's own ID is compared in full: the system keeps the low four bits
-    // for its own commands only, and 152 has some of them set.
-    if (LOWORD(command) != ids::kWatchSysTopMost) return;
-    HMENU system = GetSystemMenu(Handle(), FALSE);
-    char text[64] = "";
-    GetMenuStringA(system, ids::kWatchSysTopMost, text, sizeof text, MF_BYCOMMAND);
-    const auto change = ToggleTopMost(session_.settings.AlwaysOnTopW, text);
-    if (!change) return;
-    SetWindowPos(Handle(), change->topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ModifyMenuA(system, ids::kWatchSysTopMost, MF_BYCOMMAND | MF_STRING, ids::kWatchSysTopMost,
-                change->itemText.c_str());
+    for (const auto& [id, enabled] : WatchMenuEnabled(ComputeWatchMenuStates(session_)))
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 }  // namespace varnolux

@@ -1,5 +1,6 @@
 #include <mutex>
 
+#include "views/frame/win32/list_controls.h"
 #include "views/watch/watch_commands.h"
 #include "views/watch/watch_ids.h"
 #include "views/watch/watch_rows.h"
@@ -8,10 +9,6 @@
 namespace varnolux {
 
 namespace {
-
-COLORREF ToColorRef(const Rgb& c) {
-    return RGB(c.r, c.g, c.b);
-}
 
 // Row and column of the list under a point of its client area (-1 when none).
 void HitTest(HWND list, POINT at, int* row, int* column) {
@@ -54,35 +51,16 @@ bool WatchWindow::OnNotify(const NMHDR& header, LRESULT* result) {
             return true;
         }
         case NM_CUSTOMDRAW:
-            *result = CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
+            *result = DrawCells(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)),
+                                [this](int row, int column) {
+                                    const std::string label = list_->CellText(row, kWatchColLabel);
+                                    std::lock_guard<std::mutex> lock(session_.recordsLock);
+                                    return WatchCellColours(session_, label, row, column);
+                                });
             return true;
         default:
             return false;
     }
-}
-
-LRESULT WatchWindow::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
-        case CDDS_ITEMPREPAINT:
-            return CDRF_NOTIFYSUBITEMDRAW;
-        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-            break;
-        default:
-            return CDRF_DODEFAULT;
-    }
-    const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-    const std::string label = list_->CellText(row, kWatchColLabel);
-    CellColours colours;
-    {
-        std::lock_guard<std::mutex> lock(session_.recordsLock);
-        colours = WatchCellColours(session_, label, row, draw.iSubItem);
-    }
-    if (colours.useDefault) return CDRF_DODEFAULT;
-    draw.clrText = ToColorRef(colours.text);
-    draw.clrTextBk = ToColorRef(colours.background);
-    return CDRF_NEWFONT;
 }
 
 void WatchWindow::OnHeaderRightClick() {
@@ -106,8 +84,8 @@ LRESULT CALLBACK WATCHFORM_LISTVIEW_SUBCLASSPROC(HWND list, UINT message, WPARAM
     if (message == WM_NOTIFY) {
         // The header's right click reaches the list, not the window.
         const auto* notify = reinterpret_cast<const NMHDR*>(lParam);
-        auto* self =
-            reinterpret_cast<WatchWindow*>(GetWindowLongPtrA(GetParent(list), GWLP_USERDATA));
+        auto* self = static_cast<WatchWindow*>(
+            reinterpret_cast<FrameWindow*>(GetWindowLongPtrA(GetParent(list), GWLP_USERDATA)));
         HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
         if (self && notify->hwndFrom == header && notify->code == NM_RCLICK)
             self->OnHeaderRightClick();

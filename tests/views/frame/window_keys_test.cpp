@@ -1,15 +1,13 @@
 // Placement, column widths and TopMost flag of the Source, EEPROM and SFR
 // windows in the settings file.
-#include "views/frame/form_settings.h"
+#include "views/frame/window_keys.h"
 
 #include <gtest/gtest.h>
 
 #include "seams/ini_file.h"
 #include "seams/memory/memory_host_os.h"
 #include "seams/memory/memory_prompts.h"
-#include "views/eeprom/eeprom_rows.h"
-#include "views/sfr/sfr_form.h"
-#include "views/source/source_view.h"
+#include "views/frame/window_place.h"
 
 namespace varnolux {
 namespace {
@@ -29,6 +27,13 @@ class FormSettingsTest : public ::testing::Test {
         state.topmost = true;
         state.columnWidths = std::move(widths);
         return state;
+    }
+    // Saved while the placement cannot be read; the messages shown before are forgotten.
+    void SaveUnplaced(ViewKind kind, std::vector<int32_t> widths) {
+        prompts.shown.clear();
+        FormCloseState state = Closed(std::move(widths));
+        state.placementAvailable = false;
+        SaveFormSettings(WindowKeysOf(kind), state, 1, os, kIni, prompts);
     }
 
     MemoryHostOs os;
@@ -57,7 +62,7 @@ TEST_F(FormSettingsTest, ZeroOrEmptyWidthsGiveTheBuiltInOnes) {
 }
 
 TEST_F(FormSettingsTest, TheSourceWindowWritesItsKeysOnClose) {
-    SaveFormSettings(SourceFormKeys(), Closed({80, 500}), 1, os, kIni, prompts);
+    SaveFormSettings(WindowKeysOf(ViewKind::Source), Closed({80, 500}), 1, os, kIni, prompts);
     EXPECT_EQ(Value("Source Placement", "Column0"), "80");
     EXPECT_EQ(Value("Source Placement", "Column1"), "500");
     EXPECT_EQ(Value("Preferences", "AlwaysOnTopS"), "1");
@@ -70,36 +75,49 @@ TEST_F(FormSettingsTest, TheSourceWindowWritesItsKeysOnClose) {
 
 TEST_F(FormSettingsTest, NothingIsWrittenWithoutSaveOnExit) {
     os.PutFile(kIni, "[Preferences]\r\nAlwaysOnTopE=0\r\n");
-    SaveFormSettings(EepromFormKeys(), Closed({59, 351, 116}), 0, os, kIni, prompts);
+    SaveFormSettings(WindowKeysOf(ViewKind::Eeprom), Closed({59, 351, 116}), 0, os, kIni, prompts);
     EXPECT_EQ(*os.ReadFile(kIni), "[Preferences]\r\nAlwaysOnTopE=0\r\n");
 }
 
 TEST_F(FormSettingsTest, AnUnreadablePlacementSkipsTheRectangle) {
-    FormCloseState state = Closed({80, 500});
-    state.placementAvailable = false;
-    SaveFormSettings(SourceFormKeys(), state, 1, os, kIni, prompts);
+    SaveUnplaced(ViewKind::Source, {80, 500});
     EXPECT_EQ(Value("Source Placement", "Column0"), "80");
     EXPECT_EQ(Value("Source Placement", "Left"), "<missing>");
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Get Source form size failed");
     EXPECT_EQ(prompts.shown[0].caption, "Varnolux");
 
-    prompts.shown.clear();
-    FormCloseState sfr = Closed({50, 50, 50, 50, 60, 70});
-    sfr.placementAvailable = false;
-    SaveFormSettings(SfrFormKeys(), sfr, 1, os, kIni, prompts);
+    SaveUnplaced(ViewKind::Sfr, {50, 50, 50, 50, 60, 70});
     EXPECT_EQ(Value("SFR Placement", "SelCol1"), "70");
     EXPECT_EQ(Value("Preferences", "AlwaysOnTopSF"), "1");
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Get SFR form size failed");
     EXPECT_EQ(prompts.shown[0].caption, "") << "the SFR box has no caption";
 
-    prompts.shown.clear();
-    FormCloseState eeprom = Closed({59, 351, 116});
-    eeprom.placementAvailable = false;
-    SaveFormSettings(EepromFormKeys(), eeprom, 1, os, kIni, prompts);
+    SaveUnplaced(ViewKind::Eeprom, {59, 351, 116});
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(Value("EEPROM Placement", "Top"), "<missing>");
+}
+
+TEST_F(FormSettingsTest, EachWindowWritesItsKeysInItsOwnOrder) {
+    struct Case {
+        ViewKind kind;
+        std::vector<const char*> order;  // keys as they stand in a new file
+    };
+    const Case cases[] = {
+        {ViewKind::Source, {"Column0", "Column1", "Left", "Bottom", "AlwaysOnTopS"}},
+        {ViewKind::Port, {"Left", "Bottom", "Column0", "Header2", "Extra", "AlwaysOnTopPO"}},
+        {ViewKind::Plot, {"Left", "Bottom", "AlwaysOnTop", "Extra"}},
+    };
+    for (const Case& c : cases) {
+        os = MemoryHostOs();
+        FormCloseState state = Closed(std::vector<int32_t>(8, 60));
+        state.extras = {{"Extra", "x"}};
+        ASSERT_TRUE(WriteWindowKeys(WindowKeysOf(c.kind), state, os, kIni));
+        const std::string text = *os.ReadFile(kIni);
+        for (size_t i = 1; i < c.order.size(); ++i)
+            EXPECT_LT(text.find(c.order[i - 1]), text.find(c.order[i])) << c.order[i];
+    }
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #pragma once
-// Frame helpers the auxiliary windows share: the TopMost item of the system
-// menu, the desktop work area and the window's rectangles.
+// The rectangles of the program's windows on the screen, and their topmost
+// state, as the frame of every window reads and sets them.
 #include <windows.h>
 
-#include <cstdint>
-#include <string>
 #include <vector>
 
 #include "layout/window_placement.h"
@@ -19,14 +17,13 @@ Rect WindowRectOf(HWND window);
 std::vector<Rect> ProgramWindowRects(HWND except);
 // The window's normal (restored) rectangle; false when it cannot be read.
 bool NormalRect(HWND window, Rect* rect);
+// Gives the window `normal` as its normal rectangle and shows it by
+// `showCommand` (SW_SHOW, SW_HIDE, ...).
+void PlaceAtNormalRect(HWND window, const Rect& normal, int showCommand);
+// Moves and sizes the window to `r`, keeping its place among the others.
+void MoveTo(HWND window, const Rect& r);
+
 bool IsTopmost(HWND window);
 void SetTopmost(HWND window, bool topmost);
-
-// A separator and the TopMost item after the setting, and the window put on
-// top or among the others to match.
-void AddTopMostItem(HWND window, int id, int32_t alwaysOnTop);
-// WM_SYSCOMMAND: when the command is the item `id`, toggles the window's
-// topmost state, the item's text and the setting; false for other commands.
-bool OnTopMostItem(HWND window, WPARAM command, int id, int32_t& alwaysOnTop);
 
 }  // namespace varnolux
