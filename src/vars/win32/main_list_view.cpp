@@ -8,6 +8,7 @@
 #include "vars/list_commands.h"
 #include "vars/list_operation.h"
 #include "vars/main_list.h"
+#include "vars/win32/list_cell_draw.h"
 
 namespace varnolux {
 
@@ -26,10 +27,6 @@ const ColumnSpec kColumns[kMainListColumns] = {
     {"Value     ", LVCFMT_RIGHT, 75}, {"Previous", LVCFMT_RIGHT, 70},
     {"Comment", LVCFMT_LEFT, 70},
 };
-
-COLORREF ToColorRef(const Rgb& c) {
-    return RGB(c.r, c.g, c.b);
-}
 
 }  // namespace
 
@@ -92,6 +89,7 @@ void MainListView::HitTest(POINT at, int* row, int* column) const {
 bool MainListView::OnNotify(const NMHDR& header, LRESULT* result) {
     if (!list_ || header.hwndFrom != hwnd_) return false;
     *result = 0;
+    if (list_->OnNotify(header)) return true;
     ListState& state = session_.list;
     switch (header.code) {
         case LVN_COLUMNCLICK: {
@@ -99,20 +97,8 @@ bool MainListView::OnNotify(const NMHDR& header, LRESULT* result) {
             Run([column](ListContext& c) { SortList(c, column); });
             return true;
         }
-        case LVN_GETDISPINFOA:
-            list_->AnswerDisplayInfo(
-                *reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
-            return true;
-        case LVN_GETDISPINFOW:
-            list_->AnswerDisplayInfo(
-                *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
-            return true;
-        case LVN_ODSTATECHANGED:
-            list_->NoteRangeChanged(reinterpret_cast<const NMLVODSTATECHANGE&>(header));
-            return true;
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            list_->NoteItemChanged(change);
             if (list_->Changing() || !(change.uChanged & LVIF_STATE) || change.iItem < 0)
                 return true;
             const UINT now = (change.uNewState & LVIS_STATEIMAGEMASK) >> 12;
@@ -168,31 +154,14 @@ void MainListView::CheckToggled(int row, bool checked) {
 }
 
 LRESULT MainListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
-    switch (draw.nmcd.dwDrawStage) {
-        case CDDS_PREPAINT:
-            return CDRF_NOTIFYITEMDRAW;
-        case CDDS_ITEMPREPAINT:
-            return CDRF_NOTIFYSUBITEMDRAW;
-        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-            break;
-        default:
-            return CDRF_DODEFAULT;
-    }
-    const int row = static_cast<int>(draw.nmcd.dwItemSpec);
-    ListContext ctx(session_, *list_);
-    CellColours colours;
-    // A row drawn while an operation of this list runs (the lock is ours
-    // already) reads the records as they are; otherwise under the lock.
-    if (inOperation_) {
-        colours = DrawListCell(ctx, row, draw.iSubItem);
-    } else {
+    return DrawCells(draw, [this](int row, int column) {
+        ListContext ctx(session_, *list_);
+        // A row drawn while an operation of this list runs (the lock is ours
+        // already) reads the records as they are; otherwise under the lock.
+        if (inOperation_) return DrawListCell(ctx, row, column);
         std::lock_guard<std::mutex> lock(session_.recordsLock);
-        colours = DrawListCell(ctx, row, draw.iSubItem);
-    }
-    if (colours.useDefault) return CDRF_DODEFAULT;
-    draw.clrText = ToColorRef(colours.text);
-    draw.clrTextBk = ToColorRef(colours.background);
-    return CDRF_NEWFONT;
+        return DrawListCell(ctx, row, column);
+    });
 }
 
 void MainListView::OnInitMenu(HMENU menu) {

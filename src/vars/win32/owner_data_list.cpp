@@ -49,12 +49,24 @@ void OwnerDataList::Answer(Info& info, void (*copy)(Info&, const std::string&)) 
     if (item.mask & LVIF_INDENT) item.iIndent = 0;
 }
 
-void OwnerDataList::AnswerDisplayInfo(NMLVDISPINFOA& info) const {
-    Answer<NMLVDISPINFOA>(info, &CopyText);
-}
-
-void OwnerDataList::AnswerDisplayInfo(NMLVDISPINFOW& info) const {
-    Answer<NMLVDISPINFOW>(info, &CopyText);
+bool OwnerDataList::OnNotify(const NMHDR& header) {
+    auto& any = const_cast<NMHDR&>(header);
+    switch (header.code) {
+        case LVN_GETDISPINFOA:
+            Answer<NMLVDISPINFOA>(reinterpret_cast<NMLVDISPINFOA&>(any), &CopyText);
+            return true;
+        case LVN_GETDISPINFOW:
+            Answer<NMLVDISPINFOW>(reinterpret_cast<NMLVDISPINFOW&>(any), &CopyText);
+            return true;
+        case LVN_ODSTATECHANGED:
+            NoteRangeChanged(reinterpret_cast<const NMLVODSTATECHANGE&>(header));
+            return true;
+        case LVN_ITEMCHANGED:
+            NoteItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
+            return false;
+        default:
+            return false;
+    }
 }
 
 void OwnerDataList::SyncCount() const {

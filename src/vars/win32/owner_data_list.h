@@ -24,13 +24,11 @@ class OwnerDataList : public ReportList {
     // the notifications of its own changes from the user's clicks.
     bool Changing() const { return changing_ > 0; }
 
-    // LVN_GETDISPINFO, in the parent's character set.
-    void AnswerDisplayInfo(NMLVDISPINFOA& info) const;
-    void AnswerDisplayInfo(NMLVDISPINFOW& info) const;
-    // LVN_ITEMCHANGED and LVN_ODSTATECHANGED: the rows follow the control's
-    // selection, whoever changed it.
-    void NoteItemChanged(const NMLISTVIEW& change);
-    void NoteRangeChanged(const NMLVODSTATECHANGE& change);
+    // A notification of the control: answers LVN_GETDISPINFO (in the parent's
+    // character set) and follows the control's selection through
+    // LVN_ITEMCHANGED and LVN_ODSTATECHANGED, whoever changed it. True when
+    // nothing is left for the owner to do with it.
+    bool OnNotify(const NMHDR& header);
 
     int RowCount() const override { return rows_.RowCount(); }
     void InsertRow(int row) override;
@@ -73,6 +71,8 @@ class OwnerDataList : public ReportList {
     void Changed(int row);
     template <class Info>
     void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
+    void NoteItemChanged(const NMLISTVIEW& change);
+    void NoteRangeChanged(const NMLVODSTATECHANGE& change);
 
     HWND list_;
     int columns_;

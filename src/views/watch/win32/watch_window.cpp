@@ -23,8 +23,8 @@ constexpr uint32_t kBottomRight = kAnchorRight | kAnchorBottom;
 // Continue button at the right.
 const ChildControl kControls[] = {
     {ids::kWatchList, WC_LISTVIEWA, "",
-     WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, WS_EX_CLIENTEDGE,
-     ControlBox{0, 1, 358, 381}, kAnchorAll},
+     WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA,
+     WS_EX_CLIENTEDGE, ControlBox{0, 1, 358, 381}, kAnchorAll},
     {ids::kWatchDumpIdLabel, "STATIC", "DumpID 888", 0, 0, ControlBox{0, 391, 80, 18}, kBottomLeft},
     {ids::kWatchDepthEdit, "EDIT", "0", WS_TABSTOP | ES_NUMBER, WS_EX_CLIENTEDGE,
      ControlBox{87, 388, 17, 26}, kBottomLeft},
@@ -91,7 +91,7 @@ void WatchWindow::OnCreate(HWND window) {
     for (int i = 0; i < kWatchColumns; ++i)
         AddListColumn(list, i, kColumnHeaders[i], 0,
                       i == kWatchColLabel ? LVCFMT_LEFT : LVCFMT_RIGHT);
-    list_ = std::make_unique<Win32ReportList>(list, kWatchColumns, kWatchColLabel);
+    list_ = std::make_unique<OwnerDataList>(list, kWatchColumns, kWatchColLabel);
     SubclassControl(list, WATCHFORM_LISTVIEW_SUBCLASSPROC);
     SendMessageA(GetDlgItem(window, ids::kWatchDepthUpDown), UDM_SETBUDDY,
                  reinterpret_cast<WPARAM>(GetDlgItem(window, ids::kWatchDepthEdit)), 0);

@@ -13,7 +13,7 @@
 #include "seams/seams.h"
 #include "state/session.h"
 #include "vars/list_operation.h"
-#include "vars/win32/win32_report_list.h"
+#include "vars/win32/owner_data_list.h"
 #include "views/frame/win32/continue_button.h"
 #include "views/frame/win32/placed_window.h"
 #include "views/watch/watch_popup.h"
@@ -57,7 +57,7 @@ class WatchWindow : public PlacedWindow {
     Seams& seams_;
     ListRunner& mainList_;
     ContinueBrushes brushes_;
-    std::unique_ptr<Win32ReportList> list_;
+    std::unique_ptr<OwnerDataList> list_;
     int depth_ = 0;
     bool descending_ = false;
     bool ready_ = false;    // initialised: the depth box's changes count

@@ -24,6 +24,7 @@ void HitTest(HWND list, POINT at, int* row, int* column) {
 bool WatchWindow::OnNotify(const NMHDR& header, LRESULT* result) {
     if (!list_ || header.hwndFrom != list_->Handle()) return false;
     *result = 0;
+    if (list_->OnNotify(header)) return true;
     switch (header.code) {
         case LVN_COLUMNCLICK:
             // Only the Label header sorts, and only once a project is loaded.
