@@ -47,6 +47,11 @@ std::string Native(const std::string& anchor, const std::string& path) {
 
 }  // namespace
 
+void SystemHostOs::AnchorRelativePaths() {
+    char folder[PATH_MAX];
+    anchor_ = ::getcwd(folder, sizeof folder) ? std::string(folder) + "/" : std::string();
+}
+
 // Folder of /proc/self/exe, ending in "/".
 std::string SystemHostOs::ProgramFolder() const {
     std::vector<char> buf(PATH_MAX);

@@ -50,6 +50,15 @@ std::wstring Native(const std::string& anchor, const std::string& path) {
 
 }  // namespace
 
+void SystemHostOs::AnchorRelativePaths() {
+    const DWORD length = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(length, L'\0');
+    const DWORD written = GetCurrentDirectoryW(length, &folder[0]);
+    folder.resize(written < length ? written : 0);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    anchor_ = TextFromWide(folder);
+}
+
 std::string SystemHostOs::ProgramFolder() const {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
