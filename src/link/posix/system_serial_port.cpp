@@ -12,24 +12,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace varnolux {
 
 namespace {
 
+// The termios speed of a supported rate; 115200 for any other.
 speed_t SpeedOf(int baud) {
-    switch (baud) {
-        case 9600:
-            return B9600;
-        case 19200:
-            return B19200;
-        case 38400:
-            return B38400;
-        case 57600:
-            return B57600;
-        default:
-            return B115200;
-    }
+    constexpr std::pair<int, speed_t> kSpeeds[] = {
+        {9600, B9600}, {19200, B19200}, {38400, B38400}, {57600, B57600}};
+    for (const auto& [rate, speed] : kSpeeds)
+        if (rate == baud) return speed;
+    return B115200;
 }
 
 int64_t NowMs() {

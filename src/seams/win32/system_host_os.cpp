@@ -43,6 +43,16 @@ bool WriteAll(HANDLE file, const std::string& data) {
     return true;
 }
 
+// Opens the file for `access` as `disposition` says and writes the data to it.
+bool WriteToFile(const std::wstring& path, DWORD access, DWORD disposition,
+                 const std::string& data) {
+    HANDLE file = CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = WriteAll(file, data);
+    return CloseHandle(file) && ok;
+}
+
 // The path as the API takes it: the anchor before a relative one.
 std::wstring Native(const std::string& anchor, const std::string& path) {
     return IsRelativePath(path) ? WideFromText(anchor) + WideFromText(path) : WideFromText(path);
@@ -120,19 +130,11 @@ std::optional<std::string> SystemHostOs::ReadFile(const std::string& path) const
 }
 
 bool SystemHostOs::WriteFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileW(Native(anchor_, path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                              nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = WriteAll(file, data);
-    return CloseHandle(file) && ok;
+    return WriteToFile(Native(anchor_, path), GENERIC_WRITE, CREATE_ALWAYS, data);
 }
 
 bool SystemHostOs::AppendFile(const std::string& path, const std::string& data) {
-    HANDLE file = CreateFileW(Native(anchor_, path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool ok = WriteAll(file, data);
-    return CloseHandle(file) && ok;
+    return WriteToFile(Native(anchor_, path), FILE_APPEND_DATA, OPEN_ALWAYS, data);
 }
 
 LocalTime SystemHostOs::ToLocalTime(FileTime t) const {
