@@ -1,8 +1,6 @@
 // "varnolux-cli test": a step script run against the target through the load
 // sequence and the link of "log", with a line per step and a JUnit report.
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
