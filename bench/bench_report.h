@@ -57,4 +57,17 @@ inline int RunBenchmarks(int argc, char** argv, ShareLine line) {
     return 0;
 }
 
+// The main window's refresh period, the reference of the benchmarks of work
+// done at every refresh.
+constexpr double kRefreshPeriodNs = 100e6;
+
+// Runs the benchmarks and reports each run as a share of the refresh period
+// with `decimals` decimals, against the goal of under `goalPercent` %.
+inline int RunAgainstRefreshPeriod(int argc, char** argv, int decimals, const char* goalPercent) {
+    return RunBenchmarks(argc, argv, [decimals, goalPercent](const std::string& name, double ns) {
+        return BenchText("%s: %.*f %% of the 100 ms refresh period (goal: under %s %%)\n",
+                         name.c_str(), decimals, 100.0 * ns / kRefreshPeriodNs, goalPercent);
+    });
+}
+
 }  // namespace varnolux

@@ -10,7 +10,6 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
 constexpr int32_t kEepromSize = 1024;
 constexpr int32_t kBytesPerLine = 8;
 
@@ -42,9 +41,5 @@ BENCHMARK(RefreshOneRowChanged)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText(
-            "%s: %.3f %% of the 100 ms refresh period (goal: under 0.5 %%)\n", name.c_str(),
-            100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "0.5");
 }

@@ -10,15 +10,15 @@ build=$(cd "${1:-build/win32}" && pwd) || exit 2
 exe=$build/Varnolux.exe
 [ -f "$exe" ] || { echo "bench: no $exe" >&2; exit 2; }
 work=$(mktemp -d /tmp/varnolux-bench.XXXXXX)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# shellcheck source-path=SCRIPTDIR source=../tests/e2e/private_wine_lib.sh
+. "$(dirname "$0")/../tests/e2e/private_wine_lib.sh"
+use_wine_prefix "$work/prefix"
 case $(i686-w64-mingw32-objdump -f "$exe" 2>/dev/null) in
   *pei-i386*) export WINEARCH=win32 ;;
   *) export WINEARCH=win64 ;;
 esac
-xvfb_pid=""
 cleanup() {
-  timeout -k 5 20 wineserver -k >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  stop_wine_and_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,12 +29,8 @@ size=$(stat -c %s "$exe")
 awk -v s="$size" 'BEGIN { printf "Varnolux.exe size: %.2f MB (%d bytes), %.0f %% of the 4 MB limit\n",
   s / 1048576, s, 100 * s / 4194304 }'
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(tr -d '\n' <"$work/display")
-timeout -k 5 180 wineboot -i >/dev/null 2>&1
-timeout -k 5 60 wineserver -w
+start_xvfb "$work" || { echo "bench: Xvfb did not start" >&2; exit 1; }
+boot_prefix "$work/wineboot.log" || { echo "bench: wineboot failed" >&2; exit 1; }
 wineserver -p 60  # stays up between the starts: only the program's own start is timed
 
 # Two complete projects: the program shows its window and waits for a choice.

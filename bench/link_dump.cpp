@@ -11,12 +11,8 @@
 #include "link/crc8.h"
 #include "link/link_thread.h"
 #include "link/protocol.h"
-#include "seams/memory/memory_host_os.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_serial_port.h"
-#include "seams/memory/memory_views.h"
+#include "support/memory_session_rig.h"
 
 namespace varnolux {
 namespace {
@@ -44,7 +40,8 @@ std::vector<uint8_t> DumpBytes(int dumpNumber) {
 }
 
 void FullRamDump(benchmark::State& state) {
-    Session session;
+    MemorySessionRig<> rig;
+    Session& session = rig.session;
     session.device.Core = 16;
     session.run.NoDumpYet = 0;  // identity and checks belong to the first dump only
     for (int a = 0; a < kRamBytes; ++a)
@@ -57,14 +54,8 @@ void FullRamDump(benchmark::State& state) {
         r.VarAddress = 4 * i;
         session.records.push_back(r);
     }
-    MemoryHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
     MemorySerialPort port;
-    LinkContext link(session, seams, port);
+    LinkContext link(session, rig.seams, port);
     const std::vector<uint8_t> dumps[2] = {DumpBytes(0), DumpBytes(1)};
     // Answers: "h", one "f" per packet, "b".
     g_wireNs =
@@ -78,7 +69,7 @@ void FullRamDump(benchmark::State& state) {
         state.ResumeTiming();
         while (!port.input.empty()) LinkTurn(link);
     }
-    if (!prompts.shown.empty()) state.SkipWithError(prompts.shown[0].text.c_str());
+    if (!rig.prompts.shown.empty()) state.SkipWithError(rig.prompts.shown[0].text.c_str());
     benchmark::DoNotOptimize(session.records[5].VarValue);
 }
 

@@ -6,15 +6,11 @@
 #include <sstream>
 #include <string>
 
+#include "bench_fixture.h"
 #include "bench_report.h"
 #include "project/listing_reader.h"
 #include "project/listing_text.h"
-#include "project/load_sequence.h"
 #include "seams/memory/memory_host_os.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_prompts.h"
-#include "seams/memory/memory_views.h"
 
 namespace varnolux {
 namespace {
@@ -58,15 +54,7 @@ void ScanDemoProject(benchmark::State& state) {
     os.PutFile("PPI\\P18F25K22.PPI", DemoFile("PPI/P18F25K22.PPI"));
     for (auto _ : state) {
         Session session;
-        session.settings.PPI = "PPI";
-        session.project.listingName = "Thermo.lst";
-        session.project.settingsPath = "Varnolux.ini";
-        MemoryPrompts prompts;
-        MemoryMainWindowView view;
-        MemoryLauncher launcher;
-        MemoryViews views;
-        Seams seams{os, prompts, view, launcher, views};
-        RunProjectScan(session, seams);
+        ScanInMemory(session, os, "Thermo.lst");
         benchmark::DoNotOptimize(session.records.data());
     }
 }

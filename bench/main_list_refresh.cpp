@@ -3,6 +3,7 @@
 // goal: under 2 % of it.
 #include <benchmark/benchmark.h>
 
+#include "bench_fixture.h"
 #include "bench_report.h"
 #include "seams/memory/memory_report_list.h"
 #include "state/session.h"
@@ -12,23 +13,12 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
 constexpr int kRows = 2000;
 
 void RefreshTenPercentChanged(benchmark::State& state) {
-    static const int32_t kTypes[] = {VT_BIT,   VT_BYTE,  VT_WORD,   VT_DWORD,
-                                     VT_SBYTE, VT_SWORD, VT_SDWORD, VT_FLOAT};
     Session session;
     session.run.ProjectLoaded = 1;
-    for (int i = 0; i < kRows; ++i) {
-        MyVarRecord r;
-        r.VarLabel = "Variable_" + std::to_string(i);
-        r.VarType = kTypes[i % 8];
-        r.VarAddress = 0x20 + 4 * i;
-        r.VarLen = r.VarType == VT_BIT ? i % 8 : 1;
-        r.VarIsExpanded = 1;
-        session.records.push_back(r);
-    }
+    session.records = EveryTypeRecords(kRows, "Variable_");
     MemoryReportList list;
     ListContext ctx(session, list);
     FillMainList(ctx);
@@ -57,8 +47,5 @@ BENCHMARK(RefreshTenPercentChanged)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText("%s: %.3f %% of the 100 ms refresh period (goal: under 2 %%)\n",
-                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "2");
 }

@@ -14,7 +14,6 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
 constexpr int kTraces = 20;
 constexpr int kDumps = 100000;
 
@@ -65,8 +64,5 @@ BENCHMARK(PlotLayOutTwentyTracesTenthOfTheDumps)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText("%s: %.3f %% of the 100 ms refresh period (goal: under 5 %%)\n",
-                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "5");
 }

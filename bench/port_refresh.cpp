@@ -11,8 +11,6 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
-
 void RefreshFiveExpandedPorts(benchmark::State& state) {
     Session session;
     session.run.ProjectLoaded = 1;
@@ -45,9 +43,5 @@ BENCHMARK(RefreshFiveExpandedPorts)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText(
-            "%s: %.4f %% of the 100 ms refresh period (goal: under 0.5 %%)\n", name.c_str(),
-            100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 4, "0.5");
 }

@@ -7,13 +7,9 @@
 #include <map>
 #include <string>
 
-#include "project/load_sequence.h"
+#include "bench_fixture.h"
 #include "project/source_lines.h"
 #include "seams/memory/memory_host_os.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_prompts.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
 
 namespace varnolux {
@@ -95,15 +91,7 @@ void ScanProject(benchmark::State& state) {
     GeneratedProject& project = Project();
     for (auto _ : state) {
         Session session;
-        session.settings.PPI = "PPI";
-        session.project.listingName = "scan.lst";
-        session.project.settingsPath = "Varnolux.ini";
-        MemoryPrompts prompts;
-        MemoryMainWindowView view;
-        MemoryLauncher launcher;
-        MemoryViews views;
-        Seams seams{project.os, prompts, view, launcher, views};
-        RunProjectScan(session, seams);
+        ScanInMemory(session, project.os, "scan.lst");
         if (session.records.size() != kVariables || session.dumpPoints.order.size() != 255) {
             state.SkipWithError("the generated project did not scan completely");
         }

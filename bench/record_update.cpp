@@ -3,32 +3,12 @@
 // the update should take well under 1 % of it.
 #include <benchmark/benchmark.h>
 
+#include "bench_fixture.h"
 #include "bench_report.h"
 #include "vars/record_update.h"
 
 namespace varnolux {
 namespace {
-
-constexpr double kRefreshPeriodNs = 100e6;
-
-// 2000 records of every type, arrays with their elements, as a listing gives them.
-VarTable FullTable() {
-    static const int32_t kTypes[] = {VT_BIT,   VT_BYTE,  VT_WORD,   VT_DWORD,
-                                     VT_SBYTE, VT_SWORD, VT_SDWORD, VT_FLOAT};
-    VarTable records;
-    int32_t address = 0x20;
-    while (records.size() < kMaxRecords) {
-        const int32_t type = kTypes[records.size() % 8];
-        MyVarRecord r;
-        r.VarLabel = "v" + std::to_string(records.size());
-        r.VarType = type;
-        r.VarAddress = address;
-        r.VarLen = type == VT_BIT ? int32_t(records.size() % 8) : 1;
-        records.push_back(r);
-        address += 4;
-    }
-    return records;
-}
 
 DumpImage FilledImage(uint8_t seed) {
     DumpImage image;
@@ -41,7 +21,7 @@ DumpImage FilledImage(uint8_t seed) {
 }
 
 void UpdateUnchanged(benchmark::State& state) {
-    VarTable records = FullTable();
+    VarTable records = EveryTypeRecords(kMaxRecords, "v");
     DumpImage image = FilledImage(0);
     for (auto _ : state) {
         ++image.DumpId;
@@ -50,7 +30,7 @@ void UpdateUnchanged(benchmark::State& state) {
 }
 
 void UpdateAllChanged(benchmark::State& state) {
-    VarTable records = FullTable();
+    VarTable records = EveryTypeRecords(kMaxRecords, "v");
     DumpImage images[2] = {FilledImage(0), FilledImage(1)};
     int32_t id = 0;
     for (auto _ : state) {
@@ -68,8 +48,5 @@ BENCHMARK(UpdateAllChanged);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText("%s: %.4f %% of the 100 ms refresh period (goal: under 1 %%)\n",
-                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 4, "1");
 }

@@ -27,12 +27,10 @@
 #include "link/recording_port.h"
 #include "link/replay_run.h"
 #include "seams/main_ids.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
 #include "seams/memory/memory_serial_port.h"
-#include "seams/memory/memory_views.h"
 #include "sim/core/target_engine.h"
 #include "sim/core/target_program.h"
+#include "support/memory_session_rig.h"
 
 namespace varnolux {
 namespace {
@@ -60,15 +58,7 @@ class QuietPrompts : public Prompts {
 };
 
 // The demo project loaded as the console front ends load it.
-struct Loaded {
-    cli::WorkingFolderHostOs os;
-    QuietPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
-    Session session;
-
+struct Loaded : MemorySessionRig<QuietPrompts, cli::WorkingFolderHostOs> {
     bool Load(LoadSteps& steps) {
         session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
         LoadSettings(session.settings, os, session.project.settingsPath);

@@ -12,7 +12,6 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
 constexpr int kFileLines = 200000;
 
 void FillNearTheEndOfAHugeFile(benchmark::State& state) {
@@ -44,8 +43,5 @@ BENCHMARK(FillNearTheEndOfAHugeFile)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText("%s: %.3f %% of the 100 ms refresh period (goal: under 5 %%)\n",
-                                   name.c_str(), 100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "5");
 }

@@ -4,6 +4,7 @@
 // window fills; goal: under 0.5 % of it.
 #include <benchmark/benchmark.h>
 
+#include "bench_fixture.h"
 #include "bench_report.h"
 #include "seams/memory/memory_report_list.h"
 #include "state/session.h"
@@ -13,24 +14,19 @@
 namespace varnolux {
 namespace {
 
-constexpr double kRefreshPeriodNs = 100e6;
 constexpr int kRecords = 500;
 constexpr int kWatched = 20;
 
 void WatchFillTwentyDepthSeven(benchmark::State& state) {
-    static const int32_t kTypes[] = {VT_BIT,   VT_BYTE,  VT_WORD,   VT_DWORD,
-                                     VT_SBYTE, VT_SWORD, VT_SDWORD, VT_FLOAT};
     Session session;
     session.run.ProjectLoaded = 1;
+    session.records = EveryTypeRecords(kRecords, "Variable_");
     for (int i = 0; i < kRecords; ++i) {
-        MyVarRecord r;
-        r.VarLabel = i % 3 == 0 ? "buf#" + std::to_string(i) : "Variable_" + std::to_string(i);
-        r.VarType = kTypes[i % 8];
-        r.VarAddress = 0x20 + 4 * i;
+        MyVarRecord& r = session.records[static_cast<size_t>(i)];
+        if (i % 3 == 0) r.VarLabel = "buf#" + std::to_string(i);
         r.VarInWatchList = i % (kRecords / kWatched) == 0 ? 1 : 0;
         // Nine dumps: a full history with DumpIDs 1 .. 8.
         for (int d = 1; d <= 9; ++d) StoreNewValue(r, static_cast<uint32_t>(d * i), d - 1);
-        session.records.push_back(r);
     }
     MemoryReportList list(kWatchColumns);
     for (auto _ : state) {
@@ -50,9 +46,5 @@ BENCHMARK(WatchFillTwentyDepthSeven)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText(
-            "%s: %.3f %% of the 100 ms refresh period (goal: under 0.5 %%)\n", name.c_str(),
-            100.0 * ns / varnolux::kRefreshPeriodNs);
-    });
+    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "0.5");
 }

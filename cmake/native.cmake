@@ -83,6 +83,8 @@ if(VARNOLUX_BENCHMARKS)
     add_executable(bench_${stem} ${source})
     target_link_libraries(bench_${stem} PRIVATE varnolux_app varnolux_script benchmark::benchmark)
     target_compile_definitions(bench_${stem} PRIVATE VARNOLUX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    # The seams in memory and the record builders of tests/support serve here too.
+    target_include_directories(bench_${stem} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     # The recording benchmark plays the simulated firmware and prints as the console does.
     if(stem STREQUAL "recording")
       target_link_libraries(bench_${stem} PRIVATE varnolux_cli varnolux_sim)
@@ -98,6 +100,8 @@ if(VARNOLUX_FUZZ)
     get_filename_component(stem ${source} NAME_WE)
     add_executable(${stem} ${source})
     target_link_libraries(${stem} PRIVATE varnolux_app)
+    # Seams in memory and record builders from tests/support.
+    target_include_directories(${stem} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     # The harness's own checks are no coverage to steer by, and their loops
     # over whole images would cost more than the code under test.
     target_compile_options(${stem} PRIVATE -fno-sanitize=fuzzer-no-link)

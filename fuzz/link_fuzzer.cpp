@@ -11,13 +11,11 @@
 #include "fuzz_check.h"
 #include "link/link_context.h"
 #include "link/link_thread.h"
-#include "seams/memory/memory_host_os.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
 #include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_serial_port.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
+#include "support/make_record.h"
+#include "support/memory_session_rig.h"
 
 namespace {
 
@@ -147,15 +145,6 @@ bool SameCells(const Cells& image, const std::vector<Cell>& model) {
     return same;
 }
 
-MyVarRecord Record(const std::string& label, int32_t type, int32_t address, int32_t len = 1) {
-    MyVarRecord r;
-    r.VarLabel = label;
-    r.VarType = type;
-    r.VarAddress = address;
-    r.VarLen = len;
-    return r;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -175,25 +164,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         image.EepromImage.resize(kEepromSize + 1);
         return image;
     }();
-    Session session;
+    MemorySessionRig<GoOnPrompts> rig;
+    Session& session = rig.session;
     session.image = kImplemented;
     session.settings.IgnoreCRC = ignoreCrc ? 1 : 0;
     session.device.Core = 16;
     session.device.SourceDeviceName = session.device.ListingDeviceName = "18F25K22";
     session.device.EepromSize = kEepromSize;
-    session.records = {Record("b", VT_BYTE, 0x20), Record("w", VT_WORD, 0x21),
-                       Record("d", VT_DWORD, 0x30), Record("f", VT_BIT, 0x40, 5),
-                       Record("top", VT_BYTE, kRamTop)};
+    session.records = {MakeRecord("b", VT_BYTE, 0x20), MakeRecord("w", VT_WORD, 0x21),
+                       MakeRecord("d", VT_DWORD, 0x30), MakeRecord("f", VT_BIT, 0x40, 5),
+                       MakeRecord("top", VT_BYTE, kRamTop)};
     session.run.NoDumpYet = checks ? 1 : 0;
 
-    MemoryHostOs os;
-    GoOnPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
     MemorySerialPort port;
-    LinkContext link(session, seams, port);
+    LinkContext link(session, rig.seams, port);
     link.clock.nowNs = [] { return int64_t{5000000000}; };
     link.clock.sleepMs = [](int) {};
 

@@ -9,37 +9,24 @@
 #include "fuzz_check.h"
 #include "project/source_lines.h"
 #include "project/source_scanner.h"
-#include "seams/memory/memory_host_os.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_prompts.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
+#include "support/make_record.h"
+#include "support/memory_session_rig.h"
 
 namespace {
 
 using namespace varnolux;
 
-MyVarRecord Record(const std::string& label, int32_t type, int32_t address,
-                   int32_t recordType = RT_VARIABLE, int32_t len = 1) {
-    MyVarRecord r;
-    r.VarLabel = label;
-    r.VarType = type;
-    r.VarAddress = address;
-    r.VarRecordType = recordType;
-    r.VarLen = len;
-    return r;
-}
-
 // A small project's records as the listing left them.
 const VarTable& ListedRecords() {
     static const VarTable records = [] {
-        VarTable t{Record("count", VT_BYTE, 0x20),  Record("temp", VT_WORD, 0x22),
-                   Record("Total", VT_DWORD, 0x24), Record("flag", VT_BIT, 0x28, RT_VARIABLE, 3),
-                   Record("ratio", VT_FLOAT, 0x2A), Record("buf", VT_BYTE, 0x30, RT_ARRAY, 3)};
+        VarTable t{
+            MakeRecord("count", VT_BYTE, 0x20),  MakeRecord("temp", VT_WORD, 0x22),
+            MakeRecord("Total", VT_DWORD, 0x24), MakeRecord("flag", VT_BIT, 0x28, 3),
+            MakeRecord("ratio", VT_FLOAT, 0x2A), MakeRecord("buf", VT_BYTE, 0x30, 3, RT_ARRAY)};
         for (int j = 0; j < 3; ++j)
-            t.push_back(Record("buf#" + std::to_string(j), VT_BYTE, 0x30 + j, RT_SUBSCRIPT));
-        t.push_back(Record("odd", 0, 0x40));
+            t.push_back(MakeRecord("buf#" + std::to_string(j), VT_BYTE, 0x30 + j, 1, RT_SUBSCRIPT));
+        t.push_back(MakeRecord("odd", 0, 0x40));
         return t;
     }();
     return records;
@@ -64,18 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     session.image.DumpId = -1;
     session.records = ListedRecords();
     session.project.sourceFiles = {"C:\\PROJ\\MAIN.BAS"};
-    MemoryHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
+    MemorySeams<> rig;
     // The first byte answers the duplicate-DumpID prompts: OK goes on, Cancel ends.
     for (int bit = 0; bit < 8; ++bit)
-        prompts.Script((data[0] >> bit) & 1 ? PromptAnswer::Cancel : PromptAnswer::Ok);
+        rig.prompts.Script((data[0] >> bit) & 1 ? PromptAnswer::Cancel : PromptAnswer::Ok);
 
-    const SourceScanEnd end = ScanSourceText(session, seams, 0, text);
-    FUZZ_CHECK(end == SourceScanEnd::Completed || view.closeRequested);
+    const SourceScanEnd end = ScanSourceText(session, rig.seams, 0, text);
+    FUZZ_CHECK(end == SourceScanEnd::Completed || rig.view.closeRequested);
 
     const size_t lineCount = SourceTextLines(text).size();
     const DumpPointTable& points = session.dumpPoints;

@@ -20,22 +20,19 @@ run=$out/run
 screenshot=$out/varnolux-demo.png
 readonly headless_seconds=15
 
+# shellcheck source-path=SCRIPTDIR source=../tests/e2e/private_wine_lib.sh
+. "$root/tests/e2e/private_wine_lib.sh"
 # The demo keeps its own Wine prefix under build/demo, made once and reused.
-export WINEPREFIX=$out/wineprefix WINEDEBUG=-all WINEARCH=win64
-export WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb_pid=""
+use_wine_prefix "$out/wineprefix"
+export WINEARCH=win64
 target_pid=""
 
 cleanup() {
-    timeout -k 5 20 wineserver -k >/dev/null 2>&1 || true
     if [ -n "$target_pid" ]; then
         kill "$target_pid" 2>/dev/null || true
         wait "$target_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_wine_and_xvfb
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -61,25 +58,10 @@ prepare_run_folder() {
         >>"$run/Varnolux.ini"
 }
 
-# A private Xvfb on a display it picks itself.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" \
-        >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local i
-    for i in $(seq 100); do
-        [ -s "$out/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -s "$out/display" ] || { echo "demo: Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=:$(tr -d '\n' <"$out/display")
-}
-
 prepare_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "demo: preparing the Wine prefix (once)"
-        timeout -k 5 180 wineboot -i >"$out/wineboot.log" 2>&1 ||
+        boot_prefix "$out/wineboot.log" ||
             { echo "demo: wineboot failed, see $out/wineboot.log" >&2; exit 1; }
     fi
     # The title-bar buttons are Marlett glyphs (package fonts-wine); this Wine
@@ -101,15 +83,7 @@ start_target() {
     "$sim" --project "$run" --link "$out/com1" --pace --run-ms 400 --log "$out/target.log" \
         >"$out/target.out" 2>"$out/target.err" &
     target_pid=$!
-    local i
-    for i in $(seq 50); do
-        [ -e "$out/com1" ] && break
-        sleep 0.1
-    done
-    [ -e "$out/com1" ] || { echo "demo: the simulator made no terminal" >&2; return 0; }
-    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$out/com1")" \
-        /f >/dev/null 2>&1
-    timeout -k 5 60 wineserver -w
+    map_com1 "$out/com1" || { echo "demo: the simulator made no terminal" >&2; return 0; }
 }
 
 # Headless: inside a Wine virtual desktop, which draws the title bars that the
@@ -146,7 +120,7 @@ headless=0
 # prepare_wine, before the program runs.
 mkdir -p "$out"
 prepare_run_folder
-[ $headless -eq 0 ] || start_display
+[ $headless -eq 0 ] || start_xvfb "$out" || { echo "demo: Xvfb did not start" >&2; exit 1; }
 prepare_wine
 start_target
 if [ $headless -eq 1 ]; then

@@ -1,12 +1,14 @@
 #!/bin/bash
 # An independent truth for the link end to end: the simulator holds values that
-# are written here by hand at the addresses a person reads in the listing
-# (every type, array elements, a string, and a variable the assembler's block
-# moved), and the values the host shows must be exactly those. A fault in the
-# host's reading of the listing would show the simulator's own values instead,
-# which a host-against-host comparison cannot see.
+# are written by hand (tests/fixtures/demo_scenario.txt) at the addresses a
+# person reads in the listing (every type, array elements, a string, and a
+# variable the assembler's block moved), and the values the host shows must be
+# exactly those. A fault in the host's reading of the listing would show the
+# simulator's own values instead, which a host-against-host comparison cannot
+# see.
 # Usage: cli_log_scenario_test.sh <varnolux-cli> <varnolux-sim> <demo project>
 cli=$1 sim=$2
+fixtures=$(cd "$(dirname "$0")/../fixtures" && pwd)
 . "$(dirname "$0")/cli_log_lib.sh"
 log_setup "$3"
 
@@ -15,30 +17,7 @@ sed -i 's/badReads=86/badReads=90/' Thermo.lst
 grep -q 'badReads=90' Thermo.lst || fail "the listing was not changed"
 touch -d "@$(($(stat -c %Y Thermo.hex) - 10))" Thermo.lst  # still older than the object
 
-cat >scenario.txt <<'SCENARIO'
-# address  type   value        (addresses from Thermo.lst)
-0x0007.0   bit    1
-0x0007.1   bit    0
-0x0008     word   4660
-0x000A     byte   200
-0x000B     sbyte  -7
-0x000C     sword  321
-0x000E     sword  -1234
-0x0010     dword  4000000000
-0x0014     sdword -2000000000
-0x0018     float  2.5
-0x001D     byte   66
-0x0026     sword  -300
-0x0030     dword  123456789
-0x0038     float  -0.125
-0x0040     text   Hi!
-0x004D     word   65535
-0x0051     byte   17
-0x0056     byte   99
-0x005A     byte   42
-SCENARIO
-
-sim_start --baud 115200 --run-ms 0 --scenario scenario.txt
+sim_start --baud 115200 --run-ms 0 --scenario "$fixtures/demo_scenario.txt"
 "$cli" log --port "$work/tty" --baud 115200 --count 3 --format jsonl --radix dec \
     --timeout 60 >"$work/out" 2>"$work/err" || fail "exit status $?"
 sim_stop

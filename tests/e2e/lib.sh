@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the end-to-end tests under Wine. Sourced by run-wine-tests.sh for
 # every test function; the runner exports VARNOLUX_EXE, UIPROBE_EXE, E2E_WORK (an
 # empty folder of this test), WINEPREFIX, WINEDEBUG and DISPLAY.
@@ -6,7 +7,14 @@
 # under "set -e -o pipefail": the first failing command ends it (the helpers below
 # print why); every wait has a time-out.
 
+# shellcheck source-path=SCRIPTDIR source=private_wine_lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/private_wine_lib.sh"
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+readonly REPO_ROOT
 MAIN_CLASS=VarnoluxMain_Class
+# The main window's variable list and its Continuous box.
+readonly MAIN_LIST=101 MAIN_CONTINUOUS=120
 VARNOLUX_PID=""
 
 fail() {
@@ -50,6 +58,13 @@ run_folder() {
 # A settings file that only skips the COM port question.
 quiet_ini() {
     crlf "[Comms]" "DontAsk=1" >"$1"
+}
+
+# quiet_run_folder: run_folder with a settings file that only skips the COM
+# port question. Prints the folder's path.
+quiet_run_folder() {
+    quiet_ini "$E2E_WORK/quiet.ini" || return 1
+    run_folder "$E2E_WORK/quiet.ini"
 }
 
 # start_varnolux DIR [ARGS...]: starts the program in DIR in the background and
@@ -114,20 +129,28 @@ ini_value() {
         END { exit found ? 0 : 1 }'
 }
 
-# The native simulator: VARNOLUX_SIM, or build/native/varnolux-sim beside the
-# Windows build.
+# The native simulator and console front end: VARNOLUX_SIM and VARNOLUX_CLI, or
+# build/native/ beside the Windows build.
 readonly SIM=${VARNOLUX_SIM:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-sim}
+readonly NATIVE_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
 SIM_PID=""
 
 # demo_folder: a new folder with the demo project, the program and fresh file
 # times. Prints the folder's path.
 demo_folder() {
-    local root dir
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    local dir
     dir=$(mktemp -d "$E2E_WORK/demo.XXXXXX") || return 1
-    cp -R "$root/examples/demo/." "$dir/" || return 1
+    cp -R "$REPO_ROOT/examples/demo/." "$dir/" || return 1
     cp "$VARNOLUX_EXE" "$dir/Varnolux.exe" || return 1
     sh "$dir/set-file-times.sh" "$dir" || return 1
+    echo "$dir"
+}
+
+# quiet_demo_folder: demo_folder whose settings ask no COM port question.
+quiet_demo_folder() {
+    local dir
+    dir=$(demo_folder) || return 1
+    crlf "[Comms]" "DontAsk=1" >>"$dir/Varnolux.ini"
     echo "$dir"
 }
 
@@ -140,15 +163,7 @@ start_sim() {
     "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
         --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
     SIM_PID=$!
-    local i
-    for i in $(seq 50); do
-        [ -e "$E2E_WORK/com1" ] && break
-        sleep 0.1
-    done
-    [ -e "$E2E_WORK/com1" ] || fail "the simulator made no terminal"
-    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$(readlink -f "$E2E_WORK/com1")" \
-        /f >/dev/null 2>&1
-    timeout -k 5 30 wineserver -w >/dev/null 2>&1
+    map_com1 "$E2E_WORK/com1" || fail "the simulator made no terminal"
 }
 
 stop_sim() {
@@ -166,4 +181,90 @@ wait_for() {
         sleep 0.2
         tenths=$((tenths - 1))
     done
+}
+
+# continuous_dumps COUNT: clicks the main window's Continuous box and waits
+# (60 s) until the simulator, started with --dumps COUNT, has made them.
+continuous_dumps() {
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete $1 dumps"
+}
+
+# run_dumps DIR COUNT [SIM ARGS...]: the simulator for COUNT dumps and the
+# program, both on the project in DIR, through continuous_dumps.
+run_dumps() {
+    local dir=$1 count=$2
+    shift 2
+    start_sim "$dir" --dumps "$count" "$@"
+    start_varnolux "$dir"
+    continuous_dumps "$count"
+}
+
+# main_row LABEL: the main list's row whose Label cell is LABEL.
+main_row() {
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" |
+        awk -F '\t' -v label="$1" '$2 == label { print NR - 1; exit }'
+}
+
+# modify_value ROW TEXT: the Modify window opened on the Value cell of the main
+# list's ROW by a double click, TEXT typed and OK pressed; waits for it to close.
+modify_value() {
+    probe dblclick-cell "$MAIN_CLASS" "$MAIN_LIST" "$1" 4
+    probe wait-visible ModifyForm_Class 10 || fail "the Modify window did not open"
+    probe set-text ModifyForm_Class 4601 "$2"
+    probe click ModifyForm_Class 4602
+    probe wait-gone ModifyForm_Class 10 || fail "the Modify window stayed open"
+}
+
+# list_differs DUMP JSONL: what the main list shows that is not dump DUMP (from
+# 1) of the log; nothing when every variable outside arrays shows its value.
+list_differs() {
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
+    python3 - "$1" "$2" "$E2E_WORK/rows.txt" <<'PY'
+import json, sys
+dumps = [json.loads(line) for line in open(sys.argv[2])]
+want = {v["VarLabel"]: " ".join(v["value"].split()) for v in dumps[int(sys.argv[1]) - 1]["values"]}
+shown = {}
+for line in open(sys.argv[3], encoding="latin-1"):
+    cells = line.rstrip("\n").split("\t")
+    if len(cells) >= 5:
+        shown[cells[1].strip()] = " ".join(cells[4].split())
+# Arrays are shown contracted: their elements are not in the list.
+arrays = {k.split("#")[0] for k in want if "#" in k}
+compared = [k for k in want if "#" not in k and k not in arrays]
+wrong = ["%s: shown %r, dump %s %r" % (k, shown.get(k), sys.argv[1], want[k])
+         for k in compared if shown.get(k) != want[k]]
+if len(compared) < 10:
+    wrong.append("only %d variables compared" % len(compared))
+print("; ".join(wrong[:6]))
+PY
+}
+
+list_shows_dump() {
+    [ -z "$(list_differs "$1" "$2")" ]
+}
+
+# log_natively DIR COUNT FILE [LOG ARGS...]: COUNT dumps of a second simulator
+# on the project in DIR as the native varnolux-cli logs them, one JSON line per
+# dump, into FILE.
+log_natively() {
+    local dir=$1 count=$2 out=$3
+    shift 3
+    "$SIM" --project "$dir" --link "$E2E_WORK/com2" --dumps "$count" >/dev/null 2>&1 &
+    local sim2=$!
+    wait_for 10 test -e "$E2E_WORK/com2" || fail "the second simulator made no terminal"
+    (cd "$dir" && timeout -k 5 60 "$NATIVE_CLI" log --port "$E2E_WORK/com2" --baud 115200 \
+        --count "$count" --format jsonl --radix dec --timeout 30 "$@") >"$out" 2>"$E2E_WORK/cli.err"
+    local rc=$?
+    kill "$sim2" 2>/dev/null
+    wait "$sim2" 2>/dev/null
+    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc: $(cat "$E2E_WORK/cli.err")"
+}
+
+# demo_reference COUNT FILE: the demo's first COUNT dumps as varnolux-cli logs
+# them from a second simulator, one JSON line per dump.
+demo_reference() {
+    local dir
+    dir=$(demo_folder) || return 1
+    log_natively "$dir" "$1" "$2"
 }

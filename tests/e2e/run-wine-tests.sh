@@ -22,37 +22,24 @@ done
 
 readonly test_timeout=180  # seconds for one test function, start to end
 work=$(mktemp -d /tmp/varnolux-e2e.XXXXXX)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=${WINEARCH:-win64}
-# No Mono or Gecko installer dialogs while the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb_pid=""
+# shellcheck source-path=SCRIPTDIR source=private_wine_lib.sh
+. "$here/private_wine_lib.sh"
+use_wine_prefix "$work/prefix"
+export WINEARCH=${WINEARCH:-win64}
 
 cleanup() {
-    timeout -k 5 20 wineserver -k >/dev/null 2>&1
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    stop_wine_and_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself and reports its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(tr -d '\n' <"$work/display")
-
-if ! timeout -k 5 180 wineboot -i >"$work/wineboot.log" 2>&1; then
+start_xvfb "$work" || { echo "e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+if ! boot_prefix "$work/wineboot.log"; then
     echo "e2e: wineboot failed" >&2
     cat "$work/wineboot.log" >&2
     exit 1
 fi
-timeout -k 5 60 wineserver -w
 
 passed=0
 failed=0

@@ -9,41 +9,13 @@
 # Makes the zip with scripts/dist.sh, which needs the native build (the
 # simulator and varnolux-cli record the session) and chmcmd.
 
-readonly F_BAR=ReplayBar_Class F_NEXT=3003 F_LABEL=3006 F_LIST=101
+readonly F_BAR=ReplayBar_Class F_NEXT=3003 F_LABEL=3006
 readonly F_WATCH=WatchForm_Class F_WATCH_LIST=2801 F_SOURCE=SourceForm_Class F_SOURCE_LIST=1901
 readonly F_PORT=PortForm_Class F_PORT_LIST=101 F_EEPROM=EEPROM_Form_Class F_EEPROM_LIST=5501
 readonly F_PLOT=PlotForm_Class F_PLOT_STATUS=2901
-readonly F_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
 
 first_run_bar_is() {
     [ "$(probe text "$F_BAR" "$F_LABEL")" == "$1" ]
-}
-
-# first_run_list_differs JSONL: what the main list shows that is not the one
-# dump of the log, for every variable outside arrays; nothing when all agree.
-first_run_list_differs() {
-    probe rows "$MAIN_CLASS" "$F_LIST" >"$E2E_WORK/rows.txt"
-    python3 - "$1" "$E2E_WORK/rows.txt" <<'PY'
-import json, sys
-dump = json.loads(open(sys.argv[1]).readline())
-want = {v["VarLabel"]: " ".join(v["value"].split()) for v in dump["values"]}
-shown = {}
-for line in open(sys.argv[2], encoding="latin-1"):
-    cells = line.rstrip("\n").split("\t")
-    if len(cells) >= 5:
-        shown[cells[1].strip()] = " ".join(cells[4].split())
-arrays = {k.split("#")[0] for k in want if "#" in k}
-compared = [k for k in want if "#" not in k and k not in arrays]
-wrong = ["%s: shown %r, recorded %r" % (k, shown.get(k), want[k])
-         for k in compared if shown.get(k) != want[k]]
-if len(compared) < 10:
-    wrong.append("only %d variables compared" % len(compared))
-print("; ".join(wrong[:6]))
-PY
-}
-
-first_run_list_shows() {
-    [ -z "$(first_run_list_differs "$1")" ]
 }
 
 # first_run_view CLASS COMMAND LIST: opens the window by its View command and
@@ -55,17 +27,16 @@ first_run_view() {
 }
 
 test_try_the_demo_replays_the_recorded_session_from_the_unpacked_zip() {
-    local root arch zip dir dumps
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    local arch zip dir dumps
     arch=$(basename "$(dirname "$VARNOLUX_EXE")")
-    "$root/scripts/dist.sh" "$E2E_WORK/dist" "$arch" >"$E2E_WORK/dist.log" 2>&1 ||
+    "$REPO_ROOT/scripts/dist.sh" "$E2E_WORK/dist" "$arch" >"$E2E_WORK/dist.log" 2>&1 ||
         fail "scripts/dist.sh: $(tail -n 5 "$E2E_WORK/dist.log")"
     zip=$(ls "$E2E_WORK"/dist/Varnolux-*-"$arch".zip)
     dir="$E2E_WORK/Varnolux Démo"
     mkdir "$dir" && unzip -q "$zip" -d "$dir"
-    (cd "$dir/demo" && "$F_CLI" replay "Thermo session.pcapng" --to 1 --format jsonl) \
+    (cd "$dir/demo" && "$NATIVE_CLI" replay "Thermo session.pcapng" --to 1 --format jsonl) \
         >"$E2E_WORK/first.jsonl" 2>/dev/null || fail "the native replay of the session failed"
-    dumps=$(cd "$dir/demo" && "$F_CLI" replay "Thermo session.pcapng" --format csv 2>&1 >/dev/null |
+    dumps=$(cd "$dir/demo" && "$NATIVE_CLI" replay "Thermo session.pcapng" --format csv 2>&1 >/dev/null |
         sed -n 's/.*: \([0-9]*\) dumps,.*/\1/p')
 
     local text
@@ -92,8 +63,8 @@ test_try_the_demo_replays_the_recorded_session_from_the_unpacked_zip() {
     probe click "$F_BAR" "$F_NEXT"
     wait_for 10 first_run_bar_is "Dump 1 of $dumps" ||
         fail "Next: the bar says '$(probe text "$F_BAR" "$F_LABEL")'"
-    wait_for 10 first_run_list_shows "$E2E_WORK/first.jsonl" ||
-        fail "the first dump: $(first_run_list_differs "$E2E_WORK/first.jsonl")"
+    wait_for 10 list_shows_dump 1 "$E2E_WORK/first.jsonl" ||
+        fail "the first dump: $(list_differs 1 "$E2E_WORK/first.jsonl")"
 
     # On to the control loop, and every window shows the replay.
     local i

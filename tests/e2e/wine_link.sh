@@ -5,7 +5,7 @@
 # Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
 # build/native/varnolux-sim.
 
-readonly LINK_CONTINUOUS=120 LINK_DUMP_LABEL=115 LINK_TRANSITION=118
+readonly LINK_DUMP_LABEL=115 LINK_TRANSITION=118
 
 # link_demo_folder BAUD: the demo project with the program, fresh file times and
 # the rate BAUD in the settings (0: automatic detection). Prints the folder.
@@ -34,7 +34,7 @@ test_link_detects_the_rate_and_shows_the_dumps() {
     assert_eq " COM1  115200 A" "$(probe status "$MAIN_CLASS" 2)" "status part 2"
     label=$(probe text "$MAIN_CLASS" "$LINK_DUMP_LABEL")
     [[ "$label" =~ ^\ DumpID\ [0-9]+\ :\  ]] || fail "dump-point label: '$label'"
-    probe click "$MAIN_CLASS" "$LINK_CONTINUOUS"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     wait_for 60 link_transition_shown ||
         fail "transition label: '$(probe text "$MAIN_CLASS" "$LINK_TRANSITION")'"
     first=$(grep '^request' "$E2E_WORK/sim.log" | head -n 1)
@@ -73,7 +73,7 @@ test_controls_below_the_list_repaint_after_a_resize() {
     probe move "$MAIN_CLASS" 0 0 1280 1000
     sleep 1
     # DumpID label, Untill count label, Continuous, Dec, Hex, project chooser, status bar
-    for id in "$LINK_DUMP_LABEL" 122 "$LINK_CONTINUOUS" 104 105 107 102; do
+    for id in "$LINK_DUMP_LABEL" 122 "$MAIN_CONTINUOUS" 104 105 107 102; do
         [ "$(probe colours "$MAIN_CLASS" "$id")" -gt 1 ] ||
             fail "control $id is a blank box after the resize"
     done

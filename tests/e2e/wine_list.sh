@@ -5,23 +5,13 @@
 # Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
 # build/native/varnolux-sim.
 
-readonly LIST=101
 readonly RADIO_DEC=104 RADIO_HEX=105 RADIO_BIN=106
-readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113 CONTINUOUS=120
+readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113
 readonly CBN_CLOSEUP=8 CBN_SELENDOK=9
-
-# demo_run_folder: the demo project with the program, fresh file times and a
-# settings file that asks no COM port question. Prints the folder.
-demo_run_folder() {
-    local dir
-    dir=$(demo_folder) || return 1
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    echo "$dir"
-}
 
 # Rows of the list whose value differs from the target's RAM truth, one per line.
 values_against_truth() {
-    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows.txt"
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
     python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
 import json, sys
 truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
@@ -43,11 +33,8 @@ PY
 
 test_list_values_are_the_targets_after_the_dumps() {
     local dir
-    dir=$(demo_run_folder)
-    start_sim "$dir" --dumps 12
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"  # run through the dumpw points
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 12 dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 12  # Continuous runs through the dumpw points
     sleep 1  # timer 1 takes the last dump into the list
     local wrong
     wrong=$(values_against_truth)
@@ -57,27 +44,24 @@ test_list_values_are_the_targets_after_the_dumps() {
 
 test_radix_buttons_change_the_texts_and_the_next_start_keeps_them() {
     local dir address columns
-    dir=$(demo_run_folder)
-    start_sim "$dir" --dumps 3
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 3
     probe click "$MAIN_CLASS" "$RADIO_HEX"
-    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    address=$(probe cell "$MAIN_CLASS" "$MAIN_LIST" 0 3)
     [[ "$address" == \$* ]] || fail "address after Hex: '$address'"
     probe click "$MAIN_CLASS" "$RADIO_BIN"
     local row value
-    row=$(row_of state)  # a byte
-    value=$(probe cell "$MAIN_CLASS" "$LIST" "$row" 4)
+    row=$(main_row state)  # a byte
+    value=$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 4)
     [[ "$value" =~ ^%[01]{8}$ ]] || fail "byte value after Bin: '$value'"
-    address=$(probe cell "$MAIN_CLASS" "$LIST" "$row" 3)
+    address=$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 3)
     [[ "$address" == \$* ]] || fail "address after Bin: '$address'"
     probe click "$MAIN_CLASS" "$RADIO_DEC"
-    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    address=$(probe cell "$MAIN_CLASS" "$MAIN_LIST" 0 3)
     [[ "$address" =~ ^[0-9]{4} ]] || fail "address after Dec: '$address'"
     sleep 1
     [ -z "$(values_against_truth)" ] || fail "decimal values differ from the target's"
-    columns=$(probe columns "$MAIN_CLASS" "$LIST")
+    columns=$(probe columns "$MAIN_CLASS" "$MAIN_LIST")
     probe command "$MAIN_CLASS" 28003  # Exit writes the settings
     wait_exit "$VARNOLUX_PID" 20
     assert_eq 1 "$(ini_value "$dir/Varnolux.ini" Preferences DefaultDataRadix)" "DefaultDataRadix"
@@ -86,9 +70,9 @@ test_radix_buttons_change_the_texts_and_the_next_start_keeps_them() {
     assert_eq tick "$(ini_value "$dir/Varnolux.ini" "Watched Items" Watch00)" "first watched item"
 
     start_varnolux "$dir"
-    address=$(probe cell "$MAIN_CLASS" "$LIST" 0 3)
+    address=$(probe cell "$MAIN_CLASS" "$MAIN_LIST" 0 3)
     [[ "$address" =~ ^[0-9]{4} ]] || fail "address at the next start: '$address'"
-    assert_eq "$columns" "$(probe columns "$MAIN_CLASS" "$LIST")" "column widths at the next start"
+    assert_eq "$columns" "$(probe columns "$MAIN_CLASS" "$MAIN_LIST")" "column widths at the next start"
     stop_sim
 }
 
@@ -114,7 +98,7 @@ ran_on_since() {
 
 test_untill_holds_at_the_third_arrival_and_continue_releases() {
     local dir entry mark
-    dir=$(demo_run_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
     # Chosen while the target is held at its first dumpw (150): the choice lets
@@ -129,7 +113,7 @@ test_untill_holds_at_the_third_arrival_and_continue_releases() {
     probe combo-set "$MAIN_CLASS" "$UNTIL" $((entry - 1))
     probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_SELENDOK"
     probe notify "$MAIN_CLASS" "$UNTIL" "$CBN_CLOSEUP"
-    assert_eq 0 "$(probe checked "$MAIN_CLASS" "$CONTINUOUS")" "Continuous after the choice"
+    assert_eq 0 "$(probe checked "$MAIN_CLASS" "$MAIN_CONTINUOUS")" "Continuous after the choice"
     wait_for 10 released_after "$mark" || fail "the choice did not let the hold at 150 go"
     mark=$(released_after "$mark")
     wait_for 60 held_after "$mark" || fail "the target was never held"
@@ -145,34 +129,25 @@ test_untill_holds_at_the_third_arrival_and_continue_releases() {
     stop_sim
 }
 
-# row_of LABEL: the list row whose Label cell is LABEL.
-row_of() {
-    probe rows "$MAIN_CLASS" "$LIST" | awk -F '\t' -v label="$1" '$2 == label { print NR - 1; exit }'
-}
-
 # cell_is ROW COL TEXT: the list cell shows exactly TEXT.
 cell_is() {
-    [ "$(probe cell "$MAIN_CLASS" "$LIST" "$1" "$2")" == "$3" ]
+    [ "$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$1" "$2")" == "$3" ]
 }
 
 test_typed_value_reaches_the_target_and_shows_in_the_next_dump() {
     local dir row
-    dir=$(demo_run_folder)
+    dir=$(quiet_demo_folder)
     # Requests go out in place of the "h" that starts a dump, so that dump
     # already carries the new value.
     sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nUpdatesBefore=1\r\nUpdatesAfter=0\r/' \
         "$dir/Varnolux.ini"
     start_sim "$dir" --run-ms 1500
     start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     wait_for 30 grep -q '^dump point 5$' "$E2E_WORK/sim.log" || fail "no dumps"
-    row=$(row_of tick)
+    row=$(main_row tick)
     [ -n "$row" ] || fail "no row for tick"
-    probe dblclick-cell "$MAIN_CLASS" "$LIST" "$row" 4
-    probe wait-visible ModifyForm_Class 10 || fail "the Modify window did not open"
-    probe set-text ModifyForm_Class 4601 4660
-    probe click ModifyForm_Class 4602
-    probe wait-gone ModifyForm_Class 10 || fail "the Modify window stayed open"
+    modify_value "$row" 4660
     # The pending value (" 4660") shows at once; the dump that follows the request
     # shows the target's own (4660) until the program changes it again.
     wait_for 10 cell_is "$row" 4 "4660" || fail "the dump after the request did not show the value"
@@ -194,16 +169,13 @@ watched_names() {
 
 test_watch_boxes_change_the_watched_items() {
     local dir row names
-    dir=$(demo_run_folder)
-    start_sim "$dir" --dumps 3
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 3
     sleep 1
-    row=$(row_of tick)
-    probe click-cell "$MAIN_CLASS" "$LIST" "$row" 0  # was watched: now not
-    row=$(row_of _time)
-    probe click-cell "$MAIN_CLASS" "$LIST" "$row" 0  # has a value: now watched
+    row=$(main_row tick)
+    probe click-cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 0  # was watched: now not
+    row=$(main_row _time)
+    probe click-cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 0  # has a value: now watched
     sleep 1
     probe command "$MAIN_CLASS" 28003
     wait_exit "$VARNOLUX_PID" 20
@@ -217,31 +189,25 @@ test_watch_boxes_change_the_watched_items() {
 # command picked from it works on the clicked row.
 test_context_menu_command_works_on_the_clicked_row() {
     local dir row
-    dir=$(demo_run_folder)
-    start_sim "$dir" --dumps 3
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 3
     sleep 1
-    row=$(row_of state)  # a byte, shown in decimal
-    [[ "$(probe cell "$MAIN_CLASS" "$LIST" "$row" 4)" != *'$'* ]] || fail "already hexadecimal"
-    probe rclick-cell "$MAIN_CLASS" "$LIST" "$row" 1
+    row=$(main_row state)  # a byte, shown in decimal
+    [[ "$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 4)" != *'$'* ]] || fail "already hexadecimal"
+    probe rclick-cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 1
     probe wait-visible "#32768" 10 || fail "no context menu"
     probe popup-close
     probe wait-gone "#32768" 10 || fail "the menu stayed open"
     probe command "$MAIN_CLASS" 28012  # This row as hex
-    [[ "$(probe cell "$MAIN_CLASS" "$LIST" "$row" 4)" == *'$'* ]] || fail "the row is not hexadecimal"
+    [[ "$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 4)" == *'$'* ]] || fail "the row is not hexadecimal"
     stop_sim
 }
 
 test_comments_toggle_moves_the_left_edge_by_the_column() {
     local dir before after width
-    dir=$(demo_run_folder)
-    start_sim "$dir" --dumps 2
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
-    width=$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 2
+    width=$(probe columns "$MAIN_CLASS" "$MAIN_LIST" | sed -n 7p | cut -f1)
     [ "$width" -gt 0 ] || fail "the Comment column is not shown"
     before=$(probe rect "$MAIN_CLASS")
     probe command "$MAIN_CLASS" 28047
@@ -252,11 +218,11 @@ test_comments_toggle_moves_the_left_edge_by_the_column() {
     read -r l2 t2 r2 b2 <<<"$after"
     assert_eq $((l1 + width)) "$l2" "left edge after hiding the comments"
     assert_eq "$r1" "$r2" "right edge after hiding the comments"
-    assert_eq 0 "$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)" "Comment width"
+    assert_eq 0 "$(probe columns "$MAIN_CLASS" "$MAIN_LIST" | sed -n 7p | cut -f1)" "Comment width"
     probe command "$MAIN_CLASS" 28047
     sleep 0.5
     assert_eq "$before" "$(probe rect "$MAIN_CLASS")" "window after showing the comments again"
-    assert_eq "$width" "$(probe columns "$MAIN_CLASS" "$LIST" | sed -n 7p | cut -f1)" \
+    assert_eq "$width" "$(probe columns "$MAIN_CLASS" "$MAIN_LIST" | sed -n 7p | cut -f1)" \
         "Comment width shown again"
     stop_sim
 }
@@ -268,18 +234,18 @@ dumps_at_least() {
 
 # rows_changed: the list's Value cells differ from those in rows1.txt.
 rows_changed() {
-    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows2.txt"
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows2.txt"
     ! cmp -s <(cut -f2,5 "$E2E_WORK/rows1.txt") <(cut -f2,5 "$E2E_WORK/rows2.txt")
 }
 
 test_previous_shows_the_value_before_the_change() {
     local dir wrong
-    dir=$(demo_run_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 4000
     start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     wait_for 30 dumps_at_least 3 || fail "the target made no dumps"
-    probe rows "$MAIN_CLASS" "$LIST" >"$E2E_WORK/rows1.txt"
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows1.txt"
     wait_for 10 rows_changed || fail "no value changed"
     wrong=$(python3 - "$E2E_WORK/rows1.txt" "$E2E_WORK/rows2.txt" <<'PY'
 import sys

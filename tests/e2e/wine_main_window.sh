@@ -3,12 +3,10 @@
 
 readonly SC_CLOSE=61536     # what the close box sends
 readonly CMD_EXIT_NO_SAVE=28040
-readonly LIST_ID=101
 
 test_main_window_shows_class_title_and_status_parts() {
-    local ini=$E2E_WORK/in.ini dir
-    quiet_ini "$ini"
-    dir=$(run_folder "$ini")
+    local dir
+    dir=$(quiet_run_folder)
     start_varnolux "$dir"
 
     assert_eq 1 "$(probe visible "$MAIN_CLASS")" "main window visible"
@@ -43,12 +41,11 @@ test_second_instance_exits_at_once_with_minus_one() {
 }
 
 test_close_box_writes_placement_and_column_widths() {
-    local ini=$E2E_WORK/in.ini dir rect columns saved
-    quiet_ini "$ini"
-    dir=$(run_folder "$ini")
+    local dir rect columns saved
+    dir=$(quiet_run_folder)
     start_varnolux "$dir"
     rect=$(probe rect "$MAIN_CLASS")
-    columns=$(probe columns "$MAIN_CLASS" "$LIST_ID")
+    columns=$(probe columns "$MAIN_CLASS" "$MAIN_LIST")
 
     probe syscommand "$MAIN_CLASS" "$SC_CLOSE"
     wait_exit "$VARNOLUX_PID" 20

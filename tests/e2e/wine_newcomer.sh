@@ -38,8 +38,7 @@ cjk_status_is() {
 # list behind it already shows the addresses in the settings' radix ($ for hex).
 test_first_fill_shows_the_settings_radix_while_the_link_waits() {
     local dir addresses
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    dir=$(quiet_demo_folder)
     (cd "$dir" && exec wine ./Varnolux.exe) >"$E2E_WORK/varnolux.out" 2>&1 &
     VARNOLUX_PID=$!
     probe dialog 30 >"$E2E_WORK/dialog.txt" || fail "no prompt while the link waits"

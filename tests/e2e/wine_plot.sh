@@ -9,26 +9,9 @@
 
 readonly PLOT=PlotForm_Class P_STATUS=2901
 readonly CMD_SAVE_PICTURE=28071 CMD_SAVE_DATA=28072 CMD_VIEW_PLOT=28070
-readonly P_WATCH=WatchForm_Class P_CMD_VIEW_WATCH=28024 P_CMD_EXIT=28003 P_CONTINUOUS=120
-readonly P_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
+readonly P_WATCH=WatchForm_Class P_CMD_VIEW_WATCH=28024 P_CMD_EXIT=28003
 # The file name box of the standard save dialog.
 readonly DIALOG=#32770 D_FILE_NAME=1148
-
-# plot_reference COUNT FILE: the demo's first COUNT dumps as varnolux-cli logs
-# them from a second simulator, one JSON line per dump.
-plot_reference() {
-    local dir
-    dir=$(demo_folder) || return 1
-    "$SIM" --project "$dir" --link "$E2E_WORK/com2" --dumps "$1" >/dev/null 2>&1 &
-    local sim2=$!
-    wait_for 10 test -e "$E2E_WORK/com2" || fail "the second simulator made no terminal"
-    (cd "$dir" && timeout -k 5 60 "$P_CLI" log --port "$E2E_WORK/com2" --baud 115200 \
-        --count "$1" --format jsonl --radix dec --timeout 30) >"$2" 2>"$E2E_WORK/cli.err"
-    local rc=$?
-    kill "$sim2" 2>/dev/null
-    wait "$sim2" 2>/dev/null
-    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc"
-}
 
 # plot_has_dumps N: the Plot window's line says it holds N dumps.
 plot_has_dumps() {
@@ -85,9 +68,8 @@ PY
 
 test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
     local dir i wrong
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    plot_reference 5 "$E2E_WORK/dumps.jsonl"
+    dir=$(quiet_demo_folder)
+    demo_reference 5 "$E2E_WORK/dumps.jsonl"
     # Half a second between dumps: every dump gets its own refresh.
     start_sim "$dir" --dumps 5 --run-ms 500
     start_varnolux "$dir"
@@ -95,8 +77,7 @@ test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
     probe wait-visible "$P_WATCH" 10 || fail "the Watch window did not open"
     probe command "$P_WATCH" "$CMD_VIEW_PLOT"
     probe wait-visible "$PLOT" 10 || fail "View, Plot in the Watch window opened no Plot window"
-    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 5 dumps"
+    continuous_dumps 5
     wait_for 5 plot_has_dumps 5 ||
         fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
     save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
@@ -141,9 +122,8 @@ PY
 # Continuous lets it run. Every one is a row of "Save data...".
 test_plot_keeps_every_dump_however_fast_and_before_it_was_opened() {
     local dir wrong
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    plot_reference 12 "$E2E_WORK/dumps.jsonl"
+    dir=$(quiet_demo_folder)
+    demo_reference 12 "$E2E_WORK/dumps.jsonl"
     start_sim "$dir" --dumps 12 --run-ms 0
     start_varnolux "$dir"
     # Held at dump point 5, the second dump: the host answers "a".
@@ -152,8 +132,7 @@ test_plot_keeps_every_dump_however_fast_and_before_it_was_opened() {
     probe wait-visible "$PLOT" 10 || fail "View, Plot opened no Plot window"
     wait_for 5 plot_has_dumps 2 ||
         fail "opened after two dumps, the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
-    probe click "$MAIN_CLASS" "$P_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 12 dumps"
+    continuous_dumps 12
     wait_for 5 plot_has_dumps 12 ||
         fail "after 12 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
     save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"

@@ -9,16 +9,6 @@
 readonly PORT_CLASS=PortForm_Class PINOUT_CLASS=PinoutForm_Class
 readonly PORT_LIST=101
 readonly VIEW_PORT=28022 VIEW_PINOUT=28058 EXIT=28003 TOPMOST_PO=155
-readonly CONTINUOUS_BOX=120
-
-# ports_demo_folder: the demo project with the program, fresh file times and
-# no COM port question. Prints the folder.
-ports_demo_folder() {
-    local dir
-    dir=$(demo_folder) || return 1
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    echo "$dir"
-}
 
 # open_port_window: the View command, then the window is shown.
 open_port_window() {
@@ -86,11 +76,11 @@ PY
 
 test_port_rows_are_the_last_dumps_ports_and_mark_the_changed_pin() {
     local dir wrong
-    dir=$(ports_demo_folder)
+    dir=$(quiet_demo_folder)
     # Dumps far enough apart that each one gets a refresh of its own.
     start_sim "$dir" --run-ms 1500 --dumps 4
     start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS_BOX"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     open_port_window
     assert_eq "Varnolux   Port" "$(probe title "$PORT_CLASS")" "the Port window's title"
     assert_eq "$(printf '\tI/O state is as TRIS'"'"'ed and will not reflect changes made by internal peripherals')" \
@@ -112,11 +102,8 @@ row_text() {
 
 test_clicks_collapse_ports_and_the_next_start_keeps_them() {
     local dir
-    dir=$(ports_demo_folder)
-    start_sim "$dir" --dumps 2
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$CONTINUOUS_BOX"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 2
     open_port_window
     assert_eq 36 "$(probe count "$PORT_CLASS" "$PORT_LIST")" "rows with A, B, C and E expanded"
     assert_eq PortB "$(row_text 9)" "port B's row"
@@ -155,7 +142,7 @@ png_size() {
 
 test_pinout_window_fits_the_demos_picture_and_shares_topmost_with_the_port_window() {
     local dir
-    dir=$(ports_demo_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --dumps 1
     start_varnolux "$dir"
     probe command "$MAIN_CLASS" "$VIEW_PINOUT"

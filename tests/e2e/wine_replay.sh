@@ -8,52 +8,14 @@
 # (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
 
 readonly R_BAR=ReplayBar_Class R_FIRST=3001 R_PREVIOUS=3002 R_NEXT=3003 R_LAST=3004
-readonly R_LABEL=3006 R_LIST=101 R_CONTINUOUS=120 R_STATUS_RECORDING=4
+readonly R_LABEL=3006 R_STATUS_RECORDING=4
 readonly R_CMD_RECORD=28080 R_CMD_OPEN=28081
-readonly R_CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
 readonly R_DIALOG=#32770 R_FILE_NAME=1148
 
 # record_natively DIR COUNT FILE: COUNT dumps of a simulator on the project in
 # DIR logged by varnolux-cli with --record FILE; the live values in DIR/live.jsonl.
 record_natively() {
-    "$SIM" --project "$1" --link "$E2E_WORK/tty" --dumps "$2" >/dev/null 2>&1 &
-    local sim=$!
-    wait_for 10 test -e "$E2E_WORK/tty" || fail "the simulator made no terminal"
-    (cd "$1" && timeout -k 5 60 "$R_CLI" log --port "$E2E_WORK/tty" --baud 115200 \
-        --count "$2" --format jsonl --radix dec --timeout 30 --record "$3") \
-        >"$1/live.jsonl" 2>"$E2E_WORK/cli.err"
-    local rc=$?
-    kill "$sim" 2>/dev/null
-    wait "$sim" 2>/dev/null
-    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc: $(cat "$E2E_WORK/cli.err")"
-}
-
-# list_differs DUMP JSONL: what the main list shows that is not dump DUMP (from
-# 1) of the log; nothing when every variable outside arrays shows its value.
-list_differs() {
-    probe rows "$MAIN_CLASS" "$R_LIST" >"$E2E_WORK/rows.txt"
-    python3 - "$1" "$2" "$E2E_WORK/rows.txt" <<'PY'
-import json, sys
-dumps = [json.loads(line) for line in open(sys.argv[2])]
-want = {v["VarLabel"]: " ".join(v["value"].split()) for v in dumps[int(sys.argv[1]) - 1]["values"]}
-shown = {}
-for line in open(sys.argv[3], encoding="latin-1"):
-    cells = line.rstrip("\n").split("\t")
-    if len(cells) >= 5:
-        shown[cells[1].strip()] = " ".join(cells[4].split())
-# Arrays are shown contracted: their elements are not in the list.
-arrays = {k.split("#")[0] for k in want if "#" in k}
-compared = [k for k in want if "#" not in k and k not in arrays]
-wrong = ["%s: shown %r, dump %s %r" % (k, shown.get(k), sys.argv[1], want[k])
-         for k in compared if shown.get(k) != want[k]]
-if len(compared) < 10:
-    wrong.append("only %d variables compared" % len(compared))
-print("; ".join(wrong[:6]))
-PY
-}
-
-list_shows_dump() {
-    [ -z "$(list_differs "$1" "$2")" ]
+    log_natively "$1" "$2" "$1/live.jsonl" --record "$3"
 }
 
 bar_label_is() {
@@ -67,8 +29,7 @@ plot_holds_dumps() {
 
 test_replay_bar_steps_the_main_list_through_the_recorded_dumps() {
     local dir
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    dir=$(quiet_demo_folder)
     record_natively "$dir" 5 "$dir/session.pcapng"
     # The recorded dumps differ where the test looks, or it could not fail.
     python3 - "$dir/live.jsonl" <<'PY' || fail "dumps 2 and 3 of the recording hold the same values"
@@ -133,8 +94,7 @@ device_shown() {
 # in varnolux-cli to the values the simulator held at the last dump.
 record_in_program() {
     local dir rec=$E2E_WORK/bench.pcapng
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --dumps 6 --run-ms 300
     start_varnolux "$dir"
     wait_for 20 device_shown || fail "the project was not loaded"
@@ -147,8 +107,7 @@ record_in_program() {
     probe dialog-click 1
     wait_for 10 recording_status_is "Recording bench.pcapng" ||
         fail "the status bar says '$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")'"
-    probe click "$MAIN_CLASS" "$R_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 6 dumps"
+    continuous_dumps 6
     sleep 1
     no_file_time_box
     if [ "$1" == menu ]; then
@@ -158,7 +117,7 @@ record_in_program() {
     probe close "$MAIN_CLASS"
     wait_exit "$VARNOLUX_PID" 20
     stop_sim
-    (cd "$dir" && timeout -k 5 60 "$R_CLI" replay "$rec" --format jsonl --radix dec) \
+    (cd "$dir" && timeout -k 5 60 "$NATIVE_CLI" replay "$rec" --format jsonl --radix dec) \
         >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
         fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
     local wrong
@@ -196,8 +155,7 @@ test_a_recording_still_on_at_exit_is_complete() {
 
 test_open_recording_restarts_the_program_on_the_chosen_recording() {
     local dir
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    dir=$(quiet_demo_folder)
     record_natively "$dir" 3 "$E2E_WORK/chosen.pcapng"
     start_sim "$dir" --dumps 1
     start_varnolux "$dir"
@@ -226,8 +184,7 @@ test_open_recording_restarts_the_program_on_the_chosen_recording() {
 # shows from the dump that carried it.
 test_a_value_written_in_a_recorded_session_replays_from_the_dump_where_it_arrived() {
     local dir row carried wrong rec=$E2E_WORK/modify.pcapng
-    dir=$(demo_folder)
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
+    dir=$(quiet_demo_folder)
     # Requests go out in place of the "h" that starts a dump: that dump carries the value.
     sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nUpdatesBefore=1\r\nUpdatesAfter=0\r/' \
         "$dir/Varnolux.ini"
@@ -241,15 +198,10 @@ test_a_value_written_in_a_recorded_session_replays_from_the_dump_where_it_arrive
     probe dialog-click 1
     wait_for 10 recording_status_is "Recording modify.pcapng" ||
         fail "the status bar says '$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")'"
-    row=$(probe rows "$MAIN_CLASS" "$R_LIST" | awk -F '\t' '$2 == "tick" { print NR - 1; exit }')
+    row=$(main_row tick)
     [ -n "$row" ] || fail "no row for tick"
-    probe dblclick-cell "$MAIN_CLASS" "$R_LIST" "$row" 4
-    probe wait-visible ModifyForm_Class 10 || fail "the Modify window did not open"
-    probe set-text ModifyForm_Class 4601 4660
-    probe click ModifyForm_Class 4602
-    probe wait-gone ModifyForm_Class 10 || fail "the Modify window stayed open"
-    probe click "$MAIN_CLASS" "$R_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 8 dumps"
+    modify_value "$row" 4660
+    continuous_dumps 8
     sleep 1
     probe command "$MAIN_CLASS" "$R_CMD_RECORD"
     wait_for 10 recording_status_is "" || fail "the recording did not stop"
@@ -260,7 +212,7 @@ test_a_value_written_in_a_recorded_session_replays_from_the_dump_where_it_arrive
     carried=$(awk '/^dump point/ { id = $3 } /^request MT_MODIFY crc ok$/ { print id; exit }' \
         "$E2E_WORK/sim.log")
     [ -n "$carried" ] || fail "no MT_MODIFY reached the target"
-    (cd "$dir" && timeout -k 5 60 "$R_CLI" replay "$rec" --format jsonl --radix dec) \
+    (cd "$dir" && timeout -k 5 60 "$NATIVE_CLI" replay "$rec" --format jsonl --radix dec) \
         >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
         fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
     grep -q 'answers differ' "$E2E_WORK/replay.err" &&

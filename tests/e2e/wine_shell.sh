@@ -16,9 +16,8 @@ wait_topmost() {
 }
 
 test_topmost_item_toggles_and_is_kept_for_the_next_run() {
-    local ini=$E2E_WORK/in.ini dir
-    quiet_ini "$ini"
-    dir=$(run_folder "$ini")
+    local dir
+    dir=$(quiet_run_folder)
     start_varnolux "$dir"
     assert_eq 0 "$(probe topmost "$MAIN_CLASS")" "topmost at the first start"
 
@@ -53,9 +52,8 @@ test_exit_before_a_project_is_chosen_writes_no_settings() {
 }
 
 test_project_controls_wait_for_a_project() {
-    local ini=$E2E_WORK/in.ini dir id
-    quiet_ini "$ini"
-    dir=$(run_folder "$ini")
+    local dir id
+    dir=$(quiet_run_folder)
     start_varnolux "$dir"
     for id in 101 104 105 106 120 113 119; do
         assert_eq 0 "$(probe enabled "$MAIN_CLASS" "$id")" "control $id before a project is chosen"

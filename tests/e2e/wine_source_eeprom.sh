@@ -8,18 +8,9 @@
 
 readonly SOURCE_CLASS=SourceForm_Class EEPROM_CLASS=EEPROM_Form_Class SFR_CLASS=SFRForm_Class
 readonly SOURCE_LIST=1901 EEPROM_LIST=5501 SFR_DISPLAY=8202 SFR_SELECT=9101
-readonly CONTINUE=109 CONTINUOUS=120
+readonly CONTINUE=109
 readonly VIEW_SOURCE=28023 VIEW_EEPROM=28046 VIEW_SFR=28062 EXIT=28003
 readonly YELLOW=FFFF00
-
-# views_demo_folder: the demo project with the program, fresh file times and a
-# settings file that asks no COM port question. Prints the folder.
-views_demo_folder() {
-    local dir
-    dir=$(demo_folder) || return 1
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    echo "$dir"
-}
 
 # held_at ID: the target stands at dump point ID and has been told to wait.
 held_at() {
@@ -33,6 +24,16 @@ hold_at_top_of_loop() {
     wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
     probe click "$MAIN_CLASS" "$CONTINUE"
     wait_for 30 held_at 5 || fail "the target was not held at dump point 5"
+}
+
+# open_source_at_top_of_loop DIR: the target and the program on the project in
+# DIR, the target held at the top of the control loop, the Source window open.
+open_source_at_top_of_loop() {
+    start_sim "$1" --run-ms 300
+    start_varnolux "$1"
+    hold_at_top_of_loop
+    probe command "$MAIN_CLASS" "$VIEW_SOURCE"
+    probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
 }
 
 # source_title_is TEXT
@@ -70,12 +71,8 @@ check_source_rows() {
 
 test_source_window_follows_the_dump_point_where_the_target_waits() {
     local dir
-    dir=$(views_demo_folder)
-    start_sim "$dir" --run-ms 300
-    start_varnolux "$dir"
-    hold_at_top_of_loop
-    probe command "$MAIN_CLASS" "$VIEW_SOURCE"
-    probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
+    dir=$(quiet_demo_folder)
+    open_source_at_top_of_loop "$dir"
     wait_for 10 source_title_is "Varnolux  Thermo.bas  Dump 5" ||
         fail "title at dump 5: '$(probe title "$SOURCE_CLASS")'"
     check_source_rows 20 79 59 "Dumpw 5"
@@ -121,7 +118,7 @@ PY
 
 test_eeprom_window_shows_the_targets_eeprom() {
     local dir before wrong
-    dir=$(views_demo_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 300 --dumps 9
     start_varnolux "$dir"
     wait_for 30 held_at 150 || fail "the target was not held at dump point 150"
@@ -143,8 +140,7 @@ test_eeprom_window_shows_the_targets_eeprom() {
     before=$(probe cell "$EEPROM_CLASS" "$EEPROM_LIST" 0 1)
 
     # The firmware writes bytes 0..7 at every dump point.
-    probe click "$MAIN_CLASS" "$CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 9 dumps"
+    continuous_dumps 9
     sleep 1  # timer 1 takes the last dump into the windows
     [ "$(probe cell "$EEPROM_CLASS" "$EEPROM_LIST" 0 1)" != "$before" ] ||
         fail "row 0 did not change after the dumps"
@@ -169,7 +165,7 @@ sfr_windows() {
 
 test_sfr_window_opens_empty_and_only_once() {
     local dir
-    dir=$(views_demo_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 300 --dumps 1
     start_varnolux "$dir"
     wait_for 30 test -s "$E2E_WORK/truth.json" || fail "no dump"
@@ -194,7 +190,7 @@ eeprom_topmost() {
 
 test_windows_keep_their_place_and_topmost_state_across_runs() {
     local dir source eeprom ini address_width
-    dir=$(views_demo_folder)
+    dir=$(quiet_demo_folder)
     ini=$dir/Varnolux.ini
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
@@ -234,12 +230,8 @@ test_windows_keep_their_place_and_topmost_state_across_runs() {
 
 test_source_window_names_a_source_file_it_cannot_read() {
     local dir
-    dir=$(views_demo_folder)
-    start_sim "$dir" --run-ms 300
-    start_varnolux "$dir"
-    hold_at_top_of_loop
-    probe command "$MAIN_CLASS" "$VIEW_SOURCE"
-    probe wait-visible "$SOURCE_CLASS" 10 || fail "the Source window did not open"
+    dir=$(quiet_demo_folder)
+    open_source_at_top_of_loop "$dir"
     rm "$dir/Sensors.inc"  # the include goes away while the target runs
     probe click "$MAIN_CLASS" "$CONTINUE"
     wait_for 30 held_at 12 || fail "the target was not held at dump point 12"

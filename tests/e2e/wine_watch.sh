@@ -9,23 +9,7 @@
 
 readonly WATCH=WatchForm_Class
 readonly W_LIST=2801 W_DUMPID=2802 W_DEPTH=116 W_CONTINUOUS=112 W_CONTINUE=111
-readonly M_LIST=101 M_CONTINUOUS=120
 readonly CMD_VIEW_WATCH=28024 CMD_EXIT=28003 CMD_ABOUT=28043 CMD_WATCH_ABOUT=28004
-readonly CLI=${VARNOLUX_CLI:-$(dirname "$VARNOLUX_EXE")/../native/varnolux-cli}
-
-# watch_demo_folder: the demo project with the program, fresh file times and
-# no COM port question. Prints the folder.
-watch_demo_folder() {
-    local dir
-    dir=$(demo_folder) || return 1
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
-    echo "$dir"
-}
-
-# main_row LABEL: the main list's row whose Label cell is LABEL.
-main_row() {
-    probe rows "$MAIN_CLASS" "$M_LIST" | awk -F '\t' -v label="$1" '$2 == label { print NR - 1; exit }'
-}
 
 # open_watch: View, "Watch" in the main window; waits for the window.
 open_watch() {
@@ -38,30 +22,11 @@ watch_labels() {
     probe rows "$WATCH" "$W_LIST" | cut -f1 | tr '\n' ' '
 }
 
-# dump_values COUNT FILE: the values of the first COUNT dumps of the demo as
-# varnolux-cli logs them from a second simulator, one JSON line per dump.
-dump_values() {
-    local dir
-    dir=$(demo_folder) || return 1
-    "$SIM" --project "$dir" --link "$E2E_WORK/com2" --dumps "$1" >/dev/null 2>&1 &
-    local sim2=$!
-    wait_for 10 test -e "$E2E_WORK/com2" || fail "the second simulator made no terminal"
-    (cd "$dir" && timeout -k 5 60 "$CLI" log --port "$E2E_WORK/com2" --baud 115200 \
-        --count "$1" --format jsonl --radix dec --timeout 30) >"$2" 2>"$E2E_WORK/cli.err"
-    local rc=$?
-    kill "$sim2" 2>/dev/null
-    wait "$sim2" 2>/dev/null
-    [ $rc -eq 0 ] || fail "varnolux-cli log ended with $rc"
-}
-
 test_watch_shows_the_ticked_variables_with_the_values_and_history_of_the_dumps() {
     local dir row before after valueWidth wrong
-    dir=$(watch_demo_folder)
-    dump_values 6 "$E2E_WORK/dumps.jsonl"
-    start_sim "$dir" --dumps 6
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$M_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete 6 dumps"
+    dir=$(quiet_demo_folder)
+    demo_reference 6 "$E2E_WORK/dumps.jsonl"
+    run_dumps "$dir" 6
     sleep 1
     if probe exists UDTDiag_Class; then fail "a record diagnostics window with UDTdisplay 0"; fi
     open_watch
@@ -69,7 +34,7 @@ test_watch_shows_the_ticked_variables_with_the_values_and_history_of_the_dumps()
     for label in _time trim; do
         row=$(main_row "$label")
         [ -n "$row" ] || fail "no main list row for $label"
-        probe click-cell "$MAIN_CLASS" "$M_LIST" "$row" 0
+        probe click-cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 0
     done
     sleep 0.5
     assert_eq "_time setPoint state tick trim " "$(watch_labels)" "Watch rows"
@@ -148,7 +113,7 @@ watch_dumpid_is() {
 
 test_watch_continue_releases_the_held_target_and_continuous_mirrors_the_main_window() {
     local dir runs last
-    dir=$(watch_demo_folder)
+    dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 300
     start_varnolux "$dir"
     open_watch
@@ -164,9 +129,9 @@ test_watch_continue_releases_the_held_target_and_continuous_mirrors_the_main_win
 
     probe click "$WATCH" "$W_CONTINUOUS"
     sleep 0.5
-    assert_eq 1 "$(probe checked "$MAIN_CLASS" "$M_CONTINUOUS")" "main Continuous after the mirror"
+    assert_eq 1 "$(probe checked "$MAIN_CLASS" "$MAIN_CONTINUOUS")" "main Continuous after the mirror"
     assert_eq 1 "$(probe checked "$WATCH" "$W_CONTINUOUS")" "Watch Continuous"
-    probe click "$MAIN_CLASS" "$M_CONTINUOUS"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     sleep 0.5
     assert_eq 0 "$(probe checked "$WATCH" "$W_CONTINUOUS")" "Watch Continuous follows the main box"
     stop_sim
@@ -174,14 +139,11 @@ test_watch_continue_releases_the_held_target_and_continuous_mirrors_the_main_win
 
 test_watch_window_comes_back_at_its_place_with_its_depth() {
     local dir rect columns
-    dir=$(watch_demo_folder)
+    dir=$(quiet_demo_folder)
     # A place inside the work area also after the window grows to the left.
     printf '[Watch Placement]\r\nLeft=500\r\nRight=868\r\nTop=100\r\nBottom=573\r\n' \
         >>"$dir/Varnolux.ini"
-    start_sim "$dir" --dumps 3
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$M_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    run_dumps "$dir" 3
     open_watch
     assert_eq "500 100 868 573" "$(probe rect "$WATCH")" "the stored place"
     # Minimised, the window comes back at its place when View, "Watch" repeats.
@@ -225,13 +187,12 @@ rows_listed() {
 
 test_record_diagnostics_lists_every_record_after_refresh() {
     local dir wrong
-    dir=$(watch_demo_folder)
+    dir=$(quiet_demo_folder)
     sed -i 's/^UDTdisplay=0\r$/UDTdisplay=1\r/' "$dir/Varnolux.ini"
     start_sim "$dir" --dumps 3
     start_varnolux "$dir"
     probe wait-visible UDTDiag_Class 10 || fail "no record diagnostics window"
-    probe click "$MAIN_CLASS" "$M_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    continuous_dumps 3
     sleep 1
     assert_eq 0 "$(probe count UDTDiag_Class 6401)" "rows before Refresh"
     probe click UDTDiag_Class 6402
@@ -271,10 +232,8 @@ PY
 }
 
 test_about_is_modal_over_the_main_window() {
-    local ini dir
-    ini=$E2E_WORK/quiet.ini
-    quiet_ini "$ini"
-    dir=$(run_folder "$ini")
+    local dir
+    dir=$(quiet_run_folder)
     start_varnolux "$dir"
     assert_eq 1 "$(probe enabled "$MAIN_CLASS")" "main window before About"
     probe command "$MAIN_CLASS" "$CMD_ABOUT"
@@ -309,11 +268,8 @@ watch_row() {
 # commands and the double click work on the clicked row.
 test_watch_radix_commands_and_double_click() {
     local dir row
-    dir=$(watch_demo_folder)
-    start_sim "$dir" --dumps 3
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$M_CONTINUOUS"
-    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps"
+    dir=$(quiet_demo_folder)
+    run_dumps "$dir" 3
     sleep 1
     open_watch
     row=$(watch_row tick)
@@ -326,7 +282,7 @@ test_watch_radix_commands_and_double_click() {
     sleep 0.5
     [[ "$(probe cell "$WATCH" "$W_LIST" "$(watch_row tick)" 1)" =~ ^\$[0-9A-F]{4}$ ]] ||
         fail "tick in the Watch window: '$(probe cell "$WATCH" "$W_LIST" "$(watch_row tick)" 1)'"
-    [[ "$(probe cell "$MAIN_CLASS" "$M_LIST" "$(main_row tick)" 4)" =~ ^\$[0-9A-F]{4}$ ]] ||
+    [[ "$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$(main_row tick)" 4)" =~ ^\$[0-9A-F]{4}$ ]] ||
         fail "tick in the main list is not hexadecimal"
     [[ "$(probe cell "$WATCH" "$W_LIST" "$(watch_row setPoint)" 1)" =~ ^-?[0-9]+$ ]] ||
         fail "setPoint changed with tick"

@@ -5,6 +5,16 @@
 namespace varnolux {
 namespace {
 
+// A window's own flag, toggled from its item's text, makes it topmost; the
+// main window's flag stays.
+void ExpectOwnFlagMadeTopMost(Settings& s, int32_t& flag) {
+    auto made = ToggleTopMost(flag, TopMostItemText(flag));
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->topmost);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(s.AlwaysOnTop, 0) << "the main window's flag stays";
+}
+
 TEST(TopMost, ItemTextFollowsTheSetting) {
     EXPECT_EQ(TopMostItemText(0), "&Make TopMost");
     EXPECT_EQ(TopMostItemText(1), "&Undo TopMost");
@@ -25,11 +35,7 @@ TEST(TopMost, ToggleGoesBackAndForth) {
 
 TEST(TopMost, AnAuxiliaryWindowTogglesItsOwnFlagOnly) {
     Settings s;
-    auto made = ToggleTopMost(s.AlwaysOnTopS, TopMostItemText(s.AlwaysOnTopS));
-    ASSERT_TRUE(made);
-    EXPECT_TRUE(made->topmost);
-    EXPECT_EQ(s.AlwaysOnTopS, 1);
-    EXPECT_EQ(s.AlwaysOnTop, 0) << "the main window's flag stays";
+    ExpectOwnFlagMadeTopMost(s, s.AlwaysOnTopS);
     EXPECT_FALSE(ToggleTopMost(s.AlwaysOnTopS, "Close"));
     EXPECT_EQ(s.AlwaysOnTopS, 1);
 }
@@ -43,11 +49,7 @@ TEST(TopMost, UnknownItemTextChangesNothing) {
 
 TEST(TopMost, TheWatchWindowTogglesItsOwnSetting) {
     Settings s;
-    auto made = ToggleTopMost(s.AlwaysOnTopW, TopMostItemText(s.AlwaysOnTopW));
-    ASSERT_TRUE(made);
-    EXPECT_TRUE(made->topmost);
-    EXPECT_EQ(s.AlwaysOnTopW, 1);
-    EXPECT_EQ(s.AlwaysOnTop, 0) << "the main window's setting stays";
+    ExpectOwnFlagMadeTopMost(s, s.AlwaysOnTopW);
 }
 
 }  // namespace

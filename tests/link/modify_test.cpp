@@ -16,6 +16,7 @@ namespace varnolux {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 class ModifyTest : public ::testing::Test {
   protected:
@@ -41,6 +42,13 @@ class ModifyTest : public ::testing::Test {
     }
 
     HostPayload Payload() { return BuildModifyPayload(session.modify); }
+
+    // Confirms `text` with no request pending; the request carries `payload`.
+    void ExpectSent(const std::string& label, const std::string& text, const HostPayload& payload) {
+        session.run.ModifyPending = 0;
+        ASSERT_TRUE(Confirm(label, text).accepted) << text;
+        EXPECT_THAT(Payload(), ElementsAreArray(payload)) << text;
+    }
 
     Session session;
     MemoryReportList list;
@@ -90,28 +98,21 @@ TEST_F(ModifyTest, OutOfRangeOrNoNumberIsInvalid) {
 
 TEST_F(ModifyTest, MinusOneForASignedByte) {
     Add("s", VT_SBYTE, 0x20);
-    ASSERT_TRUE(Confirm("s", "-1").accepted);
-    EXPECT_THAT(Payload(), ElementsAre(1, 0x00, 0x20, 0xFF, 0xFF, 0xFF, 0xFF));
+    ExpectSent("s", "-1", {1, 0x00, 0x20, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(list.CellText(0, kColValue), "-1");
 }
 
 TEST_F(ModifyTest, BitThreeSetAndCleared) {
     Add("flag", VT_BIT, 0x21, 3);
-    ASSERT_TRUE(Confirm("flag", "1").accepted);
-    EXPECT_THAT(Payload(), ElementsAre(0, 0x00, 0x21, 0x08, 0xFF, 0x00, 0x00));
-    session.run.ModifyPending = 0;
-    ASSERT_TRUE(Confirm("flag", "0").accepted);
-    EXPECT_THAT(Payload(), ElementsAre(0, 0x00, 0x21, 0x00, 0xF7, 0x00, 0x00));
+    ExpectSent("flag", "1", {0, 0x00, 0x21, 0x08, 0xFF, 0x00, 0x00});
+    ExpectSent("flag", "0", {0, 0x00, 0x21, 0x00, 0xF7, 0x00, 0x00});
 }
 
 TEST_F(ModifyTest, FloatOneInMicrochipLayout) {
     Add("f", VT_FLOAT, 0x30);
-    ASSERT_TRUE(Confirm("f", "1.0").accepted);
-    EXPECT_THAT(Payload(), ElementsAre(4, 0x00, 0x30, 0x7F, 0x00, 0x00, 0x00));
+    ExpectSent("f", "1.0", {4, 0x00, 0x30, 0x7F, 0x00, 0x00, 0x00});
     EXPECT_EQ(list.CellText(0, kColValue), " 1");
-    session.run.ModifyPending = 0;
-    ASSERT_TRUE(Confirm("f", "-3").accepted);
-    EXPECT_THAT(Payload(), ElementsAre(4, 0x00, 0x30, 0x80, 0xC0, 0x00, 0x00));
+    ExpectSent("f", "-3", {4, 0x00, 0x30, 0x80, 0xC0, 0x00, 0x00});
 }
 
 TEST_F(ModifyTest, WordRequestBytes) {

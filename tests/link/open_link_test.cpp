@@ -172,6 +172,16 @@ class ConfirmComPortTest : public LinkFixture {
         os.PutFile(session.project.settingsPath, "[Comms]\r\n" + comms);
         session.settings.Port = IniReadNumber(os, session.project.settingsPath, "Comms", "Port", 1);
     }
+    // Confirms the port, answering a question with Retry (try anyway).
+    void ConfirmTryingAnyway() {
+        prompts.Script(PromptAnswer::Retry);
+        ConfirmComPort(session, seams, port);
+    }
+    // One question was asked, and it names `name`.
+    void ExpectAskedAbout(const std::string& name) {
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text.rfind("Are you sure you want to use " + name + "?", 0), 0u);
+    }
 };
 
 TEST_F(ConfirmComPortTest, ListedPortIsAcceptedSilently) {
@@ -182,8 +192,7 @@ TEST_F(ConfirmComPortTest, ListedPortIsAcceptedSilently) {
 
 TEST_F(ConfirmComPortTest, PortTextMustMatchExactly) {
     Ini("Port=03\r\n");
-    prompts.Script(PromptAnswer::Retry);
-    ConfirmComPort(session, seams, port);
+    ConfirmTryingAnyway();
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
               "Are you sure you want to use COM03?\r\n\r\nPress Abort to exit\r\n"
@@ -209,10 +218,8 @@ TEST_F(ConfirmComPortTest, AbortClosesAndIgnoreStoresDontAsk) {
 TEST_F(ConfirmComPortTest, APortFromTheCommandLineIsTheOneAskedAbout) {
     Ini("Port=1\r\n");
     session.settings.Port = 7;  // --port 7
-    prompts.Script(PromptAnswer::Retry);
-    ConfirmComPort(session, seams, port);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text.rfind("Are you sure you want to use COM7?", 0), 0u);
+    ConfirmTryingAnyway();
+    ExpectAskedAbout("COM7");
 }
 
 TEST_F(ConfirmComPortTest, ADevicePathMatchesItsListedName) {
@@ -222,10 +229,8 @@ TEST_F(ConfirmComPortTest, ADevicePathMatchesItsListedName) {
     ConfirmComPort(session, seams, port);
     EXPECT_TRUE(prompts.shown.empty());
     port.ports = {"/dev/ttyS0"};
-    prompts.Script(PromptAnswer::Retry);
-    ConfirmComPort(session, seams, port);
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text.rfind("Are you sure you want to use /dev/ttyUSB0?", 0), 0u);
+    ConfirmTryingAnyway();
+    ExpectAskedAbout("/dev/ttyUSB0");
 }
 
 TEST_F(ConfirmComPortTest, DontAskSkipsEvenWithoutAnyPorts) {

@@ -177,7 +177,7 @@ TEST_F(DeviceChecks, Core14ComparesTheDeviceOnlyWithAHexTagAndHasNoRomCheck) {
     EXPECT_TRUE(prompts.shown.empty());
 
     // A tag that names the object file's local clock time keeps the time checks quiet.
-    SetHexTag(0x07, 0x12, 0x26, 0x11, 0x00, 22);
+    StampHexTag(session.identity, 0x07, 0x12, 0x26, 0x11, 0x00, 22);
     session.settings.ProgTimeSec = 1;
     AnswerNo(5);
     CheckProject(session, seams);

@@ -18,6 +18,20 @@ inline FileTime Utc(int year, int month, int day, int hour, int minute, int seco
 
 constexpr int64_t kSecond = 10000000;
 
+// Stamps `id` with a HexTag of the given local time (BCD bytes) and version 3.7.5.1.
+inline void StampHexTag(TargetIdentity& id, uint8_t day, uint8_t month, uint8_t year, uint8_t hour,
+                        uint8_t minute, int32_t second = 0) {
+    id.HexTagValid = 1;
+    id.HexTagDay = day;
+    id.HexTagMonth = month;
+    id.HexTagYear = year;
+    id.HexTagHour = hour;
+    id.HexTagMinute = minute;
+    id.HexTagSecond = second;
+    id.HexTagVersion1 = 0x37;
+    id.HexTagVersion2 = 0x51;
+}
+
 class ConsistencyFixture : public ::testing::Test, protected MemorySessionRig<> {
   protected:
     ConsistencyFixture() {
@@ -41,21 +55,6 @@ class ConsistencyFixture : public ::testing::Test, protected MemorySessionRig<> 
         session.identity.DeviceIdWord = 0x5540;
         session.identity.RomCheckResult = 1;
         session.identity.HexTagValid = 0;
-    }
-
-    // A HexTag stamped at the given local time (BCD bytes).
-    void SetHexTag(uint8_t day, uint8_t month, uint8_t year, uint8_t hour, uint8_t minute,
-                   int32_t second) {
-        TargetIdentity& id = session.identity;
-        id.HexTagValid = 1;
-        id.HexTagDay = day;
-        id.HexTagMonth = month;
-        id.HexTagYear = year;
-        id.HexTagHour = hour;
-        id.HexTagMinute = minute;
-        id.HexTagSecond = second;
-        id.HexTagVersion1 = 0x37;
-        id.HexTagVersion2 = 0x51;
     }
 
     void AnswerNo(int count) {

@@ -18,7 +18,7 @@ std::string LastLine(const std::string& text) {
 }
 
 TEST_F(TimeChecks, HexTagTextIsShownWithItsSecondsDecreased) {
-    SetHexTag(0x07, 0x12, 0x26, 0x11, 0x00, 22);
+    StampHexTag(session.identity, 0x07, 0x12, 0x26, 0x11, 0x00, 22);
     session.settings.ProgTimeSec = 1;
     CheckProject(session, seams);
     EXPECT_EQ(view.ControlText(ids::kTagLabel), " 07/12/26   11:00:21   3.7.5.1");
@@ -34,7 +34,7 @@ TEST_F(TimeChecks, WithoutHexTagTheFieldShowsQuestionMarks) {
 }
 
 TEST_F(TimeChecks, TagWithoutSecondsShowsZeroSecondsNotMinusOne) {
-    SetHexTag(0x07, 0x12, 0x26, 0x11, 0x01, 0);
+    StampHexTag(session.identity, 0x07, 0x12, 0x26, 0x11, 0x01, 0);
     AnswerNo(3);
     CheckProject(session, seams);
     EXPECT_EQ(view.ControlText(ids::kTagLabel), " 07/12/26   11:01:00   3.7.5.1");
@@ -45,7 +45,7 @@ TEST_F(TimeChecks, HexTagAtTheObjectFilesClockTimeIsOneUnitLater) {
     // (no seconds: taken as 59) read as a calendar time would be older than it.
     session.project.objectTime = Utc(2026, 12, 7, 10, 0, 59) + kSecond / 2;
     session.project.listingTime = Utc(2026, 12, 7, 10, 0, 58);
-    SetHexTag(0x07, 0x12, 0x26, 0x11, 0x00, 0);
+    StampHexTag(session.identity, 0x07, 0x12, 0x26, 0x11, 0x00, 0);
     EXPECT_EQ(TagTime(session.identity, 0, 0, session.project.objectTime, os),
               session.project.objectTime + 1);
     CheckProject(session, seams);
@@ -55,12 +55,7 @@ TEST_F(TimeChecks, HexTagAtTheObjectFilesClockTimeIsOneUnitLater) {
 TEST_F(TimeChecks, ClockTimeComparisonDoesNotDependOnTheDateFormat) {
     const FileTime object = session.project.objectTime;  // 11:00:21 local
     TargetIdentity id;
-    id.HexTagValid = 1;
-    id.HexTagDay = 0x07;
-    id.HexTagMonth = 0x12;
-    id.HexTagYear = 0x26;
-    id.HexTagHour = 0x11;
-    id.HexTagMinute = 0x00;
+    StampHexTag(id, 0x07, 0x12, 0x26, 0x11, 0x00);
     for (const char* pattern : {"dd.MM.yyyy", "d/M/yy", "yyyy-MM-dd"}) {
         os.shortDatePattern = pattern;
         EXPECT_EQ(TagTime(id, 22, 1, object, os), object + 1) << pattern;
@@ -73,12 +68,7 @@ TEST_F(TimeChecks, ClockTimeComparisonDoesNotDependOnTheDateFormat) {
 
 TEST_F(TimeChecks, TagIsReadAsLocalTime) {
     TargetIdentity id;
-    id.HexTagValid = 1;
-    id.HexTagDay = 0x31;
-    id.HexTagMonth = 0x12;
-    id.HexTagYear = 0x26;
-    id.HexTagHour = 0x00;
-    id.HexTagMinute = 0x30;
+    StampHexTag(id, 0x31, 0x12, 0x26, 0x00, 0x30);
     // 31.12.2026 00:30:59 local (UTC + 1) is 30.12.2026 23:30:59 UTC.
     EXPECT_EQ(TagTime(id, 0, 0, 0, os), Utc(2026, 12, 30, 23, 30, 59));
     os.utcOffsetMinutes = -300;
@@ -115,7 +105,8 @@ TEST_F(TimeChecks, SourceSavedAfterTheListingIsReasonOne) {
 }
 
 TEST_F(TimeChecks, OrderReasonsAndTheHexTagLine) {
-    SetHexTag(0x07, 0x12, 0x26, 0x11, 0x00, 0);  // 11:00:59 local = 10:00:59 UTC
+    StampHexTag(session.identity, 0x07, 0x12, 0x26, 0x11, 0x00,
+                0);  // 11:00:59 local = 10:00:59 UTC
     session.project.objectTime = Utc(2026, 12, 7, 10, 1, 30);
     session.project.listingTime = Utc(2026, 12, 7, 10, 1, 0);
     AnswerNo(3);

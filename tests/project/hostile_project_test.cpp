@@ -6,6 +6,7 @@
 #include "project/load_sequence.h"
 #include "scan_fixture.h"
 #include "seams/main_ids.h"
+#include "support/recording_host_os.h"
 
 namespace varnolux {
 namespace {
@@ -17,20 +18,6 @@ const std::string kLong(5000, 'x');
 std::string Line(const std::string& text) {
     return "                      00001 " + text + "\r\n";
 }
-
-// A host that records the path of every write.
-class RecordingHostOs : public MemoryHostOs {
-  public:
-    bool WriteFile(const std::string& path, const std::string& data) override {
-        written.push_back(path);
-        return MemoryHostOs::WriteFile(path, data);
-    }
-    bool AppendFile(const std::string& path, const std::string& data) override {
-        written.push_back(path);
-        return MemoryHostOs::AppendFile(path, data);
-    }
-    std::vector<std::string> written;
-};
 
 class HostileProject : public ScanFixture {
   protected:

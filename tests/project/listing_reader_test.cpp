@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
-#include "seams/memory/memory_views.h"
 #include "seams/posix/posix_host_os.h"
 
 namespace varnolux::testing {
@@ -185,18 +184,12 @@ TEST(ReadListingOnLinux, WindowsPathsFindListingAndDeviceFileInAnyCase) {
     for (char& c : folder) {
         if (c == '/') c = '\\';
     }
-    Session session;
-    session.project.listingName = folder + "\\Main.LST";
-    session.settings.PPI = folder + "\\ppi";
-    PosixHostOs os;
-    MemoryPrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
-    ASSERT_TRUE(ReadListing(session, seams));
-    EXPECT_TRUE(prompts.Texts().empty());
-    ExpectMainListing(session);
+    MemorySessionRig<MemoryPrompts, PosixHostOs> rig;
+    rig.session.project.listingName = folder + "\\Main.LST";
+    rig.session.settings.PPI = folder + "\\ppi";
+    ASSERT_TRUE(ReadListing(rig.session, rig.seams));
+    EXPECT_TRUE(rig.prompts.Texts().empty());
+    ExpectMainListing(rig.session);
 }
 
 }  // namespace

@@ -6,16 +6,13 @@
 
 #include "script/script_expr.h"
 #include "script/script_steps.h"
+#include "support/make_record.h"
 
 namespace varnolux::script {
 namespace {
 
 MyVarRecord Rec(const char* label, int32_t type, int32_t recordType = RT_VARIABLE) {
-    MyVarRecord r;
-    r.VarLabel = label;
-    r.VarType = type;
-    r.VarRecordType = recordType;
-    return r;
+    return MakeRecord(label, type, 0, 1, recordType);
 }
 
 uint32_t Bits(float f) {

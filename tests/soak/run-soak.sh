@@ -23,19 +23,19 @@ for f in "$VARNOLUX_EXE" "$UIPROBE_EXE"; do
 done
 
 work=$(mktemp -d /tmp/varnolux-soak.XXXXXX)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 export E2E_WORK=$work/run
 mkdir -p "$E2E_WORK"
-xvfb_pid="" wm_pid=""
+wm_pid=""
 cleanup() {
     stop_sim
-    timeout -k 5 20 wineserver -k >/dev/null 2>&1
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    stop_wine_and_xvfb
     [ "${KEEP_SOAK:-0}" = 1 ] && echo "soak: files kept in $work" || rm -rf "$work"
 }
-# shellcheck source=../e2e/lib.sh
+# shellcheck source-path=SCRIPTDIR source=../e2e/lib.sh
 . "$e2e/lib.sh"
+use_wine_prefix "$work/prefix"
+export WINEARCH=win64
 trap cleanup EXIT
 # The probe's messages go to a file: a Wine server it starts on demand would
 # print its object list at exit into the figures.
@@ -44,21 +44,13 @@ probe() {
 }
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "soak: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(tr -d '\n' <"$work/display")
+start_xvfb "$work" || { echo "soak: Xvfb did not start" >&2; exit 1; }
 # A window manager, as on any desktop: without one, Wine waits 2 s for an
 # answer that never comes at the destruction of every top-level window, and
 # the close time would measure that wait rather than the program.
 matchbox-window-manager -use_titlebar yes >"$work/wm.log" 2>&1 &
 wm_pid=$!
-timeout -k 5 180 wineboot -i >"$work/wineboot.log" 2>&1 || { echo "soak: wineboot failed" >&2; exit 1; }
-timeout -k 5 60 wineserver -w
+boot_prefix "$work/wineboot.log" || { echo "soak: wineboot failed" >&2; exit 1; }
 
 readonly LIST=101 CONTINUOUS=120 VIEW_WATCH=28024 WATCH_CLASS=WatchForm_Class
 failures=()
@@ -153,9 +145,8 @@ close_and_time() {
 # soak_folder: the demo project at 115200 without the COM port question.
 soak_folder() {
     local dir
-    dir=$(demo_folder) || return 1
+    dir=$(quiet_demo_folder) || return 1
     sed -i 's/^Baud=.*/Baud=115200\r/' "$dir/Varnolux.ini"
-    printf '[Comms]\r\nDontAsk=1\r\n' >>"$dir/Varnolux.ini"
     echo "$dir"
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_host_os.h"
 #include "tool_fixture.h"
 #include "tools/documents.h"
 #include "tools/explorer.h"
@@ -133,20 +134,6 @@ TEST_F(HostileLaunchTest, EveryLaunchedNameIsOneArgument) {
     EXPECT_EQ(SplitCommandLine(launcher.started[4].commandLine),
               (std::vector<std::string>{s.PDFReader, document}));
 }
-
-// A host that records every path written.
-class RecordingHostOs : public MemoryHostOs {
-  public:
-    bool WriteFile(const std::string& path, const std::string& data) override {
-        written.push_back(path);
-        return MemoryHostOs::WriteFile(path, data);
-    }
-    bool AppendFile(const std::string& path, const std::string& data) override {
-        written.push_back(path);
-        return MemoryHostOs::AppendFile(path, data);
-    }
-    std::vector<std::string> written;
-};
 
 // Source names in a listing never make the IDE command write anywhere but a
 // plain file in the project's (working) folder, nor add lines to that file.

@@ -11,7 +11,14 @@ namespace {
 
 using ::testing::ElementsAre;
 
-class MainListTest : public ::testing::Test, public ListFixture {};
+class MainListTest : public ::testing::Test, public ListFixture {
+  protected:
+    // `count` watched byte variables w0, w1, ... from 0x10 on.
+    void WatchedBytes(int count) {
+        for (int i = 0; i < count; ++i)
+            session.records[Var("w" + std::to_string(i), VT_BYTE, 0x10 + i)].VarInWatchList = 1;
+    }
+};
 
 TEST_F(MainListTest, FirstFillSortsLabelsCaseInsensitivelyAndSkipsDumpSupport) {
     Var("zeta", VT_BYTE, 0x20, "last one");
@@ -190,10 +197,7 @@ TEST_F(MainListTest, UncheckingARestoredWatchWithoutValueStopsWatchingIt) {
 }
 
 TEST_F(MainListTest, ArrayOfThirtyWithFiveWatchedGetsFifteenElements) {
-    for (int i = 0; i < 5; ++i) {
-        const int v = Var("w" + std::to_string(i), VT_BYTE, 0x10 + i);
-        session.records[v].VarInWatchList = 1;
-    }
+    WatchedBytes(5);
     const int arr = Array("big", VT_BYTE, 0x100, 30);
     FillMainList(ctx);
     Deliver(arr, 0);
@@ -209,10 +213,7 @@ TEST_F(MainListTest, ArrayOfThirtyWithFiveWatchedGetsFifteenElements) {
 }
 
 TEST_F(MainListTest, BoxOfAVariableUnchecksWhenTwentyAreWatched) {
-    for (int i = 0; i < 20; ++i) {
-        const int v = Var("w" + std::to_string(i), VT_BYTE, 0x10 + i);
-        session.records[v].VarInWatchList = 1;
-    }
+    WatchedBytes(20);
     const int extra = Var("extra", VT_BYTE, 0x40);
     FillMainList(ctx);
     Deliver(extra, 3);
@@ -224,10 +225,7 @@ TEST_F(MainListTest, BoxOfAVariableUnchecksWhenTwentyAreWatched) {
 }
 
 TEST_F(MainListTest, ArrayBoxUnchecksWhenNoElementCanBeWatched) {
-    for (int i = 0; i < 20; ++i) {
-        const int v = Var("w" + std::to_string(i), VT_BYTE, 0x10 + i);
-        session.records[v].VarInWatchList = 1;
-    }
+    WatchedBytes(20);
     const int arr = Array("arr", VT_BYTE, 0x100, 3);
     FillMainList(ctx);
     Deliver(arr, 0);

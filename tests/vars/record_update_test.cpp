@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "seams/memory/memory_prompts.h"
+#include "support/make_record.h"
 #include "vars/value_format.h"
 
 namespace varnolux {
@@ -10,12 +11,7 @@ namespace {
 
 MyVarRecord Record(const std::string& label, int32_t type, int32_t address,
                    int32_t recordType = RT_VARIABLE) {
-    MyVarRecord r;
-    r.VarLabel = label;
-    r.VarType = type;
-    r.VarAddress = address;
-    r.VarRecordType = recordType;
-    return r;
+    return MakeRecord(label, type, address, 1, recordType);
 }
 
 // Runs one transaction: the DumpIDs move on, the cells get the bytes, the update runs.

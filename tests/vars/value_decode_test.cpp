@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "support/make_record.h"
+
 namespace varnolux {
 namespace {
 
@@ -21,11 +23,7 @@ void Put(DumpImage& image, int32_t cell, uint8_t value, bool received = true) {
 }
 
 MyVarRecord Record(int32_t type, int32_t address, int32_t len = 1) {
-    MyVarRecord r;
-    r.VarType = type;
-    r.VarAddress = address;
-    r.VarLen = len;
-    return r;
+    return MakeRecord("", type, address, len);
 }
 
 float AsFloat(uint32_t bits) {

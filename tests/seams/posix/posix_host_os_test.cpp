@@ -165,7 +165,7 @@ TEST_F(PosixHostOsTest, ProgramFolderIsTheTestBinarysFolder) {
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(folder.front(), '/');
     struct stat st;
-    EXPECT_EQ(::stat((folder + "test_ui").c_str(), &st), 0);
+    EXPECT_EQ(::stat((folder + "test_seams").c_str(), &st), 0);
 }
 
 TEST_F(PosixHostOsTest, ClipboardKeepsTheText) {
