@@ -101,8 +101,24 @@ HWND Child(const std::string& className, const std::string& id) {
     return child;
 }
 
-HWND TopOrChild(const Args& a) {
-    return a.size() == 2 ? Child(a[0], a[1]) : Top(a[0]);
+Command OnWindow(size_t minArgs, size_t maxArgs, Target target,
+                 std::function<int(HWND window, const Args& args)> act) {
+    return {minArgs, maxArgs, [target, act](const Args& a) {
+                const bool child =
+                    target == Target::Child || (target == Target::TopOrChild && a.size() == 2);
+                HWND window = child ? Child(a[0], a[1]) : Top(a[0]);
+                return window ? act(window, a) : 1;
+            }};
+}
+
+Command Printing(size_t minArgs, size_t maxArgs, Target target,
+                 std::function<Reading(HWND window, const Args& args)> read) {
+    return OnWindow(minArgs, maxArgs, target, [read](HWND window, const Args& a) {
+        const Reading text = read(window, a);
+        if (!text) return 1;
+        Print(*text);
+        return 0;
+    });
 }
 
 int Post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

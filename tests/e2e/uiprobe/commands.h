@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,23 @@ int Number(const std::string& text);
 // word on stderr, when there is none.
 HWND Top(const std::string& className);
 HWND Child(const std::string& className, const std::string& id);
-// CLASS [ID]: the control when an ID is given, else the window.
-HWND TopOrChild(const Args& args);
+
+// Which window a command's first arguments name: CLASS, CLASS ID, or
+// CLASS [ID] (the control when an ID is given).
+enum class Target { Top, Child, TopOrChild };
+
+// A command on the window its arguments name: 1 when there is none (said on
+// stderr), else what `act` returns.
+Command OnWindow(size_t minArgs, size_t maxArgs, Target target,
+                 std::function<int(HWND window, const Args& args)> act);
+
+// What a command reads of a window; nothing when it cannot be read.
+using Reading = std::optional<std::string>;
+
+// A command on the window its arguments name that prints what `read` gives;
+// 1 when it gives nothing.
+Command Printing(size_t minArgs, size_t maxArgs, Target target,
+                 std::function<Reading(HWND window, const Args& args)> read);
 
 // PostMessage; 0, or the failure exit code after a word on stderr.
 int Post(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -31,46 +31,28 @@ BOOL CALLBACK PrintStatic(HWND hwnd, LPARAM) {
 
 CommandTable InputCommands() {
     return {
-        {"set-text",
-         {3, 3,
-          [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              return c && Send(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(a[2].c_str()), nullptr)
-                         ? 0
-                         : 1;
-          }}},
-        {"click",
-         {2, 2,
-          [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              return c ? Post(c, BM_CLICK, 0, 0) : 1;
-          }}},
-        {"command",
-         {2, 2,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              return w ? Post(w, WM_COMMAND, MAKEWPARAM(Number(a[1]), 0), 0) : 1;
-          }}},
-        {"notify",
-         {3, 3,
-          [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              if (!c) return 1;
-              return Post(GetParent(c), WM_COMMAND, MAKEWPARAM(Number(a[1]), Number(a[2])),
-                          reinterpret_cast<LPARAM>(c));
-          }}},
+        {"set-text", OnWindow(3, 3, Target::Child,
+                              [](HWND c, const Args& a) {
+                                  const LPARAM text = reinterpret_cast<LPARAM>(a[2].c_str());
+                                  return Send(c, WM_SETTEXT, 0, text, nullptr) ? 0 : 1;
+                              })},
+        {"click", OnWindow(2, 2, Target::Child,
+                           [](HWND c, const Args&) { return Post(c, BM_CLICK, 0, 0); })},
+        {"command", OnWindow(2, 2, Target::Top,
+                             [](HWND w, const Args& a) {
+                                 return Post(w, WM_COMMAND, MAKEWPARAM(Number(a[1]), 0), 0);
+                             })},
+        {"notify", OnWindow(3, 3, Target::Child,
+                            [](HWND c, const Args& a) {
+                                return Post(GetParent(c), WM_COMMAND,
+                                            MAKEWPARAM(Number(a[1]), Number(a[2])),
+                                            reinterpret_cast<LPARAM>(c));
+                            })},
         {"syscommand",
-         {2, 2,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              return w ? Post(w, WM_SYSCOMMAND, Number(a[1]), 0) : 1;
-          }}},
+         OnWindow(2, 2, Target::Top,
+                  [](HWND w, const Args& a) { return Post(w, WM_SYSCOMMAND, Number(a[1]), 0); })},
         {"close",
-         {1, 1,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              return w ? Post(w, WM_CLOSE, 0, 0) : 1;
-          }}},
+         OnWindow(1, 1, Target::Top, [](HWND w, const Args&) { return Post(w, WM_CLOSE, 0, 0); })},
         {"dialog",
          {1, 1,
           [](const Args& a) {

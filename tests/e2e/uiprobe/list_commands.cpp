@@ -10,9 +10,7 @@ namespace uiprobe {
 
 namespace {
 
-int ListRows(const Args& a) {
-    HWND list = Child(a[0], a[1]);
-    if (!list) return 1;
+int ListRows(HWND list, const Args&) {
     const int rows = ListRowCount(list), columns = ListColumnCount(list);
     if (rows < 0 || columns < 0) return Fail("not a list view");
     for (int r = 0; r < rows; ++r) {
@@ -27,9 +25,7 @@ int ListRows(const Args& a) {
     return 0;
 }
 
-int ListColumns(const Args& a) {
-    HWND list = Child(a[0], a[1]);
-    if (!list) return 1;
+int ListColumns(HWND list, const Args&) {
     const int columns = ListColumnCount(list);
     if (columns < 0) return Fail("not a list view");
     for (int c = 0; c < columns; ++c) {
@@ -55,36 +51,28 @@ Command ClickCell(Click click) {
 
 CommandTable ListCommands() {
     return {
-        {"cut-texts",
-         {2, 2,
-          [](const Args& a) {
-              HWND list = Child(a[0], a[1]);
-              std::string first;
-              const int cut = list ? CutTexts(list, &first) : -1;
-              if (cut < 0) return 1;
-              Print(std::to_string(cut) + (cut ? " " + first : ""));
-              return 0;
-          }}},
-        {"count",
-         {2, 2,
-          [](const Args& a) {
-              HWND list = Child(a[0], a[1]);
-              const int rows = list ? ListRowCount(list) : -1;
-              if (rows < 0) return 1;
-              Print(std::to_string(rows));
-              return 0;
-          }}},
-        {"rows", {2, 2, ListRows}},
-        {"cell",
-         {4, 4,
-          [](const Args& a) {
-              HWND list = Child(a[0], a[1]);
-              std::string text;
-              if (!list || !ListCell(list, Number(a[2]), Number(a[3]), &text)) return 1;
-              Print(text);
-              return 0;
-          }}},
-        {"columns", {2, 2, ListColumns}},
+        {"cut-texts", Printing(2, 2, Target::Child,
+                               [](HWND list, const Args&) -> Reading {
+                                   std::string first;
+                                   const int cut = CutTexts(list, &first);
+                                   if (cut < 0) return std::nullopt;
+                                   return std::to_string(cut) + (cut ? " " + first : "");
+                               })},
+        {"count", Printing(2, 2, Target::Child,
+                           [](HWND list, const Args&) -> Reading {
+                               const int rows = ListRowCount(list);
+                               if (rows < 0) return std::nullopt;
+                               return std::to_string(rows);
+                           })},
+        {"rows", OnWindow(2, 2, Target::Child, ListRows)},
+        {"cell", Printing(4, 4, Target::Child,
+                          [](HWND list, const Args& a) -> Reading {
+                              std::string text;
+                              if (!ListCell(list, Number(a[2]), Number(a[3]), &text))
+                                  return std::nullopt;
+                              return text;
+                          })},
+        {"columns", OnWindow(2, 2, Target::Child, ListColumns)},
         {"cell-colour",
          {4, 4,
           [](const Args& a) {
@@ -100,38 +88,31 @@ CommandTable ListCommands() {
           }}},
         {"popup-close",
          {0, 0, [](const Args&) { return ClosePopupMenu() ? 0 : Fail("no popup menu"); }}},
-        {"select",
-         {3, 3,
-          [](const Args& a) {
-              HWND list = Child(a[0], a[1]);
-              return list && SelectListRow(list, Number(a[2])) ? 0 : 1;
-          }}},
-        {"combo",
-         {2, 2,
-          [](const Args& a) {
-              HWND combo = Child(a[0], a[1]);
-              std::vector<std::string> entries;
-              if (!combo || !ComboEntries(combo, &entries)) return 1;
-              for (const std::string& e : entries) Print(e);
-              return 0;
-          }}},
-        {"combo-sel",
-         {2, 2,
-          [](const Args& a) {
-              HWND combo = Child(a[0], a[1]);
-              LRESULT index = 0;
-              if (!combo || !Send(combo, CB_GETCURSEL, 0, 0, &index)) return 1;
-              Print(std::to_string(index));
-              return 0;
-          }}},
-        {"combo-set",
-         {3, 3,
-          [](const Args& a) {
-              HWND combo = Child(a[0], a[1]);
-              LRESULT index = 0;
-              if (!combo || !Send(combo, CB_SETCURSEL, Number(a[2]), 0, &index)) return 1;
-              return index == Number(a[2]) ? 0 : Fail("no such entry");
-          }}},
+        {"select", OnWindow(3, 3, Target::Child,
+                            [](HWND list, const Args& a) {
+                                return SelectListRow(list, Number(a[2])) ? 0 : 1;
+                            })},
+        {"combo", OnWindow(2, 2, Target::Child,
+                           [](HWND combo, const Args&) {
+                               std::vector<std::string> entries;
+                               if (!ComboEntries(combo, &entries)) return 1;
+                               for (const std::string& e : entries) Print(e);
+                               return 0;
+                           })},
+        {"combo-sel", Printing(2, 2, Target::Child,
+                               [](HWND combo, const Args&) -> Reading {
+                                   LRESULT index = 0;
+                                   if (!Send(combo, CB_GETCURSEL, 0, 0, &index))
+                                       return std::nullopt;
+                                   return std::to_string(index);
+                               })},
+        {"combo-set", OnWindow(3, 3, Target::Child,
+                               [](HWND combo, const Args& a) {
+                                   LRESULT index = 0;
+                                   if (!Send(combo, CB_SETCURSEL, Number(a[2]), 0, &index))
+                                       return 1;
+                                   return index == Number(a[2]) ? 0 : Fail("no such entry");
+                               })},
         {"click-cell", ClickCell(Click::Left)},
         {"dblclick-cell", ClickCell(Click::Double)},
         {"rclick-cell", ClickCell(Click::Right)},

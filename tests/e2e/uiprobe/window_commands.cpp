@@ -34,53 +34,51 @@ BOOL CALLBACK PrintTop(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
+// The status bar of the window of the class; null when there is none.
+HWND StatusBar(const std::string& className) {
+    HWND window = Top(className);
+    return window ? FindChildOfClass(window, STATUSCLASSNAMEA) : nullptr;
+}
+
+// A command that waits up to CLASS SECONDS for `wait` to hold.
+Command Waiting(bool (*wait)(const std::string& className, double seconds)) {
+    return {2, 2, [wait](const Args& a) {
+                return wait(a[0], std::atof(a[1].c_str())) ? 0 : Fail("timed out");
+            }};
+}
+
+std::string Flag(bool flag) {
+    return flag ? "1" : "0";
+}
+
 }  // namespace
 
 CommandTable WindowCommands() {
     return {
         {"wait-window",
-         {2, 2,
-          [](const Args& a) {
-              return WaitForWindow(a[0], std::atof(a[1].c_str())) ? 0 : Fail("timed out");
-          }}},
-        {"wait-visible",
-         {2, 2,
-          [](const Args& a) {
-              return WaitForWindow(a[0], std::atof(a[1].c_str()), true) ? 0 : Fail("timed out");
-          }}},
-        {"wait-gone",
-         {2, 2,
-          [](const Args& a) {
-              return WaitForNoWindow(a[0], std::atof(a[1].c_str())) ? 0 : Fail("timed out");
-          }}},
+         Waiting([](const std::string& c, double s) { return WaitForWindow(c, s) != nullptr; })},
+        {"wait-visible", Waiting([](const std::string& c, double s) {
+             return WaitForWindow(c, s, true) != nullptr;
+         })},
+        {"wait-gone", Waiting(WaitForNoWindow)},
         {"exists", {1, 1, [](const Args& a) { return FindTop(a[0]) ? 0 : 1; }}},
         {"title",
-         {1, 1,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              if (!w) return 1;
-              Print(WindowText(w));
-              return 0;
-          }}},
+         Printing(1, 1, Target::Top, [](HWND w, const Args&) -> Reading { return WindowText(w); })},
         {"windows",
          {0, 0,
           [](const Args&) {
               EnumWindows(PrintTop, 0);
               return 0;
           }}},
-        {"children",
-         {1, 1,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              if (!w) return 1;
-              EnumChildWindows(w, PrintChild, 0);
-              return 0;
-          }}},
+        {"children", OnWindow(1, 1, Target::Top,
+                              [](HWND w, const Args&) {
+                                  EnumChildWindows(w, PrintChild, 0);
+                                  return 0;
+                              })},
         {"parts",
          {1, 1,
           [](const Args& a) {
-              HWND w = Top(a[0]);
-              HWND bar = w ? FindChildOfClass(w, STATUSCLASSNAMEA) : nullptr;
+              HWND bar = StatusBar(a[0]);
               std::vector<int> edges;
               if (!bar || !StatusParts(bar, &edges)) return Fail("no status bar");
               std::string line;
@@ -92,66 +90,43 @@ CommandTable WindowCommands() {
         {"status",
          {2, 2,
           [](const Args& a) {
-              HWND w = Top(a[0]);
-              HWND bar = w ? FindChildOfClass(w, STATUSCLASSNAMEA) : nullptr;
+              HWND bar = StatusBar(a[0]);
               std::string text;
               if (!bar || !StatusText(bar, Number(a[1]), &text)) return Fail("no status text");
               Print(text);
               return 0;
           }}},
-        {"text",
-         {2, 2,
-          [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              if (!c) return 1;
-              Print(WindowText(c));
-              return 0;
-          }}},
+        {"text", Printing(2, 2, Target::Child,
+                          [](HWND c, const Args&) -> Reading { return WindowText(c); })},
         {"enabled",
-         {1, 2,
-          [](const Args& a) {
-              HWND w = TopOrChild(a);
-              return w ? PrintFlag(IsWindowEnabled(w)) : 1;
-          }}},
+         Printing(1, 2, Target::TopOrChild,
+                  [](HWND w, const Args&) -> Reading { return Flag(IsWindowEnabled(w)); })},
         {"visible",
-         {1, 2,
-          [](const Args& a) {
-              HWND w = TopOrChild(a);
-              return w ? PrintFlag(IsWindowVisible(w)) : 1;
-          }}},
-        {"checked",
-         {2, 2,
-          [](const Args& a) {
-              HWND c = Child(a[0], a[1]);
-              LRESULT state = 0;
-              if (!c || !Send(c, BM_GETCHECK, 0, 0, &state)) return 1;
-              Print(std::to_string(state));
-              return 0;
-          }}},
-        {"topmost",
-         {1, 1,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              return w ? PrintFlag(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) : 1;
-          }}},
-        {"rect",
-         {1, 2,
-          [](const Args& a) {
-              HWND w = TopOrChild(a);
-              RECT r;
-              if (!w || !GetWindowRect(w, &r)) return 1;
-              Print(RectText(r));
-              return 0;
-          }}},
-        {"client",
-         {1, 1,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              RECT r;
-              if (!w || !GetClientRect(w, &r)) return 1;
-              Print(std::to_string(r.right - r.left) + " " + std::to_string(r.bottom - r.top));
-              return 0;
-          }}},
+         Printing(1, 2, Target::TopOrChild,
+                  [](HWND w, const Args&) -> Reading { return Flag(IsWindowVisible(w)); })},
+        {"checked", Printing(2, 2, Target::Child,
+                             [](HWND c, const Args&) -> Reading {
+                                 LRESULT state = 0;
+                                 if (!Send(c, BM_GETCHECK, 0, 0, &state)) return std::nullopt;
+                                 return std::to_string(state);
+                             })},
+        {"topmost", Printing(1, 1, Target::Top,
+                             [](HWND w, const Args&) -> Reading {
+                                 return Flag(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
+                             })},
+        {"rect", Printing(1, 2, Target::TopOrChild,
+                          [](HWND w, const Args&) -> Reading {
+                              RECT r;
+                              if (!GetWindowRect(w, &r)) return std::nullopt;
+                              return RectText(r);
+                          })},
+        {"client", Printing(1, 1, Target::Top,
+                            [](HWND w, const Args&) -> Reading {
+                                RECT r;
+                                if (!GetClientRect(w, &r)) return std::nullopt;
+                                return std::to_string(r.right - r.left) + " " +
+                                       std::to_string(r.bottom - r.top);
+                            })},
         {"workarea",
          {0, 0,
           [](const Args&) {
@@ -160,24 +135,18 @@ CommandTable WindowCommands() {
               Print(RectText(r));
               return 0;
           }}},
-        {"move",
-         {5, 5,
-          [](const Args& a) {
-              HWND w = Top(a[0]);
-              const int left = Number(a[1]), top = Number(a[2]);
-              return w && SetWindowPos(w, nullptr, left, top, Number(a[3]) - left,
-                                       Number(a[4]) - top, SWP_NOZORDER | SWP_NOACTIVATE)
-                         ? 0
-                         : 1;
-          }}},
-        {"colours",
-         {2, 2,
-          [](const Args& a) {
-              HWND w = Child(a[0], a[1]);
-              if (!w) return 1;
-              Print(std::to_string(ScreenColourCount(w)));
-              return 0;
-          }}},
+        {"move", OnWindow(5, 5, Target::Top,
+                          [](HWND w, const Args& a) {
+                              const int left = Number(a[1]), top = Number(a[2]);
+                              return SetWindowPos(w, nullptr, left, top, Number(a[3]) - left,
+                                                  Number(a[4]) - top, SWP_NOZORDER | SWP_NOACTIVATE)
+                                         ? 0
+                                         : 1;
+                          })},
+        {"colours", Printing(2, 2, Target::Child,
+                             [](HWND c, const Args&) -> Reading {
+                                 return std::to_string(ScreenColourCount(c));
+                             })},
     };
 }
 
