@@ -6,27 +6,26 @@
 
 namespace varnolux {
 
+namespace {
+
+// The flags the main initialisation owns, in the order it sets them; those of
+// the link (ResetSent, PortsReceived, SyncSeen, RomCheckPending, ModifyPending,
+// PacketCount) stay as they are.
+constexpr std::atomic<int32_t> RunState::*kMainWindowFlags[] = {
+    &RunState::SaveOnExit,       &RunState::ProjectChosen,    &RunState::ProjectLoaded,
+    &RunState::CommsEstablished, &RunState::FirstDumpPending, &RunState::NewDumpPending,
+    &RunState::TargetWaiting,    &RunState::AutoContinue,     &RunState::RepeatDumpId,
+    &RunState::UntilDumpId,      &RunState::NoDumpYet,        &RunState::BlinkPhase,
+    &RunState::StatusBlink,      &RunState::RunningDrawn,     &RunState::ResetRequested,
+    &RunState::EepromAvailable,  &RunState::SfrAvailable,     &RunState::HiddenItemsExist,
+    &RunState::ExcludeBlank,     &RunState::LinkStopRequest,
+};
+
+}  // namespace
+
 void ResetMainWindowState(RunState& run) {
-    run.SaveOnExit = 1;
-    run.ProjectChosen = 0;
-    run.ProjectLoaded = 0;
-    run.CommsEstablished = 0;
-    run.FirstDumpPending = 1;
-    run.NewDumpPending = 0;
-    run.TargetWaiting = 0;
-    run.AutoContinue = 0;
-    run.RepeatDumpId = -1;
-    run.UntilDumpId = -1;
-    run.NoDumpYet = 1;
-    run.BlinkPhase = 0;
-    run.StatusBlink = 0;
-    run.RunningDrawn = 0;
-    run.ResetRequested = 0;
-    run.EepromAvailable = 0;
-    run.SfrAvailable = 1;
-    run.HiddenItemsExist = 0;
-    run.ExcludeBlank = 0;
-    run.LinkStopRequest = 0;
+    const RunState start;
+    for (std::atomic<int32_t> RunState::*flag : kMainWindowFlags) run.*flag = (start.*flag).load();
 }
 
 bool RunMainInitialisation(Session& session, Seams& seams, MainWindowShell& shell,

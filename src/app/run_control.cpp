@@ -1,5 +1,6 @@
 #include "app/run_control.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,13 +19,20 @@ int ChosenDumpId(const MainWindowView& view, int chooser) {
     return DumpIdOfEntry(entries[selection]);
 }
 
-// A dump point chosen in `chooser`: the other chooser and "Continuous" let go.
-int Choose(MainWindowView& view, int chooser, int other) {
+// A dump point chosen in `chooser` becomes its stop, `chosen`; the other
+// chooser, its stop `other` and "Continuous" let go.
+void Choose(MainWindowView& view, int chooser, std::atomic<int32_t>& chosen, int otherChooser,
+            std::atomic<int32_t>& other) {
     const int id = ChosenDumpId(view, chooser);
-    if (id < 0) return -1;
+    if (id < 0) {
+        chosen = -1;
+        return;
+    }
     view.SetChecked(ids::kContinuous, false);
-    view.SetComboSelection(other, 0);
-    return id;
+    view.SetComboSelection(otherChooser, 0);
+    chosen = id;
+    other = -1;
+    view.RepaintControl(ids::kContinueButton);
 }
 
 }  // namespace
@@ -47,20 +55,12 @@ void ContinueCommand(RunState& run, Views& views) {
 
 void RepeatChosen(Session& session, MainWindowView& view) {
     RunState& run = session.run;
-    const int id = Choose(view, ids::kRepeatChooser, ids::kUntilChooser);
-    run.RepeatDumpId = id;
-    if (id < 0) return;
-    run.UntilDumpId = -1;
-    view.RepaintControl(ids::kContinueButton);
+    Choose(view, ids::kRepeatChooser, run.RepeatDumpId, ids::kUntilChooser, run.UntilDumpId);
 }
 
 void UntilChosen(Session& session, MainWindowView& view) {
     RunState& run = session.run;
-    const int id = Choose(view, ids::kUntilChooser, ids::kRepeatChooser);
-    run.UntilDumpId = id;
-    if (id < 0) return;
-    run.RepeatDumpId = -1;
-    view.RepaintControl(ids::kContinueButton);
+    Choose(view, ids::kUntilChooser, run.UntilDumpId, ids::kRepeatChooser, run.RepeatDumpId);
 }
 
 void UntilListClosed(Session& session, MainWindowView& view) {

@@ -11,7 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "cli/cli_args.h"
 #include "cli/cli_commands.h"
+#include "cli/console_link.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
 #include "cli/console_text.h"
@@ -21,14 +23,11 @@
 #include "cli/log_output.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
-#include "link/recording_facts.h"
 #include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
 #include "seams/main_ids.h"
-#include "seams/memory/memory_launcher.h"
 #include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
 
 namespace varnolux::cli {
@@ -44,79 +43,26 @@ void OnInterrupt(int) {
     g_interrupted = 1;
 }
 
-struct LogArgs {
-    std::string base;
-    std::string device;  // a device path; empty: the port number of the settings
-    int port = 0;        // a port number given on the command line
-    int baud = -1;
+struct LogArgs : LinkArgs {
     LogFormat format = LogFormat::Text;
     long count = 0;
     int radix = 0;
-    std::string ini;
     int holdAt = -1;
     long releaseMs = 1000;
-    int detectRounds = 3;
     long timeoutS = 0;
-    std::string record;  // the recording's file; empty: none
 };
 
-bool IsNumber(const std::string& s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
-}
-
-int Fail(const std::string& message) {
-    WriteText(stderr, "varnolux-cli log: " + message + "\n");
-    return kBadArguments;
-}
-
-bool ParseLogArgs(const std::vector<std::string>& args, LogArgs& a, int& status) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            PrintLogUsage();
-            status = 0;
-            return false;
-        }
-        if (arg.empty() || arg[0] != '-') {
-            if (!a.base.empty()) return (status = Fail("one project name only")), false;
-            a.base = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return (status = Fail("missing value or unknown option \"" + arg + "\"")), false;
-        const std::string v = args[++i];
-        if (arg == "--port") {
-            if (IsNumber(v))
-                a.port = std::atoi(v.c_str());
-            else
-                a.device = v;
-        } else if (arg == "--baud" && IsNumber(v)) {
-            a.baud = std::atoi(v.c_str());
-        } else if (arg == "--format" && (v == "text" || v == "csv" || v == "jsonl")) {
-            a.format = v == "csv"     ? LogFormat::Csv
-                       : v == "jsonl" ? LogFormat::Jsonl
-                                      : LogFormat::Text;
-        } else if (arg == "--count" && IsNumber(v)) {
-            a.count = std::atol(v.c_str());
-        } else if (arg == "--radix" && (v == "dec" || v == "hex" || v == "bin")) {
-            a.radix = v == "dec" ? DT_DECIMAL : v == "hex" ? DT_HEX : DT_BINARY;
-        } else if (arg == "--ini") {
-            a.ini = v;
-        } else if (arg == "--hold" && IsNumber(v)) {
-            a.holdAt = std::atoi(v.c_str());
-        } else if (arg == "--release-ms" && IsNumber(v)) {
-            a.releaseMs = std::atol(v.c_str());
-        } else if (arg == "--detect-rounds" && IsNumber(v)) {
-            a.detectRounds = std::max(1, std::atoi(v.c_str()));
-        } else if (arg == "--record") {
-            a.record = v;
-        } else if (arg == "--timeout" && IsNumber(v)) {
-            a.timeoutS = std::atol(v.c_str());
-        } else {
-            return (status = Fail("bad option \"" + arg + " " + v + "\"")), false;
-        }
-    }
-    return true;
+CliCommand LogCommand(LogArgs& a) {
+    return CliCommand{"log",
+                      kBadArguments,
+                      PrintLogUsage,
+                      {&a.base},
+                      "one project name only",
+                      std::string(),
+                      LinkOptions(a, {FormatOption(a.format), NumberOption("--count", a.count),
+                                      RadixOption(a.radix), NumberOption("--hold", a.holdAt),
+                                      NumberOption("--release-ms", a.releaseMs),
+                                      NumberOption("--timeout", a.timeoutS)})};
 }
 
 using Clock = std::chrono::steady_clock;
@@ -160,18 +106,12 @@ long LastNumber(const std::string& text) {
 class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
-                 DumpPrinter& printer, const LogArgs& a, RecordingPort* recorder)
-        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(),
-                        recorder ? recorder->Clock() : SystemLinkClock()),
+                 DumpPrinter& printer, const LogArgs& a, ConsoleLink& link)
+        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock()),
           a_(a),
-          recorder_(recorder) {}
+          link_(link) {}
     void OpenLink() override {
-        // The recording holds the probe too: it begins before the port is opened.
-        if (recorder_ &&
-            !recorder_->Start(a_.record,
-                              FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
-                                             session_.settings.Baud, RecordingStart::Open))) {
-            WriteText(stderr, "varnolux-cli log: cannot write the recording " + a_.record + "\n");
+        if (!link_.StartRecording(session_, PortName(session_.settings.Port))) {
             seams_.view.RequestClose();
             return;
         }
@@ -198,7 +138,7 @@ class LogLoadSteps : public LinkLoadSteps {
 
   private:
     const LogArgs& a_;
-    RecordingPort* recorder_;
+    ConsoleLink& link_;
 };
 
 }  // namespace
@@ -251,39 +191,31 @@ void PrintLogUsage() {
 int RunLog(const std::vector<std::string>& args) {
     LogArgs a;
     int status = 0;
-    if (!ParseLogArgs(args, a, status)) return status;
+    if (!TakeCliArgs(LogCommand(a), args, status)) return status;
 
-    WorkingFolderHostOs os;
     LinkPrompts prompts(a.detectRounds);
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
+    ConsoleSeams console(prompts);
+    MemoryMainWindowView& view = console.view;
     Session session;
-    LoadConsoleSettings(session, os, a.ini, a.baud, a.port);
+    LoadConsoleSettings(session, console.os, a.ini, a.baud, a.port);
     session.project.commandLineProject = a.base;
 
-    const std::unique_ptr<SerialPort> device = MakeConsolePort(a.device);
-    if (!device) {
-        std::fprintf(stderr, "varnolux-cli log: --port takes a port number here (3 for COM3)\n");
-        return kBadArguments;
-    }
-    std::unique_ptr<RecordingPort> recorder;
-    if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*device, os);
-    CountingPort port(recorder ? static_cast<SerialPort&>(*recorder) : *device);
+    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("log", a, console.os);
+    if (!link) return kBadArguments;
+    CountingPort port(link->Port());
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
         view.SetChecked(ids::kContinuous, true);
 
-    DumpPrinter printer(session, view, a, recorder.get());
+    DumpPrinter printer(session, view, a, link->Recorder());
     std::atomic<long>& dumps = printer.dumps;
     LinkStartup startup;
-    LogLoadSteps steps(session, seams, port, startup, printer, a, recorder.get());
+    LogLoadSteps steps(session, console.seams, port, startup, printer, a, *link);
     const std::string header = LogHeader(a.format);
     WriteText(stdout, header);
     std::fflush(stdout);
-    const LoadEnd end = LoadAtStartup(session, seams, steps);
+    const LoadEnd end = LoadAtStartup(session, console.seams, steps);
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
         std::string why = end == LoadEnd::Loaded ? "the link could not be opened"
@@ -331,14 +263,10 @@ int RunLog(const std::vector<std::string>& args) {
             break;
         }
     }
-    if (!startup.thread->Stop())
-        std::fprintf(stderr, "varnolux-cli log: the link thread did not end\n");
+    link->Stop(*startup.thread);
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
-    if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
-        WriteText(stderr, "varnolux-cli log: writing the recording " + a.record + " failed\n");
-        if (exitStatus == 0) exitStatus = kNotLinked;
-    }
+    if (!link->EndRecording() && exitStatus == 0) exitStatus = kNotLinked;
     return exitStatus;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_args.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
 #include "cli/console_text.h"
@@ -18,9 +19,6 @@
 #include "cli/log_output.h"
 #include "link/recording_facts.h"
 #include "link/replay_run.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
 
 namespace varnolux::cli {
@@ -41,63 +39,40 @@ struct ReplayArgs {
     int radix = 0;
 };
 
-bool IsNumber(const std::string& s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
-}
-
 int Fail(const std::string& message, int status = kBadArguments) {
     WriteText(stderr, "varnolux-cli replay: " + message + "\n");
     return status;
 }
 
-bool ParseReplayArgs(const std::vector<std::string>& args, ReplayArgs& a, int& status) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            PrintReplayUsage();
-            status = 0;
-            return false;
-        }
-        if (arg.empty() || arg[0] != '-') {
-            if (!a.file.empty()) return (status = Fail("one recording only")), false;
-            a.file = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return (status = Fail("missing value or unknown option \"" + arg + "\"")), false;
-        const std::string v = args[++i];
-        if (arg == "--format" && (v == "text" || v == "csv" || v == "jsonl")) {
-            a.format = v == "csv"     ? LogFormat::Csv
-                       : v == "jsonl" ? LogFormat::Jsonl
-                                      : LogFormat::Text;
-        } else if ((arg == "--from" || arg == "--to") && IsNumber(v) && std::atol(v.c_str()) == 0) {
-            return (status = Fail(arg + " " + v + ": dumps are numbered from 1")), false;
-        } else if (arg == "--diff" && IsNumber(v) && i + 1 < args.size() && IsNumber(args[i + 1]) &&
-                   (std::atol(v.c_str()) == 0 || std::atol(args[i + 1].c_str()) == 0)) {
-            return (status =
-                        Fail(arg + " " + v + " " + args[i + 1] + ": dumps are numbered from 1")),
-                   false;
-        } else if (arg == "--from" && IsNumber(v) && std::atol(v.c_str()) > 0) {
-            a.from = std::atol(v.c_str());
-        } else if (arg == "--to" && IsNumber(v) && std::atol(v.c_str()) > 0) {
-            a.to = std::atol(v.c_str());
-        } else if (arg == "--diff" && IsNumber(v) && i + 1 < args.size() && IsNumber(args[i + 1]) &&
-                   std::atol(v.c_str()) > 0 && std::atol(args[i + 1].c_str()) > 0) {
-            a.diffA = std::atol(v.c_str());
-            a.diffB = std::atol(args[++i].c_str());
-        } else if (arg == "--project") {
-            a.project = v;
-        } else if (arg == "--ini") {
-            a.ini = v;
-        } else if (arg == "--radix" && (v == "dec" || v == "hex" || v == "bin")) {
-            a.radix = v == "dec" ? DT_DECIMAL : v == "hex" ? DT_HEX : DT_BINARY;
-        } else {
-            return (status = Fail("bad option \"" + arg + " " + v + "\"")), false;
-        }
-    }
-    if (a.file.empty())
-        return (status = Fail("name the recording: varnolux-cli replay FILE")), false;
-    return true;
+// Dump numbers of --from, --to and --diff: counted from 1, so 0 is refused
+// with a word of its own.
+CliOption DumpOption(const std::string& name, std::vector<long*> fields) {
+    const int count = static_cast<int>(fields.size());
+    return CliOption{name, count,
+                     [name, fields](const std::vector<std::string>& v, std::string& message) {
+                         for (const std::string& value : v)
+                             if (!IsDigits(value)) return false;
+                         std::string given = name;
+                         for (const std::string& value : v) given += " " + value;
+                         for (const std::string& value : v)
+                             if (std::atol(value.c_str()) == 0)
+                                 return (message = given + ": dumps are numbered from 1"), false;
+                         for (size_t i = 0; i < v.size(); ++i) *fields[i] = std::atol(v[i].c_str());
+                         return true;
+                     }};
+}
+
+CliCommand ReplayCommand(ReplayArgs& a) {
+    return CliCommand{
+        "replay",
+        kBadArguments,
+        PrintReplayUsage,
+        {&a.file},
+        "one recording only",
+        "name the recording: varnolux-cli replay FILE",
+        {FormatOption(a.format), DumpOption("--from", {&a.from}), DumpOption("--to", {&a.to}),
+         DumpOption("--diff", {&a.diffA, &a.diffB}), TextOption("--project", a.project),
+         TextOption("--ini", a.ini), RadixOption(a.radix)}};
 }
 
 // Prints the dumps in the range, or keeps the two of a diff.
@@ -188,7 +163,7 @@ void PrintReplayUsage() {
 int RunReplay(const std::vector<std::string>& args) {
     ReplayArgs a;
     int status = 0;
-    if (!ParseReplayArgs(args, a, status)) return status;
+    if (!TakeCliArgs(ReplayCommand(a), args, status)) return status;
 
     std::string bytes;
     if (!ReadWholeFile(a.file, bytes)) return Fail("cannot read " + a.file, kNoReplay);
@@ -198,7 +173,9 @@ int RunReplay(const std::vector<std::string>& args) {
     if (contents.problem == RecordingProblem::NotRecording)
         return Fail(a.file + " is not a Varnolux session recording", kNoReplay);
 
-    WorkingFolderHostOs os;
+    LinkPrompts prompts(100);  // rounds of detection: the recorded ones end it first
+    ConsoleSeams console(prompts);
+    const WorkingFolderHostOs& os = console.os;
     const std::string base = contents.facts.baseName;
     const std::filesystem::path folder = ProjectFolder(a, base, os);
     std::error_code error;
@@ -209,23 +186,18 @@ int RunReplay(const std::vector<std::string>& args) {
                         " (name the project's folder with --project DIR)",
                     kNoReplay);
 
-    LinkPrompts prompts(100);  // rounds of detection: the recorded ones end it first
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
     Session session;
     LoadConsoleSettings(session, os, a.ini);
     session.project.commandLineProject = base;
 
-    ReplayPrinter printer(session, view, a);
-    ReplayRun run(session, seams, contents, &printer);
+    ReplayPrinter printer(session, console.view, a);
+    ReplayRun run(session, console.seams, contents, &printer);
     ReplayLoadSteps steps(run);
     if (a.diffA == 0) {
         const std::string header = LogHeader(a.format);
         WriteText(stdout, header);
     }
-    const LoadEnd end = LoadAtStartup(session, seams, steps);
+    const LoadEnd end = LoadAtStartup(session, console.seams, steps);
     if (end != LoadEnd::Loaded || !steps.opened)
         return Fail("the project " + base + " could not be loaded", kNoReplay);
     const std::string difference = ListingDifference(contents.facts, session, os);

@@ -1,104 +1,46 @@
 // "varnolux-cli test": a step script run against the target through the load
 // sequence and the link of "log", with a line per step and a JUnit report.
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/cli_args.h"
 #include "cli/cli_commands.h"
+#include "cli/console_link.h"
 #include "cli/console_port.h"
 #include "cli/console_seams.h"
 #include "cli/console_text.h"
 #include "cli/link_prompts.h"
 #include "link/link_startup.h"
-#include "link/recording_facts.h"
-#include "link/recording_port.h"
 #include "project/load_sequence.h"
 #include "script/junit_report.h"
 #include "script/script_run.h"
 #include "script/script_steps.h"
 #include "script/script_target.h"
-#include "seams/memory/memory_launcher.h"
-#include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
 
 namespace varnolux::cli {
 
 namespace {
 
-struct TestArgs {
+struct TestArgs : LinkArgs {
     std::string script;
-    std::string base;
-    std::string device;
-    int port = 0;
-    int baud = -1;
     std::string junit;
     bool failFast = false;
-    std::string ini;
-    int detectRounds = 3;
-    std::string record;  // the recording's file; empty: none
 };
 
-bool IsDigits(const std::string& s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
-}
-
-bool Bad(const std::string& message, int& status) {
-    WriteText(stderr, "varnolux-cli test: " + message + "\n");
-    status = script::kNotRun;
-    return false;
-}
-
-bool ParseTestArgs(const std::vector<std::string>& args, TestArgs& a, int& status) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            PrintTestUsage();
-            status = 0;
-            return false;
-        }
-        if (arg == "--fail-fast") {
-            a.failFast = true;
-            continue;
-        }
-        if (arg.empty() || arg[0] != '-') {
-            if (a.script.empty())
-                a.script = arg;
-            else if (a.base.empty())
-                a.base = arg;
-            else
-                return Bad("a script and one project name only", status);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return Bad("missing value or unknown option \"" + arg + "\"", status);
-        const std::string v = args[++i];
-        if (arg == "--port") {
-            if (IsDigits(v))
-                a.port = std::atoi(v.c_str());
-            else
-                a.device = v;
-        } else if (arg == "--baud" && IsDigits(v)) {
-            a.baud = std::atoi(v.c_str());
-        } else if (arg == "--junit") {
-            a.junit = v;
-        } else if (arg == "--ini") {
-            a.ini = v;
-        } else if (arg == "--detect-rounds" && IsDigits(v)) {
-            a.detectRounds = std::max(1, std::atoi(v.c_str()));
-        } else if (arg == "--record") {
-            a.record = v;
-        } else {
-            return Bad("bad option \"" + arg + " " + v + "\"", status);
-        }
-    }
-    if (a.script.empty()) return Bad("name a script: varnolux-cli test SCRIPT", status);
-    return true;
+CliCommand TestCommand(TestArgs& a) {
+    return CliCommand{
+        "test",
+        script::kNotRun,
+        PrintTestUsage,
+        {&a.script, &a.base},
+        "a script and one project name only",
+        "name a script: varnolux-cli test SCRIPT",
+        LinkOptions(a, {TextOption("--junit", a.junit), FlagOption("--fail-fast", a.failFast)})};
 }
 
 // The link's load steps with the script checked against the loaded project
@@ -106,15 +48,15 @@ bool ParseTestArgs(const std::vector<std::string>& args, TestArgs& a, int& statu
 // nothing).
 class TestLoadSteps : public LinkLoadSteps {
   public:
-    TestLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
+    TestLoadSteps(Session& session, Seams& seams, ConsoleLink& link, LinkStartup& startup,
                   script::ScriptTarget& target, const TestArgs& a, const std::string& text,
-                  std::vector<script::Step>& steps, RecordingPort* recorder)
-        : LinkLoadSteps(session, seams, port, startup, &target, a.device.empty(),
-                        recorder ? recorder->Clock() : SystemLinkClock()),
+                  std::vector<script::Step>& steps)
+        : LinkLoadSteps(session, seams, link.Port(), startup, &target, a.device.empty(),
+                        link.Clock()),
           a_(a),
           text_(text),
           steps_(steps),
-          recorder_(recorder) {}
+          link_(link) {}
 
     void OpenLink() override {
         checked = true;
@@ -127,16 +69,8 @@ class TestLoadSteps : public LinkLoadSteps {
                                   std::to_string(e.column) + ": " + e.message + "\n");
             return;
         }
-        // The recording holds the probe too: it begins before the port is opened.
-        if (recorder_ &&
-            !recorder_->Start(a_.record,
-                              FactsOfSession(session_, seams_.os, PortName(session_.settings.Port),
-                                             session_.settings.Baud, RecordingStart::Open))) {
-            WriteText(stderr, "varnolux-cli test: cannot write the recording " + a_.record + "\n");
-            valid = false;
-            return;
-        }
-        LinkLoadSteps::OpenLink();
+        valid = link_.StartRecording(session_, PortName(session_.settings.Port));
+        if (valid) LinkLoadSteps::OpenLink();
     }
     void StartLinkThread() override {
         if (valid) LinkLoadSteps::StartLinkThread();
@@ -149,7 +83,7 @@ class TestLoadSteps : public LinkLoadSteps {
     const TestArgs& a_;
     const std::string& text_;
     std::vector<script::Step>& steps_;
-    RecordingPort* recorder_;
+    ConsoleLink& link_;
 };
 
 }  // namespace
@@ -194,7 +128,7 @@ void PrintTestUsage() {
 int RunTest(const std::vector<std::string>& args) {
     TestArgs a;
     int status = 0;
-    if (!ParseTestArgs(args, a, status)) return status;
+    if (!TakeCliArgs(TestCommand(a), args, status)) return status;
     std::ifstream in(a.script, std::ios::binary);
     if (!in) {
         WriteText(stderr, "varnolux-cli test: cannot read " + a.script + "\n");
@@ -203,30 +137,20 @@ int RunTest(const std::vector<std::string>& args) {
     std::stringstream text;
     text << in.rdbuf();
 
-    WorkingFolderHostOs os;
     LinkPrompts prompts(a.detectRounds);
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
+    ConsoleSeams console(prompts);
     Session session;
-    LoadConsoleSettings(session, os, a.ini, a.baud, a.port);
+    LoadConsoleSettings(session, console.os, a.ini, a.baud, a.port);
     session.project.commandLineProject = a.base;
 
-    const std::unique_ptr<SerialPort> portHolder = MakeConsolePort(a.device);
-    if (!portHolder) {
-        std::fprintf(stderr, "varnolux-cli test: --port takes a port number here (3 for COM3)\n");
-        return script::kNotRun;
-    }
-    std::unique_ptr<RecordingPort> recorder;
-    if (!a.record.empty()) recorder = std::make_unique<RecordingPort>(*portHolder, os);
-    SerialPort& port = recorder ? static_cast<SerialPort&>(*recorder) : *portHolder;
+    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("test", a, console.os);
+    if (!link) return script::kNotRun;
     script::ScriptTarget target(session);
     std::vector<script::Step> steps;
     const std::string scriptText = text.str();
     LinkStartup startup;
-    TestLoadSteps load(session, seams, port, startup, target, a, scriptText, steps, recorder.get());
-    const LoadEnd end = LoadAtStartup(session, seams, load);
+    TestLoadSteps load(session, console.seams, *link, startup, target, a, scriptText, steps);
+    const LoadEnd end = LoadAtStartup(session, console.seams, load);
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
         if (load.checked && !load.valid) return script::kNotRun;
@@ -245,12 +169,9 @@ int RunTest(const std::vector<std::string>& args) {
         std::fflush(stdout);
     };
     const script::ScriptRunResult run = script::RunScript(steps, session, target, options);
-    if (!thread.Stop()) std::fprintf(stderr, "varnolux-cli test: the link thread did not end\n");
+    link->Stop(thread);
     int exitStatus = run.status;
-    if (recorder && (!recorder->Stop() || recorder->WriteFailed())) {
-        WriteText(stderr, "varnolux-cli test: writing the recording " + a.record + " failed\n");
-        if (exitStatus == 0) exitStatus = script::kNotRun;
-    }
+    if (!link->EndRecording() && exitStatus == 0) exitStatus = script::kNotRun;
 
     int passed = 0, failed = 0;
     for (const script::ScriptCase& c : run.cases) {

@@ -3,16 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_io.h"
 #include "cli/cli_commands.h"
 #include "cli/console_seams.h"
 #include "cli/console_text.h"
 #include "cli/vars_output.h"
 #include "project/load_sequence.h"
 #include "seams/main_ids.h"
-#include "seams/memory/memory_launcher.h"
 #include "seams/memory/memory_main_window_view.h"
-#include "seams/memory/memory_views.h"
 #include "state/session.h"
 
 namespace varnolux::cli {
@@ -65,19 +62,15 @@ int RunVars(const std::vector<std::string>& args) {
         }
     }
 
-    WorkingFolderHostOs os;
     ConsolePrompts prompts;
-    MemoryMainWindowView view;
-    MemoryLauncher launcher;
-    MemoryViews views;
-    Seams seams{os, prompts, view, launcher, views};
+    ConsoleSeams console(prompts);
+    const MemoryMainWindowView& view = console.view;
     Session session;
-    session.project.settingsPath = os.ProgramFolder() + "Varnolux.ini";
-    LoadSettings(session.settings, os, session.project.settingsPath);
+    LoadConsoleSettings(session, console.os, std::string());
     session.project.commandLineProject = base;
 
     LoadSteps steps;  // no window, no link: the scan alone
-    const LoadEnd end = LoadAtStartup(session, seams, steps);
+    const LoadEnd end = LoadAtStartup(session, console.seams, steps);
     if (end == LoadEnd::WaitingForChoice) {
         std::string names;
         for (const std::string& entry : view.ComboEntries(ids::kProjectChooser)) names += entry;

@@ -11,7 +11,11 @@
 #include "seams/posix/posix_host_os.h"
 #endif
 #include "seams/host_os.h"
+#include "seams/memory/memory_launcher.h"
+#include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_views.h"
 #include "seams/prompts.h"
+#include "seams/seams.h"
 #include "state/session.h"
 
 namespace varnolux::cli {
@@ -34,6 +38,20 @@ class ConsolePrompts : public Prompts {
   public:
     PromptAnswer Show(const PromptRequest& request) override;
     std::vector<std::string> shown;  // every text in order
+};
+
+// A console command's seams around its prompts: the platform's host in the
+// current folder, and a main window, launcher and views in memory.
+struct ConsoleSeams {
+    explicit ConsoleSeams(Prompts& prompts) : seams{os, prompts, view, launcher, views} {}
+    ConsoleSeams(const ConsoleSeams&) = delete;
+    ConsoleSeams& operator=(const ConsoleSeams&) = delete;
+
+    WorkingFolderHostOs os;
+    MemoryMainWindowView view;
+    MemoryLauncher launcher;
+    MemoryViews views;
+    Seams seams;
 };
 
 // Reads the settings of a console run: `ini`, or Varnolux.ini in the program's

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/console_seams.h"
+#include "seams/memory/memory_prompts.h"
 
 namespace varnolux::cli {
 
@@ -14,25 +15,18 @@ class LinkPrompts : public ConsolePrompts {
     explicit LinkPrompts(int rounds) : rounds_(rounds) {}
     PromptAnswer Show(const PromptRequest& request) override {
         ConsolePrompts::Show(request);
-        switch (request.buttons) {
-            case PromptButtons::YesNoCancel:
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            case PromptButtons::AbortRetryIgnore:
-                return PromptAnswer::Retry;
-            case PromptButtons::RetryCancel:
-                if (request.text.find("GetCommState FAILED") != std::string::npos)
-                    return PromptAnswer::Cancel;
-                if (request.text.rfind("Auto baud rate detect failed", 0) == 0 &&
-                    ++failedRounds_ >= rounds_)
-                    return PromptAnswer::Cancel;
-                return PromptAnswer::Retry;
-            default:
-                return PromptAnswer::Ok;
-        }
+        if (request.buttons == PromptButtons::RetryCancel && GivesUp(request.text))
+            return PromptAnswer::Cancel;
+        return RunOnAnswer(request.buttons);
     }
 
   private:
+    // A port that cannot be used, or the last round of detection that failed.
+    bool GivesUp(const std::string& text) {
+        if (text.find("GetCommState FAILED") != std::string::npos) return true;
+        return text.rfind("Auto baud rate detect failed", 0) == 0 && ++failedRounds_ >= rounds_;
+    }
+
     int rounds_;
     int failedRounds_ = 0;
 };

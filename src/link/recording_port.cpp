@@ -23,7 +23,7 @@ std::function<int64_t()> WallClockUs() {
 }
 
 RecordingPort::RecordingPort(SerialPort& inner, HostOs& os, std::function<int64_t()> nowUs)
-    : inner_(inner), os_(os), nowUs_(std::move(nowUs)) {
+    : ForwardingPort(inner), os_(os), nowUs_(std::move(nowUs)) {
     lastEventUs_ = nowUs_();
 }
 

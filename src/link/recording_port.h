@@ -11,15 +11,15 @@
 
 #include "link/link_clock.h"
 #include "link/recording_file.h"
+#include "seams/forwarding_port.h"
 #include "seams/host_os.h"
-#include "seams/serial_port.h"
 
 namespace varnolux {
 
 // Microseconds since 1970 that never go backwards within the run.
 std::function<int64_t()> WallClockUs();
 
-class RecordingPort : public SerialPort {
+class RecordingPort : public ForwardingPort {
   public:
     RecordingPort(SerialPort& inner, HostOs& os, std::function<int64_t()> nowUs = WallClockUs());
     ~RecordingPort() override;
@@ -39,20 +39,9 @@ class RecordingPort : public SerialPort {
     // the run times the link measures are the ones the recording holds.
     LinkClock Clock() const;
 
-    bool Open(int portNumber) override { return inner_.Open(portNumber); }
-    bool ReadLineSettings() override { return inner_.ReadLineSettings(); }
     void Configure(int baud, const SerialTimeouts& timeouts) override;
-    void PurgeReceive() override { inner_.PurgeReceive(); }
-    void ClearErrors() override { inner_.ClearErrors(); }
-    bool ArmCharEvent() override { return inner_.ArmCharEvent(); }
-    bool WaitCharEvent() override { return inner_.WaitCharEvent(); }
     bool Read(uint8_t* buffer, int want, int& count) override;
     bool WriteByte(uint8_t byte) override;
-    uint32_t LastError() const override { return inner_.LastError(); }
-    std::vector<std::string> ListPorts() const override { return inner_.ListPorts(); }
-    std::string PortName(int portNumber) const override { return inner_.PortName(portNumber); }
-    bool IsSerialDevice() const override { return inner_.IsSerialDevice(); }
-    void Wake() override { inner_.Wake(); }
 
     // The rate last configured, 0 before the first.
     int Baud() const { return baud_.load(); }
@@ -61,7 +50,6 @@ class RecordingPort : public SerialPort {
     void Keep(ChunkDirection direction, const uint8_t* bytes, int count);
     bool FlushLocked();
 
-    SerialPort& inner_;
     HostOs& os_;
     std::function<int64_t()> nowUs_;
     std::atomic<int64_t> lastEventUs_{0};

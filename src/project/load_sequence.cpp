@@ -65,24 +65,27 @@ void SetProjectFiles(Session& session, Seams& seams, const std::string& base) {
     p.objectTime = seams.os.LastWriteTime(p.objectName).value_or(0);
 }
 
+// Says what is wrong with a file the load reads or compares, and what follows.
+void ReportFile(Seams& seams, const std::string& routine, const std::string& kind,
+                const std::string& name, const std::string& consequence) {
+    const FileProblem problem = ProblemOfFile(seams.os, name);
+    if (problem != FileProblem::None)
+        seams.prompts.Inform(routine + " " + FileProblemText(kind, name, problem) + " - " +
+                             consequence);
+}
+
 // The object file is not read, only its time is compared: say so when it is
 // not there to give one. The listing and the sources speak for themselves.
 void ReportObjectFile(const Session& session, Seams& seams) {
-    const std::string& name = session.project.objectName;
-    const FileProblem problem = ProblemOfFile(seams.os, name);
-    if (problem != FileProblem::None)
-        seams.prompts.Inform("LoadProject " + FileProblemText("object file", name, problem) +
-                             " - the build times cannot be checked against it");
+    ReportFile(seams, "LoadProject", "object file", session.project.objectName,
+               "the build times cannot be checked against it");
 }
 
 // A settings file that is not there or cannot be read leaves every setting at
 // its built-in value: the port, the rate, the PPI folder, the watch list.
 void ReportSettingsFile(const Session& session, Seams& seams) {
-    const std::string& path = session.project.settingsPath;
-    const FileProblem problem = ProblemOfFile(seams.os, path);
-    if (problem != FileProblem::None)
-        seams.prompts.Inform("LoadAtStartup " + FileProblemText("settings file", path, problem) +
-                             " - the built-in settings are used");
+    ReportFile(seams, "LoadAtStartup", "settings file", session.project.settingsPath,
+               "the built-in settings are used");
 }
 
 void SelectChooserEntry(Seams& seams, const std::string& entry) {

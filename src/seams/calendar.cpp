@@ -71,4 +71,10 @@ std::string FormatShortDate(const LocalTime& t, const std::string& pattern) {
     return out;
 }
 
+std::string DateAndTimeText(const LocalTime& t, const std::string& datePattern) {
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    return FormatShortDate(t, datePattern) + "  " + time;
+}
+
 }  // namespace varnolux

@@ -15,5 +15,7 @@ LocalTime BreakDownUtc(int64_t unixSeconds);
 int64_t UnixFromLocalTime(const LocalTime& t);  // t read as UTC
 // The date after a pattern of d, dd, M, MM, yy and yyyy; other characters stay.
 std::string FormatShortDate(const LocalTime& t, const std::string& pattern);
+// The date after the pattern, two blanks, the 24-hour time with seconds.
+std::string DateAndTimeText(const LocalTime& t, const std::string& datePattern);
 
 }  // namespace varnolux

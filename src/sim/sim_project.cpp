@@ -9,6 +9,7 @@
 #include "project/load_sequence.h"
 #include "seams/memory/memory_launcher.h"
 #include "seams/memory/memory_main_window_view.h"
+#include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_views.h"
 #include "seams/posix/posix_host_os.h"
 
@@ -29,16 +30,7 @@ class StderrPrompts : public Prompts {
   public:
     PromptAnswer Show(const PromptRequest& r) override {
         std::fprintf(stderr, "varnolux-sim: %s\n", r.text.c_str());
-        switch (r.buttons) {
-            case PromptButtons::YesNoCancel:
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-            case PromptButtons::RetryCancel:
-            case PromptButtons::AbortRetryIgnore:
-                return PromptAnswer::Retry;
-            default:
-                return PromptAnswer::Ok;
-        }
+        return RunOnAnswer(r.buttons);
     }
 };
 

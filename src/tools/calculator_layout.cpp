@@ -7,14 +7,15 @@ const char kCalcKey[] = "Software\\Microsoft\\Calc";
 }
 
 bool SetCalculatorLayout(Launcher& launcher, uint32_t value) {
-    RegistryKey key = launcher.OpenUserKey(kCalcKey);
+    UserRegistry& registry = launcher.Registry();
+    RegistryKey key = registry.OpenUserKey(kCalcKey);
     if (key == 0) {
-        launcher.CreateUserKey(kCalcKey);
-        key = launcher.OpenUserKey(kCalcKey);
+        registry.CreateUserKey(kCalcKey);
+        key = registry.OpenUserKey(kCalcKey);
         if (key == 0) return false;
     }
-    const bool written = launcher.SetDwordValue(key, "layout", value);
-    launcher.CloseKey(key);
+    const bool written = registry.SetDwordValue(key, "layout", value);
+    registry.CloseKey(key);
     return written;
 }
 

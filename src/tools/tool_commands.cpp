@@ -9,41 +9,36 @@
 
 namespace varnolux {
 
+namespace {
+
+// The Tools and Help menus' commands and what each opens or starts.
+struct ToolCommand {
+    int command;
+    void (*run)(Session&, Seams&);
+};
+
+constexpr ToolCommand kToolCommands[] = {
+    {ids::kCmdDataSheet, OpenDataSheet},
+    {ids::kCmdErrata, OpenErrata},
+    {ids::kCmdXplorer, ShowExplorer},
+    {ids::kCmdExitToProton, [](Session& session, Seams& seams) { ShowIde(session, seams, true); }},
+    {ids::kCmdBitCalc, ShowBitCalc},
+    {ids::kCmdLogic, ShowLogic},
+    {ids::kCmdProtonIde, ShowIde},
+    {ids::kCmdUserTool1, ShowUserTool1},
+    {ids::kCmdUserTool2, ShowUserTool2},
+    {ids::kCmdHelp, OpenHelp},
+};
+
+}  // namespace
+
 bool RunToolCommand(int command, Session& session, Seams& seams) {
-    switch (command) {
-        case ids::kCmdDataSheet:
-            OpenDataSheet(session, seams);
-            return true;
-        case ids::kCmdErrata:
-            OpenErrata(session, seams);
-            return true;
-        case ids::kCmdXplorer:
-            ShowExplorer(session, seams);
-            return true;
-        case ids::kCmdExitToProton:
-            ShowIde(session, seams, true);
-            return true;
-        case ids::kCmdBitCalc:
-            ShowBitCalc(session, seams);
-            return true;
-        case ids::kCmdLogic:
-            ShowLogic(session, seams);
-            return true;
-        case ids::kCmdProtonIde:
-            ShowIde(session, seams, false);
-            return true;
-        case ids::kCmdUserTool1:
-            ShowUserTool1(session, seams);
-            return true;
-        case ids::kCmdUserTool2:
-            ShowUserTool2(session, seams);
-            return true;
-        case ids::kCmdHelp:
-            OpenHelp(session, seams);
-            return true;
-        default:
-            return false;
+    for (const ToolCommand& tool : kToolCommands) {
+        if (tool.command != command) continue;
+        tool.run(session, seams);
+        return true;
     }
+    return false;
 }
 
 }  // namespace varnolux

@@ -16,61 +16,66 @@ void SetHighlightCell(ListContext& ctx, bool onLabel) {
     ctx.session.settings.HighLightLabel = onLabel ? 1 : 0;
 }
 
+namespace {
+
+// The radix commands of the context menu: whose radix they set, and to which.
+struct RadixCommand {
+    int id;
+    void (*apply)(ListContext&, int);
+    int radix;
+};
+
+constexpr RadixCommand kRadixCommands[] = {
+    {listcmd::kColumnDecimal, ColumnRadix, DT_DECIMAL},
+    {listcmd::kColumnHex, ColumnRadix, DT_HEX},
+    {listcmd::kColumnBinary, ColumnRadix, DT_BINARY},
+    {listcmd::kRowDecimal, RowRadix, DT_DECIMAL},
+    {listcmd::kRowHex, RowRadix, DT_HEX},
+    {listcmd::kRowBinary, RowRadix, DT_BINARY},
+    {listcmd::kItemDecimal, ItemRadix, DT_DECIMAL},
+    {listcmd::kItemHex, ItemRadix, DT_HEX},
+    {listcmd::kItemBinary, ItemRadix, DT_BINARY},
+};
+
+// The commands that are one operation on the list.
+struct PlainCommand {
+    int id;
+    void (*run)(ListContext&);
+};
+
+constexpr PlainCommand kPlainCommands[] = {
+    {listcmd::kContractAll, FillMainList},
+    {listcmd::kContractAllButThis, ContractAllButThis},
+    {listcmd::kExpandAllButThis, ExpandAllButThis},
+    {listcmd::kClearAllWatches, ClearAllWatches},
+    {listcmd::kHideSelectedItem, HideSelectedRows},
+    {listcmd::kHideSelected, HideSelectedRows},
+    {listcmd::kUnhideAll, UnhideAll},
+    {listcmd::kExcludeBlank, ExcludeBlankVariables},
+    {listcmd::kIncludeBlank, IncludeBlankVariables},
+};
+
+}  // namespace
+
 bool RunListCommand(ListContext& ctx, int id, HostOs& os) {
     using namespace listcmd;
+    for (const RadixCommand& c : kRadixCommands) {
+        if (c.id != id) continue;
+        c.apply(ctx, c.radix);
+        return true;
+    }
+    for (const PlainCommand& c : kPlainCommands) {
+        if (c.id != id) continue;
+        c.run(ctx);
+        return true;
+    }
     Session& s = ctx.session;
     switch (id) {
-        case kColumnDecimal:
-            ColumnRadix(ctx, DT_DECIMAL);
-            break;
-        case kColumnHex:
-            ColumnRadix(ctx, DT_HEX);
-            break;
-        case kColumnBinary:
-            ColumnRadix(ctx, DT_BINARY);
-            break;
-        case kRowDecimal:
-            RowRadix(ctx, DT_DECIMAL);
-            break;
-        case kRowHex:
-            RowRadix(ctx, DT_HEX);
-            break;
-        case kRowBinary:
-            RowRadix(ctx, DT_BINARY);
-            break;
-        case kItemDecimal:
-            ItemRadix(ctx, DT_DECIMAL);
-            break;
-        case kItemHex:
-            ItemRadix(ctx, DT_HEX);
-            break;
-        case kItemBinary:
-            ItemRadix(ctx, DT_BINARY);
-            break;
-        case kContractAll:
-            FillMainList(ctx);
-            break;
-        case kContractAllButThis:
-            ContractAllButThis(ctx);
-            break;
         case kExpandAll:
             ExpandAllExcept(ctx, std::string());
             break;
-        case kExpandAllButThis:
-            ExpandAllButThis(ctx);
-            break;
-        case kClearAllWatches:
-            ClearAllWatches(ctx);
-            break;
-        case kHideSelectedItem:
-        case kHideSelected:
-            HideSelectedRows(ctx);
-            break;
         case kLabelToClipboard:
             LabelToClipboard(ctx, os);
-            break;
-        case kUnhideAll:
-            UnhideAll(ctx);
             break;
         case kAutoExclude:
             s.settings.AutoExclude = 1;
@@ -80,17 +85,9 @@ bool RunListCommand(ListContext& ctx, int id, HostOs& os) {
         case kManualExclude:
             s.settings.AutoExclude = 0;
             break;
-        case kExcludeBlank:
-            ExcludeBlankVariables(ctx);
-            break;
-        case kIncludeBlank:
-            IncludeBlankVariables(ctx);
-            break;
         case kHighlightLabel:
-            SetHighlightCell(ctx, true);
-            break;
         case kHighlightValue:
-            SetHighlightCell(ctx, false);
+            SetHighlightCell(ctx, id == kHighlightLabel);
             break;
         default:
             return false;

@@ -156,24 +156,7 @@ std::string FormatAddress(const MyVarRecord& record) {
 }
 
 std::string PlainDecimalText(const MyVarRecord& record) {
-    const uint32_t v = record.VarValue;
-    switch (record.VarType) {
-        case VT_BIT:
-        case VT_BYTE:
-        case VT_WORD:
-        case VT_DWORD:
-            return Decimal(v);
-        case VT_SBYTE:
-            return SignedByteText(v);
-        case VT_SWORD:
-            return SignedWordText(v);
-        case VT_SDWORD:
-            return SignedDWordText(v);
-        case VT_FLOAT:
-            return FloatText(v);
-        default:
-            return std::string();
-    }
+    return FormatRawValue(record.VarType, DT_DECIMAL, record.VarValue, false);
 }
 
 }  // namespace varnolux

@@ -1,4 +1,4 @@
-#include "link/posix/posix_serial_port.h"
+#include "link/system_serial_port.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ class PosixPort : public ::testing::Test {
     void SetUp() override {
         char name[256] = {};
         ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-        port = std::make_unique<PosixSerialPort>(name);
+        port = std::make_unique<SystemSerialPort>(name);
         ASSERT_TRUE(port->Open(1));
         ASSERT_TRUE(port->ReadLineSettings());
         port->Configure(115200, SerialTimeouts());
@@ -37,7 +37,7 @@ class PosixPort : public ::testing::Test {
         ASSERT_EQ(write(master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
     int master = -1, slave = -1;
-    std::unique_ptr<PosixSerialPort> port;
+    std::unique_ptr<SystemSerialPort> port;
 };
 
 TEST_F(PosixPort, SingleReadReturnsWithinItsTimeOut) {
@@ -83,7 +83,7 @@ TEST_F(PosixPort, WakeEndsABlockedWait) {
 }
 
 TEST(PosixPortOpen, MissingDeviceFailsWithItsErrorCode) {
-    PosixSerialPort port("/nonexistent/ttyX");
+    SystemSerialPort port("/nonexistent/ttyX");
     EXPECT_FALSE(port.Open(1));
     EXPECT_NE(port.LastError(), 0u);
     EXPECT_FALSE(port.ReadLineSettings());

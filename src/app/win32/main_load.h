@@ -14,7 +14,7 @@
 #include "link/link_startup.h"
 #include "link/recording_port.h"
 #include "link/replay_stepper.h"
-#include "link/win32/win32_serial_port.h"
+#include "link/system_serial_port.h"
 #include "project/load_sequence.h"
 #include "seams/seams.h"
 #include "state/session.h"
@@ -25,7 +25,7 @@ namespace varnolux {
 // The serial port and the link thread's record, built before the steps that use them.
 struct MainLinkParts {
     explicit MainLinkParts(HostOs& os) : recorder(port, os) {}
-    Win32SerialPort port;
+    SystemSerialPort port;
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     LinkStartup startup;
 };

@@ -1,12 +1,12 @@
 #include "cli/console_port.h"
 
-#include "link/win32/win32_serial_port.h"
+#include "link/system_serial_port.h"
 
 namespace varnolux::cli {
 
 std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device) {
     if (!device.empty()) return nullptr;
-    return std::make_unique<Win32SerialPort>();
+    return std::make_unique<SystemSerialPort>();
 }
 
 const char* PortOptionHelp() {

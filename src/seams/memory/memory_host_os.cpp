@@ -1,7 +1,6 @@
 #include "seams/memory/memory_host_os.h"
 
 #include <cctype>
-#include <cstdio>
 
 #include "seams/calendar.h"
 
@@ -26,14 +25,10 @@ std::vector<DirEntry> MemoryHostOs::ListDirectory(const std::string& folder) con
     return out;
 }
 
-bool MemoryHostOs::FileExists(const std::string& path) const {
-    return files_.count(Key(path)) != 0;
-}
-
-std::optional<FileTime> MemoryHostOs::LastWriteTime(const std::string& path) const {
+std::optional<FileStatus> MemoryHostOs::Status(const std::string& path) const {
     auto it = files_.find(Key(path));
     if (it == files_.end()) return std::nullopt;
-    return it->second.time;
+    return FileStatus{false, it->second.time};
 }
 
 std::optional<std::string> MemoryHostOs::ReadFile(const std::string& path) const {
@@ -47,11 +42,6 @@ bool MemoryHostOs::WriteFile(const std::string& path, const std::string& data) {
     if (it != files_.end() && it->second.readOnly) return false;
     PutFile(path, data, now);
     return true;
-}
-
-bool MemoryHostOs::AppendFile(const std::string& path, const std::string& data) {
-    auto existing = ReadFile(path);
-    return WriteFile(path, existing.value_or(std::string()) + data);
 }
 
 void MemoryHostOs::PutFile(const std::string& path, const std::string& data, FileTime time) {
@@ -77,10 +67,7 @@ LocalTime MemoryHostOs::ToLocalTime(FileTime t) const {
 }
 
 std::string MemoryHostOs::DateTimeText(FileTime t) const {
-    const LocalTime lt = ToLocalTime(t);
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", lt.hour, lt.minute, lt.second);
-    return FormatShortDate(lt, shortDatePattern) + "  " + time;
+    return DateAndTimeText(ToLocalTime(t), shortDatePattern);
 }
 
 }  // namespace varnolux

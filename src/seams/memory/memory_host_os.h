@@ -12,11 +12,9 @@ class MemoryHostOs : public HostOs {
   public:
     std::string ProgramFolder() const override { return programFolder; }
     std::vector<DirEntry> ListDirectory(const std::string& folder) const override;
-    bool FileExists(const std::string& path) const override;
-    std::optional<FileTime> LastWriteTime(const std::string& path) const override;
+    std::optional<FileStatus> Status(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     bool WriteFile(const std::string& path, const std::string& data) override;
-    bool AppendFile(const std::string& path, const std::string& data) override;
     LocalTime ToLocalTime(FileTime t) const override;
     std::string DateTimeText(FileTime t) const override;
     void SetClipboardText(const std::string& text) override { clipboard = text; }

@@ -9,16 +9,14 @@
 
 namespace varnolux {
 
-class MemoryLauncher : public Launcher {
+class MemoryLauncher : public Launcher, private UserRegistry {
   public:
     bool StartProgram(const std::string& program, const std::string& commandLine) override;
     bool RestoreWindow(const std::string& windowClass, const std::string& title) override;
     std::optional<std::string> WindowText(const std::string& windowClass) override;
     bool ShellOpen(const std::string& path) override;
-    RegistryKey OpenUserKey(const std::string& subKey) override;
-    bool CreateUserKey(const std::string& subKey) override;
-    bool SetDwordValue(RegistryKey key, const std::string& name, uint32_t value) override;
-    void CloseKey(RegistryKey key) override;
+    // Its own keys: the calls go to the one record of calls.
+    UserRegistry& Registry() override { return *this; }
     void RepaintMainWindow() override;
     void Pause(int milliseconds) override;
 
@@ -46,6 +44,11 @@ class MemoryLauncher : public Launcher {
     std::vector<std::string> opened;  // documents given to ShellOpen
 
   private:
+    RegistryKey OpenUserKey(const std::string& subKey) override;
+    bool CreateUserKey(const std::string& subKey) override;
+    bool SetDwordValue(RegistryKey key, const std::string& name, uint32_t value) override;
+    void CloseKey(RegistryKey key) override;
+
     std::map<RegistryKey, std::string> openKeys_;
     RegistryKey nextKey_ = 1;
 };

@@ -2,20 +2,38 @@
 
 namespace varnolux {
 
+namespace {
+
+// The answers of the two headless ways of going on, for each kind of box.
+struct HeadlessAnswers {
+    PromptButtons buttons;
+    PromptAnswer continuing;
+    PromptAnswer runOn;
+};
+
+constexpr HeadlessAnswers kHeadlessAnswers[] = {
+    {PromptButtons::Ok, PromptAnswer::Ok, PromptAnswer::Ok},
+    {PromptButtons::OkCancel, PromptAnswer::Ok, PromptAnswer::Ok},
+    {PromptButtons::YesNoCancel, PromptAnswer::Yes, PromptAnswer::No},
+    {PromptButtons::YesNo, PromptAnswer::Yes, PromptAnswer::No},
+    {PromptButtons::RetryCancel, PromptAnswer::Retry, PromptAnswer::Retry},
+    {PromptButtons::AbortRetryIgnore, PromptAnswer::Ignore, PromptAnswer::Retry},
+};
+
+const HeadlessAnswers& AnswersFor(PromptButtons buttons) {
+    for (const HeadlessAnswers& answers : kHeadlessAnswers)
+        if (answers.buttons == buttons) return answers;
+    return kHeadlessAnswers[0];
+}
+
+}  // namespace
+
 PromptAnswer ContinuingAnswer(PromptButtons buttons) {
-    switch (buttons) {
-        case PromptButtons::Ok:
-        case PromptButtons::OkCancel:
-            return PromptAnswer::Ok;
-        case PromptButtons::YesNoCancel:
-        case PromptButtons::YesNo:
-            return PromptAnswer::Yes;
-        case PromptButtons::RetryCancel:
-            return PromptAnswer::Retry;
-        case PromptButtons::AbortRetryIgnore:
-            return PromptAnswer::Ignore;
-    }
-    return PromptAnswer::Ok;
+    return AnswersFor(buttons).continuing;
+}
+
+PromptAnswer RunOnAnswer(PromptButtons buttons) {
+    return AnswersFor(buttons).runOn;
 }
 
 PromptAnswer MemoryPrompts::Show(const PromptRequest& request) {

@@ -22,6 +22,11 @@ class MemoryPrompts : public Prompts {
     std::deque<PromptAnswer> script_;
 };
 
+// The answer that lets a headless load go on: OK, Yes, Retry or Ignore.
 PromptAnswer ContinuingAnswer(PromptButtons buttons);
+// The answer that lets a headless run of the link go on: No to a Yes/No box
+// (the recompile prompt), Retry to Retry/Cancel and Abort/Retry/Ignore, OK
+// to the rest.
+PromptAnswer RunOnAnswer(PromptButtons buttons);
 
 }  // namespace varnolux

@@ -31,38 +31,6 @@ void MemoryReportList::SetCellText(int row, int column, const std::string& text)
     rows_[row].cells[column] = text;
 }
 
-int MemoryReportList::RowImage(int row) const {
-    return Valid(row) ? rows_[row].image : -1;
-}
-
-void MemoryReportList::SetRowImage(int row, int image) {
-    if (Valid(row)) rows_[row].image = image;
-}
-
-bool MemoryReportList::IsChecked(int row) const {
-    return Valid(row) && rows_[row].checked;
-}
-
-void MemoryReportList::SetChecked(int row, bool checked) {
-    if (Valid(row)) rows_[row].checked = checked;
-}
-
-uint32_t MemoryReportList::ItemData(int row) const {
-    return Valid(row) ? rows_[row].data : 0;
-}
-
-void MemoryReportList::SetItemData(int row, uint32_t data) {
-    if (Valid(row)) rows_[row].data = data;
-}
-
-bool MemoryReportList::IsSelected(int row) const {
-    return Valid(row) && rows_[row].selected;
-}
-
-void MemoryReportList::SetSelected(int row, bool selected) {
-    if (Valid(row)) rows_[row].selected = selected;
-}
-
 void MemoryReportList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) {
     std::stable_sort(rows_.begin(), rows_.end(),
                      [&](const Row& a, const Row& b) { return compare(a.data, b.data) < 0; });

@@ -17,14 +17,14 @@ class MemoryReportList : public ReportList {
     void DeleteAllRows() override { rows_.clear(); }
     std::string CellText(int row, int column) const override;
     void SetCellText(int row, int column, const std::string& text) override;
-    int RowImage(int row) const override;
-    void SetRowImage(int row, int image) override;
-    bool IsChecked(int row) const override;
-    void SetChecked(int row, bool checked) override;
-    uint32_t ItemData(int row) const override;
-    void SetItemData(int row, uint32_t data) override;
-    bool IsSelected(int row) const override;
-    void SetSelected(int row, bool selected) override;
+    int RowImage(int row) const override { return Field(row, &Row::image, -1); }
+    void SetRowImage(int row, int image) override { SetField(row, &Row::image, image); }
+    bool IsChecked(int row) const override { return Field(row, &Row::checked, false); }
+    void SetChecked(int row, bool checked) override { SetField(row, &Row::checked, checked); }
+    uint32_t ItemData(int row) const override { return Field(row, &Row::data, 0u); }
+    void SetItemData(int row, uint32_t data) override { SetField(row, &Row::data, data); }
+    bool IsSelected(int row) const override { return Field(row, &Row::selected, false); }
+    void SetSelected(int row, bool selected) override { SetField(row, &Row::selected, selected); }
     void Sort(const std::function<int(uint32_t, uint32_t)>& compare) override;
     void SetRedraw(bool on) override;
     void RedrawRow(int row) override;
@@ -54,6 +54,16 @@ class MemoryReportList : public ReportList {
     };
     bool Valid(int row) const { return row >= 0 && row < RowCount(); }
     bool Valid(int row, int column) const;
+    // A field of a row; `none` for a row that is not there.
+    template <typename T>
+    T Field(int row, T Row::*field, T none) const {
+        return Valid(row) ? rows_[row].*field : none;
+    }
+    // Sets a field of a row that is there.
+    template <typename T>
+    void SetField(int row, T Row::*field, T value) {
+        if (Valid(row)) rows_[row].*field = value;
+    }
 
     int columns_;
     std::vector<Row> rows_;

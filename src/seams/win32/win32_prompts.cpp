@@ -2,99 +2,70 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <utility>
+
 #include "seams/win32/wide_text.h"
 
 namespace varnolux {
 
 namespace {
 
-UINT ButtonFlags(PromptButtons buttons) {
-    switch (buttons) {
-        case PromptButtons::Ok:
-            return MB_OK;
-        case PromptButtons::OkCancel:
-            return MB_OKCANCEL;
-        case PromptButtons::YesNoCancel:
-            return MB_YESNOCANCEL;
-        case PromptButtons::YesNo:
-            return MB_YESNO;
-        case PromptButtons::RetryCancel:
-            return MB_RETRYCANCEL;
-        case PromptButtons::AbortRetryIgnore:
-            return MB_ABORTRETRYIGNORE;
-    }
-    return MB_OK;
+// The value of `key` in a table of pairs; `otherwise` when it has none.
+template <typename Key, typename Value, size_t N>
+Value Lookup(const std::pair<Key, Value> (&table)[N], Key key, Value otherwise) {
+    for (const auto& [k, v] : table)
+        if (k == key) return v;
+    return otherwise;
 }
 
-UINT IconFlags(PromptIcon icon) {
-    switch (icon) {
-        case PromptIcon::None:
-            return 0;
-        case PromptIcon::Information:
-            return MB_ICONINFORMATION;
-        case PromptIcon::Question:
-            return MB_ICONQUESTION;
-        case PromptIcon::Exclamation:
-            return MB_ICONEXCLAMATION;
-        case PromptIcon::Error:
-            return MB_ICONERROR;
-    }
-    return 0;
-}
+constexpr std::pair<PromptButtons, UINT> kButtonFlags[] = {
+    {PromptButtons::Ok, MB_OK},
+    {PromptButtons::OkCancel, MB_OKCANCEL},
+    {PromptButtons::YesNoCancel, MB_YESNOCANCEL},
+    {PromptButtons::YesNo, MB_YESNO},
+    {PromptButtons::RetryCancel, MB_RETRYCANCEL},
+    {PromptButtons::AbortRetryIgnore, MB_ABORTRETRYIGNORE},
+};
 
-UINT DefaultButtonFlags(int button) {
-    switch (button) {
-        case 2:
-            return MB_DEFBUTTON2;
-        case 3:
-            return MB_DEFBUTTON3;
-        default:
-            return MB_DEFBUTTON1;
-    }
-}
+constexpr std::pair<PromptIcon, UINT> kIconFlags[] = {
+    {PromptIcon::None, 0},
+    {PromptIcon::Information, MB_ICONINFORMATION},
+    {PromptIcon::Question, MB_ICONQUESTION},
+    {PromptIcon::Exclamation, MB_ICONEXCLAMATION},
+    {PromptIcon::Error, MB_ICONERROR},
+};
 
-UINT ModalityFlags(PromptModality modality) {
-    switch (modality) {
-        case PromptModality::Application:
-            return MB_APPLMODAL;
-        case PromptModality::Task:
-            return MB_TASKMODAL;
-        case PromptModality::System:
-            return MB_SYSTEMMODAL;
-    }
-    return MB_TASKMODAL;
-}
+constexpr std::pair<int, UINT> kDefaultButtonFlags[] = {
+    {2, MB_DEFBUTTON2},
+    {3, MB_DEFBUTTON3},
+};
 
-PromptAnswer AnswerOf(int result) {
-    switch (result) {
-        case IDOK:
-            return PromptAnswer::Ok;
-        case IDCANCEL:
-            return PromptAnswer::Cancel;
-        case IDYES:
-            return PromptAnswer::Yes;
-        case IDNO:
-            return PromptAnswer::No;
-        case IDRETRY:
-            return PromptAnswer::Retry;
-        case IDABORT:
-            return PromptAnswer::Abort;
-        case IDIGNORE:
-            return PromptAnswer::Ignore;
-        default:
-            return PromptAnswer::Closed;
-    }
-}
+constexpr std::pair<PromptModality, UINT> kModalityFlags[] = {
+    {PromptModality::Application, MB_APPLMODAL},
+    {PromptModality::Task, MB_TASKMODAL},
+    {PromptModality::System, MB_SYSTEMMODAL},
+};
+
+constexpr std::pair<int, PromptAnswer> kAnswers[] = {
+    {IDOK, PromptAnswer::Ok},         {IDCANCEL, PromptAnswer::Cancel},
+    {IDYES, PromptAnswer::Yes},       {IDNO, PromptAnswer::No},
+    {IDRETRY, PromptAnswer::Retry},   {IDABORT, PromptAnswer::Abort},
+    {IDIGNORE, PromptAnswer::Ignore},
+};
 
 }  // namespace
 
 PromptAnswer Win32Prompts::Show(const PromptRequest& request) {
-    UINT flags = ButtonFlags(request.buttons) | IconFlags(request.icon) |
-                 ModalityFlags(request.modality) | DefaultButtonFlags(request.defaultButton);
+    UINT flags = Lookup(kButtonFlags, request.buttons, UINT(MB_OK)) |
+                 Lookup(kIconFlags, request.icon, UINT(0)) |
+                 Lookup(kModalityFlags, request.modality, UINT(MB_TASKMODAL)) |
+                 Lookup(kDefaultButtonFlags, request.defaultButton, UINT(MB_DEFBUTTON1));
     if (request.foreground) flags |= MB_SETFOREGROUND;
     if (request.topmost) flags |= MB_TOPMOST;
-    return AnswerOf(MessageBoxW(nullptr, WideFromText(request.text).c_str(),
-                                WideFromText(request.caption).c_str(), flags));
+    const int result = MessageBoxW(nullptr, WideFromText(request.text).c_str(),
+                                   WideFromText(request.caption).c_str(), flags);
+    return Lookup(kAnswers, result, PromptAnswer::Closed);
 }
 
 }  // namespace varnolux

@@ -14,10 +14,6 @@ const wchar_t* OrNull(const std::wstring& s) {
     return s.empty() ? nullptr : s.c_str();
 }
 
-HKEY ToHkey(RegistryKey key) {
-    return reinterpret_cast<HKEY>(key);
-}
-
 // A window that does not answer within this time is treated as having no title.
 constexpr UINT kTitleTimeoutMs = 2000;
 }  // namespace
@@ -71,32 +67,6 @@ bool Win32Launcher::ShellOpen(const std::string& path) {
     HINSTANCE result = ShellExecuteW(mainWindow_, L"open", WideFromText(path).c_str(), nullptr,
                                      nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
-RegistryKey Win32Launcher::OpenUserKey(const std::string& subKey) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return 0;
-    return reinterpret_cast<RegistryKey>(key);
-}
-
-bool Win32Launcher::CreateUserKey(const std::string& subKey) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-bool Win32Launcher::SetDwordValue(RegistryKey key, const std::string& name, uint32_t value) {
-    const DWORD data = value;
-    return RegSetValueExA(ToHkey(key), name.c_str(), 0, REG_DWORD,
-                          reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
-}
-
-void Win32Launcher::CloseKey(RegistryKey key) {
-    RegCloseKey(ToHkey(key));
 }
 
 void Win32Launcher::RepaintMainWindow() {

@@ -1,10 +1,11 @@
 #pragma once
 // The Win32 launcher: CreateProcessW, FindWindowW with placement restore,
 // WM_GETTEXT, ShellExecuteW (names and paths widened from the program's
-// texts) and the HKEY_CURRENT_USER registry.
+// texts), and the HKEY_CURRENT_USER registry (Win32UserRegistry).
 #include <windows.h>
 
 #include "seams/launcher.h"
+#include "tools/win32/win32_user_registry.h"
 
 namespace varnolux {
 
@@ -18,15 +19,13 @@ class Win32Launcher : public Launcher {
     bool RestoreWindow(const std::string& windowClass, const std::string& title) override;
     std::optional<std::string> WindowText(const std::string& windowClass) override;
     bool ShellOpen(const std::string& path) override;
-    RegistryKey OpenUserKey(const std::string& subKey) override;
-    bool CreateUserKey(const std::string& subKey) override;
-    bool SetDwordValue(RegistryKey key, const std::string& name, uint32_t value) override;
-    void CloseKey(RegistryKey key) override;
+    UserRegistry& Registry() override { return registry_; }
     void RepaintMainWindow() override;
     void Pause(int milliseconds) override;
 
   private:
     HWND mainWindow_;
+    Win32UserRegistry registry_;
 };
 
 }  // namespace varnolux

@@ -14,16 +14,8 @@
 namespace uiprobe {
 
 bool ListCellColour(HWND list, int row, int column, COLORREF* colour) {
-    RemoteMemory memory(list, sizeof(RECT));
-    if (!memory.ok()) return false;
-    RECT cell = {};
-    cell.top = column;
-    cell.left = LVIR_LABEL;
-    LRESULT ok = 0;
-    if (!memory.Write(0, &cell, sizeof cell) ||
-        !Send(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(memory.address()), &ok) ||
-        !ok || !memory.Read(0, &cell, sizeof cell))
-        return false;
+    RECT cell;
+    if (!ListCellRect(list, row, column, LVIR_LABEL, &cell)) return false;
     RECT client;
     GetClientRect(list, &client);
     POINT at = {cell.left + 2, (cell.top + cell.bottom) / 2};

@@ -10,15 +10,9 @@
 namespace uiprobe {
 
 bool ClickListCell(HWND list, int row, int column, Click click) {
-    RemoteMemory memory(list, sizeof(RECT));
-    if (!memory.ok() || !Send(list, LVM_ENSUREVISIBLE, row, FALSE, nullptr)) return false;
-    RECT cell = {};
-    cell.top = column;
-    cell.left = LVIR_BOUNDS;
-    LRESULT ok = 0;
-    if (!memory.Write(0, &cell, sizeof cell) ||
-        !Send(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(memory.address()), &ok) ||
-        !ok || !memory.Read(0, &cell, sizeof cell))
+    RECT cell;
+    if (!Send(list, LVM_ENSUREVISIBLE, row, FALSE, nullptr) ||
+        !ListCellRect(list, row, column, LVIR_BOUNDS, &cell))
         return false;
     // Column 0's bounds are the whole row's; its check box sits at the left edge.
     const int x = column == 0 ? cell.left + 9 : (cell.left + cell.right) / 2;

@@ -55,6 +55,9 @@ int ListColumnCount(HWND list);
 bool ListColumn(HWND list, int column, int* width, std::string* text);
 bool ComboEntries(HWND combo, std::vector<std::string>* entries);
 bool SelectListRow(HWND list, int row);
+// The rectangle of a list view cell in the list's client coordinates: `part`
+// LVIR_BOUNDS (for column 0 the whole row) or LVIR_LABEL.
+bool ListCellRect(HWND list, int row, int column, int part, RECT* rect);
 // The colour on screen just inside a visible list view cell; false when the
 // cell is not in view.
 bool ListCellColour(HWND list, int row, int column, COLORREF* colour);

@@ -117,6 +117,20 @@ bool ComboEntries(HWND combo, std::vector<std::string>* entries) {
     return true;
 }
 
+bool ListCellRect(HWND list, int row, int column, int part, RECT* rect) {
+    RemoteMemory memory(list, sizeof(RECT));
+    RECT cell = {};
+    cell.top = column;
+    cell.left = part;
+    LRESULT ok = 0;
+    if (!memory.ok() || !memory.Write(0, &cell, sizeof cell) ||
+        !Send(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(memory.address()), &ok) ||
+        !ok || !memory.Read(0, &cell, sizeof cell))
+        return false;
+    *rect = cell;
+    return true;
+}
+
 bool SelectListRow(HWND list, int row) {
     RemoteMemory memory(list, sizeof(LVITEMA));
     if (!memory.ok()) return false;

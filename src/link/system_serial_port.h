@@ -1,20 +1,24 @@
 #pragma once
-// The serial port on Linux: a termios device in raw 8N1, with the link's read
-// time-outs built with poll, and a pipe that wakes a blocked wait for stop.
+// The serial port of the machine the program runs on: a COM port through the
+// Win32 API on Windows (link/win32/), a termios device in raw 8N1 on Linux
+// (link/posix/). What each system keeps of the open line is its own (Line).
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "seams/serial_port.h"
 
 namespace varnolux {
 
-class PosixSerialPort : public SerialPort {
+class SystemSerialPort : public SerialPort {
   public:
     // `devicePath` names the device to open whatever the port number; empty
-    // maps port n onto /dev/ttyS(n-1).
-    explicit PosixSerialPort(std::string devicePath = std::string());
-    ~PosixSerialPort() override;
-    PosixSerialPort(const PosixSerialPort&) = delete;
-    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+    // maps port n onto COMn on Windows, /dev/ttyS(n-1) on Linux.
+    explicit SystemSerialPort(std::string devicePath = std::string());
+    ~SystemSerialPort() override;
+    SystemSerialPort(const SystemSerialPort&) = delete;
+    SystemSerialPort& operator=(const SystemSerialPort&) = delete;
 
     bool Open(int portNumber) override;
     bool ReadLineSettings() override;
@@ -27,20 +31,18 @@ class PosixSerialPort : public SerialPort {
     bool WriteByte(uint8_t byte) override;
     uint32_t LastError() const override { return lastError_; }
     std::vector<std::string> ListPorts() const override;
-    // The configured device path, or /dev/ttyS(n-1) for port n.
+    // The configured device path, or the port number's device.
     std::string PortName(int portNumber) const override;
     bool IsSerialDevice() const override;
     void Wake() override;
 
-    const std::string& DevicePath() const { return path_; }
-
   private:
-    bool Fail();
-    std::string configuredPath_;
-    std::string path_;
-    int fd_ = -1;
-    int wakePipe_[2] = {-1, -1};
-    SerialTimeouts timeouts_;
+    struct Line;
+    // Keeps the system's error code of a failed call; returns false.
+    bool Fail(uint32_t error);
+
+    std::string devicePath_;
+    std::unique_ptr<Line> line_;
     uint32_t lastError_ = 0;
 };
 

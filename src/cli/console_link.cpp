@@ -1,0 +1,51 @@
+#include "cli/console_link.h"
+
+#include <cstdio>
+
+#include "cli/console_port.h"
+#include "cli/console_text.h"
+#include "link/recording_facts.h"
+
+namespace varnolux::cli {
+
+std::unique_ptr<ConsoleLink> ConsoleLink::Make(const std::string& command, const LinkArgs& args,
+                                               HostOs& os) {
+    std::unique_ptr<SerialPort> device = MakeConsolePort(args.device);
+    if (!device) {
+        std::fprintf(stderr, "varnolux-cli %s: --port takes a port number here (3 for COM3)\n",
+                     command.c_str());
+        return nullptr;
+    }
+    return std::unique_ptr<ConsoleLink>(new ConsoleLink(command, args, os, std::move(device)));
+}
+
+ConsoleLink::ConsoleLink(const std::string& command, const LinkArgs& args, HostOs& os,
+                         std::unique_ptr<SerialPort> device)
+    : command_(command), args_(args), os_(os), device_(std::move(device)) {
+    if (!args_.record.empty()) recorder_ = std::make_unique<RecordingPort>(*device_, os_);
+}
+
+void ConsoleLink::Say(const std::string& message) const {
+    WriteText(stderr, "varnolux-cli " + command_ + ": " + message + "\n");
+}
+
+bool ConsoleLink::StartRecording(const Session& session, const std::string& portName) {
+    if (!recorder_ ||
+        recorder_->Start(args_.record, FactsOfSession(session, os_, portName, session.settings.Baud,
+                                                      RecordingStart::Open)))
+        return true;
+    Say("cannot write the recording " + args_.record);
+    return false;
+}
+
+void ConsoleLink::Stop(LinkThread& thread) const {
+    if (!thread.Stop()) Say("the link thread did not end");
+}
+
+bool ConsoleLink::EndRecording() {
+    if (!recorder_ || (recorder_->Stop() && !recorder_->WriteFailed())) return true;
+    Say("writing the recording " + args_.record + " failed");
+    return false;
+}
+
+}  // namespace varnolux::cli
