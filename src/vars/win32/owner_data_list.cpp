@@ -58,12 +58,6 @@ bool OwnerDataList::OnNotify(const NMHDR& header) {
         case LVN_GETDISPINFOW:
             Answer<NMLVDISPINFOW>(reinterpret_cast<NMLVDISPINFOW&>(any), &CopyText);
             return true;
-        case LVN_ODSTATECHANGED:
-            NoteRangeChanged(reinterpret_cast<const NMLVODSTATECHANGE&>(header));
-            return true;
-        case LVN_ITEMCHANGED:
-            NoteItemChanged(reinterpret_cast<const NMLISTVIEW&>(header));
-            return false;
         default:
             return false;
     }
@@ -83,66 +77,60 @@ std::vector<int> OwnerDataList::SelectedRows() const {
     return selected;
 }
 
-void OwnerDataList::NoteItemChanged(const NMLISTVIEW& change) {
-    if (!(change.uChanged & LVIF_STATE) || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED))
-        return;
-    const bool selected = (change.uNewState & LVIS_SELECTED) != 0;
-    if (change.iItem >= 0) {
-        rows_.SetSelected(change.iItem, selected);
-        return;
+void OwnerDataList::PullSelection() {
+    if (pulled_) return;
+    pulled_ = true;
+    for (int row : SelectedRows()) rows_.SetSelected(row, false);
+    if (Send(LVM_GETSELECTEDCOUNT, 0, 0) == 0) return;
+    for (int row = -1;;) {
+        const int next =
+            static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+        if (next <= row || next >= shownCount_) break;
+        rows_.SetSelected(next, true);
+        row = next;
     }
-    for (int row = 0; row < rows_.RowCount(); ++row) rows_.SetSelected(row, selected);
 }
 
-void OwnerDataList::NoteRangeChanged(const NMLVODSTATECHANGE& change) {
-    if (!((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return;
-    for (int row = change.iFrom; row <= change.iTo; ++row)
-        rows_.SetSelected(row, (change.uNewState & LVIS_SELECTED) != 0);
-}
-
-void OwnerDataList::Select(const std::vector<int>& rows) {
+void OwnerDataList::PushSelection() {
+    if (!pulled_) return;
+    pulled_ = false;
     Changing_ guard(changing_);
     SyncCount();
     LVITEMA item{};
     item.stateMask = LVIS_SELECTED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
     item.state = LVIS_SELECTED;
-    for (int row : rows) {
-        rows_.SetSelected(row, true);
+    for (int row : SelectedRows())
         Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
 }
 
 void OwnerDataList::Changed(int row) {
     if (redrawOffDepth_ > 0) return;
+    PushSelection();
     if (row < 0)
         RedrawAll();
     else
         RedrawRow(row);
 }
 
-// The rows carry their selection as a plain list's do; the control, which
-// keeps selection by position, is told where it went.
+// The rows carry their selection as a plain list's do: it is taken from the
+// control before rows move, and given back when drawing comes back.
 void OwnerDataList::InsertRow(int row) {
+    PullSelection();
     rows_.InsertRow(row);
-    const std::vector<int> selected = SelectedRows();
-    if (!selected.empty()) Select(selected);
     Changed(-1);
 }
 
 void OwnerDataList::DeleteRow(int row) {
     if (row < 0 || row >= rows_.RowCount()) return;
-    const bool wasSelected = rows_.IsSelected(row);
+    PullSelection();
     rows_.DeleteRow(row);
-    const std::vector<int> selected = SelectedRows();
-    if (wasSelected || !selected.empty()) Select(selected);
     Changed(-1);
 }
 
 void OwnerDataList::DeleteAllRows() {
-    Changing_ guard(changing_);
+    PullSelection();
     rows_.DeleteAllRows();
-    SyncCount();
     Changed(-1);
 }
 
@@ -165,24 +153,21 @@ void OwnerDataList::SetChecked(int row, bool checked) {
 }
 
 bool OwnerDataList::IsSelected(int row) const {
-    return rows_.IsSelected(row);
+    if (pulled_) return rows_.IsSelected(row);
+    SyncCount();
+    return Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
 }
 
 void OwnerDataList::SetSelected(int row, bool selected) {
     if (row < 0 || row >= rows_.RowCount()) return;
-    Changing_ guard(changing_);
-    SyncCount();
+    PullSelection();
     rows_.SetSelected(row, selected);
-    LVITEMA item{};
-    item.state = selected ? LVIS_SELECTED : 0;
-    item.stateMask = LVIS_SELECTED;
-    Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    Changed(row);
 }
 
 void OwnerDataList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) {
+    PullSelection();
     rows_.Sort(compare);
-    const std::vector<int> selected = SelectedRows();
-    if (!selected.empty()) Select(selected);
     Changed(-1);
 }
 
@@ -194,6 +179,7 @@ void OwnerDataList::SetRedraw(bool on) {
     }
     if (redrawOffDepth_ == 0 || --redrawOffDepth_ != 0) return;
     SyncCount();
+    PushSelection();
     Send(WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, FALSE);
 }

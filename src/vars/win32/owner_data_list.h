@@ -2,8 +2,8 @@
 // ReportList on an owner-data list view (LVS_OWNERDATA): the rows live in a
 // MemoryReportList, and the control asks for the texts, images and check boxes
 // of the rows it draws. A change to rows nobody sees costs no call to the
-// control; a refresh repaints what is on screen. The rows follow the control's
-// selection, and the control is told where it went when rows move.
+// control; a refresh repaints what is on screen. Selection is the control's,
+// carried by the rows while they move.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,10 +24,7 @@ class OwnerDataList : public ReportList {
     // the notifications of its own changes from the user's clicks.
     bool Changing() const { return changing_ > 0; }
 
-    // A notification of the control: answers LVN_GETDISPINFO (in the parent's
-    // character set) and follows the control's selection through
-    // LVN_ITEMCHANGED and LVN_ODSTATECHANGED, whoever changed it. True when
-    // nothing is left for the owner to do with it.
+    // LVN_GETDISPINFO, in the parent's character set; true when it was one.
     bool OnNotify(const NMHDR& header);
 
     int RowCount() const override { return rows_.RowCount(); }
@@ -63,16 +60,17 @@ class OwnerDataList : public ReportList {
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Tells the control the number of rows when it changed since it was last told.
     void SyncCount() const;
+    // The rows marked selected.
     std::vector<int> SelectedRows() const;
-    // Selects exactly `rows` in the control and in the rows.
-    void Select(const std::vector<int>& rows);
+    // The control keeps selection by position: before rows move it is marked
+    // on the rows, which carry it, and afterwards given back to the control.
+    void PullSelection();
+    void PushSelection();
     // A row whose look changed: repainted now while drawing is on, with the
     // whole list when drawing comes back otherwise.
     void Changed(int row);
     template <class Info>
     void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
-    void NoteItemChanged(const NMLISTVIEW& change);
-    void NoteRangeChanged(const NMLVODSTATECHANGE& change);
 
     HWND list_;
     int columns_;
@@ -81,6 +79,7 @@ class OwnerDataList : public ReportList {
     mutable int shownCount_ = 0;
     int changing_ = 0;
     int redrawOffDepth_ = 0;
+    bool pulled_ = false;
 };
 
 }  // namespace varnolux
