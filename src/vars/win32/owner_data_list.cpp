@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "seams/win32/dpi_scale.h"
-
 namespace varnolux {
 
 namespace {
@@ -27,12 +25,8 @@ void CopyText(NMLVDISPINFOW& info, const std::string& text) {
 }  // namespace
 
 OwnerDataList::OwnerDataList(HWND list, int columns, int imageColumn)
-    : list_(list), columns_(columns), imageColumn_(imageColumn), rows_(columns) {
+    : ListViewControl(list, columns), imageColumn_(imageColumn), rows_(columns) {
     Send(LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
-}
-
-LRESULT OwnerDataList::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageA(list_, message, wParam, lParam);
 }
 
 template <class Info>
@@ -63,7 +57,7 @@ bool OwnerDataList::OnNotify(const NMHDR& header) {
     }
 }
 
-void OwnerDataList::SyncCount() const {
+void OwnerDataList::SyncControl() const {
     if (shownCount_ == rows_.RowCount()) return;
     shownCount_ = rows_.RowCount();
     SendMessageA(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(shownCount_),
@@ -91,11 +85,15 @@ void OwnerDataList::PullSelection() {
     }
 }
 
+void OwnerDataList::DrawingBack() {
+    PushSelection();
+}
+
 void OwnerDataList::PushSelection() {
     if (!pulled_) return;
     pulled_ = false;
-    Changing_ guard(changing_);
-    SyncCount();
+    ChangingGuard guard(changing_);
+    SyncControl();
     LVITEMA item{};
     item.stateMask = LVIS_SELECTED;
     Send(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
@@ -105,7 +103,7 @@ void OwnerDataList::PushSelection() {
 }
 
 void OwnerDataList::Changed(int row) {
-    if (redrawOffDepth_ > 0) return;
+    if (DrawingOff()) return;
     PushSelection();
     if (row < 0)
         RedrawAll();
@@ -154,7 +152,7 @@ void OwnerDataList::SetChecked(int row, bool checked) {
 
 bool OwnerDataList::IsSelected(int row) const {
     if (pulled_) return rows_.IsSelected(row);
-    SyncCount();
+    SyncControl();
     return Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
 }
 
@@ -169,56 +167,6 @@ void OwnerDataList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) 
     PullSelection();
     rows_.Sort(compare);
     Changed(-1);
-}
-
-void OwnerDataList::SetRedraw(bool on) {
-    // Nested switches: drawing comes back when the outermost one ends.
-    if (!on) {
-        if (redrawOffDepth_++ == 0) Send(WM_SETREDRAW, FALSE, 0);
-        return;
-    }
-    if (redrawOffDepth_ == 0 || --redrawOffDepth_ != 0) return;
-    SyncCount();
-    PushSelection();
-    Send(WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, FALSE);
-}
-
-void OwnerDataList::RedrawRow(int row) {
-    // While drawing is off the whole list is repainted when it comes back.
-    if (redrawOffDepth_ > 0) return;
-    SyncCount();
-    Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
-}
-
-void OwnerDataList::RedrawAll() {
-    SyncCount();
-    InvalidateRect(list_, nullptr, FALSE);
-}
-
-int OwnerDataList::FirstVisibleRow() const {
-    SyncCount();
-    return static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0));
-}
-
-int OwnerDataList::RowsPerPage() const {
-    SyncCount();
-    return static_cast<int>(Send(LVM_GETCOUNTPERPAGE, 0, 0));
-}
-
-void OwnerDataList::EnsureVisible(int row) {
-    SyncCount();
-    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-}
-
-int OwnerDataList::ColumnWidth(int column) const {
-    if (column < 0 || column >= columns_) return 0;
-    return FromScreen(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
-}
-
-void OwnerDataList::SetColumnWidth(int column, int width) {
-    if (column < 0 || column >= columns_) return;
-    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(ToScreen(width), 0));
 }
 
 }  // namespace varnolux

@@ -11,18 +11,14 @@
 #include <vector>
 
 #include "seams/memory/memory_report_list.h"
+#include "vars/win32/list_view_control.h"
 
 namespace varnolux {
 
-class OwnerDataList : public ReportList {
+class OwnerDataList : public ListViewControl {
   public:
     // Sets the control's callback mask so check boxes come from the rows.
     OwnerDataList(HWND list, int columns, int imageColumn);
-
-    HWND Handle() const { return list_; }
-    // True while this object itself changes the control, so the owner can tell
-    // the notifications of its own changes from the user's clicks.
-    bool Changing() const { return changing_ > 0; }
 
     // LVN_GETDISPINFO, in the parent's character set; true when it was one.
     bool OnNotify(const NMHDR& header);
@@ -42,24 +38,11 @@ class OwnerDataList : public ReportList {
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
     void Sort(const std::function<int(uint32_t, uint32_t)>& compare) override;
-    void SetRedraw(bool on) override;
-    void RedrawRow(int row) override;
-    void RedrawAll() override;
-    int FirstVisibleRow() const override;
-    int RowsPerPage() const override;
-    void EnsureVisible(int row) override;
-    int ColumnWidth(int column) const override;
-    void SetColumnWidth(int column, int width) override;
 
   private:
-    struct Changing_ {
-        explicit Changing_(int& depth) : depth_(depth) { ++depth_; }
-        ~Changing_() { --depth_; }
-        int& depth_;
-    };
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Tells the control the number of rows when it changed since it was last told.
-    void SyncCount() const;
+    void SyncControl() const override;
+    void DrawingBack() override;
     // The rows marked selected.
     std::vector<int> SelectedRows() const;
     // The control keeps selection by position: before rows move it is marked
@@ -72,13 +55,9 @@ class OwnerDataList : public ReportList {
     template <class Info>
     void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
 
-    HWND list_;
-    int columns_;
     int imageColumn_;
     MemoryReportList rows_;
     mutable int shownCount_ = 0;
-    int changing_ = 0;
-    int redrawOffDepth_ = 0;
     bool pulled_ = false;
 };
 

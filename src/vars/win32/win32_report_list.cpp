@@ -1,20 +1,15 @@
 #include "vars/win32/win32_report_list.h"
-#include "seams/win32/dpi_scale.h"
 
 #include <commctrl.h>
 
 namespace varnolux {
-
-LRESULT Win32ReportList::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendMessageA(list_, message, wParam, lParam);
-}
 
 int Win32ReportList::RowCount() const {
     return static_cast<int>(Send(LVM_GETITEMCOUNT, 0, 0));
 }
 
 void Win32ReportList::InsertRow(int row) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
     item.iItem = row;
@@ -26,12 +21,12 @@ void Win32ReportList::InsertRow(int row) {
 }
 
 void Win32ReportList::DeleteRow(int row) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     Send(LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
 }
 
 void Win32ReportList::DeleteAllRows() {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     Send(LVM_DELETEALLITEMS, 0, 0);
 }
 
@@ -46,7 +41,7 @@ std::string Win32ReportList::CellText(int row, int column) const {
 }
 
 void Win32ReportList::SetCellText(int row, int column, const std::string& text) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.iSubItem = column;
     item.pszText = const_cast<char*>(text.c_str());
@@ -63,7 +58,7 @@ int Win32ReportList::RowImage(int row) const {
 }
 
 void Win32ReportList::SetRowImage(int row, int image) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.mask = LVIF_IMAGE;
     item.iItem = row;
@@ -79,7 +74,7 @@ bool Win32ReportList::IsChecked(int row) const {
 }
 
 void Win32ReportList::SetChecked(int row, bool checked) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
     item.stateMask = LVIS_STATEIMAGEMASK;
@@ -95,7 +90,7 @@ uint32_t Win32ReportList::ItemData(int row) const {
 }
 
 void Win32ReportList::SetItemData(int row, uint32_t data) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = row;
@@ -108,7 +103,7 @@ bool Win32ReportList::IsSelected(int row) const {
 }
 
 void Win32ReportList::SetSelected(int row, bool selected) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     LVITEMA item{};
     item.state = selected ? LVIS_SELECTED : 0;
     item.stateMask = LVIS_SELECTED;
@@ -125,49 +120,8 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM compare) {
 }  // namespace
 
 void Win32ReportList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) {
-    Changing_ guard(changing_);
+    ChangingGuard guard(changing_);
     Send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare), reinterpret_cast<LPARAM>(&CompareRows));
-}
-
-void Win32ReportList::SetRedraw(bool on) {
-    // Nested switches: drawing comes back when the outermost one ends.
-    if (!on) {
-        if (redrawOffDepth_++ == 0) Send(WM_SETREDRAW, FALSE, 0);
-        return;
-    }
-    if (redrawOffDepth_ == 0 || --redrawOffDepth_ != 0) return;
-    Send(WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, FALSE);
-}
-
-void Win32ReportList::RedrawRow(int row) {
-    Send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
-}
-
-void Win32ReportList::RedrawAll() {
-    InvalidateRect(list_, nullptr, FALSE);
-}
-
-int Win32ReportList::FirstVisibleRow() const {
-    return static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0));
-}
-
-int Win32ReportList::RowsPerPage() const {
-    return static_cast<int>(Send(LVM_GETCOUNTPERPAGE, 0, 0));
-}
-
-void Win32ReportList::EnsureVisible(int row) {
-    Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-}
-
-int Win32ReportList::ColumnWidth(int column) const {
-    if (column < 0 || column >= columns_) return 0;
-    return FromScreen(static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
-}
-
-void Win32ReportList::SetColumnWidth(int column, int width) {
-    if (column < 0 || column >= columns_) return;
-    Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(ToScreen(width), 0));
 }
 
 }  // namespace varnolux

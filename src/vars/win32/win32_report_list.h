@@ -3,19 +3,14 @@
 // image is shown in one chosen column; check boxes use state images 1 and 2.
 #include <windows.h>
 
-#include "seams/report_list.h"
+#include "vars/win32/list_view_control.h"
 
 namespace varnolux {
 
-class Win32ReportList : public ReportList {
+class Win32ReportList : public ListViewControl {
   public:
     Win32ReportList(HWND list, int columns, int imageColumn)
-        : list_(list), columns_(columns), imageColumn_(imageColumn) {}
-
-    HWND Handle() const { return list_; }
-    // True while this object itself changes the list, so the owner can tell the
-    // notifications of its own changes from the user's clicks.
-    bool Changing() const { return changing_ > 0; }
+        : ListViewControl(list, columns), imageColumn_(imageColumn) {}
 
     int RowCount() const override;
     void InsertRow(int row) override;
@@ -32,28 +27,9 @@ class Win32ReportList : public ReportList {
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
     void Sort(const std::function<int(uint32_t, uint32_t)>& compare) override;
-    void SetRedraw(bool on) override;
-    void RedrawRow(int row) override;
-    void RedrawAll() override;
-    int FirstVisibleRow() const override;
-    int RowsPerPage() const override;
-    void EnsureVisible(int row) override;
-    int ColumnWidth(int column) const override;
-    void SetColumnWidth(int column, int width) override;
 
   private:
-    struct Changing_ {
-        explicit Changing_(int& depth) : depth_(depth) { ++depth_; }
-        ~Changing_() { --depth_; }
-        int& depth_;
-    };
-    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
-
-    HWND list_;
-    int columns_;
     int imageColumn_;
-    int changing_ = 0;
-    int redrawOffDepth_ = 0;
 };
 
 }  // namespace varnolux

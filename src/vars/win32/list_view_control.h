@@ -1,0 +1,52 @@
+#pragma once
+// What every ReportList on a Win32 list view shares: the control's drawing
+// switch, repaints, scrolling and column widths, and the flag that tells the
+// owner the notifications of its own changes from the user's clicks. The rows
+// themselves are the derived class's: in the control or in memory.
+#include <windows.h>
+
+#include "seams/report_list.h"
+
+namespace varnolux {
+
+class ListViewControl : public ReportList {
+  public:
+    HWND Handle() const { return list_; }
+    // True while this object itself changes the list.
+    bool Changing() const { return changing_ > 0; }
+
+    // Nested switches: drawing comes back when the outermost one ends, and
+    // then the whole list is repainted.
+    void SetRedraw(bool on) override;
+    // Nothing while drawing is off: the list is repainted when it comes back.
+    void RedrawRow(int row) override;
+    void RedrawAll() override;
+    int FirstVisibleRow() const override;
+    int RowsPerPage() const override;
+    void EnsureVisible(int row) override;
+    int ColumnWidth(int column) const override;
+    void SetColumnWidth(int column, int width) override;
+
+  protected:
+    ListViewControl(HWND list, int columns) : list_(list), columns_(columns) {}
+    struct ChangingGuard {
+        explicit ChangingGuard(int& depth) : depth_(depth) { ++depth_; }
+        ~ChangingGuard() { --depth_; }
+        int& depth_;
+    };
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
+    bool DrawingOff() const { return redrawOffDepth_ > 0; }
+    // Brings the control up to date before it is asked or drawn.
+    virtual void SyncControl() const {}
+    // Drawing is about to come back after a batch of changes.
+    virtual void DrawingBack() {}
+
+    HWND list_;
+    int columns_;
+    int changing_ = 0;
+
+  private:
+    int redrawOffDepth_ = 0;
+};
+
+}  // namespace varnolux
