@@ -43,9 +43,9 @@ Rect AroundClient(ClientSize client, DWORD style) {
 }
 
 // A window that keeps its place.
-FrameOfView Placed(ViewKind kind, FrameSpec spec, Opening opening, int topMostItem,
+FrameOfView Placed(ViewKind kind, FrameTraits traits, Opening opening, int topMostItem,
                    AfterMove afterMove, ListFont font = {}) {
-    return FrameOfView{kind, {std::move(spec), {kind, opening, topMostItem, afterMove, font}}};
+    return FrameOfView{kind, {std::move(traits), {kind, opening, topMostItem, afterMove, font}}};
 }
 
 // The Source, EEPROM and SFR windows: not owned, lists in the fixed-pitch
@@ -59,8 +59,8 @@ FrameOfView Docking(ViewKind kind, const char* className, std::string title, Rec
 }
 
 // A window that keeps no place.
-FrameOfView Unplaced(ViewKind kind, FrameSpec spec) {
-    return FrameOfView{kind, {std::move(spec), {kind, Opening::Stored, 0, AfterMove::Stay, {}}}};
+FrameOfView Unplaced(ViewKind kind, FrameTraits traits) {
+    return FrameOfView{kind, {std::move(traits), {kind, Opening::Stored, 0, AfterMove::Stay, {}}}};
 }
 
 std::vector<FrameOfView> MakeTable() {

@@ -25,7 +25,7 @@ const ChildControl kControls[] = {
 
 }  // namespace
 
-AboutWindow::AboutWindow() : FrameWindow(WindowFrameOf(ViewKind::About).spec) {}
+AboutWindow::AboutWindow() : FrameWindow(WindowFrameOf(ViewKind::About).traits) {}
 
 AboutWindow::~AboutWindow() {
     if (nameFont_) DeleteObject(nameFont_);

@@ -32,7 +32,7 @@ const ChildControl kControls[] = {
 }  // namespace
 
 DiagnosticsWindow::DiagnosticsWindow(Session& session)
-    : FrameWindow(WindowFrameOf(ViewKind::RecordDiagnostics).spec), session_(session) {}
+    : FrameWindow(WindowFrameOf(ViewKind::RecordDiagnostics).traits), session_(session) {}
 
 bool DiagnosticsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
     *result = 0;

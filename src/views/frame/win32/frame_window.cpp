@@ -16,10 +16,10 @@ void FrameWindow::Create(HWND owner) {
     owner_ = owner;
     const Rect at = BeforeCreate();
     HMENU menu = MenuBar();
-    HWND window = CreateWindowExA(spec_.exStyle, spec_.className, spec_.title.c_str(), spec_.style,
-                                  at.left, at.top, at.right - at.left, at.bottom - at.top,
-                                  spec_.owned ? owner : nullptr, menu, GetModuleHandleA(nullptr),
-                                  static_cast<FrameWindow*>(this));
+    HWND window = CreateWindowExA(traits_.exStyle, traits_.className, traits_.title.c_str(),
+                                  traits_.style, at.left, at.top, at.right - at.left,
+                                  at.bottom - at.top, traits_.owned ? owner : nullptr, menu,
+                                  GetModuleHandleA(nullptr), static_cast<FrameWindow*>(this));
     if (!window) {
         if (menu) DestroyMenu(menu);
         return;

@@ -16,7 +16,7 @@
 namespace varnolux {
 
 // How a window is created.
-struct FrameSpec {
+struct FrameTraits {
     const char* className;
     std::string title;
     DWORD style = 0;
@@ -48,14 +48,14 @@ class FrameWindow {
     static LRESULT Forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   protected:
-    explicit FrameWindow(FrameSpec spec) : spec_(std::move(spec)) {}
+    explicit FrameWindow(FrameTraits traits) : traits_(std::move(traits)) {}
 
-    const FrameSpec& Spec() const { return spec_; }
+    const FrameTraits& Traits() const { return traits_; }
     HWND Owner() const { return owner_; }
     FormLayout& Layout() { return layout_; }
 
     // Steps of Create: before the window is created, with its rectangle.
-    virtual Rect BeforeCreate() { return spec_.created; }
+    virtual Rect BeforeCreate() { return traits_.created; }
     // Its menu bar; nullptr: none.
     virtual HMENU MenuBar() { return nullptr; }
     // WM_CREATE: its controls.
@@ -80,7 +80,7 @@ class FrameWindow {
   private:
     LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    FrameSpec spec_;
+    FrameTraits traits_;
     std::atomic<HWND> hwnd_{nullptr};
     HWND owner_ = nullptr;
     FormLayout layout_;

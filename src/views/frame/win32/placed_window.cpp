@@ -42,7 +42,7 @@ bool OnTopMostItem(HWND window, WPARAM command, int id, int32_t& alwaysOnTop) {
 
 PlacedWindow::PlacedWindow(const WindowFrame& frame, Session& session, HostOs& os, Prompts& prompts,
                            int32_t& alwaysOnTop, const Win32Views* views)
-    : FrameWindow(frame.spec),
+    : FrameWindow(frame.traits),
       placing_(frame.placing),
       session_(session),
       os_(os),
@@ -67,7 +67,7 @@ Rect PlacedWindow::BeforeCreate() {
     font_.reset(CreateListFont());
     const Rect stored = ReadStoredRect(os_, session_.project.settingsPath, Keys().section);
     const Rect work = DesktopWorkArea();
-    const Rect& created = Spec().created;
+    const Rect& created = Traits().created;
     // The window itself does not exist yet: every shown window is another's.
     const std::vector<Rect> taken = ProgramWindowRects(nullptr);
     if (placing_.opening == Opening::Stored) {

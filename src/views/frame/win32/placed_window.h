@@ -52,7 +52,7 @@ struct Placing {
 
 // A window's frame: how it is created and, when it keeps its place, placed.
 struct WindowFrame {
-    FrameSpec spec;
+    FrameTraits traits;
     Placing placing;
 };
 

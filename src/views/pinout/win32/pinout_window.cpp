@@ -106,7 +106,7 @@ bool PinoutWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT* resul
 
 ClientSize PinoutWindow::FrameSize() const {
     RECT r{0, 0, 0, 0};
-    AdjustWindowRectEx(&r, Spec().style, FALSE, Spec().exStyle);
+    AdjustWindowRectEx(&r, Traits().style, FALSE, Traits().exStyle);
     return ClientSize{r.right - r.left, r.bottom - r.top};
 }
 
