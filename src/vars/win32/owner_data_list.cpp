@@ -60,8 +60,8 @@ bool OwnerDataList::OnNotify(const NMHDR& header) {
 void OwnerDataList::SyncControl() const {
     if (shownCount_ == rows_.RowCount()) return;
     shownCount_ = rows_.RowCount();
-    SendMessageA(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(shownCount_),
-                 LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(shownCount_),
+         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
 }
 
 std::vector<int> OwnerDataList::SelectedRows() const {
@@ -86,10 +86,6 @@ void OwnerDataList::PullSelection() {
 }
 
 void OwnerDataList::DrawingBack() {
-    PushSelection();
-}
-
-void OwnerDataList::PushSelection() {
     if (!pulled_) return;
     pulled_ = false;
     ChangingGuard guard(changing_);
@@ -104,7 +100,7 @@ void OwnerDataList::PushSelection() {
 
 void OwnerDataList::Changed(int row) {
     if (DrawingOff()) return;
-    PushSelection();
+    DrawingBack();
     if (row < 0)
         RedrawAll();
     else

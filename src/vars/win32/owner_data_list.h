@@ -42,13 +42,13 @@ class OwnerDataList : public ListViewControl {
   private:
     // Tells the control the number of rows when it changed since it was last told.
     void SyncControl() const override;
+    // Gives the control the selection the rows carried (see PullSelection).
     void DrawingBack() override;
     // The rows marked selected.
     std::vector<int> SelectedRows() const;
     // The control keeps selection by position: before rows move it is marked
     // on the rows, which carry it, and afterwards given back to the control.
     void PullSelection();
-    void PushSelection();
     // A row whose look changed: repainted now while drawing is on, with the
     // whole list when drawing comes back otherwise.
     void Changed(int row);
