@@ -22,6 +22,10 @@ watch_labels() {
     probe rows "$WATCH" "$W_LIST" | cut -f1 | tr '\n' ' '
 }
 
+watch_labels_are() {
+    [ "$(watch_labels)" = "$1" ]
+}
+
 test_watch_shows_the_ticked_variables_with_the_values_and_history_of_the_dumps() {
     local dir row before after valueWidth wrong
     dir=$(quiet_demo_folder)
@@ -36,7 +40,7 @@ test_watch_shows_the_ticked_variables_with_the_values_and_history_of_the_dumps()
         [ -n "$row" ] || fail "no main list row for $label"
         probe click-cell "$MAIN_CLASS" "$MAIN_LIST" "$row" 0
     done
-    sleep 0.5
+    wait_for 10 watch_labels_are "_time setPoint state tick trim "
     assert_eq "_time setPoint state tick trim " "$(watch_labels)" "Watch rows"
     assert_eq " DumpID  $(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["DumpId"])' \
         "$E2E_WORK/truth.json")" "$(probe text "$WATCH" "$W_DUMPID")" "DumpID label"
@@ -263,6 +267,11 @@ watch_row() {
     probe rows "$WATCH" "$W_LIST" | awk -F '\t' -v label="$1" '$1 == label { print NR - 1; exit }'
 }
 
+# watch_value_is LABEL REGEX: LABEL's value cell in the Watch list matches REGEX.
+watch_value_is() {
+    [[ "$(probe cell "$WATCH" "$W_LIST" "$(watch_row "$1")" 1)" =~ $2 ]]
+}
+
 # The popup's items cannot be read from another process under Wine; which ones
 # show for a cell is tested natively. Here: the right click opens it, and its
 # commands and the double click work on the clicked row.
@@ -279,8 +288,7 @@ test_watch_radix_commands_and_double_click() {
     probe popup-close
     probe wait-gone "#32768" 10 || fail "the popup stayed open"
     probe command "$WATCH" 28054  # This item as Hex
-    sleep 0.5
-    [[ "$(probe cell "$WATCH" "$W_LIST" "$(watch_row tick)" 1)" =~ ^\$[0-9A-F]{4}$ ]] ||
+    wait_for 10 watch_value_is tick '^\$[0-9A-F]{4}$' ||
         fail "tick in the Watch window: '$(probe cell "$WATCH" "$W_LIST" "$(watch_row tick)" 1)'"
     [[ "$(probe cell "$MAIN_CLASS" "$MAIN_LIST" "$(main_row tick)" 4)" =~ ^\$[0-9A-F]{4}$ ]] ||
         fail "tick in the main list is not hexadecimal"
@@ -288,12 +296,11 @@ test_watch_radix_commands_and_double_click() {
         fail "setPoint changed with tick"
 
     probe command "$WATCH" 28052  # This column as Binary
-    sleep 0.5
-    [[ "$(probe cell "$WATCH" "$W_LIST" "$(watch_row state)" 1)" =~ ^%[01]{8}$ ]] ||
+    wait_for 10 watch_value_is state '^%[01]{8}$' ||
         fail "state after the column radix: '$(probe cell "$WATCH" "$W_LIST" "$(watch_row state)" 1)'"
 
     probe dblclick-cell "$WATCH" "$W_LIST" "$(watch_row state)" 0
-    sleep 0.5
+    wait_for 10 watch_labels_are "setPoint tick "
     assert_eq "setPoint tick " "$(watch_labels)" "Watch rows after the double click"
     probe command "$MAIN_CLASS" "$CMD_EXIT"
     wait_exit "$VARNOLUX_PID" 20
