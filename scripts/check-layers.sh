@@ -13,8 +13,8 @@ src=${1:-$(dirname "$0")/../src}
 declare -A rank=(
   [state]=0 [text]=0 [seams]=1
   [vars]=2 [tools]=2 [layout]=2
-  [project]=3 [link]=4 [views]=5 [script]=5 [app]=6
-  [cli]=7 [sim]=7
+  [project]=3 [link]=4 [script]=5 [rules]=6 [views]=7 [app]=8
+  [cli]=9 [sim]=9
 )
 
 status=0

@@ -56,6 +56,8 @@ bool DecideRunOn(LinkContext& link) {
     }
     const int32_t repeat = run.RepeatDumpId.load();
     if (repeat != -1) run.AutoContinue = dumpId == repeat ? 0 : 1;
+    // A stop rule that fired at this dump holds it, whatever else would go on.
+    if (run.RuleHold.load() == 1) run.AutoContinue = 0;
     return run.TargetWaiting.load() == 0 || run.AutoContinue.load() == 1;
 }
 

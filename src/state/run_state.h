@@ -33,6 +33,10 @@ struct RunState {
     std::atomic<int32_t> RomCheckPending{0};
     std::atomic<int32_t> ModifyPending{0};
     std::atomic<int32_t> PacketCount{0};
+    // A stop rule's hold of the dump just ended: the "d" that follows holds a
+    // dumpw point; at a plain dump point the views stay on the dump until Continue.
+    std::atomic<int32_t> RuleHold{0};
+    std::atomic<int32_t> ViewsFrozen{0};
 };
 
 }  // namespace varnolux

@@ -1,0 +1,67 @@
+#pragma once
+// The armed stop rules and their judgement of each dump. The link thread
+// judges at the end of every transaction, under the records lock; the front
+// ends arm, enable and read the hits and the firings from their own thread.
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "rules/stop_rule.h"
+#include "script/script_expr.h"
+
+namespace varnolux::rules {
+
+// One rule that fired at one dump.
+struct Firing {
+    size_t rule = 0;  // its index in the armed table
+    int32_t DumpId = -1;
+    int64_t timeUs = 0;  // the link clock's time of the end packet
+    RuleAction action = RuleAction::Hold;
+    std::string summary;  // RuleSummary of the rule
+    std::string line;     // Log: "DumpID 3  12.345 s  T=24 H=1"
+};
+
+// What a dump's judgement asks of the link.
+struct Verdict {
+    bool hold = false;  // a Hold rule fired: hold (dumpw) or freeze the views (dump)
+    std::vector<Firing> firings;
+};
+
+// A rule's count of matches and firings, and the first error of its run
+// (shown once: "division by zero at DumpID 3").
+struct RuleState {
+    long matches = 0;
+    long hits = 0;
+    std::string error;
+};
+
+class StopRules {
+  public:
+    // Checks every rule and arms them all, their counts reset; false with the
+    // index of the first bad rule and its error, and the armed table unchanged.
+    bool Arm(std::vector<StopRule> rules, const VarTable& records, const DumpPointTable& points,
+             size_t& badRule, RuleError& error);
+    void SetEnabled(size_t rule, bool enabled);
+
+    // Judges one dump: each enabled rule whose dump point and condition match
+    // counts a match, and fires at its hit count. Keeps the firings for Take.
+    Verdict Judge(const VarTable& records, const script::DumpValues& dump, int64_t timeUs);
+
+    std::vector<StopRule> Rules() const;
+    std::vector<RuleState> States() const;
+    // The firings since the last call, oldest first.
+    std::vector<Firing> TakeFirings();
+    bool Empty() const;
+
+  private:
+    struct Armed;
+    mutable std::mutex mutex_;
+    std::vector<StopRule> rules_;
+    std::vector<script::Expression> conditions_;
+    std::vector<std::vector<script::Expression>> templates_;
+    std::vector<RuleState> states_;
+    std::vector<Firing> firings_;
+};
+
+}  // namespace varnolux::rules
