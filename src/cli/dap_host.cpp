@@ -86,11 +86,17 @@ bool CliDapHost::Launch(const dap::LaunchArgs& args, TransactionListener& listen
 
 std::vector<std::string> CliDapHost::SourcePaths() {
     std::vector<std::string> paths;
+    const std::string& folder = session_.project.programFolder;
     for (const std::string& listed : session_.project.sourceFiles) {
-        const auto path = ResolveSourceFile(console_.os, session_.project.programFolder, listed);
+        // The name as the project folder stores it, so the editor finds its own file.
+        const std::filesystem::path stored = folder + StoredFileName(console_.os, folder, listed);
         std::error_code ec;
-        const auto full = path ? std::filesystem::absolute(*path, ec) : std::filesystem::path();
-        paths.push_back(path ? (ec ? *path : full.lexically_normal().string()) : listed);
+        if (std::filesystem::exists(stored, ec)) {
+            paths.push_back(std::filesystem::absolute(stored, ec).lexically_normal().string());
+            continue;
+        }
+        const auto path = ResolveSourceFile(console_.os, folder, listed);
+        paths.push_back(path ? *path : listed);
     }
     return paths;
 }
@@ -111,8 +117,9 @@ void CliDapHost::Disconnect() {
     // lets it run on before the link ends.
     session_.run.RepeatDumpId = script::kRunEverywhere;
     session_.run.RuleHold = 0;
-    const bool held = session_.run.TargetWaiting.exchange(0) == 1;
-    if (held && !LinkLost()) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    session_.run.TargetWaiting = 0;
+    for (int i = 0; i < 100 && port_->Held() && !LinkLost(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     link_->Stop(*startup_.thread);
     link_->EndRecording();
 }
