@@ -14,7 +14,11 @@ packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
   clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386 tshark
-  matchbox-window-manager nodejs npm)
+  matchbox-window-manager)
+# node and npm run the DAP client test; a machine whose nodejs already brings
+# npm (and then cannot take Debian's npm beside it) keeps its own.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 # The DAP client test's npm packages, in the project's own folder.
 dap_client() {
   local dir
