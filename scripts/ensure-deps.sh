@@ -15,11 +15,22 @@ packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
   clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386 tshark
   matchbox-window-manager)
+# node and npm run the DAP client test; a machine whose nodejs already brings
+# npm (and then cannot take Debian's npm beside it) keeps its own.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+# The DAP client test's npm packages, in the project's own folder.
+dap_client() {
+  local dir
+  dir=$(cd "$(dirname "$0")/../tests/e2e/dap" && pwd)
+  [ -d "$dir/node_modules/@vscode/debugadapter-testsupport" ] && return 0
+  (cd "$dir" && npm ci --no-audit --no-fund --silent)
+}
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then dap_client; exit 0; fi
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -30,3 +41,4 @@ fi
 echo "wireshark-common wireshark-common/install-setuid boolean false" | $sudo debconf-set-selections
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+dap_client
