@@ -19,18 +19,24 @@ packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
 # npm (and then cannot take Debian's npm beside it) keeps its own.
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
-# The DAP client test's npm packages, in the project's own folder.
-dap_client() {
+# The npm packages of the project's own folders, each from its lock file: the
+# DAP client of the adapter's test, and vsce, which packs the VS Code extension
+# for the release (2.x, which runs on the node of Debian 12).
+npm_folder() {
   local dir
-  dir=$(cd "$(dirname "$0")/../tests/e2e/dap" && pwd)
-  [ -d "$dir/node_modules/@vscode/debugadapter-testsupport" ] && return 0
+  dir=$(cd "$(dirname "$0")/../$1" && pwd)
+  [ -d "$dir/node_modules/$2" ] && return 0
   (cd "$dir" && npm ci --no-audit --no-fund --silent)
+}
+npm_packages() {
+  npm_folder tests/e2e/dap @vscode/debugadapter-testsupport
+  npm_folder scripts/vsce @vscode/vsce
 }
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then dap_client; exit 0; fi
+if [ ${#missing[@]} -eq 0 ]; then npm_packages; exit 0; fi
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -41,4 +47,4 @@ fi
 echo "wireshark-common wireshark-common/install-setuid boolean false" | $sudo debconf-set-selections
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-dap_client
+npm_packages

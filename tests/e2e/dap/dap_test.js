@@ -12,6 +12,9 @@ const project = path.join(work, 'project');
 const bas = path.join(project, 'Thermo.bas');
 const inc = path.join(project, 'Sensors.inc');
 const launchArgs = { project, port: path.join(work, 'tty'), baud: 115200 };
+// Upper bounds only: CI's machine is loaded, and every wait ends as soon as
+// what it waits for has come.
+const patience = 60000;
 const lineOf = (file, text) =>
     fs.readFileSync(file, 'latin1').split(/\r?\n/).findIndex((l) => l.includes(text)) + 1;
 const dumpw12 = lineOf(bas, 'Dumpw 12');
@@ -20,17 +23,23 @@ const dumpw5 = lineOf(bas, 'Dumpw 5');
 
 const dumpsSoFar = () =>
     fs.readFileSync(path.join(work, 'sim.log'), 'latin1').split('\n').filter((l) => l.startsWith('dump point')).length;
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-async function open(breakpoints) {
+async function until(what, test) {
+    for (const end = Date.now() + patience; !test(); await sleep(50))
+        if (Date.now() > end) throw new Error('never came: ' + (typeof what === 'function' ? what() : what));
+}
+
+async function open(breakpoints, extra = {}) {
     const dc = new DebugClient(cli, 'dap', 'varnolux');
-    dc.defaultTimeout = 15000;
+    dc.defaultTimeout = patience;
     await dc.start();
     dc.outputs = [];
     dc.on('output', (e) => dc.outputs.push(e.body.output));
     const init = await dc.initializeRequest({ adapterID: 'varnolux', linesStartAt1: true });
     assert.ok(init.body.supportsConditionalBreakpoints && init.body.supportsLogPoints);
     const initialized = dc.waitForEvent('initialized');
-    await dc.launchRequest(launchArgs);
+    await dc.launchRequest({ ...launchArgs, ...extra });
     await initialized;
     dc.firstStop = dc.waitForEvent('stopped');
     const set = {};
@@ -91,20 +100,39 @@ async function main() {
         const after = await variables(dc);
         assert.strictEqual(after.setPoint.value, '-2');
         assert.ok(dc.outputs.some((o) => /setPoint: DumpID \d+ shows -2/.test(o)), dc.outputs.join(''));
+        // The thermostat's own set-point again, for the steps after this one.
+        await dc.setVariableRequest({ variablesReference: 1, name: 'setPoint', value: before.setPoint.value });
+        const again = dc.waitForEvent('stopped');
+        await dc.continueRequest({ threadId: 1 });
+        await again;
+        assert.strictEqual((await variables(dc)).setPoint.value, before.setPoint.value);
         // Disconnect (stop sends it) lets the held target run on.
         const held = dumpsSoFar();
         await dc.stop();
-        await new Promise((r) => setTimeout(r, 500));
-        assert.ok(dumpsSoFar() > held, 'the target still waits after disconnect');
+        await until('a dump after disconnect (the target still waits)', () => dumpsSoFar() > held);
     });
 
-    await step('a conditional breakpoint stops at the first dump that satisfies it', async () => {
-        const { dc } = await open([[inc, [{ line: dumpw150, condition: 'tick % 3 == 0' }]]]);
-        const stopped = await dc.firstStop;
-        assert.strictEqual(stopped.body.reason, 'data breakpoint');
-        const v = await variables(dc);
-        const changed = await dc.evaluateRequest({ expression: 'tick % 3 == 0', context: 'repl' });
-        assert.strictEqual(changed.body.result, 'true', JSON.stringify(v.tick));
+    await step('stopOnEntry holds at the first dumpw; pause holds at the next', async () => {
+        const { dc } = await open([], { stopOnEntry: true });
+        const dumpw = [[bas, dumpw5], [bas, dumpw12], [inc, dumpw150]];
+        const isDumpw = (f) => dumpw.some(([file, line]) =>
+            path.basename(file) === path.basename(f.source.path) && line === f.line);
+        for (const [stop, reason] of [[dc.firstStop, 'entry'], [null, 'pause']]) {
+            let stopped = stop;
+            if (!stopped) {
+                await dc.continueRequest({ threadId: 1 });
+                stopped = dc.waitForEvent('stopped');
+                await dc.pauseRequest({ threadId: 1 });
+            }
+            const e = await stopped;
+            assert.strictEqual(e.body.reason, reason);
+            assert.match(e.body.description, /waits/);
+            const frame = (await dc.stackTraceRequest({ threadId: 1 })).body.stackFrames[0];
+            assert.ok(isDumpw(frame), reason + ' at ' + frame.source.path + ':' + frame.line);
+            const held = dumpsSoFar();
+            await sleep(300);
+            assert.strictEqual(dumpsSoFar(), held, 'the target ran on at ' + reason);
+        }
         await dc.stop();
     });
 
@@ -114,7 +142,7 @@ async function main() {
         dc.firstStop.then(() => stops++, () => {});
         const seen = [];
         await new Promise((resolve, reject) => {
-            const t = setTimeout(() => reject(new Error('log lines: ' + dc.outputs.join(''))), 10000);
+            const t = setTimeout(() => reject(new Error('log lines: ' + dc.outputs.join(''))), patience);
             dc.on('output', (e) => {
                 if (/tick=\d+ state=\d+/.test(e.body.output)) seen.push(e.body.output);
                 if (seen.length >= 3) { clearTimeout(t); resolve(); }
@@ -126,21 +154,46 @@ async function main() {
         await dc.stop();
     });
 
-    await step('a pulled line ends the session with one message; the stop was the truth', async () => {
-        const { dc } = await open([[bas, [{ line: dumpw12 }]]]);
-        await dc.firstStop;
+    await step('a BASIC condition stops at the first dump that satisfies it, with the truth; a pulled line ends it', async () => {
+        // The log point at Dumpw 5 shows each round's values as Dumpw 150 saw
+        // them: the sensor's reading, and heating as the round before left it.
+        const satisfied = (t, s, h) => t > s + 15 && h === 0;
+        const { dc } = await open([[bas, [{ line: dumpw5, logMessage: 'round {tick}: {temperature} {setPoint} {heating}' }]]]);
+        dc.firstStop.catch(() => {});
+        const rounds = (from) => dc.outputs.slice(from).map((o) => / round (\d+): (-?\d+) (-?\d+) (\d+)/.exec(o))
+            .filter((m) => m).map((m) => m.slice(1).map(Number));
+        // Armed while the room is below the set-point, so rounds that do not
+        // satisfy it come first.
+        await until(() => 'a round below the set-point: ' + dc.outputs.slice(-3).join(''), () => rounds(0).some(([, t, s]) => t < s));
+        const armedAt = dc.outputs.length;
+        const firstStop = dc.waitForEvent('stopped');
+        const set = await dc.setBreakpointsRequest({ source: { path: inc },
+            breakpoints: [{ line: dumpw150, condition: 'TEMPERATURE > setpoint + 15 and Heating = 0' }] });
+        assert.strictEqual(set.body.breakpoints[0].verified, true);
+        const stopped = await firstStop.catch((e) => { throw new Error(e.message + dc.outputs.slice(-30).join('')); });
+        assert.strictEqual(stopped.body.reason, 'data breakpoint');
+        const frame = (await dc.stackTraceRequest({ threadId: 1 })).body.stackFrames[0];
+        assert.strictEqual(path.basename(frame.source.path), 'Sensors.inc');
+        assert.strictEqual(frame.line, dumpw150);
         const shown = await variables(dc);
-        const terminated = dc.waitForEvent('terminated', 10000);
+        const terminated = dc.waitForEvent('terminated', patience);
         process.kill(Number(simPid), 'SIGTERM');
         await terminated;
-        for (let i = 0; i < 50 && !fs.existsSync(path.join(work, 'truth.json')); i++)
-            await new Promise((r) => setTimeout(r, 100));
+        await until('the truth file', () => fs.existsSync(path.join(work, 'truth.json')));
         const truth = JSON.parse(fs.readFileSync(path.join(work, 'truth.json'), 'utf8'));
-        assert.strictEqual(truth.DumpId, 12);
+        assert.strictEqual(truth.DumpId, 150);
         assert.ok(truth.values.length > 20);
         // Arrays are compared through their elements, which the truth lists too.
         for (const t of truth.values.filter((t) => !(shown[t.VarLabel] && shown[t.VarLabel].variablesReference)))
             assert.strictEqual(shown[t.VarLabel] && shown[t.VarLabel].value, t.value, t.VarLabel);
+        const value = (name) => Number(truth.values.find((t) => t.VarLabel === name).value);
+        assert.ok(satisfied(value('temperature'), value('setPoint'), value('heating')), 'the stop does not satisfy it');
+        // Every round whose Dumpw 150 came after the arming and before the
+        // stop (those logged after the first one since) did not satisfy it.
+        const before = rounds(armedAt).slice(1).filter(([tick]) => tick < value('tick'));
+        process.stdout.write('(' + before.length + ' rounds before it) ');
+        for (const [tick, t, s, h] of before)
+            assert.ok(!satisfied(t, s, h), 'round ' + tick + ' satisfied it already');
         const lost = dc.outputs.filter((o) => /lost/.test(o));
         assert.strictEqual(lost.length, 1, dc.outputs.join(''));
         dc.stopAdapter();
