@@ -26,7 +26,7 @@ NetworkPort::NetworkPort(std::unique_ptr<NetSocket> socket, const PortAddress& a
 bool NetworkPort::Drop(const std::string& how) {
     lastError_ = socket_->LastError();
     const std::string why = socket_->LastErrorText();
-    failure_ = how + (why.empty() ? std::string() : " (" + why + ")");
+    failure_ = how + (why.empty() ? std::string() : ": " + why);
     socket_->Close();
     if (connected_) dropped_ = true;
     connected_ = false;
@@ -36,8 +36,8 @@ bool NetworkPort::Drop(const std::string& how) {
 bool NetworkPort::Open(int) {
     const std::string name = PortAddressText(address_);
     if (!socket_->Connect(address_.host, address_.tcpPort))
-        return Drop("Cannot connect to " + name + ": nothing answers at " + address_.host +
-                    " port " + std::to_string(address_.tcpPort));
+        return Drop("Cannot connect to " + name + " (host " + address_.host + ", TCP port " +
+                    std::to_string(address_.tcpPort) + ")");
     connected_ = true;
     failure_.clear();
     if (address_.kind != PortKind::Rfc2217) return true;

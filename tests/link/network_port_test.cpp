@@ -142,8 +142,8 @@ TEST_F(NetworkPortTest, ARefusedConnectionIsOneMessageNamingHostAndPort) {
     EXPECT_FALSE(OpenLink(session, seams, *net, link.clock));
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
-              "Cannot connect to rfc2217://127.0.0.1:4000: nothing answers at 127.0.0.1 port "
-              "4000 (Connection refused)");
+              "Cannot connect to rfc2217://127.0.0.1:4000 (host 127.0.0.1, TCP port 4000): "
+              "Connection refused");
     EXPECT_TRUE(view.closeRequested);
 }
 
