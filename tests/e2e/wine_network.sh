@@ -25,8 +25,8 @@ network_ser2net_start() {
 }
 
 network_ser2net_stop() {
-    kill "$SER2NET_PID" 2>/dev/null && wait "$SER2NET_PID" 2>/dev/null
-    return 0
+    kill "$SER2NET_PID" 2>/dev/null || return 0
+    wait "$SER2NET_PID" 2>/dev/null || true
 }
 
 network_status_is() {
