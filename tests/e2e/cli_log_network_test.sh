@@ -57,11 +57,15 @@ address="tcp://127.0.0.1:$port"
 "$cli" log --port "$address" --baud 9600 --count 20 --format jsonl --radix dec --timeout 30 \
     >"$work/out" 2>"$work/err" || fail "tcp: exit status $?"
 sim_stop
+ser2net_stop
 python3 "$(dirname "$0")/last_dump_is_truth.py" "$work/out" "$work/truth.json" \
     "$address  server's rate, Baud=9600 not applied" || fail "tcp: values differ from the target's"
 
 # A dropped connection: ser2net ends while the target talks; one message, then the time-out.
+port=$(free_port)
 sim_start --baud 19200 --run-ms 100
+ser2net_start "tcp,127.0.0.1,$port" 19200
+address="tcp://127.0.0.1:$port"
 "$cli" log --port "$address" --format jsonl --timeout 3 >"$work/out" 2>"$work/err" &
 cli_pid=$!
 for i in $(seq 1 100); do
