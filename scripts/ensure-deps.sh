@@ -8,13 +8,14 @@
 # reads the session recordings in their test as a reader that is not ours; its
 # set-up asks whether to let non-root users capture, answered no beforehand so
 # the install never waits. matchbox-window-manager gives the soak's display a
-# window manager, so Wine's close is measured as on a desktop.
+# window manager, so Wine's close is measured as on a desktop. ser2net serves
+# the simulator's terminal over RFC 2217 and raw TCP in the network-port tests.
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb x11-utils imagemagick python3
   clang libclang-rt-14-dev zip unzip fp-utils libchm-bin wine32:i386 tshark
-  matchbox-window-manager)
+  matchbox-window-manager ser2net)
 # node and npm run the DAP client test; a machine whose nodejs already brings
 # npm (and then cannot take Debian's npm beside it) keeps its own.
 command -v node >/dev/null || packages+=(nodejs)

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "app/win32/main_window.h"
+#include "link/addressed_port.h"
 #include "link/link_startup.h"
 #include "link/recording_port.h"
 #include "link/replay_stepper.h"
-#include "link/system_serial_port.h"
 #include "project/load_sequence.h"
 #include "seams/seams.h"
 #include "state/session.h"
@@ -25,7 +25,7 @@ namespace varnolux {
 // The serial port and the link thread's record, built before the steps that use them.
 struct MainLinkParts {
     explicit MainLinkParts(HostOs& os) : recorder(port, os) {}
-    SystemSerialPort port;
+    AddressedPort port;      // the settings' Port, once they are read
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     LinkStartup startup;
 };
