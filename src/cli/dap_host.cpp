@@ -60,9 +60,11 @@ bool CliDapHost::Launch(const dap::LaunchArgs& args, TransactionListener& listen
     linkArgs_.baud = args.baud;
     LoadConsoleSettings(session_, console_.os, "", linkArgs_.baud, linkArgs_.port);
     session_.project.commandLineProject = args.base;
-    link_ = ConsoleLink::Make("dap", linkArgs_, console_.os);
+    link_ = ConsoleLink::Make("dap", linkArgs_, console_.os, session_);
     if (!link_) {
-        error = "the port is named by its number here (3 for COM3)";
+        error = "the port \"" + args.port +
+                "\" cannot be used here: a number (3 for COM3), a device path, "
+                "rfc2217://HOST:PORT or tcp://HOST:PORT";
         return false;
     }
     port_ = std::make_unique<dap::LineWatchPort>(link_->Port());
