@@ -8,6 +8,7 @@ namespace varnolux {
 
 struct RunState {
     std::atomic<int32_t> SaveOnExit{1};
+    std::atomic<int32_t> SettingsWriteReported{0};  // a failed settings write was told
     std::atomic<int32_t> ProjectChosen{0};
     std::atomic<int32_t> ProjectLoaded{0};
     std::atomic<int32_t> CommsEstablished{0};
