@@ -23,6 +23,7 @@
 #include "cli/log_output.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
+#include "link/port_recovery.h"
 #include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
@@ -107,9 +108,11 @@ class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
                  DumpPrinter& printer, const LogArgs& a, ConsoleLink& link)
-        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock()),
+        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock(),
+                        nullptr, a.reconnect),
           a_(a),
-          link_(link) {}
+          link_(link),
+          port_(port) {}
     void OpenLink() override {
         if (!link_.StartRecording(session_, PortName(session_.settings.Port))) {
             seams_.view.RequestClose();
@@ -117,7 +120,8 @@ class LogLoadSteps : public LinkLoadSteps {
         }
         const int32_t baud = session_.settings.Baud;
         const bool detect = !IsSupportedRate(baud);
-        if (a_.timeoutS == 0) {
+        // A port that cannot be opened is told by the link's own message instead.
+        if (a_.timeoutS == 0 && port_.Open(session_.settings.Port)) {
             const std::string rate =
                 detect ? "any rate (automatic detection)" : std::to_string(baud);
             std::fprintf(stderr,
@@ -139,6 +143,34 @@ class LogLoadSteps : public LinkLoadSteps {
   private:
     const LogArgs& a_;
     ConsoleLink& link_;
+    SerialPort& port_;
+};
+
+// Says on stderr when the port goes and when it is back; true when the run
+// ends because the port was lost without --reconnect.
+class LostPortWatch {
+  public:
+    LostPortWatch(const RunState& run, const std::string& portName, bool reconnect)
+        : run_(run), portName_(portName), reconnect_(reconnect) {}
+    bool Ends() {
+        const bool lost = run_.LinkLost.load() != 0;
+        if (lost == lost_) return false;
+        lost_ = lost;
+        if (lost && !reconnect_) {
+            WriteText(stderr,
+                      "varnolux-cli log: " + portName_ + " lost (--reconnect waits for it)\n");
+            return true;
+        }
+        WriteText(stderr, "varnolux-cli log: " +
+                              (lost ? PortLostText(portName_) : portName_ + " is back") + "\n");
+        return false;
+    }
+
+  private:
+    const RunState& run_;
+    std::string portName_;
+    bool reconnect_;
+    bool lost_ = false;
 };
 
 }  // namespace
@@ -168,6 +200,9 @@ void PrintLogUsage() {
         "  --record FILE      also record the serial traffic into FILE (pcapng, which\n"
         "                     Wireshark reads); \"varnolux-cli replay FILE\" prints\n"
         "                     the same dumps again\n"
+        "  --reconnect        when the port goes away (or is not there at start), try\n"
+        "                     it once a second and go on when it is back; without it\n"
+        "                     a lost port ends the run with status 3\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
         "text), elapsedSeconds (a number, null for the first dump), PacketCount, status\n"
@@ -183,8 +218,9 @@ void PrintLogUsage() {
         "(No to the recompile prompt, Retry to the others).\n"
         "\n"
         "exit status: 0 the count was reached or the run was interrupted; 1 bad\n"
-        "arguments; 2 the project or the link could not be opened (or the program\n"
-        "would have ended); 3 no dump within the time-out.\n",
+        "arguments; 2 the project or the link could not be opened, the port among\n"
+        "them (or the program would have ended); 3 no dump within the time-out, or\n"
+        "the port was lost without --reconnect.\n",
         PortOptionHelp());
 }
 
@@ -236,6 +272,7 @@ int RunLog(const std::vector<std::string>& args) {
     Clock::time_point waitingSince{};
     const Clock::time_point linked = Clock::now();
     RateWatch rateWatch;
+    LostPortWatch lostPort(session.run, steps.PortName(session.settings.Port), a.reconnect);
     while (!g_interrupted && (a.count == 0 || dumps.load() < a.count)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point now = Clock::now();
@@ -255,6 +292,10 @@ int RunLog(const std::vector<std::string>& args) {
             }
         } else {
             waitingSince = Clock::time_point{};
+        }
+        if (lostPort.Ends()) {
+            exitStatus = kTimedOut;
+            break;
         }
         const Clock::time_point last{Clock::duration(printer.lastDumpAt.load())};
         if (a.timeoutS > 0 && now - last > std::chrono::seconds(a.timeoutS)) {

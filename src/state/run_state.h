@@ -30,6 +30,7 @@ struct RunState {
     std::atomic<int32_t> HiddenItemsExist{0};
     std::atomic<int32_t> ExcludeBlank{0};
     std::atomic<int32_t> LinkStopRequest{0};
+    std::atomic<int32_t> LinkLost{0};  // the port went away and is not back yet
     std::atomic<int32_t> SyncSeen{0};
     std::atomic<int32_t> RomCheckPending{0};
     std::atomic<int32_t> ModifyPending{0};
