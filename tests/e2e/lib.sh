@@ -166,6 +166,26 @@ start_sim() {
     map_com1 "$E2E_WORK/com1" || fail "the simulator made no terminal"
 }
 
+# follow_com1_link: COM1 mapped to the simulator's link path itself rather than
+# to the terminal it points at, so that a simulator started again later (see
+# restart_sim) is found on COM1 without mapping it again, which would wait for
+# the program to end. Call it before the program starts.
+follow_com1_link() {
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$E2E_WORK/com1" /f >/dev/null 2>&1
+    timeout -k 5 60 wineserver -w >/dev/null 2>&1
+}
+
+# restart_sim DIR ARGS...: a new simulator on the same link path, which COM1
+# follows after follow_com1_link.
+restart_sim() {
+    local dir=$1
+    shift
+    "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
+        --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
+    SIM_PID=$!
+    wait_for 10 test -e "$E2E_WORK/com1" || fail "the simulator made no terminal"
+}
+
 stop_sim() {
     [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null && wait "$SIM_PID" 2>/dev/null
     SIM_PID=""

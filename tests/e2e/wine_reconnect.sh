@@ -39,6 +39,7 @@ test_a_pulled_line_is_waited_for_and_the_link_comes_back_by_itself() {
     dir=$(quiet_demo_folder)
     sed -i "s/^Baud=.*/Baud=0\r/" "$dir/Varnolux.ini"
     start_sim "$dir" --run-ms 50 --pull-after 3
+    follow_com1_link
     start_varnolux "$dir"
     probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     wait_for 60 reconnect_status_is 0 " COM1 lost - waiting for it to come back" ||
@@ -46,9 +47,8 @@ test_a_pulled_line_is_waited_for_and_the_link_comes_back_by_itself() {
     wait "$SIM_PID" 2>/dev/null
     SIM_PID=""
     no_dialog_shown
-    waiting_is_idle
     rm -f "$E2E_WORK/truth.json"
-    start_sim "$dir" --run-ms 50 --dumps 6
+    restart_sim "$dir" --run-ms 50 --dumps 6
     wait_for 60 test -s "$E2E_WORK/truth.json" || fail "no dumps after the line came back"
     sleep 1  # timer 1 takes the last dump into the list
     wrong=$(values_against_truth)
@@ -103,4 +103,21 @@ test_a_read_only_settings_file_is_told_once_and_left_as_it_was() {
     wait_exit "$VARNOLUX_PID" 20
     assert_eq "$before" "$(md5sum <"$dir/Varnolux.ini")" "the settings file"
     stop_sim
+}
+
+test_waiting_for_a_pulled_line_takes_no_processor_time() {
+    local dir
+    dir=$(quiet_demo_folder)
+    start_sim "$dir" --run-ms 50 --pull-after 3
+    follow_com1_link
+    start_varnolux "$dir"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
+    wait_for 60 reconnect_status_is 0 " COM1 lost - waiting for it to come back" ||
+        fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
+    wait "$SIM_PID" 2>/dev/null
+    SIM_PID=""
+    sleep 2
+    waiting_is_idle
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
 }

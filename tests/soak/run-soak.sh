@@ -167,6 +167,7 @@ soak_dumps() {
     local half=$((DUMPS / 2)) noise="--crc-errors 0.05 --overlong 9 --unknown 13 --garbage 7"
     # shellcheck disable=SC2086
     start_sim "$dir" --baud 115200 --run-ms 0 --pull-after "$half" $noise --seed 14
+    follow_com1_link
     start_varnolux "$dir"
     probe click "$MAIN_CLASS" "$CONTINUOUS" >/dev/null   # run through the dumpw points
     probe command "$MAIN_CLASS" "$VIEW_WATCH" >/dev/null # View -> Watch
@@ -198,7 +199,7 @@ soak_dumps() {
             DUMPS_BEFORE=$half
             rm -f "$E2E_WORK/truth.json"
             # shellcheck disable=SC2086
-            start_sim "$dir" --baud 115200 --run-ms 0 --dumps $((DUMPS - half)) $noise --seed 16
+            restart_sim "$dir" --baud 115200 --run-ms 0 --dumps $((DUMPS - half)) $noise --seed 16
             echo "soak: line pulled after $half dumps, target started again"
         fi
         wait_dumps $((DUMPS * tenth / 10)) 600 || break
