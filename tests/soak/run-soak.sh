@@ -68,7 +68,11 @@ check() {  # check CONDITION_TEXT COMMAND...: notes a failed figure
 ms_now() { echo $(($(date +%s%N) / 1000000)); }
 # The Linux process of Varnolux.exe under Wine.
 varnolux_linux_pid() {
-    pgrep -n -f 'Varnolux\.exe' 
+    local pid
+    for pid in $(pgrep -f 'Varnolux\.exe'); do
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "Varnolux.exe" ] && { echo "$pid"; return 0; }
+    done
+    return 1
 }
 # Anonymous (heap) memory of the process in kB.
 anon_kb() {
