@@ -12,7 +12,8 @@ void StopLinkThread(RunState& run, CloseSteps& steps) {
 
 }  // namespace
 
-bool RunCloseSequence(Session& session, HostOs& os, Views& views, CloseSteps& steps) {
+bool RunCloseSequence(Session& session, HostOs& os, Prompts& prompts, Views& views,
+                      CloseSteps& steps) {
     StopLinkThread(session.run, steps);
     const bool watchOpen = views.IsOpen(ViewKind::Watch);
     session.settings.WatchVisible = watchOpen ? 1 : 0;
@@ -20,7 +21,7 @@ bool RunCloseSequence(Session& session, HostOs& os, Views& views, CloseSteps& st
     if (session.run.SaveOnExit == 1) {
         MainWindowSnapshot snap = steps.Snapshot();
         snap.watchWindowOpen = watchOpen;
-        saved = SaveSettingsOnClose(session, snap, os);
+        saved = SaveSettingsOnClose(session, snap, os, prompts);
     }
     views.CloseAll();
     if (session.settings.UDTdisplay == 1) steps.CloseTraceFile();

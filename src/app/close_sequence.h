@@ -2,6 +2,7 @@
 // The main window's close sequence, as steps the window supplies.
 #include "app/settings_io.h"
 #include "seams/host_os.h"
+#include "seams/prompts.h"
 #include "seams/views.h"
 #include "state/session.h"
 
@@ -23,7 +24,9 @@ class CloseSteps {
 // Stops the link thread (waiting at most kLinkStopChecks pauses), notes whether
 // the Watch window is open, saves the settings when SaveOnExit is set, closes
 // the auxiliary windows and, with "UDTdisplay" 1, the packet trace file.
-// Returns whether the settings were written.
-bool RunCloseSequence(Session& session, HostOs& os, Views& views, CloseSteps& steps);
+// A settings file that cannot be written is told once. Returns whether the
+// settings were written.
+bool RunCloseSequence(Session& session, HostOs& os, Prompts& prompts, Views& views,
+                      CloseSteps& steps);
 
 }  // namespace varnolux

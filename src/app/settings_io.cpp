@@ -5,6 +5,7 @@
 #include "app/settings_keys.h"
 #include "project/watched_items.h"
 #include "seams/ini_file.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -16,6 +17,34 @@ const char* const kWatchPlacement = "Watch Placement";
 
 bool SupportedBaud(int32_t baud) {
     return baud == 9600 || baud == 19200 || baud == 38400 || baud == 57600 || baud == 115200;
+}
+
+// The main window's keys, "WatchVisible" and the watched items, in that order.
+void WriteMainKeys(const Settings& s, const MainWindowSnapshot& snap, const VarTable& records,
+                   IniDocument& doc) {
+    auto number = [&doc](const char* section, const std::string& key, int32_t value) {
+        doc.Write(section, key, std::to_string(value));
+    };
+    if (snap.placementAvailable) {
+        number(kPlacement, "Left", snap.normal.left);
+        number(kPlacement, "Right", snap.normal.right);
+        number(kPlacement, "Top", snap.normal.top);
+        number(kPlacement, "Bottom", snap.normal.bottom);
+    }
+    number(kPreferences, "AlwaysOnTop", snap.topmost ? 1 : 0);
+    number(kPreferences, "AutoExclude", s.AutoExclude);
+    number(kPreferences, "ViewComments", s.ViewComments);
+    number(kPreferences, "HighLightLabel", s.HighLightLabel);
+    number(kPreferences, "DefaultAddressRadix", s.DefaultAddressRadix);
+    number(kPreferences, "DefaultDataRadix", s.DefaultDataRadix);
+    number(kWatchPlacement, "WatchVisible", snap.watchWindowOpen ? 1 : 0);
+    const int columns = s.ViewComments == 1 ? 7 : 6;
+    for (int c = 0; c < columns; ++c) {
+        number(kPlacement, "Column" + std::to_string(c), snap.columnWidths[c]);
+    }
+    // Without a variable table (closed before a project was loaded) nothing can
+    // be watched: the saved list stays for the next run.
+    if (!records.empty()) SaveWatchedItems(records, doc);
 }
 
 }  // namespace
@@ -49,37 +78,10 @@ int32_t ColumnWidth(const Settings& s, int column) {
     return s.Column[column] != 0 ? s.Column[column] : kBuiltInColumnWidths[column];
 }
 
-void SaveSettings(const Settings& s, const MainWindowSnapshot& snap, const VarTable& records,
-                  HostOs& os, const std::string& path) {
-    const auto before = os.ReadFile(path);
-    // A file that exists but cannot be read is left alone rather than replaced.
-    if (!before && os.FileExists(path)) return;
-    IniDocument doc(before.value_or(std::string()));
-    auto number = [&doc](const char* section, const std::string& key, int32_t value) {
-        doc.Write(section, key, std::to_string(value));
-    };
-    if (snap.placementAvailable) {
-        number(kPlacement, "Left", snap.normal.left);
-        number(kPlacement, "Right", snap.normal.right);
-        number(kPlacement, "Top", snap.normal.top);
-        number(kPlacement, "Bottom", snap.normal.bottom);
-    }
-    number(kPreferences, "AlwaysOnTop", snap.topmost ? 1 : 0);
-    number(kPreferences, "AutoExclude", s.AutoExclude);
-    number(kPreferences, "ViewComments", s.ViewComments);
-    number(kPreferences, "HighLightLabel", s.HighLightLabel);
-    number(kPreferences, "DefaultAddressRadix", s.DefaultAddressRadix);
-    number(kPreferences, "DefaultDataRadix", s.DefaultDataRadix);
-    number(kWatchPlacement, "WatchVisible", snap.watchWindowOpen ? 1 : 0);
-    const int columns = s.ViewComments == 1 ? 7 : 6;
-    for (int c = 0; c < columns; ++c) {
-        number(kPlacement, "Column" + std::to_string(c), snap.columnWidths[c]);
-    }
-    // Without a variable table (closed before a project was loaded) nothing can
-    // be watched: the saved list stays for the next run.
-    if (!records.empty()) SaveWatchedItems(records, doc);
-    if (before && doc.Text() == *before) return;
-    os.WriteFile(path, doc.Text());
+SettingsWrite SaveSettings(const Settings& s, const MainWindowSnapshot& snap,
+                           const VarTable& records, HostOs& os, const std::string& path) {
+    return EditSettingsFile(os, path,
+                            [&](IniDocument& doc) { WriteMainKeys(s, snap, records, doc); });
 }
 
 void ApplyExitChoice(RunState& run, ExitChoice choice) {
@@ -95,14 +97,17 @@ void ApplyExitChoice(RunState& run, ExitChoice choice) {
     }
 }
 
-bool SaveSettingsOnClose(Session& session, const MainWindowSnapshot& snap, HostOs& os) {
+bool SaveSettingsOnClose(Session& session, const MainWindowSnapshot& snap, HostOs& os,
+                         Prompts& prompts) {
     if (session.run.SaveOnExit == 0) return false;
     VarTable records;
     {
         std::lock_guard<std::mutex> lock(session.recordsLock);
         records = session.records;
     }
-    SaveSettings(session.settings, snap, records, os, session.project.settingsPath);
+    const std::string& path = session.project.settingsPath;
+    ReportSettingsWrite(SaveSettings(session.settings, snap, records, os, path),
+                        session.run.SettingsWriteReported, prompts, path);
     return true;
 }
 

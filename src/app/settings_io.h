@@ -7,6 +7,8 @@
 
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
+#include "seams/prompts.h"
+#include "seams/settings_file.h"
 #include "state/run_state.h"
 #include "state/session.h"
 #include "state/settings.h"
@@ -39,10 +41,11 @@ struct MainWindowSnapshot {
 };
 
 // Writes the main window's keys, "WatchVisible" and the watched items, in that
-// order; the watched items only when there is a variable table. Every other byte of the file stays
-// as it was; a file that cannot be read or written is left alone.
-void SaveSettings(const Settings& settings, const MainWindowSnapshot& snap, const VarTable& records,
-                  HostOs& os, const std::string& path);
+// order, in one write of the whole file; the watched items only when there is
+// a variable table. Every other byte of the file stays as it was; a file that
+// cannot be read or written is left alone.
+SettingsWrite SaveSettings(const Settings& settings, const MainWindowSnapshot& snap,
+                           const VarTable& records, HostOs& os, const std::string& path);
 
 // How the main window is being closed.
 enum class ExitChoice { Exit, ExitWithoutSaving, CloseBox };
@@ -52,7 +55,9 @@ enum class ExitChoice { Exit, ExitWithoutSaving, CloseBox };
 void ApplyExitChoice(RunState& run, ExitChoice choice);
 
 // The close sequence's save: SaveSettings with the session's settings and
-// records when SaveOnExit is set. Returns whether it saved.
-bool SaveSettingsOnClose(Session& session, const MainWindowSnapshot& snap, HostOs& os);
+// records when SaveOnExit is set; a write that fails is told once. Returns
+// whether it saved.
+bool SaveSettingsOnClose(Session& session, const MainWindowSnapshot& snap, HostOs& os,
+                         Prompts& prompts);
 
 }  // namespace varnolux

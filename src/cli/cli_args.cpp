@@ -164,6 +164,7 @@ std::vector<CliOption> LinkOptions(LinkArgs& a, std::vector<CliOption> more) {
                       return true;
                   }},
         TextOption("--record", a.record),
+        FlagOption("--reconnect", a.reconnect),
     };
     options.insert(options.end(), more.begin(), more.end());
     return options;

@@ -65,10 +65,11 @@ struct LinkArgs {
     int baud = -1;
     std::string ini;
     int detectRounds = 3;
-    std::string record;  // the recording's file; empty: none
+    std::string record;      // the recording's file; empty: none
+    bool reconnect = false;  // wait for a lost or missing port instead of ending
 };
 
-// --port DEV|N, --baud N, --ini FILE, --detect-rounds N and --record FILE,
+// --port DEV|N, --baud N, --ini FILE, --detect-rounds N, --record FILE and --reconnect,
 // then a command's own options.
 std::vector<CliOption> LinkOptions(LinkArgs& args, std::vector<CliOption> more);
 

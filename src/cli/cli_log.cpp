@@ -24,6 +24,7 @@
 #include "cli/log_rules.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
+#include "link/port_recovery.h"
 #include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
@@ -119,9 +120,10 @@ class LogLoadSteps : public LinkLoadSteps {
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
                  DumpPrinter& printer, const LogArgs& a, ConsoleLink& link, LogRules& rules)
         : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock(),
-                        rules.Judge()),
+                        rules.Judge(), a.reconnect),
           a_(a),
           link_(link),
+          port_(port),
           rules_(rules) {}
     void OpenLink() override {
         if (!link_.StartRecording(session_, PortName(session_.settings.Port),
@@ -132,7 +134,8 @@ class LogLoadSteps : public LinkLoadSteps {
         const int32_t baud = session_.settings.Baud;
         const bool setsRate = link_.Port().SetsRate();
         const bool detect = setsRate && !IsSupportedRate(baud);
-        if (a_.timeoutS == 0) {
+        // A port that cannot be opened is told by the link's own message instead.
+        if (a_.timeoutS == 0 && port_.Open(session_.settings.Port)) {
             const std::string rate = !setsRate ? "the server's rate"
                                      : detect  ? "any rate (automatic detection)"
                                                : std::to_string(baud);
@@ -161,7 +164,35 @@ class LogLoadSteps : public LinkLoadSteps {
   private:
     const LogArgs& a_;
     ConsoleLink& link_;
+    SerialPort& port_;
     LogRules& rules_;
+};
+
+// Says on stderr when the port goes and when it is back; true when the run
+// ends because the port was lost without --reconnect.
+class LostPortWatch {
+  public:
+    LostPortWatch(const RunState& run, const std::string& portName, bool reconnect)
+        : run_(run), portName_(portName), reconnect_(reconnect) {}
+    bool Ends() {
+        const bool lost = run_.LinkLost.load() != 0;
+        if (lost == lost_) return false;
+        lost_ = lost;
+        if (lost && !reconnect_) {
+            WriteText(stderr,
+                      "varnolux-cli log: " + portName_ + " lost (--reconnect waits for it)\n");
+            return true;
+        }
+        WriteText(stderr, "varnolux-cli log: " +
+                              (lost ? PortLostText(portName_) : portName_ + " is back") + "\n");
+        return false;
+    }
+
+  private:
+    const RunState& run_;
+    std::string portName_;
+    bool reconnect_;
+    bool lost_ = false;
 };
 
 // Options that only make sense together; a message for the first that is alone.
@@ -210,6 +241,9 @@ void PrintLogUsage() {
         "\n"
         "Expressions: variables by name in any case, + - * / %%, = <> < <= > >=, And\n"
         "Or Xor Not (also == != && || !), changed(NAME) and prev(NAME).\n"
+        "  --reconnect        when the port goes away (or is not there at start), try\n"
+        "                     it once a second and go on when it is back; without it\n"
+        "                     a lost port ends the run with status 3\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
         "text), elapsedSeconds (a number, null for the first dump), PacketCount, status\n"
@@ -225,8 +259,9 @@ void PrintLogUsage() {
         "(No to the recompile prompt, Retry to the others).\n"
         "\n"
         "exit status: 0 the count was reached, --until held or the run was interrupted;\n"
-        "1 bad arguments; 2 the project or the link could not be opened (or the\n"
-        "program would have ended); 3 no dump within the time-out.\n",
+        "1 bad arguments; 2 the project or the link could not be opened, the port among\n"
+        "them (or the program would have ended); 3 no dump within the time-out, or\n"
+        "the port was lost without --reconnect.\n",
         PortOptionHelp());
 }
 
@@ -287,6 +322,7 @@ int RunLog(const std::vector<std::string>& args) {
     Clock::time_point waitingSince{};
     const Clock::time_point linked = Clock::now();
     RateWatch rateWatch;
+    LostPortWatch lostPort(session.run, steps.PortName(session.settings.Port), a.reconnect);
     while (!g_interrupted && !printer.untilReached.load() &&
            (a.count == 0 || dumps.load() < a.count)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -307,6 +343,10 @@ int RunLog(const std::vector<std::string>& args) {
             }
         } else {
             waitingSince = Clock::time_point{};
+        }
+        if (lostPort.Ends()) {
+            exitStatus = kTimedOut;
+            break;
         }
         const Clock::time_point last{Clock::duration(printer.lastDumpAt.load())};
         if (a.timeoutS > 0 && now - last > std::chrono::seconds(a.timeoutS)) {

@@ -52,7 +52,7 @@ class TestLoadSteps : public LinkLoadSteps {
                   script::ScriptTarget& target, const TestArgs& a, const std::string& text,
                   std::vector<script::Step>& steps)
         : LinkLoadSteps(session, seams, link.Port(), startup, &target, a.device.empty(),
-                        link.Clock()),
+                        link.Clock(), nullptr, a.reconnect),
           a_(a),
           text_(text),
           steps_(steps),

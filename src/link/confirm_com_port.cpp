@@ -1,5 +1,6 @@
 #include "link/serial_link.h"
 #include "seams/ini_file.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -43,7 +44,8 @@ bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
             return false;
         case PromptAnswer::Ignore:
             session.settings.DontAsk = 1;
-            IniWrite(seams.os, ini, "Comms", "DontAsk", "1");
+            ReportSettingsWrite(IniWrite(seams.os, ini, "Comms", "DontAsk", "1"),
+                                session.run.SettingsWriteReported, seams.prompts, ini);
             break;
         default:
             break;

@@ -16,7 +16,7 @@ void ReportLinkFailure(LinkContext& link, const std::string& message) {
     const bool consequence = link.turnFailed;
     link.turnFailed = true;
     // While the program closes, a call cut short by the stop is no fault to show.
-    if (link.session.run.LinkStopRequest.load() != 0) return;
+    if (link.session.run.LinkStopRequest.load() != 0 || link.reconnect) return;
     if (!link.reportedFailures.insert(message).second || consequence) return;
     // A port that names itself and the cause (a dropped connection) says so in its words.
     const std::string failure = link.port.FailureText();

@@ -49,7 +49,11 @@ struct LinkContext {
     // Records of an unknown type already reported by the record update.
     ShownInternalErrors shownInternalErrors;
     bool turnFailed = false;
-    int emptyWakes = 0;  // character events in a row that brought no byte
+    // A lost port is waited for and the link started again, the failure that
+    // lost it shown on the status bar instead of in a box.
+    bool reconnect = false;
+    bool waitForPort = false;  // the port is gone (or was missing at start)
+    int emptyWakes = 0;        // character events in a row that brought no byte
 };
 
 // Starts the run timer (never at 0, which means "not running").
@@ -57,7 +61,8 @@ void StartRunTimer(LinkContext& link);
 
 // A failed serial call on the link thread: shows routine name + message + the
 // sign-padded system error code, unless the same failure is already reported,
-// another call failed before it in the same turn, or the stop was requested.
+// another call failed before it in the same turn, the stop was requested or
+// the link reconnects (then the lost port is told on the status bar).
 void ReportLinkFailure(LinkContext& link, const std::string& message);
 // The call behind `message` worked: a later failure is reported again.
 void LinkCallSucceeded(LinkContext& link, const std::string& message);

@@ -10,14 +10,17 @@ bool LinkLoadSteps::ConfirmComPort() {
 }
 
 void LinkLoadSteps::OpenLink() {
-    startup_.opened = varnolux::OpenLink(session_, seams_, port_, clock_);
-    startup_.closed = !startup_.opened;
+    const LinkOpen open = varnolux::OpenLink(session_, seams_, port_, clock_, reconnect_);
+    startup_.portMissing = open == LinkOpen::PortMissing;
+    // A missing port is waited for only by a link that reconnects.
+    startup_.opened = open == LinkOpen::Opened || (startup_.portMissing && reconnect_);
+    startup_.closed = open == LinkOpen::Closed;
 }
 
 void LinkLoadSteps::StartLinkThread() {
     if (startup_.opened && !startup_.thread)
-        startup_.thread =
-            varnolux::StartLinkThread(session_, seams_, port_, listener_, clock_, keeper_);
+        startup_.thread = varnolux::StartLinkThread(session_, seams_, port_, listener_, clock_,
+                                                    keeper_, {reconnect_, startup_.portMissing});
 }
 
 }  // namespace varnolux

@@ -1,6 +1,7 @@
 #include "link/link_thread.h"
 
 #include "link/packet_handler.h"
+#include "link/port_recovery.h"
 #include "link/protocol.h"
 #include "link/serial_link.h"
 #include "link/sync_query.h"
@@ -49,12 +50,25 @@ void LinkTurn(LinkContext& link) {
 }
 
 void LinkThreadMain(LinkContext& link) {
-    while (link.session.run.LinkStopRequest.load() == 0) LinkTurn(link);
+    while (link.session.run.LinkStopRequest.load() == 0) {
+        if (link.waitForPort) {
+            if (!WaitForPort(link)) return;
+            link.waitForPort = false;
+            continue;
+        }
+        LinkTurn(link);
+        if (!LineLost(link)) continue;
+        link.session.run.LinkLost = 1;
+        link.waitForPort = link.reconnect;
+    }
 }
 
 LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port,
-                       TransactionListener* listener, LinkClock clock, DumpKeeper* keeper)
+                       TransactionListener* listener, LinkClock clock, DumpKeeper* keeper,
+                       LinkRecovery recovery)
     : state_(std::make_shared<State>(session, seams, port)) {
+    state_->link.reconnect = recovery.reconnect;
+    state_->link.waitForPort = recovery.portMissing;
     state_->link.listener = listener;
     state_->link.keeper = keeper;
     state_->link.clock = std::move(clock);
@@ -84,8 +98,9 @@ bool LinkThread::Stop() {
 
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
                                             TransactionListener* listener, LinkClock clock,
-                                            DumpKeeper* keeper) {
-    return std::make_unique<LinkThread>(session, seams, port, listener, std::move(clock), keeper);
+                                            DumpKeeper* keeper, LinkRecovery recovery) {
+    return std::make_unique<LinkThread>(session, seams, port, listener, std::move(clock), keeper,
+                                        recovery);
 }
 
 }  // namespace varnolux

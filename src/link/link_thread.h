@@ -15,13 +15,22 @@ bool WaitForByte(LinkContext& link);
 // One turn of the loop: wait for a character, read it and handle it. A turn in
 // which a serial call failed ends with a short pause, so a dead port does not spin.
 void LinkTurn(LinkContext& link);
-// Turns until LinkStopRequest is set.
+// Turns until LinkStopRequest is set. A turn that finds the line gone sets
+// LinkLost and, when the link reconnects, waits for the port.
 void LinkThreadMain(LinkContext& link);
+
+// How the link thread starts: whether it reconnects a lost port, and whether
+// the port was missing at start (it then waits for it first).
+struct LinkRecovery {
+    bool reconnect = false;
+    bool portMissing = false;
+};
 
 class LinkThread {
   public:
     LinkThread(Session& session, Seams& seams, SerialPort& port, TransactionListener* listener,
-               LinkClock clock = SystemLinkClock(), DumpKeeper* keeper = nullptr);
+               LinkClock clock = SystemLinkClock(), DumpKeeper* keeper = nullptr,
+               LinkRecovery recovery = LinkRecovery());
     ~LinkThread();
     LinkThread(const LinkThread&) = delete;
     LinkThread& operator=(const LinkThread&) = delete;
@@ -45,6 +54,7 @@ class LinkThread {
 std::unique_ptr<LinkThread> StartLinkThread(Session& session, Seams& seams, SerialPort& port,
                                             TransactionListener* listener = nullptr,
                                             LinkClock clock = SystemLinkClock(),
-                                            DumpKeeper* keeper = nullptr);
+                                            DumpKeeper* keeper = nullptr,
+                                            LinkRecovery recovery = LinkRecovery());
 
 }  // namespace varnolux

@@ -1,5 +1,6 @@
 #include "link/link_callouts.h"
 #include "link/link_text.h"
+#include "link/port_recovery.h"
 #include "link/protocol.h"
 #include "link/serial_link.h"
 #include "seams/main_ids.h"
@@ -72,7 +73,8 @@ bool ConnectionAdvicePrompt(Seams& seams, const std::string& message) {
     return false;
 }
 
-bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock) {
+LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock,
+                  bool waitsForPort) {
     const int portNumber = session.settings.Port;
     const std::string name = port.PortName(portNumber);
     const std::string label = " " + name;
@@ -88,23 +90,25 @@ bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock&
     }
     // Every port number is opened as given (ports 10 and above included).
     if (!port.Open(portNumber)) {
-        // A failure the port tells in its own words (a network port: the address
-        // and why) is told once, and the link goes no further.
-        if (const std::string failure = port.FailureText(); !failure.empty()) {
-            seams.prompts.Inform(failure);
-            seams.view.RequestClose();
-            return false;
-        }
-        seams.prompts.Inform("OpenLink Create failed " +
-                             SignPadded(static_cast<int64_t>(port.LastError())) + "  " + name);
+        // A port that tells its failure in its own words (a network port: the
+        // address and why) says that; any other names the ports that exist.
+        PromptRequest box;
+        const std::string failure = port.FailureText();
+        box.text = failure.empty() ? PortMissingText(name, port.ListPorts()) : failure;
+        if (waitsForPort) box.text += PortAwaitedText(name);
+        box.icon = PromptIcon::Exclamation;
+        seams.prompts.Show(box);
+        if (waitsForPort) seams.view.SetStatusText(0, " " + PortLostText(name));
+        return LinkOpen::PortMissing;
     }
-    if (!LineSettingsReadable(seams, port, name)) return false;
+    if (!LineSettingsReadable(seams, port, name)) return LinkOpen::Closed;
 
     size_t attempt = 0;
     for (;;) {
         if (autoDetect) {
             if (attempt == kDetectionOrder.size()) {
-                if (!ConnectionAdvicePrompt(seams, "Auto baud rate detect failed")) return false;
+                if (!ConnectionAdvicePrompt(seams, "Auto baud rate detect failed"))
+                    return LinkOpen::Closed;
                 attempt = 0;
             }
             rate = kDetectionOrder[attempt++];
@@ -114,15 +118,18 @@ bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock&
         port.PurgeReceive();
         port.ClearErrors();
         const Probe probe = ProbeTarget(session, seams, port, clock);
-        if (probe == Probe::Closed) return false;
+        if (probe == Probe::Closed) return LinkOpen::Closed;
         if (probe == Probe::Found) {
             seams.view.SetControlText(ids::kTransitionLabel, " 0");
             if (autoDetect) seams.view.SetStatusText(2, label + " " + SignPadded(rate) + " A");
-            return true;
+            return LinkOpen::Opened;
         }
         if (!autoDetect)
             return ConnectionAdvicePrompt(
-                seams, std::string("Either no data or client/host baud rates different") + kCrLf);
+                       seams,
+                       std::string("Either no data or client/host baud rates different") + kCrLf)
+                       ? LinkOpen::Opened
+                       : LinkOpen::Closed;
     }
 }
 

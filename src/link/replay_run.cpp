@@ -22,7 +22,7 @@ bool ReplayRun::OpenLink() {
     Session& s = link_.session;
     if (contents_.facts.start == RecordingStart::Open) {
         s.settings.Baud = contents_.facts.baud;
-        return varnolux::OpenLink(s, link_.seams, port_, link_.clock);
+        return varnolux::OpenLink(s, link_.seams, port_, link_.clock) == LinkOpen::Opened;
     }
     port_.Configure(contents_.facts.baud, SerialTimeouts());
     link_.seams.view.SetStatusText(

@@ -21,10 +21,18 @@ bool IsSupportedRate(int rate);
 // False when the main window was closed.
 bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port);
 
+enum class LinkOpen {
+    Opened,       // the port is open, target found or not
+    PortMissing,  // the port cannot be opened: said once, the link thread waits for it
+    Closed        // a prompt closed the main window: nothing is started
+};
+
 // Opens and configures the port and probes for the target, trying every rate
-// when Baud is not a supported rate. False when the main window was closed on
-// the way (the caller then starts nothing); true otherwise, target found or not.
-bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock);
+// when Baud is not a supported rate. A port that cannot be opened is no
+// fault of the target: one message names it, the ports that exist and the
+// setting that chooses it, and with `waitsForPort` that the link waits for it.
+LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock,
+                  bool waitsForPort = true);
 
 // The connection-advice prompt; true for Retry, false after closing the main window.
 bool ConnectionAdvicePrompt(Seams& seams, const std::string& message);

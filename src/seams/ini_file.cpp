@@ -192,17 +192,6 @@ std::string IniRead(const HostOs& os, const std::string& file, const std::string
     return IniDocument(*text).Read(section, key, defaultValue);
 }
 
-void IniWrite(HostOs& os, const std::string& file, const std::string& section,
-              const std::string& key, const std::string& value) {
-    auto text = os.ReadFile(file);
-    // A file that exists but cannot be read is left alone rather than replaced.
-    if (!text && os.FileExists(file)) return;
-    IniDocument doc(text.value_or(std::string()));
-    doc.Write(section, key, value);
-    if (text && doc.Text() == *text) return;
-    os.WriteFile(file, doc.Text());
-}
-
 int32_t IniNumber(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -233,11 +222,6 @@ int32_t IniNumber(const std::string& text) {
 int32_t IniReadNumber(const HostOs& os, const std::string& file, const std::string& section,
                       const std::string& key, int32_t defaultValue) {
     return IniNumber(IniRead(os, file, section, key, std::to_string(defaultValue)));
-}
-
-void IniWriteNumber(HostOs& os, const std::string& file, const std::string& section,
-                    const std::string& key, int32_t value) {
-    IniWrite(os, file, section, key, std::to_string(value));
 }
 
 }  // namespace varnolux

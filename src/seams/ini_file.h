@@ -61,9 +61,6 @@ class IniDocument {
 // The value of the key, or the default when the file, section or key is missing.
 std::string IniRead(const HostOs& os, const std::string& file, const std::string& section,
                     const std::string& key, const std::string& defaultValue);
-// Writes the key; a write that fails (read-only file, no folder) is silently lost.
-void IniWrite(HostOs& os, const std::string& file, const std::string& section,
-              const std::string& key, const std::string& value);
 
 // The numeric reading rule: blanks skipped, an optional sign, then decimal
 // digits or "&H" and hexadecimal digits; anything else or an empty text gives 0.
@@ -71,8 +68,5 @@ int32_t IniNumber(const std::string& text);
 // IniNumber of IniRead with a numeric default.
 int32_t IniReadNumber(const HostOs& os, const std::string& file, const std::string& section,
                       const std::string& key, int32_t defaultValue);
-// Numbers are written in plain decimal.
-void IniWriteNumber(HostOs& os, const std::string& file, const std::string& section,
-                    const std::string& key, int32_t value);
 
 }  // namespace varnolux

@@ -8,6 +8,7 @@ namespace varnolux {
 
 struct RunState {
     std::atomic<int32_t> SaveOnExit{1};
+    std::atomic<int32_t> SettingsWriteReported{0};  // a failed settings write was told
     std::atomic<int32_t> ProjectChosen{0};
     std::atomic<int32_t> ProjectLoaded{0};
     std::atomic<int32_t> CommsEstablished{0};
@@ -29,6 +30,7 @@ struct RunState {
     std::atomic<int32_t> HiddenItemsExist{0};
     std::atomic<int32_t> ExcludeBlank{0};
     std::atomic<int32_t> LinkStopRequest{0};
+    std::atomic<int32_t> LinkLost{0};  // the port went away and is not back yet
     std::atomic<int32_t> SyncSeen{0};
     std::atomic<int32_t> RomCheckPending{0};
     std::atomic<int32_t> ModifyPending{0};

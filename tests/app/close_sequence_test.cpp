@@ -8,7 +8,9 @@
 
 #include "seams/ini_file.h"
 #include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_views.h"
+#include "views/frame/window_keys.h"
 
 namespace varnolux {
 namespace {
@@ -56,6 +58,7 @@ struct CloseFixture : ::testing::Test {
 
     Session session;
     MemoryHostOs os;
+    MemoryPrompts prompts;
     TestViews views;
     TestSteps steps;
     std::vector<std::string> log;
@@ -63,54 +66,54 @@ struct CloseFixture : ::testing::Test {
 
 TEST_F(CloseFixture, CloseBoxBeforeChoosingAFileStillSaves) {
     ApplyExitChoice(session.run, ExitChoice::CloseBox);
-    EXPECT_TRUE(RunCloseSequence(session, os, views, steps));
+    EXPECT_TRUE(RunCloseSequence(session, os, prompts, views, steps));
     EXPECT_EQ(IniRead(os, kIni, "Window Placement", "Left", ""), "93");
     EXPECT_EQ(IniRead(os, kIni, "Window Placement", "Bottom", ""), "574");
 }
 
 TEST_F(CloseFixture, ExitBeforeChoosingAFileDoesNotSave) {
     ApplyExitChoice(session.run, ExitChoice::Exit);
-    EXPECT_FALSE(RunCloseSequence(session, os, views, steps));
+    EXPECT_FALSE(RunCloseSequence(session, os, prompts, views, steps));
     EXPECT_FALSE(Saved());
 }
 
 TEST_F(CloseFixture, ExitAfterChoosingAFileSaves) {
     session.run.ProjectChosen = 1;
     ApplyExitChoice(session.run, ExitChoice::Exit);
-    EXPECT_TRUE(RunCloseSequence(session, os, views, steps));
+    EXPECT_TRUE(RunCloseSequence(session, os, prompts, views, steps));
     EXPECT_TRUE(Saved());
 }
 
 TEST_F(CloseFixture, ExitWithoutSavingLeavesTheFileAsItWas) {
     session.run.ProjectChosen = 1;
     ApplyExitChoice(session.run, ExitChoice::ExitWithoutSaving);
-    EXPECT_FALSE(RunCloseSequence(session, os, views, steps));
+    EXPECT_FALSE(RunCloseSequence(session, os, prompts, views, steps));
     EXPECT_EQ(*os.ReadFile(kIni), kOldFile);
     EXPECT_EQ(log, (std::vector<std::string>{"aux"})) << "the other windows still close";
 }
 
 TEST_F(CloseFixture, AuxiliaryWindowsCloseAfterTheMainSettingsAreWritten) {
     views.closeAll = [this] { log.push_back(Saved() ? "aux after save" : "aux before save"); };
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(log, (std::vector<std::string>{"aux after save"}));
 }
 
 TEST_F(CloseFixture, OpenWatchWindowIsRememberedAsVisible) {
     views.Show(ViewKind::Watch);
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(session.settings.WatchVisible, 1);
     EXPECT_EQ(IniRead(os, kIni, "Watch Placement", "WatchVisible", ""), "1");
     views.CloseAll();
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(IniRead(os, kIni, "Watch Placement", "WatchVisible", ""), "0");
 }
 
 TEST_F(CloseFixture, TraceFileIsClosedOnlyWithDiagnosticsOn) {
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(log, (std::vector<std::string>{"aux"}));
     log.clear();
     session.settings.UDTdisplay = 1;
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(log, (std::vector<std::string>{"aux", "trace"}));
 }
 
@@ -122,7 +125,7 @@ TEST_F(CloseFixture, LinkThreadIsAskedToStopAndAwaitedUntilItEnds) {
         ++pauses;
         if (session.run.LinkStopRequest == 1) --checksLeft;
     };
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(session.run.LinkStopRequest, 1);
     EXPECT_EQ(pauses, 3);
 }
@@ -131,15 +134,31 @@ TEST_F(CloseFixture, LinkThreadThatDoesNotEndIsNotAwaitedLongerThanTwentyPauses)
     int pauses = 0;
     steps.linkRunning = [] { return true; };
     steps.pause = [&] { ++pauses; };
-    EXPECT_TRUE(RunCloseSequence(session, os, views, steps)) << "closing goes on";
+    EXPECT_TRUE(RunCloseSequence(session, os, prompts, views, steps)) << "closing goes on";
     EXPECT_EQ(pauses, 20);
 }
 
 TEST_F(CloseFixture, NoLinkThreadMeansNoStopRequest) {
     steps.linkRunning = [] { return false; };
     steps.pause = [] { FAIL() << "nothing to wait for"; };
-    RunCloseSequence(session, os, views, steps);
+    RunCloseSequence(session, os, prompts, views, steps);
     EXPECT_EQ(session.run.LinkStopRequest, 0);
+}
+
+TEST_F(CloseFixture, AReadOnlySettingsFileIsToldOnceAndKeptAsItWas) {
+    os.SetReadOnly(kIni, true);
+    // The auxiliary windows save their keys as they close, after the main window.
+    views.closeAll = [this] {
+        FormCloseState state;
+        state.placementAvailable = true;
+        SaveFormSettings(WindowKeysOf(ViewKind::Watch), state, session.run, os, kIni, prompts);
+        SaveFormSettings(WindowKeysOf(ViewKind::Port), state, session.run, os, kIni, prompts);
+    };
+    RunCloseSequence(session, os, prompts, views, steps);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, SettingsWriteFailedText(kIni));
+    EXPECT_NE(prompts.shown[0].text.find(kIni), std::string::npos);
+    EXPECT_EQ(*os.ReadFile(kIni), kOldFile);
 }
 
 }  // namespace

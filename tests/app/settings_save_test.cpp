@@ -3,6 +3,7 @@
 #include "app/settings_io.h"
 #include "seams/ini_file.h"
 #include "seams/memory/memory_host_os.h"
+#include "seams/memory/memory_prompts.h"
 
 namespace varnolux {
 namespace {
@@ -164,29 +165,30 @@ class SaveOnExit : public ::testing::Test {
     const std::string before = "[Window Placement]\r\nLeft=1\r\n; keep me\r\n";
     Session session;
     MemoryHostOs os;
+    MemoryPrompts prompts;
 };
 
 TEST_F(SaveOnExit, ExitWithoutSavingLeavesTheFileByteForByte) {
     session.run.ProjectChosen = 1;
     ApplyExitChoice(session.run, ExitChoice::ExitWithoutSaving);
-    EXPECT_FALSE(SaveSettingsOnClose(session, Snapshot(), os));
+    EXPECT_FALSE(SaveSettingsOnClose(session, Snapshot(), os, prompts));
     EXPECT_EQ(*os.ReadFile(kIni), before);
 }
 
 TEST_F(SaveOnExit, ExitSavesOnlyOnceAProjectWasChosen) {
     ApplyExitChoice(session.run, ExitChoice::Exit);
-    EXPECT_FALSE(SaveSettingsOnClose(session, Snapshot(), os));
+    EXPECT_FALSE(SaveSettingsOnClose(session, Snapshot(), os, prompts));
     EXPECT_EQ(*os.ReadFile(kIni), before);
 
     session.run.ProjectChosen = 1;
     ApplyExitChoice(session.run, ExitChoice::Exit);
-    EXPECT_TRUE(SaveSettingsOnClose(session, Snapshot(), os));
+    EXPECT_TRUE(SaveSettingsOnClose(session, Snapshot(), os, prompts));
     EXPECT_NE(os.ReadFile(kIni)->find("Watch00=Var0"), std::string::npos);
 }
 
 TEST_F(SaveOnExit, CloseBoxKeepsTheEarlierChoice) {
     ApplyExitChoice(session.run, ExitChoice::CloseBox);
-    EXPECT_TRUE(SaveSettingsOnClose(session, Snapshot(), os));  // set at start-up
+    EXPECT_TRUE(SaveSettingsOnClose(session, Snapshot(), os, prompts));  // set at start-up
     ApplyExitChoice(session.run, ExitChoice::ExitWithoutSaving);
     ApplyExitChoice(session.run, ExitChoice::CloseBox);
     EXPECT_EQ(session.run.SaveOnExit.load(), 0);

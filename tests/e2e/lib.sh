@@ -166,6 +166,26 @@ start_sim() {
     map_com1 "$E2E_WORK/com1" || fail "the simulator made no terminal"
 }
 
+# follow_com1_link: COM1 mapped to the simulator's link path itself rather than
+# to the terminal it points at, so that a simulator started again later (see
+# restart_sim) is found on COM1 without mapping it again, which would wait for
+# the program to end. Call it before the program starts.
+follow_com1_link() {
+    wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$E2E_WORK/com1" /f >/dev/null 2>&1
+    timeout -k 5 60 wineserver -w >/dev/null 2>&1
+}
+
+# restart_sim DIR ARGS...: a new simulator on the same link path, which COM1
+# follows after follow_com1_link.
+restart_sim() {
+    local dir=$1
+    shift
+    "$SIM" --project "$dir" --link "$E2E_WORK/com1" --log "$E2E_WORK/sim.log" \
+        --truth "$E2E_WORK/truth.json" "$@" >"$E2E_WORK/sim.out" 2>&1 &
+    SIM_PID=$!
+    wait_for 10 test -e "$E2E_WORK/com1" || fail "the simulator made no terminal"
+}
+
 stop_sim() {
     [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null && wait "$SIM_PID" 2>/dev/null
     SIM_PID=""
@@ -198,6 +218,28 @@ run_dumps() {
     start_sim "$dir" --dumps "$count" "$@"
     start_varnolux "$dir"
     continuous_dumps "$count"
+}
+
+# Rows of the list whose value differs from the target's RAM truth, one per line.
+values_against_truth() {
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
+    python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
+import json, sys
+truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
+rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[2], encoding="latin-1")]
+shown = 0
+for cells in rows:
+    if len(cells) < 5:
+        continue
+    label, value = cells[1].strip(), cells[4]
+    if value.strip() == "":
+        continue  # an array's own row
+    shown += 1
+    if truth.get(label) != value:
+        print("%s: list %r, target %r" % (label, value, truth.get(label)))
+if shown == 0:
+    print("no row shows a value")
+PY
 }
 
 # main_row LABEL: the main list's row whose Label cell is LABEL.
@@ -269,24 +311,3 @@ demo_reference() {
     log_natively "$dir" "$1" "$2"
 }
 
-# Rows of the list whose value differs from the target's RAM truth, one per line.
-values_against_truth() {
-    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
-    python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
-import json, sys
-truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
-rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[2], encoding="latin-1")]
-shown = 0
-for cells in rows:
-    if len(cells) < 5:
-        continue
-    label, value = cells[1].strip(), cells[4]
-    if value.strip() == "":
-        continue  # an array's own row
-    shown += 1
-    if truth.get(label) != value:
-        print("%s: list %r, target %r" % (label, value, truth.get(label)))
-if shown == 0:
-    print("no row shows a value")
-PY
-}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/link_thread.h"
+#include "link/port_recovery.h"
 #include "link/serial_link.h"
 #include "support/memory_link_rig.h"
 #include "support/rfc2217_peer.h"
@@ -131,7 +132,7 @@ TEST_F(NetworkPortTest, AutomaticDetectionSetsEveryRateItTriesOnTheServer) {
         if (!peer.rates.empty() && peer.rates.back() == 19200) peer.FromTarget({'c'});
     };
     session.settings.Baud = 0;
-    EXPECT_TRUE(OpenLink(session, seams, *net, link.clock));
+    EXPECT_EQ(OpenLink(session, seams, *net, link.clock), LinkOpen::Opened);
     EXPECT_EQ(peer.rates, (std::vector<uint32_t>{115200, 9600, 57600, 19200}));
     EXPECT_EQ(view.StatusText(2), " rfc2217://127.0.0.1:4000  19200 A");
     EXPECT_TRUE(prompts.shown.empty());
@@ -139,12 +140,13 @@ TEST_F(NetworkPortTest, AutomaticDetectionSetsEveryRateItTriesOnTheServer) {
 
 TEST_F(NetworkPortTest, ARefusedConnectionIsOneMessageNamingHostAndPort) {
     socket->refuse = true;
-    EXPECT_FALSE(OpenLink(session, seams, *net, link.clock));
+    EXPECT_EQ(OpenLink(session, seams, *net, link.clock), LinkOpen::PortMissing);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
               "Cannot connect to rfc2217://127.0.0.1:4000 (host 127.0.0.1, TCP port 4000): "
-              "Connection refused");
-    EXPECT_TRUE(view.closeRequested);
+              "Connection refused" +
+                  PortAwaitedText("rfc2217://127.0.0.1:4000"));
+    EXPECT_FALSE(view.closeRequested);
 }
 
 TEST_F(NetworkPortTest, ADroppedConnectionIsToldOnceAndTheWaitThenLastsUntilWake) {
@@ -174,7 +176,7 @@ class RawTcpPortTest : public NetworkPortTest {
 TEST_F(RawTcpPortTest, BytesPassAsTheyAreAndTheRateIsTheServers) {
     session.settings.Baud = 19200;
     socket->onIdle = [this] { socket->Feed({'d'}); };
-    EXPECT_TRUE(OpenLink(session, seams, *net, link.clock));
+    EXPECT_EQ(OpenLink(session, seams, *net, link.clock), LinkOpen::Opened);
     EXPECT_TRUE(socket->sent.empty());  // no Telnet, no rate
     EXPECT_EQ(view.StatusText(2), " tcp://127.0.0.1:2000  server's rate, Baud=19200 not applied");
     socket->onIdle = nullptr;
@@ -187,7 +189,7 @@ TEST_F(RawTcpPortTest, BytesPassAsTheyAreAndTheRateIsTheServers) {
 TEST_F(RawTcpPortTest, NoRateIsDetectedOnIt) {
     session.settings.Baud = 0;
     socket->onIdle = [this] { socket->Feed({'c'}); };
-    EXPECT_TRUE(OpenLink(session, seams, *net, link.clock));
+    EXPECT_EQ(OpenLink(session, seams, *net, link.clock), LinkOpen::Opened);
     EXPECT_EQ(view.StatusText(2), " tcp://127.0.0.1:2000  server's rate");
     EXPECT_EQ(view.StatusText(0), " Waiting for comms");
 }

@@ -16,7 +16,7 @@ class OpenLinkTest : public LinkFixture {
             port.input.push_back(baud == rate ? byte : uint8_t{0xF3});
         };
     }
-    bool Open() { return OpenLink(session, seams, port, link.clock); }
+    bool Open() { return OpenLink(session, seams, port, link.clock) == LinkOpen::Opened; }
     int reads = 0;
 };
 
@@ -84,22 +84,45 @@ TEST_F(OpenLinkTest, HighPortNumbersOpenTheConfiguredPort) {
     EXPECT_EQ(view.StatusText(2), " COM12  9600");
 }
 
-TEST_F(OpenLinkTest, OpenAndLineSettingFailures) {
+// A port that cannot be opened is no firmware fault: one message names it,
+// the ports that exist and the setting, and nothing asks to recompile.
+TEST_F(OpenLinkTest, APortThatCannotBeOpenedIsToldOnceWithThePortsThatExist) {
+    session.settings.Port = 3;
+    session.settings.Baud = 9600;
+    port.failOpen = 1;
+    port.ports = {"COM1", "COM4"};
+    EXPECT_EQ(OpenLink(session, seams, port, link.clock), LinkOpen::PortMissing);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "COM3 cannot be opened.\r\n\r\nThe following ports appear to exist:\r\n\tCOM1"
+              "\r\n\tCOM4\r\n\r\nThe port is set by [Comms] Port= in Varnolux.ini.\r\n\r\n"
+              "Varnolux waits for COM3 and starts the link when it appears.");
+    EXPECT_EQ(view.StatusText(0), " COM3 lost - waiting for it to come back");
+    EXPECT_FALSE(view.closeRequested);
+    EXPECT_TRUE(port.configuredRates.empty()) << "no probe on a port that is not open";
+
+    prompts.shown.clear();
+    port.failOpen = 1;
+    port.ports.clear();
+    EXPECT_EQ(OpenLink(session, seams, port, link.clock, false), LinkOpen::PortMissing);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "COM3 cannot be opened.\r\n\r\nNo serial ports appear to exist.\r\n\r\n"
+              "The port is set by [Comms] Port= in Varnolux.ini.");
+}
+
+TEST_F(OpenLinkTest, LineSettingFailureAsksToRetryOrExit) {
     session.settings.Port = 3;
     session.settings.Baud = 9600;
     TargetAt(9600);
-    port.failOpen = 1;
     port.failLineSettings = 1;
-    port.errorCode = 2;
-    prompts.Script(PromptAnswer::Ok);
     prompts.Script(PromptAnswer::Cancel);
     EXPECT_FALSE(Open());
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2  COM3");
-    EXPECT_EQ(prompts.shown[1].text,
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
               "\r\n\r\nGetCommState FAILED - check that COM3 exists\r\n\r\n\r\n"
               "Retry (surprisingly) to retry\r\nCancel to Exit");
-    EXPECT_EQ(prompts.shown[1].defaultButton, 2);  // Enter answers Cancel
+    EXPECT_EQ(prompts.shown[0].defaultButton, 2);  // Enter answers Cancel
     EXPECT_TRUE(view.closeRequested);
 }
 
@@ -113,16 +136,10 @@ TEST_F(OpenLinkTest, MessagesAndStatusNameTheDevicePath) {
     EXPECT_EQ(view.StatusText(2), " /dev/pts/7  19200 A");
 
     port.failOpen = 1;
-    port.failLineSettings = 1;
-    port.errorCode = 2;
     port.devicePath = "/dev/ttyNOPE";
-    prompts.Script(PromptAnswer::Ok);
-    prompts.Script(PromptAnswer::Cancel);
     EXPECT_FALSE(Open());
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].text, "OpenLink Create failed  2  /dev/ttyNOPE");
-    EXPECT_NE(prompts.shown[1].text.find("GetCommState FAILED - check that /dev/ttyNOPE exists"),
-              std::string::npos);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("/dev/ttyNOPE cannot be opened.", 0), 0u);
 }
 
 TEST_F(OpenLinkTest, AFileThatIsNoSerialLineIsNamedAsSuch) {

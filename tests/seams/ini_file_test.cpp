@@ -1,4 +1,5 @@
 #include "seams/ini_file.h"
+#include "seams/settings_file.h"
 
 #include <gtest/gtest.h>
 

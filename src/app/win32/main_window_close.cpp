@@ -44,7 +44,7 @@ class MainCloseSteps : public CloseSteps {
 
 void MainWindow::OnClose() {
     MainCloseSteps steps(*this, linkRunning_);
-    RunCloseSequence(session_, seams_.os, seams_.views, steps);
+    RunCloseSequence(session_, seams_.os, seams_.prompts, seams_.views, steps);
     // After the link thread: the recording holds the last transaction.
     if (fileCommands_) fileCommands_->OnClose();
 }

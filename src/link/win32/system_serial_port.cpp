@@ -68,6 +68,8 @@ bool SystemSerialPort::Open(int portNumber) {
     // "\\.\COMn" reaches every port number, 10 and above included.
     const std::string name =
         devicePath_.empty() ? "\\\\.\\COM" + std::to_string(portNumber) : devicePath_;
+    // Opened again after the port went away: the old handle goes first.
+    if (line_->handle != INVALID_HANDLE_VALUE) CloseHandle(line_->handle);
     line_->handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     return line_->handle != INVALID_HANDLE_VALUE || Fail(GetLastError());

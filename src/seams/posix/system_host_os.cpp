@@ -27,6 +27,17 @@ FileTime FileTimeOf(const struct stat& st) {
     return FileTimeFromUnix(st.st_mtim.tv_sec) + static_cast<FileTime>(st.st_mtim.tv_nsec / 100);
 }
 
+// The rename itself reaches the disk once the folder is flushed; a folder that
+// cannot be opened for it keeps the rename in the cache, still in one step.
+void SyncFolderOf(const std::string& file) {
+    const size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 bool WriteAll(int fd, const std::string& data) {
     size_t done = 0;
     while (done < data.size()) {
@@ -116,8 +127,9 @@ std::optional<std::string> SystemHostOs::ReadFile(const std::string& path) const
     return data;
 }
 
-// Writes into a temporary file beside the target and renames it over the
-// target, so a failed write leaves the old contents. A file without write
+// Writes into a temporary file beside the target, flushes it to the disk and
+// renames it over the target, so a crash or a failed write at any moment
+// leaves the old contents or the new, never a mix. A file without write
 // permission (or with no write bit) is refused, as Windows refuses a read-only file.
 bool SystemHostOs::WriteFile(const std::string& path, const std::string& data) {
     const std::string target = Native(anchor_, path);
@@ -132,11 +144,12 @@ bool SystemHostOs::WriteFile(const std::string& path, const std::string& data) {
     std::string temp = target + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
-    const bool ok = WriteAll(fd, data) && ::fchmod(fd, mode) == 0;
+    const bool ok = WriteAll(fd, data) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
+    SyncFolderOf(target);
     return true;
 }
 

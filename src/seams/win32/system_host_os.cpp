@@ -129,8 +129,27 @@ std::optional<std::string> SystemHostOs::ReadFile(const std::string& path) const
     return data;
 }
 
+// Writes a temporary file beside the target, flushes it and moves it over the
+// target in one step, so a crash or a failed write at any moment leaves the
+// old contents or the new, never a mix. A read-only target is refused.
 bool SystemHostOs::WriteFile(const std::string& path, const std::string& data) {
-    return WriteToFile(Native(anchor_, path), GENERIC_WRITE, CREATE_ALWAYS, data);
+    const std::wstring target = Native(anchor_, path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return false;
+    const std::wstring temp = target + L".new" + std::to_wstring(GetCurrentProcessId());
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool written = WriteAll(file, data) && FlushFileBuffers(file);
+    if (!CloseHandle(file) || !written ||
+        !MoveFileExW(temp.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool SystemHostOs::AppendFile(const std::string& path, const std::string& data) {

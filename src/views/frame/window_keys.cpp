@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "seams/ini_file.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -84,47 +85,44 @@ int32_t ReadColumnWidth(const HostOs& os, const std::string& path, const std::st
     return width == 0 ? whenZero : width;
 }
 
-bool WriteWindowKeys(const WindowKeys& keys, const FormCloseState& state, HostOs& os,
-                     const std::string& path) {
-    const auto before = os.ReadFile(path);
-    // A file that exists but cannot be read is left alone rather than replaced.
-    if (!before && os.FileExists(path)) return false;
-    IniDocument doc(before.value_or(std::string()));
-    auto number = [&doc](const std::string& section, const std::string& key, int32_t value) {
-        doc.Write(section, key, std::to_string(value));
-    };
-    auto writeRect = [&] {
-        if (!state.placementAvailable) return;
-        number(keys.section, "Left", state.normal.left);
-        number(keys.section, "Right", state.normal.right);
-        number(keys.section, "Top", state.normal.top);
-        number(keys.section, "Bottom", state.normal.bottom);
-    };
-    auto writeTopMost = [&] {
-        number(keys.topMostSection, keys.topMostKey, state.topmost ? 1 : 0);
-    };
-    auto writeOwn = [&] {
-        for (size_t i = 0; i < keys.columnKeys.size() && i < state.columnWidths.size(); ++i)
-            number(keys.section, keys.columnKeys[i], state.columnWidths[i]);
-        for (const auto& [key, text] : state.extras) doc.Write(keys.section, key, text);
-    };
-    if (keys.rectFirst) {
-        writeRect();
-        writeTopMost();
-        writeOwn();
-    } else {
-        writeOwn();
-        writeTopMost();
-        writeRect();
-    }
-    if (!before || doc.Text() != *before) os.WriteFile(path, doc.Text());
-    return true;
+SettingsWrite WriteWindowKeys(const WindowKeys& keys, const FormCloseState& state, HostOs& os,
+                              const std::string& path) {
+    return EditSettingsFile(os, path, [&](IniDocument& doc) {
+        auto number = [&doc](const std::string& section, const std::string& key, int32_t value) {
+            doc.Write(section, key, std::to_string(value));
+        };
+        auto writeRect = [&] {
+            if (!state.placementAvailable) return;
+            number(keys.section, "Left", state.normal.left);
+            number(keys.section, "Right", state.normal.right);
+            number(keys.section, "Top", state.normal.top);
+            number(keys.section, "Bottom", state.normal.bottom);
+        };
+        auto writeTopMost = [&] {
+            number(keys.topMostSection, keys.topMostKey, state.topmost ? 1 : 0);
+        };
+        auto writeOwn = [&] {
+            for (size_t i = 0; i < keys.columnKeys.size() && i < state.columnWidths.size(); ++i)
+                number(keys.section, keys.columnKeys[i], state.columnWidths[i]);
+            for (const auto& [key, text] : state.extras) doc.Write(keys.section, key, text);
+        };
+        if (keys.rectFirst) {
+            writeRect();
+            writeTopMost();
+            writeOwn();
+        } else {
+            writeOwn();
+            writeTopMost();
+            writeRect();
+        }
+    });
 }
 
-void SaveFormSettings(const WindowKeys& keys, const FormCloseState& state, int32_t saveOnExit,
+void SaveFormSettings(const WindowKeys& keys, const FormCloseState& state, RunState& run,
                       HostOs& os, const std::string& path, Prompts& prompts) {
-    if (saveOnExit != 1) return;
-    WriteWindowKeys(keys, state, os, path);
+    if (run.SaveOnExit.load() != 1) return;
+    ReportSettingsWrite(WriteWindowKeys(keys, state, os, path), run.SettingsWriteReported, prompts,
+                        path);
     if (state.placementAvailable || keys.placementFailure.empty()) return;
     PromptRequest request;
     request.text = keys.placementFailure;

@@ -13,7 +13,9 @@
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
 #include "seams/prompts.h"
+#include "seams/settings_file.h"
 #include "seams/views.h"
+#include "state/run_state.h"
 
 namespace varnolux {
 
@@ -51,13 +53,13 @@ struct FormCloseState {
 
 // Writes the closing state in one write of the file: a rectangle only when the
 // placement could be read. A file that exists but cannot be read is left
-// alone rather than replaced: false.
-bool WriteWindowKeys(const WindowKeys& keys, const FormCloseState& state, HostOs& os,
-                     const std::string& path);
+// alone rather than replaced (Failed).
+SettingsWrite WriteWindowKeys(const WindowKeys& keys, const FormCloseState& state, HostOs& os,
+                              const std::string& path);
 
-// When `saveOnExit` is 1: the window's keys; a placement that could not be
-// read shows the window's failure message after.
-void SaveFormSettings(const WindowKeys& keys, const FormCloseState& state, int32_t saveOnExit,
+// When SaveOnExit is 1: the window's keys, a failed write told once a run; a
+// placement that could not be read shows the window's failure message after.
+void SaveFormSettings(const WindowKeys& keys, const FormCloseState& state, RunState& run,
                       HostOs& os, const std::string& path, Prompts& prompts);
 
 }  // namespace varnolux

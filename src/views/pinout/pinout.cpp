@@ -17,13 +17,13 @@ Rect PinoutWindowRect(const Rect& window, ClientSize client, ClientSize frame,
     return FitIntoWorkArea(wanted, workArea);
 }
 
-void WritePinoutPlacement(HostOs& os, const std::string& path, const Rect& rect,
-                          int32_t alwaysOnTopPO) {
+SettingsWrite WritePinoutPlacement(HostOs& os, const std::string& path, const Rect& rect,
+                                   int32_t alwaysOnTopPO) {
     FormCloseState state;
     state.placementAvailable = true;
     state.normal = rect;
     state.topmost = alwaysOnTopPO != 0;
-    WriteWindowKeys(WindowKeysOf(ViewKind::Pinout), state, os, path);
+    return WriteWindowKeys(WindowKeysOf(ViewKind::Pinout), state, os, path);
 }
 
 }  // namespace varnolux

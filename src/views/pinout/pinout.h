@@ -7,6 +7,7 @@
 #include "layout/anchors.h"
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -27,7 +28,7 @@ Rect PinoutWindowRect(const Rect& window, ClientSize client, ClientSize frame,
 
 // Written when the window closes: the shared "AlwaysOnTopPO" and the window's
 // rectangle. The caller applies the save rule.
-void WritePinoutPlacement(HostOs& os, const std::string& path, const Rect& rect,
-                          int32_t alwaysOnTopPO);
+SettingsWrite WritePinoutPlacement(HostOs& os, const std::string& path, const Rect& rect,
+                                   int32_t alwaysOnTopPO);
 
 }  // namespace varnolux

@@ -30,7 +30,7 @@ PlotSettings ReadPlotSettings(const HostOs& os, const std::string& path) {
     return s;
 }
 
-void SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState& state) {
+SettingsWrite SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState& state) {
     FormCloseState keys;
     keys.placementAvailable = state.placementAvailable;
     keys.normal = state.normal;
@@ -38,7 +38,7 @@ void SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState&
     keys.extras = {{"SharedScale", Flag(state.sharedScale)},
                    {"TimeAxis", Flag(state.timeAxis)},
                    {"Visible", Flag(state.stillOpen)}};
-    WriteWindowKeys(WindowKeysOf(ViewKind::Plot), keys, os, path);
+    return WriteWindowKeys(WindowKeysOf(ViewKind::Plot), keys, os, path);
 }
 
 }  // namespace varnolux

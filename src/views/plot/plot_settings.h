@@ -6,6 +6,7 @@
 
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -29,6 +30,6 @@ struct PlotCloseState {
     bool timeAxis = false;
     bool stillOpen = false;
 };
-void SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState& state);
+SettingsWrite SavePlotSettings(HostOs& os, const std::string& path, const PlotCloseState& state);
 
 }  // namespace varnolux

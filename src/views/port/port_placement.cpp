@@ -32,8 +32,8 @@ PortPlacement ReadPortPlacement(const HostOs& os, const std::string& path) {
     return p;
 }
 
-void WritePortPlacement(HostOs& os, const std::string& path, const PortPlacement& p,
-                        int32_t alwaysOnTopPO) {
+SettingsWrite WritePortPlacement(HostOs& os, const std::string& path, const PortPlacement& p,
+                                 int32_t alwaysOnTopPO) {
     FormCloseState state;
     state.placementAvailable = true;
     state.normal = p.rect;
@@ -42,7 +42,7 @@ void WritePortPlacement(HostOs& os, const std::string& path, const PortPlacement
     state.columnWidths.insert(state.columnWidths.end(), p.headers.begin(), p.headers.end());
     for (size_t port = 0; port < p.expanded.size(); ++port)
         state.extras.emplace_back(ExpandedKey(port), std::to_string(p.expanded[port]));
-    WriteWindowKeys(WindowKeysOf(ViewKind::Port), state, os, path);
+    return WriteWindowKeys(WindowKeysOf(ViewKind::Port), state, os, path);
 }
 
 }  // namespace varnolux

@@ -8,6 +8,7 @@
 
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
+#include "seams/settings_file.h"
 
 namespace varnolux {
 
@@ -26,7 +27,7 @@ struct PortPlacement {
 PortPlacement ReadPortPlacement(const HostOs& os, const std::string& path);
 // Written when the window closes, with the topmost state "AlwaysOnTopPO" that
 // the Port and Pinout windows share. The caller applies the save rule.
-void WritePortPlacement(HostOs& os, const std::string& path, const PortPlacement& placement,
-                        int32_t alwaysOnTopPO);
+SettingsWrite WritePortPlacement(HostOs& os, const std::string& path,
+                                 const PortPlacement& placement, int32_t alwaysOnTopPO);
 
 }  // namespace varnolux

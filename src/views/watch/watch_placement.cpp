@@ -29,7 +29,8 @@ Rect WatchWindowRect(const Rect& stored, const Rect& workArea, int32_t dpi,
     return PlaceFormWindow(stored, ScaledSize(kWatchCreatedRect, dpi), workArea, taken);
 }
 
-bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closing) {
+bool SaveWatchPlacement(Session& session, HostOs& os, Prompts& prompts,
+                        const WatchClosing& closing) {
     session.settings.AlwaysOnTopW = closing.topmost ? 1 : 0;
     if (session.run.SaveOnExit.load() != 1) return false;
     FormCloseState state;
@@ -38,7 +39,10 @@ bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closin
     state.topmost = closing.topmost;
     state.columnWidths = {closing.labelWidth, closing.valueWidth};
     state.extras = {{kHistoryDepth, closing.depthText}};
-    return WriteWindowKeys(WindowKeysOf(ViewKind::Watch), state, os, session.project.settingsPath);
+    const std::string& path = session.project.settingsPath;
+    ReportSettingsWrite(WriteWindowKeys(WindowKeysOf(ViewKind::Watch), state, os, path),
+                        session.run.SettingsWriteReported, prompts, path);
+    return true;
 }
 
 int32_t WatchLabelWidth(int32_t stored) {

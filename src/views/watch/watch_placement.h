@@ -9,6 +9,8 @@
 
 #include "layout/window_placement.h"
 #include "seams/host_os.h"
+#include "seams/prompts.h"
+#include "seams/settings_file.h"
 #include "state/session.h"
 #include "views/watch/watch_rows.h"
 
@@ -45,8 +47,10 @@ struct WatchClosing {
 };
 
 // With "SaveOnExit" set: the column widths, the depth and the placement into
-// "Watch Placement", "AlwaysOnTopW" into "Preferences". Returns whether it saved.
-bool SaveWatchPlacement(Session& session, HostOs& os, const WatchClosing& closing);
+// "Watch Placement", "AlwaysOnTopW" into "Preferences"; a failed write is told
+// once a run. Returns whether it saved.
+bool SaveWatchPlacement(Session& session, HostOs& os, Prompts& prompts,
+                        const WatchClosing& closing);
 
 // A stored width of 0 gives the built-in one.
 int32_t WatchLabelWidth(int32_t stored);

@@ -33,11 +33,12 @@ class FormSettingsTest : public ::testing::Test {
         prompts.shown.clear();
         FormCloseState state = Closed(std::move(widths));
         state.placementAvailable = false;
-        SaveFormSettings(WindowKeysOf(kind), state, 1, os, kIni, prompts);
+        SaveFormSettings(WindowKeysOf(kind), state, run, os, kIni, prompts);
     }
 
     MemoryHostOs os;
     MemoryPrompts prompts;
+    RunState run;
 };
 
 TEST_F(FormSettingsTest, AWindowNeverPlacedOpensWhereItIsCreated) {
@@ -62,7 +63,7 @@ TEST_F(FormSettingsTest, ZeroOrEmptyWidthsGiveTheBuiltInOnes) {
 }
 
 TEST_F(FormSettingsTest, TheSourceWindowWritesItsKeysOnClose) {
-    SaveFormSettings(WindowKeysOf(ViewKind::Source), Closed({80, 500}), 1, os, kIni, prompts);
+    SaveFormSettings(WindowKeysOf(ViewKind::Source), Closed({80, 500}), run, os, kIni, prompts);
     EXPECT_EQ(Value("Source Placement", "Column0"), "80");
     EXPECT_EQ(Value("Source Placement", "Column1"), "500");
     EXPECT_EQ(Value("Preferences", "AlwaysOnTopS"), "1");
@@ -75,7 +76,9 @@ TEST_F(FormSettingsTest, TheSourceWindowWritesItsKeysOnClose) {
 
 TEST_F(FormSettingsTest, NothingIsWrittenWithoutSaveOnExit) {
     os.PutFile(kIni, "[Preferences]\r\nAlwaysOnTopE=0\r\n");
-    SaveFormSettings(WindowKeysOf(ViewKind::Eeprom), Closed({59, 351, 116}), 0, os, kIni, prompts);
+    run.SaveOnExit = 0;
+    SaveFormSettings(WindowKeysOf(ViewKind::Eeprom), Closed({59, 351, 116}), run, os, kIni,
+                     prompts);
     EXPECT_EQ(*os.ReadFile(kIni), "[Preferences]\r\nAlwaysOnTopE=0\r\n");
 }
 
@@ -113,7 +116,7 @@ TEST_F(FormSettingsTest, EachWindowWritesItsKeysInItsOwnOrder) {
         os = MemoryHostOs();
         FormCloseState state = Closed(std::vector<int32_t>(8, 60));
         state.extras = {{"Extra", "x"}};
-        ASSERT_TRUE(WriteWindowKeys(WindowKeysOf(c.kind), state, os, kIni));
+        ASSERT_EQ(WriteWindowKeys(WindowKeysOf(c.kind), state, os, kIni), SettingsWrite::Written);
         const std::string text = *os.ReadFile(kIni);
         for (size_t i = 1; i < c.order.size(); ++i)
             EXPECT_LT(text.find(c.order[i - 1]), text.find(c.order[i])) << c.order[i];

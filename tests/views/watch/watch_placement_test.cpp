@@ -103,7 +103,7 @@ class WatchSave : public ::testing::Test {
 };
 
 TEST_F(WatchSave, WritesItsKeysAndTheTopmostState) {
-    EXPECT_TRUE(SaveWatchPlacement(rig.session, rig.os, closing));
+    EXPECT_TRUE(SaveWatchPlacement(rig.session, rig.os, rig.prompts, closing));
     EXPECT_EQ(Key("Watch Placement", "Column0"), "160");
     EXPECT_EQ(Key("Watch Placement", "Column1"), "90");
     EXPECT_EQ(Key("Watch Placement", "HistoryDepth"), "4");
@@ -118,7 +118,7 @@ TEST_F(WatchSave, WritesItsKeysAndTheTopmostState) {
 
 TEST_F(WatchSave, WithoutAPlacementTheRectangleKeysAreNotWritten) {
     closing.placementAvailable = false;
-    SaveWatchPlacement(rig.session, rig.os, closing);
+    SaveWatchPlacement(rig.session, rig.os, rig.prompts, closing);
     EXPECT_EQ(Key("Watch Placement", "Left"), "missing");
     EXPECT_EQ(Key("Watch Placement", "HistoryDepth"), "4");
 }
@@ -126,7 +126,7 @@ TEST_F(WatchSave, WithoutAPlacementTheRectangleKeysAreNotWritten) {
 TEST_F(WatchSave, ExitWithoutSavingLeavesTheFileAsItWas) {
     const std::string before = *rig.os.ReadFile(kIni);
     rig.session.run.SaveOnExit = 0;
-    EXPECT_FALSE(SaveWatchPlacement(rig.session, rig.os, closing));
+    EXPECT_FALSE(SaveWatchPlacement(rig.session, rig.os, rig.prompts, closing));
     EXPECT_EQ(*rig.os.ReadFile(kIni), before);
 }
 

@@ -58,8 +58,7 @@ int32_t PlacedWindow::StoredColumnWidth(int column, const std::string& defaultTe
 }
 
 void PlacedWindow::SaveFormKeys(const FormCloseState& state) const {
-    SaveFormSettings(Keys(), state, session_.run.SaveOnExit.load(), os_,
-                     session_.project.settingsPath, prompts_);
+    SaveFormSettings(Keys(), state, session_.run, os_, session_.project.settingsPath, prompts_);
 }
 
 Rect PlacedWindow::BeforeCreate() {

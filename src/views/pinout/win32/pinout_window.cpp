@@ -132,8 +132,10 @@ void PinoutWindow::SaveOnClose(FormCloseState frame, bool) {
     if (!SavesOnExit()) return;
     session_.settings.AlwaysOnTopPO = frame.topmost ? 1 : 0;
     if (frame.placementAvailable)
-        WritePinoutPlacement(seams_.os, session_.project.settingsPath, frame.normal,
-                             session_.settings.AlwaysOnTopPO);
+        ReportSettingsWrite(WritePinoutPlacement(seams_.os, session_.project.settingsPath,
+                                                 frame.normal, session_.settings.AlwaysOnTopPO),
+                            session_.run.SettingsWriteReported, seams_.prompts,
+                            session_.project.settingsPath);
 }
 
 void PinoutWindow::OnDestroy() {

@@ -226,7 +226,9 @@ void PlotWindow::SaveOnClose(FormCloseState frame, bool byProgram) {
         state.sharedScale = view_.sharedScale;
         state.timeAxis = view_.axis == PlotXAxis::Seconds;
         state.stillOpen = byProgram;
-        SavePlotSettings(os_, session_.project.settingsPath, state);
+        ReportSettingsWrite(SavePlotSettings(os_, session_.project.settingsPath, state),
+                            session_.run.SettingsWriteReported, prompts_,
+                            session_.project.settingsPath);
     }
     // The traces of variables no longer watched go with the window.
     store_.DropUnwatched();

@@ -124,8 +124,10 @@ void PortWindow::SaveOnClose(FormCloseState frame, bool) {
     }
     placement_.expanded = view_.Expanded();
     session_.settings.AlwaysOnTopPO = frame.topmost ? 1 : 0;
-    WritePortPlacement(seams_.os, session_.project.settingsPath, placement_,
-                       session_.settings.AlwaysOnTopPO);
+    const std::string& path = session_.project.settingsPath;
+    ReportSettingsWrite(
+        WritePortPlacement(seams_.os, path, placement_, session_.settings.AlwaysOnTopPO),
+        session_.run.SettingsWriteReported, seams_.prompts, path);
 }
 
 void PortWindow::OnDestroy() {

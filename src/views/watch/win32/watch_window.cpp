@@ -167,7 +167,7 @@ void WatchWindow::SaveOnClose(FormCloseState frame, bool) {
     GetWindowTextA(Control(ids::kWatchDepthEdit), text, sizeof text);
     closing.depthText = text;
     closing.topmost = frame.topmost;
-    SaveWatchPlacement(session_, seams_.os, closing);
+    SaveWatchPlacement(session_, seams_.os, seams_.prompts, closing);
 }
 
 void WatchWindow::OnDestroy() {
