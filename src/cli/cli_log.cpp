@@ -21,6 +21,7 @@
 #include "cli/dump_snapshot.h"
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
+#include "cli/log_rules.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
 #include "link/recording_port.h"
@@ -50,19 +51,23 @@ struct LogArgs : LinkArgs {
     int holdAt = -1;
     long releaseMs = 1000;
     long timeoutS = 0;
+    LogRuleArgs rules;
 };
 
 CliCommand LogCommand(LogArgs& a) {
-    return CliCommand{"log",
-                      kBadArguments,
-                      PrintLogUsage,
-                      {&a.base},
-                      "one project name only",
-                      std::string(),
-                      LinkOptions(a, {FormatOption(a.format), NumberOption("--count", a.count),
-                                      RadixOption(a.radix), NumberOption("--hold", a.holdAt),
-                                      NumberOption("--release-ms", a.releaseMs),
-                                      NumberOption("--timeout", a.timeoutS)})};
+    return CliCommand{
+        "log",
+        kBadArguments,
+        PrintLogUsage,
+        {&a.base},
+        "one project name only",
+        std::string(),
+        LinkOptions(a,
+                    {FormatOption(a.format), NumberOption("--count", a.count), RadixOption(a.radix),
+                     NumberOption("--hold", a.holdAt), NumberOption("--release-ms", a.releaseMs),
+                     NumberOption("--timeout", a.timeoutS), TextOption("--until", a.rules.until),
+                     NumberOption("--at", a.rules.at), TextOption("--trigger", a.rules.trigger),
+                     NumberOption("--pre", a.rules.pre), NumberOption("--post", a.rules.post)})};
 }
 
 using Clock = std::chrono::steady_clock;
@@ -71,19 +76,24 @@ using Clock = std::chrono::steady_clock;
 class DumpPrinter : public TransactionListener {
   public:
     DumpPrinter(Session& session, const MainWindowView& view, const LogArgs& a,
-                RecordingPort* recorder)
-        : session_(session), view_(view), a_(a), recorder_(recorder) {}
+                RecordingPort* recorder, LogRules& rules)
+        : session_(session), view_(view), a_(a), recorder_(recorder), rules_(rules) {}
     void TransactionDone() override {
         if (a_.count > 0 && dumps.load() >= a_.count) return;  // the rest are not asked for
+        if (untilReached.load()) return;
         const std::string record = LogRecord(a_.format, TakeDump(session_, view_));
         WriteText(stdout, record);
         std::fflush(stdout);
+        std::vector<std::string> said;
+        if (rules_.TakeDump(said)) untilReached = true;
+        for (const std::string& line : said) WriteText(stderr, "varnolux-cli log: " + line + "\n");
         lastDumpAt = Clock::now().time_since_epoch().count();
         // The recording ends with the last dump logged, so its replay prints what was printed.
         if (++dumps == a_.count && recorder_) recorder_->Stop();
     }
 
     std::atomic<long> dumps{0};
+    std::atomic<bool> untilReached{false};
     std::atomic<int64_t> lastDumpAt{Clock::now().time_since_epoch().count()};
 
   private:
@@ -91,6 +101,7 @@ class DumpPrinter : public TransactionListener {
     const MainWindowView& view_;
     const LogArgs& a_;
     RecordingPort* recorder_;
+    LogRules& rules_;
 };
 
 // The last number in a text (" COM1  19200 A" gives 19200), 0 without one.
@@ -106,12 +117,15 @@ long LastNumber(const std::string& text) {
 class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
-                 DumpPrinter& printer, const LogArgs& a, ConsoleLink& link)
-        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock()),
+                 DumpPrinter& printer, const LogArgs& a, ConsoleLink& link, LogRules& rules)
+        : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock(),
+                        rules.Judge()),
           a_(a),
-          link_(link) {}
+          link_(link),
+          rules_(rules) {}
     void OpenLink() override {
-        if (!link_.StartRecording(session_, PortName(session_.settings.Port))) {
+        if (!link_.StartRecording(session_, PortName(session_.settings.Port),
+                                  rules_.AroundKeep())) {
             seams_.view.RequestClose();
             return;
         }
@@ -133,13 +147,28 @@ class LogLoadSteps : public LinkLoadSteps {
     }
     void StartLinkThread() override {
         SetValueRadix(session_, a_.radix != 0 ? a_.radix : session_.settings.DefaultDataRadix);
+        if (!rules_.Arm(session_, refusal)) {
+            seams_.view.RequestClose();
+            return;
+        }
         LinkLoadSteps::StartLinkThread();
     }
+
+    std::string refusal;  // why the rules could not be armed
 
   private:
     const LogArgs& a_;
     ConsoleLink& link_;
+    LogRules& rules_;
 };
+
+// Options that only make sense together; a message for the first that is alone.
+std::string LoneRuleOption(const LogArgs& a) {
+    if (a.rules.at >= 0 && a.rules.until.empty() && a.rules.trigger.empty())
+        return "--at needs --until or --trigger";
+    if (!a.rules.trigger.empty() && a.record.empty()) return "--trigger needs --record FILE";
+    return std::string();
+}
 
 }  // namespace
 
@@ -168,6 +197,17 @@ void PrintLogUsage() {
         "  --record FILE      also record the serial traffic into FILE (pcapng, which\n"
         "                     Wireshark reads); \"varnolux-cli replay FILE\" prints\n"
         "                     the same dumps again\n"
+        "  --until EXPR       end at the first dump where EXPR holds (exit 0), such as\n"
+        "                     \"temp > 23 And heater = 1\"; a dumpw point holds the\n"
+        "                     target there\n"
+        "  --at ID            ... only at dump point ID (--until and --trigger)\n"
+        "  --trigger EXPR     with --record FILE: keep only the traffic around each\n"
+        "                     dump where EXPR holds, in FILE-1, FILE-2 ...\n"
+        "  --pre N, --post M  ... the N dumps before it (default 50) and the M after\n"
+        "                     it (default 10)\n"
+        "\n"
+        "Expressions: variables by name in any case, + - * / %%, = <> < <= > >=, And\n"
+        "Or Xor Not (also == != && || !), changed(NAME) and prev(NAME).\n"
         "\n"
         "jsonl: one object per dump with the keys DumpId, PreviousDumpId, elapsed (the\n"
         "text), elapsedSeconds (a number, null for the first dump), PacketCount, status\n"
@@ -182,9 +222,9 @@ void PrintLogUsage() {
         "Messages go to stderr; each prompt takes the answer that lets the run go on\n"
         "(No to the recompile prompt, Retry to the others).\n"
         "\n"
-        "exit status: 0 the count was reached or the run was interrupted; 1 bad\n"
-        "arguments; 2 the project or the link could not be opened (or the program\n"
-        "would have ended); 3 no dump within the time-out.\n",
+        "exit status: 0 the count was reached, --until held or the run was interrupted;\n"
+        "1 bad arguments; 2 the project or the link could not be opened (or the\n"
+        "program would have ended); 3 no dump within the time-out.\n",
         PortOptionHelp());
 }
 
@@ -192,6 +232,10 @@ int RunLog(const std::vector<std::string>& args) {
     LogArgs a;
     int status = 0;
     if (!TakeCliArgs(LogCommand(a), args, status)) return status;
+    if (const std::string lone = LoneRuleOption(a); !lone.empty()) {
+        WriteText(stderr, "varnolux-cli log: " + lone + "\n");
+        return kBadArguments;
+    }
 
     LinkPrompts prompts(a.detectRounds);
     ConsoleSeams console(prompts);
@@ -208,14 +252,19 @@ int RunLog(const std::vector<std::string>& args) {
     else
         view.SetChecked(ids::kContinuous, true);
 
-    DumpPrinter printer(session, view, a, link->Recorder());
+    LogRules rules(a.rules, session.run, link->Recorder());
+    DumpPrinter printer(session, view, a, link->Recorder(), rules);
     std::atomic<long>& dumps = printer.dumps;
     LinkStartup startup;
-    LogLoadSteps steps(session, console.seams, port, startup, printer, a, *link);
+    LogLoadSteps steps(session, console.seams, port, startup, printer, a, *link, rules);
     const std::string header = LogHeader(a.format);
     WriteText(stdout, header);
     std::fflush(stdout);
     const LoadEnd end = LoadAtStartup(session, console.seams, steps);
+    if (!steps.refusal.empty()) {
+        WriteText(stderr, "varnolux-cli log: " + steps.refusal + "\n");
+        return kBadArguments;
+    }
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
         std::string why = end == LoadEnd::Loaded ? "the link could not be opened"
@@ -236,7 +285,8 @@ int RunLog(const std::vector<std::string>& args) {
     Clock::time_point waitingSince{};
     const Clock::time_point linked = Clock::now();
     RateWatch rateWatch;
-    while (!g_interrupted && (a.count == 0 || dumps.load() < a.count)) {
+    while (!g_interrupted && !printer.untilReached.load() &&
+           (a.count == 0 || dumps.load() < a.count)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::time_point now = Clock::now();
         const int64_t ms =
@@ -266,6 +316,14 @@ int RunLog(const std::vector<std::string>& args) {
     link->Stop(*startup.thread);
     std::fprintf(stderr, "varnolux-cli log: %ld dumps, %d packets\n", dumps.load(),
                  session.run.PacketCount.load());
+    if (!a.rules.trigger.empty()) {
+        const std::vector<std::string> files = link->Recorder()->AroundFiles();
+        std::string list;
+        for (const std::string& f : files) list += " " + f;
+        WriteText(stderr, "varnolux-cli log: " + std::to_string(files.size()) +
+                              " recordings around --trigger" + (files.empty() ? "" : ":") + list +
+                              "\n");
+    }
     if (!link->EndRecording() && exitStatus == 0) exitStatus = kNotLinked;
     return exitStatus;
 }

@@ -29,10 +29,13 @@ void ConsoleLink::Say(const std::string& message) const {
     WriteText(stderr, "varnolux-cli " + command_ + ": " + message + "\n");
 }
 
-bool ConsoleLink::StartRecording(const Session& session, const std::string& portName) {
-    if (!recorder_ ||
-        recorder_->Start(args_.record, FactsOfSession(session, os_, portName, session.settings.Baud,
-                                                      RecordingStart::Open)))
+bool ConsoleLink::StartRecording(const Session& session, const std::string& portName,
+                                 int aroundKeep) {
+    if (!recorder_) return true;
+    const RecordingFacts facts =
+        FactsOfSession(session, os_, portName, session.settings.Baud, RecordingStart::Open);
+    if (aroundKeep >= 0 ? recorder_->StartAround(args_.record, facts, aroundKeep)
+                        : recorder_->Start(args_.record, facts))
         return true;
     Say("cannot write the recording " + args_.record);
     return false;

@@ -32,7 +32,9 @@ class ConsoleLink {
     // Begins the recording before the port is opened, so that it holds the
     // probe too; false, after a word on stderr, when the file cannot be
     // written. True without a recording.
-    bool StartRecording(const Session& session, const std::string& portName);
+    // `aroundKeep` >= 0 records only around the firings of stop rules, that
+    // many dumps kept in memory before each.
+    bool StartRecording(const Session& session, const std::string& portName, int aroundKeep = -1);
     // Stops the link thread; a word on stderr when it does not end.
     void Stop(LinkThread& thread) const;
     // Ends the recording; false, after a word on stderr, when it could not

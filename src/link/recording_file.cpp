@@ -143,6 +143,7 @@ std::string RecordingHeader(const RecordingFacts& facts) {
         Fact("start", facts.start == RecordingStart::Link ? "link" : "open"),
     };
     for (const std::string& c : comments) PutOption(shb, kOptComment, c);
+    for (const std::string& note : facts.notes) PutOption(shb, kOptComment, note);
     Put32(shb, kOptEnd);
 
     std::string idb;

@@ -40,6 +40,8 @@ struct RecordingFacts {
     std::string portName;
     std::string programVersion;
     RecordingStart start = RecordingStart::Open;
+    // Comments of its own, such as the stop rule that made the recording.
+    std::vector<std::string> notes;
 };
 
 // The Section and Interface Description Blocks that begin every recording.

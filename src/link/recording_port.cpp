@@ -36,6 +36,7 @@ bool RecordingPort::Start(const std::string& path, const RecordingFacts& facts) 
     if (recording_) FlushLocked();
     recording_ = false;
     pending_.clear();
+    around_.reset();
     if (!os_.WriteFile(path, RecordingHeader(facts))) return false;
     path_ = path;
     recording_ = true;
@@ -43,10 +44,32 @@ bool RecordingPort::Start(const std::string& path, const RecordingFacts& facts) 
     return true;
 }
 
+bool RecordingPort::StartAround(const std::string& path, const RecordingFacts& facts, int keep) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (recording_) FlushLocked();
+    pending_.clear();
+    around_ = std::make_unique<AroundRecording>(os_, path, facts, keep);
+    path_ = path;
+    recording_ = true;
+    writeFailed_ = false;
+    return true;
+}
+
+void RecordingPort::Trigger(int pre, int post, std::vector<std::string> notes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (recording_ && around_) around_->Trigger(pre, post, std::move(notes), baud_.load());
+}
+
+std::vector<std::string> RecordingPort::AroundFiles() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return around_ ? around_->Files() : std::vector<std::string>();
+}
+
 bool RecordingPort::Stop() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!recording_) return !writeFailed_.load();
-    const bool ok = FlushLocked();
+    // Around mode keeps only whole transactions: the one in progress is let go.
+    const bool ok = around_ ? !writeFailed_.load() : FlushLocked();
     recording_ = false;
     return ok;
 }
@@ -103,7 +126,7 @@ void RecordingPort::Keep(ChunkDirection direction, const uint8_t* bytes, int cou
 
 bool RecordingPort::FlushLocked() {
     if (pending_.empty()) return true;
-    const bool ok = os_.AppendFile(path_, pending_);
+    const bool ok = around_ ? around_->EndTransaction(pending_) : os_.AppendFile(path_, pending_);
     pending_.clear();
     if (!ok) {
         writeFailed_ = true;

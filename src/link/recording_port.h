@@ -6,9 +6,12 @@
 // crash loses at most the transaction in progress.
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
+#include "link/around_recording.h"
 #include "link/link_clock.h"
 #include "link/recording_file.h"
 #include "seams/forwarding_port.h"
@@ -28,6 +31,14 @@ class RecordingPort : public ForwardingPort {
 
     // Starts a new file with the header of `facts`; false when it cannot be written.
     bool Start(const std::string& path, const RecordingFacts& facts);
+    // Records only around the firings of stop rules: the last `keep`
+    // transactions stay in memory, and each Trigger writes a numbered file
+    // beside `path` (see AroundRecording).
+    bool StartAround(const std::string& path, const RecordingFacts& facts, int keep);
+    // The transaction in progress fired a rule (around mode only).
+    void Trigger(int pre, int post, std::vector<std::string> notes);
+    // The files the triggers wrote.
+    std::vector<std::string> AroundFiles() const;
     // Writes what is kept and ends the recording; false when a write failed.
     bool Stop();
     bool Recording() const;
@@ -61,6 +72,7 @@ class RecordingPort : public ForwardingPort {
     std::string path_;
     std::string pending_;  // blocks not yet in the file
     uint8_t lastInbound_ = 0;
+    std::unique_ptr<AroundRecording> around_;  // set in around mode
 };
 
 }  // namespace varnolux

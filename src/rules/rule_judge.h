@@ -4,6 +4,8 @@
 // in the run state: RuleHold for the "d" that follows (a dumpw point holds the
 // target), ViewsFrozen when a hold rule fired where the target cannot wait.
 // A Record rule's firing starts the write of the dumps around it.
+#include <vector>
+
 #include "link/link_context.h"
 #include "link/recording_port.h"
 #include "rules/stop_rules.h"
@@ -20,6 +22,7 @@ class RuleJudge : public DumpKeeper {
     StopRules& rules_;
     RunState& run_;
     RecordingPort* around_;
+    script::DumpValues values_;  // kept between dumps, so judging allocates nothing
 };
 
 // Several keepers told in turn (the Plot's store and the rules).

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/log_template.h"
 #include "rules/stop_rule.h"
 #include "script/script_expr.h"
 
@@ -17,9 +18,10 @@ struct Firing {
     size_t rule = 0;  // its index in the armed table
     int32_t DumpId = -1;
     int64_t timeUs = 0;  // the link clock's time of the end packet
+    bool waits = false;  // the target waits at this dump (a dumpw point)
     RuleAction action = RuleAction::Hold;
     std::string summary;  // RuleSummary of the rule
-    std::string line;     // Log: "DumpID 3  12.345 s  T=24 H=1"
+    std::string line;     // "DumpID 3  12.345 s  T=24 H=1" (Log), "DumpID 3  12.345 s" else
 };
 
 // What a dump's judgement asks of the link.
@@ -29,7 +31,8 @@ struct Verdict {
 };
 
 // A rule's count of matches and firings, and the first error of its run
-// (shown once: "division by zero at DumpID 3").
+// ("division by zero at DumpID 3"): it keeps the rule from firing there and
+// is reported once.
 struct RuleState {
     long matches = 0;
     long hits = 0;
@@ -46,22 +49,28 @@ class StopRules {
 
     // Judges one dump: each enabled rule whose dump point and condition match
     // counts a match, and fires at its hit count. Keeps the firings for Take.
-    Verdict Judge(const VarTable& records, const script::DumpValues& dump, int64_t timeUs);
+    Verdict Judge(const VarTable& records, const script::DumpValues& dump, int64_t timeUs,
+                  bool targetWaits);
 
     std::vector<StopRule> Rules() const;
     std::vector<RuleState> States() const;
     // The firings since the last call, oldest first.
     std::vector<Firing> TakeFirings();
+    // Run-time errors not yet reported: "rule 2 (hold when ...): division by zero at DumpID 3".
+    std::vector<std::string> TakeNotices();
     bool Empty() const;
 
   private:
-    struct Armed;
+    bool Matches(size_t i, const VarTable& records, const script::DumpValues& dump);
+
     mutable std::mutex mutex_;
     std::vector<StopRule> rules_;
     std::vector<script::Expression> conditions_;
-    std::vector<std::vector<script::Expression>> templates_;
+    std::vector<LogTemplate> templates_;
     std::vector<RuleState> states_;
     std::vector<Firing> firings_;
+    std::vector<std::string> notices_;
+    int64_t armedUs_ = -1;  // the first judged dump's time: log lines count from it
 };
 
 }  // namespace varnolux::rules

@@ -79,6 +79,7 @@ struct Evaluator {
         Value a, b;
         if (!Eval(*n.left, a)) return false;
         if (n.op == Op::Not) return (out = Bool(!a.b)), true;
+        if (n.op == Op::BitNot) return (out = Int(~a.i)), true;
         if (n.op == Op::Neg) {
             out = a.kind == ValueKind::Float ? Float(-a.f)
                                              : Int(Wrap(0u - static_cast<uint64_t>(a.i)));
@@ -89,6 +90,18 @@ struct Evaluator {
         if (n.op == Op::Or && a.b) return (out = Bool(true)), true;
         if (!Eval(*n.right, b)) return false;
         if (n.op == Op::And || n.op == Op::Or) return (out = Bool(b.b)), true;
+        switch (n.op) {
+            case Op::Xor:
+                return (out = Bool(a.b != b.b)), true;
+            case Op::BitAnd:
+                return (out = Int(a.i & b.i)), true;
+            case Op::BitOr:
+                return (out = Int(a.i | b.i)), true;
+            case Op::BitXor:
+                return (out = Int(a.i ^ b.i)), true;
+            default:
+                break;
+        }
         const bool isFloat = a.kind == ValueKind::Float || b.kind == ValueKind::Float;
         const double x = AsFloat(a), y = AsFloat(b);
         switch (n.op) {

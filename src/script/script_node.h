@@ -26,7 +26,12 @@ enum class Op {
     Gt,
     Ge,
     And,
-    Or
+    Or,
+    Xor,
+    BitAnd,
+    BitOr,
+    BitXor,
+    BitNot
 };
 
 struct Node {

@@ -1,12 +1,16 @@
 // Parsing an expression: precedence climbing from || down to the literals
-// and names, with the kinds of both sides checked at each operator.
+// and names, with the kinds of both sides checked at each operator. BASIC's
+// words And, Or, Xor and Not (in any case) join truth values as && || and !
+// do, and integers bit by bit.
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
 
 #include "script/script_expr.h"
 #include "script/script_literal.h"
+#include "script/script_names.h"
 #include "script/script_node.h"
+#include "text/text_util.h"
 
 namespace varnolux::script {
 
@@ -53,10 +57,17 @@ class Parser {
     void Skip() {
         while (pos_ < t_.size() && (t_[pos_] == ' ' || t_[pos_] == '\t')) ++pos_;
     }
+    // Takes the symbol, or the word in any case when it stands alone.
     bool Take(const char* s) {
         Skip();
         const std::string token(s);
-        if (t_.compare(pos_, token.size(), token) != 0) return false;
+        if (IsNameStart(token[0])) {
+            if (LowerCase(t_.substr(pos_, token.size())) != LowerCase(token)) return false;
+            if (pos_ + token.size() < t_.size() && IsNameChar(t_[pos_ + token.size()]))
+                return false;
+        } else if (t_.compare(pos_, token.size(), token) != 0) {
+            return false;
+        }
         pos_ += token.size();
         return true;
     }
@@ -85,9 +96,17 @@ class Parser {
         }
         return l;
     }
-    // && and || join truth values; arithmetic joins numbers, Float when either is.
+    // && and || join truth values; And, Or and Xor truth values or integers;
+    // arithmetic joins numbers, Float when either is.
     std::unique_ptr<Node> Join(Op op, std::unique_ptr<Node> l, std::unique_ptr<Node> r, size_t at,
                                const std::string& symbol) {
+        if (IsNameStart(symbol[0])) {
+            if (l->kind == ValueKind::Bool && r->kind == ValueKind::Bool)
+                return Make(op, ValueKind::Bool, std::move(l), std::move(r));
+            if (l->kind == ValueKind::Int && r->kind == ValueKind::Int)
+                return Make(BitwiseOf(op), ValueKind::Int, std::move(l), std::move(r));
+            return Fail(at, symbol + " needs comparisons on both sides, or integers on both");
+        }
         if (op == Op::And || op == Op::Or) {
             if (l->kind != ValueKind::Bool || r->kind != ValueKind::Bool)
                 return Fail(at, symbol + " needs comparisons on both sides");
@@ -99,9 +118,18 @@ class Parser {
         if (op == Op::Mod && isFloat) return Fail(at, "\"%\" needs integers");
         return Make(op, isFloat ? ValueKind::Float : ValueKind::Int, std::move(l), std::move(r));
     }
-    std::unique_ptr<Node> Or() { return Chain({{"||", Op::Or}}, &Parser::And); }
-    std::unique_ptr<Node> And() { return Chain({{"&&", Op::And}}, &Parser::Compare); }
+    static Op BitwiseOf(Op op) {
+        return op == Op::And ? Op::BitAnd : op == Op::Or ? Op::BitOr : Op::BitXor;
+    }
+    std::unique_ptr<Node> Or() {
+        return Chain({{"||", Op::Or}, {"Or", Op::Or}, {"Xor", Op::Xor}}, &Parser::And);
+    }
+    std::unique_ptr<Node> And() {
+        return Chain({{"&&", Op::And}, {"And", Op::And}}, &Parser::Compare);
+    }
     std::unique_ptr<Node> Compare() {
+        Skip();
+        const size_t leftAt = pos_;
         auto l = Sum();
         if (!l) return nullptr;
         Skip();
@@ -111,13 +139,33 @@ class Parser {
             {">=", Op::Ge}, {"<", Op::Lt},  {">", Op::Gt},  {"=", Op::Eq}};
         for (const auto& [text, op] : kOps) {
             if (!Take(text)) continue;
+            Skip();
+            const size_t rightAt = pos_;
             auto r = Sum();
             if (!r) return nullptr;
             if (l->kind == ValueKind::Bool || r->kind == ValueKind::Bool)
                 return Fail(at, std::string("\"") + text + "\" compares numbers, not truth values");
+            if (!InRange(*l, *r, rightAt) || !InRange(*r, *l, leftAt)) return nullptr;
             return Make(op, ValueKind::Bool, std::move(l), std::move(r));
         }
         return l;
+    }
+    // A variable compared with an integer it can never hold: a slip worth saying.
+    bool InRange(const Node& variable, const Node& other, size_t otherAt) {
+        if (variable.op != Op::Var && variable.op != Op::Prev) return true;
+        const Node* literal = &other;
+        bool negative = false;
+        if (literal->op == Op::Neg && literal->left) {
+            negative = true;
+            literal = literal->left.get();
+        }
+        if (literal->op != Op::Literal || literal->kind != ValueKind::Int) return true;
+        const int64_t value = negative ? -literal->literal.i : literal->literal.i;
+        const MyVarRecord& record = records_[static_cast<size_t>(variable.record)];
+        const ValueRange range = TypeRange(record.VarType);
+        if (!range.known || (value >= range.low && value <= range.high)) return true;
+        Fail(otherAt, OutOfRange(record, value));
+        return false;
     }
     std::unique_ptr<Node> Sum() {
         return Chain({{"+", Op::Add}, {"-", Op::Sub}}, &Parser::Product);
@@ -133,6 +181,14 @@ class Parser {
             if (!n) return nullptr;
             if (n->kind != ValueKind::Bool) return Fail(at, "\"!\" needs a truth value");
             return Make(Op::Not, ValueKind::Bool, std::move(n));
+        }
+        if (Take("Not")) {
+            auto n = Compare();
+            if (!n) return nullptr;
+            if (n->kind == ValueKind::Float)
+                return Fail(at, "Not needs a truth value or an integer");
+            const ValueKind kind = n->kind;
+            return Make(kind == ValueKind::Bool ? Op::Not : Op::BitNot, kind, std::move(n));
         }
         if (Take("-")) {
             auto n = Unary();
@@ -161,15 +217,16 @@ class Parser {
         size_t end = pos_;
         while (end < t_.size() && IsNameChar(t_[end])) ++end;
         const std::string name = t_.substr(pos_, end - pos_);
+        const std::string word = LowerCase(name);
         pos_ = end;
-        if (name == "changed" || name == "prev") {
+        if ((word == "changed" || word == "prev") && FindRecord(records_, name) < 0) {
             if (!Take("(")) return Fail(pos_, "\"(\" is missing after " + name);
             Skip();
             const size_t nameAt = pos_;
             auto v = Variable(nameAt);
             if (!v) return nullptr;
             if (!Take(")")) return Fail(pos_, "\")\" is missing");
-            v->op = name == "changed" ? Op::Changed : Op::Prev;
+            v->op = word == "changed" ? Op::Changed : Op::Prev;
             if (v->op == Op::Changed) v->kind = ValueKind::Bool;
             return v;
         }
@@ -182,22 +239,22 @@ class Parser {
         const std::string name = t_.substr(pos_, end - pos_);
         if (name.empty() || !IsNameStart(name[0])) return Fail(at, "a variable name is missing");
         pos_ = end;
-        for (size_t i = 0; i < records_.size(); ++i) {
-            const MyVarRecord& r = records_[i];
-            if (r.VarLabel != name) continue;
+        const int32_t index = FindRecord(records_, name);
+        if (index >= 0) {
+            const MyVarRecord& r = records_[static_cast<size_t>(index)];
             if (r.VarRecordType == RT_ARRAY)
                 return Fail(at, name + " is an array; name an element, " + name + "#0");
             if (r.VarType < VT_BIT || r.VarType > VT_FLOAT)
                 return Fail(at, name + " has no value a script can read");
             auto n =
                 Make(Op::Var, r.VarType == VT_FLOAT ? ValueKind::Float : ValueKind::Int, nullptr);
-            n->record = static_cast<int32_t>(i);
+            n->record = index;
             bool known = false;
             for (int32_t k : names_) known = known || k == n->record;
             if (!known) names_.push_back(n->record);
             return n;
         }
-        return Fail(at, "unknown variable \"" + name + "\"");
+        return Fail(at, UnknownVariable(records_, name));
     }
     std::unique_ptr<Node> Literal() {
         auto n = std::make_unique<Node>();

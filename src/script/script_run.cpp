@@ -101,16 +101,22 @@ class Runner {
         NoteConfirmation();
         switch (step.kind) {
             case StepKind::Wait: {
-                t_.StartWait(step.dumpId, step.count);
-                const bool ok = Await(step, step.timeoutS,
-                                      "waiting for dump point " + std::to_string(step.dumpId),
-                                      [&] { return t_.WaitDone(current_); });
-                if (!ok) {
+                t_.StartWait(step.dumpId, step.count, step.until ? &step.expr : nullptr);
+                const std::string what =
+                    step.until ? "waiting for the condition"
+                               : "waiting for dump point " + std::to_string(step.dumpId);
+                if (!Await(step, step.timeoutS, what, [&] { return t_.WaitDone(current_); })) {
                     t_.CancelWait();
                     return;
                 }
-                const bool held = s_.dumpPoints.entries[static_cast<size_t>(step.dumpId)].kind == 1;
-                Print("ok   " + Where(step) + ": arrived" + (held ? ", held" : ""));
+                const size_t at = static_cast<size_t>(current_.DumpId);
+                const bool held =
+                    at < s_.dumpPoints.entries.size() && s_.dumpPoints.entries[at].kind == 1;
+                Print("ok   " + Where(step) + ": arrived" +
+                      (step.until ? " at " + DumpIdText(current_) + " (" +
+                                        NamedValues(step.expr, s_.records, current_) + ")"
+                                  : std::string()) +
+                      (held ? ", held" : ""));
                 return;
             }
             case StepKind::Expect:

@@ -4,6 +4,9 @@
 #include <sstream>
 
 #include "link/modify_text.h"
+#include "script/script_literal.h"
+#include "script/script_names.h"
+#include "text/text_util.h"
 
 namespace varnolux::script {
 
@@ -74,15 +77,55 @@ class LineParser {
     }
 
   private:
-    bool Wait(size_t pos, Step& step) {
-        step.kind = StepKind::Wait;
+    bool DumpPoint(size_t pos, const std::string& idText, Step& step) {
         long id = 0;
-        const std::string idText = WordAt(s_, pos);
         if (!ReadCount(idText, id) || id < 1 || id > 255)
             return Fail(pos, "wait needs a DumpID from 1 to 255");
         if (c_.dumpPoints.entries[static_cast<size_t>(id)].line == 0)
             return Fail(pos, "the program has no dump point " + idText);
         step.dumpId = static_cast<int32_t>(id);
+        return true;
+    }
+
+    // "wait until EXPR [at ID] [timeout S]": the expression runs up to the
+    // first " at " or " timeout " that stands as a word of its own.
+    bool WaitUntil(size_t pos, Step& step) {
+        step.until = true;
+        size_t end = s_.size();
+        for (const char* key : {" at ", " timeout "}) {
+            const size_t found = s_.find(key, pos);
+            if (found != std::string::npos && found < end) end = found;
+        }
+        const std::string text = s_.substr(pos, end - pos);
+        if (TrimBlanks(text).empty()) return Fail(pos, "wait until needs an expression");
+        ParseError pe;
+        if (!ParseExpression(text, c_.records, step.expr, pe))
+            return Fail(pos + pe.column - 1, pe.message);
+        if (step.expr.Kind() != ValueKind::Bool) return Fail(pos, "wait until needs a comparison");
+        pos = SkipBlanks(s_, end);
+        while (pos < s_.size()) {
+            const std::string key = WordAt(s_, pos);
+            const size_t at = SkipBlanks(s_, pos + key.size());
+            const std::string value = WordAt(s_, at);
+            if (key == "at") {
+                if (!DumpPoint(at, value, step)) return false;
+            } else if (key == "timeout") {
+                if (!ReadSeconds(value, step.timeoutS))
+                    return Fail(at, "timeout needs seconds, more than 0");
+            } else {
+                return Fail(
+                    pos, "wait until takes \"at ID\" and \"timeout SECONDS\", not \"" + key + "\"");
+            }
+            pos = SkipBlanks(s_, at + value.size());
+        }
+        return true;
+    }
+
+    bool Wait(size_t pos, Step& step) {
+        step.kind = StepKind::Wait;
+        const std::string idText = WordAt(s_, pos);
+        if (idText == "until") return WaitUntil(SkipBlanks(s_, pos + idText.size()), step);
+        if (!DumpPoint(pos, idText, step)) return false;
         pos = SkipBlanks(s_, pos + idText.size());
         while (pos < s_.size()) {
             const std::string key = WordAt(s_, pos);
@@ -125,20 +168,33 @@ class LineParser {
         if (eq >= s_.size() || s_[eq] != '=') return Fail(eq, "\"=\" is missing");
         const size_t valueAt = SkipBlanks(s_, eq + 1);
         if (valueAt >= s_.size()) return Fail(valueAt, "a value is missing");
-        for (size_t i = 0; i < c_.records.size(); ++i) {
-            const MyVarRecord& r = c_.records[i];
-            if (r.VarLabel != name) continue;
-            if (r.VarRecordType == RT_ARRAY)
-                return Fail(pos, name + " is an array and cannot be written; name an element");
-            size_t end = s_.size();
-            while (end > valueAt && (s_[end - 1] == ' ' || s_[end - 1] == '\t')) --end;
-            step.valueText = s_.substr(valueAt, end - valueAt);
-            if (!ModifyValueFits(r.VarType, ReadModifyText(step.valueText)))
-                return Fail(valueAt, "Invalid value");
-            step.record = static_cast<int32_t>(i);
-            return true;
-        }
-        return Fail(pos, "unknown variable \"" + name + "\"");
+        const int32_t index = FindRecord(c_.records, name);
+        if (index < 0) return Fail(pos, UnknownVariable(c_.records, name));
+        const MyVarRecord& r = c_.records[static_cast<size_t>(index)];
+        if (r.VarRecordType == RT_ARRAY)
+            return Fail(pos, name + " is an array and cannot be written; name an element");
+        size_t end = s_.size();
+        while (end > valueAt && (s_[end - 1] == ' ' || s_[end - 1] == '\t')) --end;
+        step.valueText = s_.substr(valueAt, end - valueAt);
+        if (!ModifyValueFits(r.VarType, ReadModifyText(step.valueText)))
+            return Fail(valueAt, RefusedValue(r, step.valueText));
+        step.record = index;
+        return true;
+    }
+
+    // Why a value does not fit: the variable's range for an integer, else the
+    // Modify window's own words.
+    static std::string RefusedValue(const MyVarRecord& record, const std::string& text) {
+        size_t at = 0;
+        Value value;
+        ParseError unused;
+        const bool negative = text.size() > 1 && text[0] == '-';
+        if (negative) at = 1;
+        const ValueRange range = TypeRange(record.VarType);
+        if (range.known && ReadLiteral(text, at, value, unused) && at == text.size() &&
+            value.kind == ValueKind::Int)
+            return OutOfRange(record, negative ? -value.i : value.i);
+        return "Invalid value";
     }
 
     const std::string& s_;

@@ -16,11 +16,13 @@ struct Step {
     StepKind kind = StepKind::Wait;
     int line = 0;      // 1-based line of the script
     std::string text;  // the step as written, without comment and outer blanks
-    // wait
+    // wait: at dump point dumpId (0: any, with `until`), its count-th arrival
+    // or its first arrival where `expr` holds
     int32_t dumpId = 0;
     long count = 1;
     double timeoutS = 10;
-    // expect
+    bool until = false;
+    // expect, wait until
     Expression expr;
     // set: the record and the value text as the Modify window reads it
     int32_t record = -1;

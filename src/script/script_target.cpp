@@ -5,14 +5,20 @@
 
 namespace varnolux::script {
 
+void ReadDumpValues(const Session& session, DumpValues& out) {
+    out.DumpId = session.image.DumpId;
+    out.records.resize(session.records.size());
+    for (size_t i = 0; i < session.records.size(); ++i) {
+        const MyVarRecord& r = session.records[i];
+        out.records[i] =
+            RecordValues{r.VarValue, r.VarPrevious, r.VarValueInit == 1, r.VarPreviousInit == 1};
+    }
+}
+
 DumpValues TakeDumpValues(Session& session) {
     DumpValues d;
     std::lock_guard<std::mutex> lock(session.recordsLock);
-    d.DumpId = session.image.DumpId;
-    d.records.reserve(session.records.size());
-    for (const MyVarRecord& r : session.records)
-        d.records.push_back(
-            RecordValues{r.VarValue, r.VarPrevious, r.VarValueInit == 1, r.VarPreviousInit == 1});
+    ReadDumpValues(session, d);
     return d;
 }
 
@@ -24,7 +30,7 @@ ScriptTarget::ScriptTarget(Session& session) : session_(session) {
 void ScriptTarget::TransactionDone() {
     DumpValues d = TakeDumpValues(session_);
     std::lock_guard<std::mutex> lock(mutex_);
-    if (waiting_ && d.DumpId == waitId_ && --remaining_ == 0) {
+    if (waiting_ && (waitId_ == 0 || d.DumpId == waitId_) && Holds(d) && --remaining_ == 0) {
         waiting_ = false;
         waitDone_ = true;
         arrival_ = d;
@@ -40,10 +46,17 @@ void ScriptTarget::TransactionDone() {
     ++dumps_;
 }
 
-void ScriptTarget::StartWait(int32_t id, long count) {
+bool ScriptTarget::Holds(const DumpValues& d) const {
+    if (!until_) return true;
+    const EvalResult r = Evaluate(*until_, session_.records, d);
+    return r.ok && r.value.b;
+}
+
+void ScriptTarget::StartWait(int32_t id, long count, const Expression* until) {
     std::lock_guard<std::mutex> lock(mutex_);
     waiting_ = true;
     waitId_ = id;
+    until_ = until;
     remaining_ = count;
     waitDone_ = false;
     session_.run.RepeatDumpId = kRunEverywhere;

@@ -22,6 +22,8 @@ constexpr int32_t kRunEverywhere = 256;
 
 // The values of every record now, under the records lock.
 DumpValues TakeDumpValues(Session& session);
+// The same into `out` for a caller that holds the records lock.
+void ReadDumpValues(const Session& session, DumpValues& out);
 
 class ScriptTarget : public TransactionListener {
   public:
@@ -30,9 +32,11 @@ class ScriptTarget : public TransactionListener {
     // On the link thread at every completed dump.
     void TransactionDone() override;
 
-    // Lets the target run until dump point `id` has arrived `count` times
-    // from now on; the target is held there when it is a dumpw point.
-    void StartWait(int32_t id, long count);
+    // Lets the target run until dump point `id` (0: any) has arrived `count`
+    // times from now on, counting only arrivals where `until`, when given,
+    // holds; the target is held there when it is a dumpw point. `until` must
+    // outlive the wait.
+    void StartWait(int32_t id, long count, const Expression* until = nullptr);
     // The arrival that ended the wait, once it has come.
     bool WaitDone(DumpValues& arrival);
     void CancelWait();
@@ -49,12 +53,16 @@ class ScriptTarget : public TransactionListener {
     bool Confirmation(int32_t& record, DumpValues& dump);
 
   private:
+    // The wait's condition at the dump; a run-time error counts as not holding.
+    bool Holds(const DumpValues& d) const;
+
     Session& session_;
     std::mutex mutex_;
     DumpValues latest_;
     std::atomic<long> dumps_{0};
     bool waiting_ = false;
     int32_t waitId_ = -1;
+    const Expression* until_ = nullptr;
     long remaining_ = 0;
     bool waitDone_ = false;
     DumpValues arrival_;

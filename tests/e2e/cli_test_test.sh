@@ -42,7 +42,7 @@ run 2 "$work/type.vxt"
 grep -q "type.vxt:1:8: expect needs a comparison" "$work/err" || fail "type mismatch: $(cat "$work/err")"
 printf 'set state = 256\n' >"$work/range.vxt"
 run 2 "$work/range.vxt"
-grep -q "range.vxt:1:13: Invalid value" "$work/err" || fail "range: $(cat "$work/err")"
+grep -q "range.vxt:1:13: 256 is outside state's range 0 to 255" "$work/err" || fail "range: $(cat "$work/err")"
 
 # The demo's scripts.
 run 0 passing.vxt --junit "$work/pass.xml"

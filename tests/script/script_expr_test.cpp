@@ -113,6 +113,37 @@ TEST_F(Fixture, EveryOperatorOnEveryKindOfVariable) {
     }
 }
 
+// BASIC's spellings, as the program's own source writes them, give what the
+// C-like ones give; names are found in any case.
+TEST_F(Fixture, BasicSpellingsMeanWhatTheCLikeOnesMean) {
+    const struct {
+        const char* basic;
+        const char* c;
+    } cases[] = {
+        {"tick = 1000 And trim <> -2", "tick == 1000 && trim != -2"},
+        {"tick = 1 OR trim = -2", "tick == 1 || trim == -2"},
+        {"NOT tick = 1000", "!(tick == 1000)"},
+        {"not changed(trim) and Changed(tick)", "!changed(trim) && changed(tick)"},
+        {"tick = 1000 xor heating = 1",
+         "tick == 1000 && heating != 1 || tick != 1000 && heating == 1"},
+        {"tick = 1000 Xor heating = 0", "tick == 1000 || heating == 0"},
+        {"TICK = 1000 and HeAtInG = 1", "tick == 1000 && heating == 1"},
+        {"PREV(Tick) = 990", "prev(tick) == 990"},
+        {"(tick And $FF) = $E8", "tick % 256 == 232"},
+        {"(tick Or 1) = 1001", "tick + 1 == 1001"},
+        {"(tick Xor 8) = 992", "tick - 8 == 992"},
+        {"(Not trim) = 1", "-trim - 1 == 1"},
+    };
+    for (const auto& c : cases) {
+        const EvalResult basic = Eval(c.basic), cLike = Eval(c.c);
+        ASSERT_TRUE(basic.ok && cLike.ok) << c.basic << ": " << basic.error;
+        EXPECT_EQ(basic.value.b, cLike.value.b) << c.basic;
+    }
+    records.push_back(Rec("Orange", VT_BYTE));
+    dump.records.push_back({7, 7, true, true});
+    EXPECT_TRUE(Eval("orange = 7 and Orange = 7").value.b);  // a word operator needs a word's end
+}
+
 TEST_F(Fixture, ErrorsAtRunTimeAreReportedNotThrown) {
     EXPECT_EQ(Eval("tick / 0 == 1").error, "division by zero");
     EXPECT_EQ(Eval("tick % (trim + 2) == 1").error, "division by zero");
@@ -131,6 +162,14 @@ TEST_F(Fixture, NamesTypesAndSyntaxAreCheckedWithTheirColumn) {
         const char* message;
     } cases[] = {
         {"tick == nosuch", 9, "unknown variable \"nosuch\""},
+        {"tik = 1", 1, "unknown variable \"tik\" (did you mean tick?)"},
+        {"tirm = 1 And dift = 2", 1, "unknown variable \"tirm\" (did you mean trim?)"},
+        {"drit = 2", 1, "unknown variable \"drit\" (did you mean drift?)"},
+        {"trim = 200", 8, "200 is outside trim's range -128 to 127"},
+        {"-300 < trim", 1, "-300 is outside trim's range -128 to 127"},
+        {"heating <> 2", 12, "2 is outside heating's range 0 to 1"},
+        {"tick = 1 And gain", 10, "And needs comparisons on both sides, or integers on both"},
+        {"Not gain", 1, "Not needs a truth value or an integer"},
         {"cmdBuf == 1", 1, "cmdBuf is an array; name an element, cmdBuf#0"},
         {"tick == 1 && tick", 11, "&& needs comparisons on both sides"},
         {"(tick == 1) + 2 == 3", 13, "\"+\" needs numbers, not truth values"},
@@ -162,10 +201,15 @@ TEST_F(Fixture, ScriptStepsAreCheckedLineByLine) {
     ScriptError error;
     ASSERT_TRUE(
         ParseScript("# header\n\nwait 5 count 3 timeout 2.5  # held\nexpect cmdBuf#1 == \"#\"\n"
-                    "set trim = -1\nset cmdBuf#1 = $FF\ncontinue\nreset\n",
+                    "set trim = -1\nset cmdBuf#1 = $FF\ncontinue\nreset\n"
+                    "wait until TICK > 5 and Heating = 1 at 5 timeout 3\nset TRIM = 2\n",
                     context, steps, error))
         << error.message;
-    ASSERT_EQ(steps.size(), 6u);
+    ASSERT_EQ(steps.size(), 8u);
+    EXPECT_TRUE(steps[6].until);
+    EXPECT_EQ(steps[6].dumpId, 5);
+    EXPECT_DOUBLE_EQ(steps[6].timeoutS, 3);
+    EXPECT_EQ(steps[7].record, 1);
     EXPECT_EQ(steps[0].line, 3);
     EXPECT_EQ(steps[0].count, 3);
     EXPECT_DOUBLE_EQ(steps[0].timeoutS, 2.5);
@@ -182,8 +226,12 @@ TEST_F(Fixture, ScriptStepsAreCheckedLineByLine) {
         {"wait 6", 1, 6, "the program has no dump point 6"},
         {"wait 5 count 0", 1, 14, "count needs a number of arrivals, 1 or more"},
         {"wait 5\nexpect tick", 2, 8, "expect needs a comparison, not an integer"},
-        {"set trim = 128", 1, 12, "Invalid value"},
-        {"set heating = 2", 1, 15, "Invalid value"},
+        {"set trim = 128", 1, 12, "128 is outside trim's range -128 to 127"},
+        {"set heating = 2", 1, 15, "2 is outside heating's range 0 to 1"},
+        {"set Trimm = 1", 1, 5, "unknown variable \"Trimm\" (did you mean trim?)"},
+        {"wait until tick > 5 at 6", 1, 24, "the program has no dump point 6"},
+        {"wait until tick + 1", 1, 12, "wait until needs a comparison"},
+        {"wait until", 1, 11, "wait until needs an expression"},
         {"set cmdBuf = 1", 1, 5, "cmdBuf is an array and cannot be written; name an element"},
         {"set tick 5", 1, 10, "\"=\" is missing"},
         {"hold 5", 1, 1, "unknown step \"hold\" (wait, expect, set, continue, reset)"},
