@@ -33,7 +33,7 @@ struct DeskTest : ::testing::Test {
                         {heater, heater, true, true},
                         {20, 20, true, true},
                         {0, 0, true, true}};
-        armed.Judge(project.records, dump, timeUs);
+        armed.Judge(project.records, dump, timeUs, true);
     }
 };
 
@@ -70,7 +70,7 @@ TEST_F(DeskTest, LogLinesAreKeptAndGoToTheFileOnlyWithTheSetting) {
 }
 
 TEST_F(DeskTest, AHoldAtADumpwPointIsShownUntilTheTargetRunsAgain) {
-    Arm({Rule(rules::RuleAction::Log, ""), Rule(rules::RuleAction::Hold, "TEMP > 23")});
+    Arm({Rule(rules::RuleAction::Log, "", "T={TEMP}"), Rule(rules::RuleAction::Hold, "TEMP > 23")});
     Dump(3, 23, 1, 1000000);
     EXPECT_EQ(desk.Tick(run, os).hold, HoldShown::None);
     Dump(3, 24, 1, 2000000);

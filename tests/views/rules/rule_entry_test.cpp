@@ -47,6 +47,7 @@ TEST_F(EntryTest, GoodFieldsMakeTheRule) {
     for (const auto& c : cases) {
         RuleFields f = Fields(c.condition, c.hitCount);
         f.action = c.action;
+        f.logTemplate = "T={TEMP}";
         f.pre = "20";
         f.post = "5";
         rules::StopRule rule;

@@ -1,6 +1,8 @@
 // The Stop rules window's fields and buttons: a row chosen fills the fields,
 // Add, Replace and Delete arm the list they make or show why not, a row's box
 // switches its rule.
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "views/rules/rules_ids.h"
