@@ -22,6 +22,11 @@ sim_dumps() {
     grep -c '^dump point' "$E2E_WORK/sim.log" || true
 }
 
+# dumps_beyond N: the simulator has made more than N dumps.
+dumps_beyond() {
+    [ "$(sim_dumps)" -gt "$1" ]
+}
+
 # main_status_has TEXT / main_title_has TEXT
 main_status_has() {
     [[ "$(probe status "$MAIN_CLASS" 0)" == *"$1"* ]]
@@ -60,7 +65,7 @@ test_a_rule_from_the_settings_holds_the_target_at_the_first_dump_where_it_is_tru
     held_at_first_true "$E2E_WORK/until.jsonl"
     # Continue lets the target go on to the next dump where the rule holds.
     probe click "$MAIN_CLASS" "$R_CONTINUE"
-    wait_for 10 test "$(sim_dumps)" -gt "$(wc -l <"$E2E_WORK/until.jsonl")" ||
+    wait_for 10 dumps_beyond "$(wc -l <"$E2E_WORK/until.jsonl")" ||
         fail "Continue did not release the target"
     stop_sim
     probe command "$MAIN_CLASS" "$R_CMD_EXIT"
@@ -80,7 +85,7 @@ test_a_hold_at_a_plain_dump_point_freezes_the_views_while_the_target_runs_on() {
         fail "the title shows no freeze: '$(probe title "$MAIN_CLASS")'"
     main_status_has "Rule 1 fired at DumpID 1" || fail "status: '$(probe status "$MAIN_CLASS" 0)'"
     frozen=$(sim_dumps)
-    wait_for 30 test "$(sim_dumps)" -ge $((frozen + 8)) || fail "the target did not run on"
+    wait_for 30 dumps_beyond $((frozen + 8)) || fail "the target did not run on"
     assert_eq "" "$(list_differs 1 "$E2E_WORK/ref.jsonl")" "the frozen list against dump 1"
     probe click "$MAIN_CLASS" "$R_CONTINUE"
     wait_for 10 title_not_frozen || fail "Continue left the title frozen"
