@@ -131,3 +131,51 @@ test_a_rule_added_in_the_window_is_checked_armed_and_kept() {
     assert_eq "1,5,hold,0,50,10" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Rule1)" \
         "the rule's switches in the settings file"
 }
+
+# record_status_has TEXT: the status bar's recording part holds TEXT.
+record_status_has() {
+    [[ "$(probe status "$MAIN_CLASS" 4)" == *"$1"* ]]
+}
+
+test_record_session_around_a_rule_keeps_the_dumps_before_and_after_its_firing() {
+    local dir count rec=$E2E_WORK/around.pcapng
+    dir=$(quiet_demo_folder)
+    crlf "[Stop Rules]" "Count=1" "Rule1=1,5,record,0,4,3" "Condition1=tick = 30" \
+        >>"$dir/Varnolux.ini"
+    log_natively "$(demo_folder)" 400 "$E2E_WORK/until.jsonl" --until "tick = 30" --at 5
+    count=$(wc -l <"$E2E_WORK/until.jsonl")
+    # The simulator ends three dumps after the firing: its truth is the recording's last dump.
+    start_sim "$dir" --run-ms 0 --dumps $((count + 3))
+    start_varnolux "$dir"
+    wait_for 20 main_status_has "" || fail "no status bar"
+    probe command "$MAIN_CLASS" 28080
+    probe wait-visible "#32770" 20 || fail "Record session... showed no save dialog"
+    wait_for 10 probe set-text "#32770" 1148 "$(winepath -w "$rec")" ||
+        fail "no file name box in the save dialog"
+    probe dialog-click 1
+    [[ "$(probe dialog 20)" == *"rule 1: 4 dumps before, 3 after, when tick = 30"* ]] ||
+        fail "no question about recording around the rule"
+    probe dialog-click 6
+    wait_for 10 record_status_has "Recording around rules: around.pcapng, 0 files" ||
+        fail "the status bar says '$(probe status "$MAIN_CLASS" 4)'"
+    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
+    wait_for 60 test -s "$E2E_WORK/truth.json" || fail "the simulator did not complete its dumps"
+    wait_for 10 record_status_has "1 file so far" ||
+        fail "the status bar says '$(probe status "$MAIN_CLASS" 4)'"
+    probe command "$MAIN_CLASS" "$R_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+    [ ! -e "$rec" ] || fail "the whole session was recorded too"
+    (cd "$dir" && timeout -k 5 60 "$NATIVE_CLI" replay "$E2E_WORK/around-1.pcapng" \
+        --format jsonl --radix dec) >"$E2E_WORK/replayed.jsonl" 2>"$E2E_WORK/replay.err" ||
+        fail "varnolux-cli replay failed: $(cat "$E2E_WORK/replay.err")"
+    assert_eq 8 "$(wc -l <"$E2E_WORK/replayed.jsonl")" "dumps replayed (4 + 1 + 3)"
+    python3 "$REPO_ROOT/tests/e2e/last_dump_is_truth.py" "$E2E_WORK/replayed.jsonl" \
+        "$E2E_WORK/truth.json" || fail "the recording does not end at the simulator's last dump"
+    python3 - "$E2E_WORK/replayed.jsonl" <<'PY' || fail "the fifth dump is not the firing one"
+import json, sys
+d = json.loads(open(sys.argv[1]).read().splitlines()[4])
+tick = next(v["raw"] for v in d["values"] if v["VarLabel"] == "tick")
+assert (d["DumpId"], tick) == (5, 30), (d["DumpId"], tick)
+PY
+}

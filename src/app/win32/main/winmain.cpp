@@ -140,7 +140,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!replayPath.empty()) load.ReplayFrom(replayed);
     // Open recording: this run ends and the program starts again on the recording.
     std::wstring replayNext;
-    SessionRecording recording(*session, seams, load.Recorder(), !replayPath.empty(),
+    SessionRecording recording(*session, seams, load.Recorder(), stopRules, !replayPath.empty(),
                                [&](const std::wstring& file) {
                                    replayNext = file;
                                    ApplyExitChoice(session->run, ExitChoice::Exit);
