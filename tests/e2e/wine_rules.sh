@@ -22,6 +22,10 @@ sim_dumps() {
     grep -c '^dump point' "$E2E_WORK/sim.log" || true
 }
 
+device_loaded() {
+    [[ "$(probe status "$MAIN_CLASS" 3)" == *18F25K22* ]]
+}
+
 # dumps_beyond N: the simulator has made more than N dumps.
 dumps_beyond() {
     [ "$(sim_dumps)" -gt "$1" ]
@@ -137,6 +141,11 @@ record_status_has() {
     [[ "$(probe status "$MAIN_CLASS" 4)" == *"$1"* ]]
 }
 
+# around_question_shown: the box asks whether to record only around rule 1.
+around_question_shown() {
+    [[ "$(probe dialog 0)" == *"rule 1: 4 dumps before, 3 after, when tick = 30"* ]]
+}
+
 test_record_session_around_a_rule_keeps_the_dumps_before_and_after_its_firing() {
     local dir count rec=$E2E_WORK/around.pcapng
     dir=$(quiet_demo_folder)
@@ -147,14 +156,13 @@ test_record_session_around_a_rule_keeps_the_dumps_before_and_after_its_firing() 
     # The simulator ends three dumps after the firing: its truth is the recording's last dump.
     start_sim "$dir" --run-ms 0 --dumps $((count + 3))
     start_varnolux "$dir"
-    wait_for 20 main_status_has "" || fail "no status bar"
+    wait_for 20 device_loaded || fail "the project was not loaded"
     probe command "$MAIN_CLASS" 28080
     probe wait-visible "#32770" 20 || fail "Record session... showed no save dialog"
     wait_for 10 probe set-text "#32770" 1148 "$(winepath -w "$rec")" ||
         fail "no file name box in the save dialog"
     probe dialog-click 1
-    [[ "$(probe dialog 20)" == *"rule 1: 4 dumps before, 3 after, when tick = 30"* ]] ||
-        fail "no question about recording around the rule"
+    wait_for 20 around_question_shown || fail "no question about recording around the rule"
     probe dialog-click 6
     wait_for 10 record_status_has "Recording around rules: around.pcapng, 0 files" ||
         fail "the status bar says '$(probe status "$MAIN_CLASS" 4)'"
