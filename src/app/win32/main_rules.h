@@ -7,6 +7,7 @@
 
 #include "seams/seams.h"
 #include "state/session.h"
+#include "views/plot/win32/plot_window.h"
 #include "views/rules/rule_desk.h"
 #include "views/rules/win32/rules_window.h"
 
@@ -14,8 +15,9 @@ namespace varnolux {
 
 class MainRules {
   public:
-    MainRules(Session& session, Seams& seams, RuleDesk& desk, RulesWindow& window)
-        : session_(session), seams_(seams), desk_(desk), window_(window) {}
+    // `plot` marks the dump a rule holds at.
+    MainRules(Session& session, Seams& seams, RuleDesk& desk, RulesWindow& window, PlotWindow& plot)
+        : session_(session), seams_(seams), desk_(desk), window_(window), plot_(plot) {}
 
     // A project is loaded, before its link starts: the rules of the settings
     // file (read at the first load) are armed against it, or the status bar
@@ -31,6 +33,7 @@ class MainRules {
     Seams& seams_;
     RuleDesk& desk_;
     RulesWindow& window_;
+    PlotWindow& plot_;
     bool read_ = false;
     int32_t packets_ = -1;  // the packet count the window's hits were shown at
 };

@@ -21,6 +21,7 @@ RuleTick RuleDesk::Tick(const RunState& run, HostOs& os) {
         hold_ = HoldShown::Held;
         holdRule_ = firing.rule;
         holdDumpId_ = firing.DumpId;
+        holdTimeUs_ = firing.timeUs;
         sawWaiting_ = false;
     }
     if (logToFile_ && !logPath_.empty() && !fileText.empty()) os.AppendFile(logPath_, fileText);
@@ -40,6 +41,7 @@ RuleTick RuleDesk::Tick(const RunState& run, HostOs& os) {
     tick.hold = hold_;
     tick.rule = holdRule_;
     tick.dumpId = holdDumpId_;
+    tick.timeUs = holdTimeUs_;
     tick.titleChanged = hold_ != before || holdRule_ != beforeRule || holdDumpId_ != beforeDumpId;
     return tick;
 }

@@ -24,8 +24,9 @@ struct RuleTick {
     std::vector<std::string> newLines;  // log lines since the last tick
     bool titleChanged = false;          // the hold's mark changed
     HoldShown hold = HoldShown::None;
-    size_t rule = 0;  // the rule that holds, and where
+    size_t rule = 0;  // the rule that holds, where and when (the link clock's time)
     int32_t dumpId = -1;
+    int64_t timeUs = 0;
 };
 
 class RuleDesk {
@@ -59,6 +60,7 @@ class RuleDesk {
     HoldShown hold_ = HoldShown::None;
     size_t holdRule_ = 0;
     int32_t holdDumpId_ = -1;
+    int64_t holdTimeUs_ = 0;
     bool sawWaiting_ = false;
 };
 

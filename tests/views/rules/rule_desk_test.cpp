@@ -80,6 +80,7 @@ TEST_F(DeskTest, AHoldAtADumpwPointIsShownUntilTheTargetRunsAgain) {
     EXPECT_EQ(tick.hold, HoldShown::Held);
     EXPECT_EQ(tick.rule, 1u);
     EXPECT_EQ(tick.dumpId, 3);
+    EXPECT_EQ(tick.timeUs, 2000000) << "the firing dump's time, for the Plot's mark";
     run.TargetWaiting = 1;
     tick = desk.Tick(run, os);
     EXPECT_EQ(tick.hold, HoldShown::Held);

@@ -107,6 +107,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // Every dump's watched values, kept for the Plot window whether it is open or not.
     PlotFeed plotFeed;
     auto plot = std::make_unique<PlotWindow>(*session, os, prompts, plotFeed);
+    PlotWindow& plotWindow = *plot;
     views.SetRecorder(plot.get());
     views.Add(ViewKind::Plot, std::move(plot));
     Seams seams{os, prompts, view, launcher, views};
@@ -132,7 +133,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     rules::StopRules stopRules;
     RuleDesk ruleDesk(stopRules);
     auto rulesWindow = std::make_unique<RulesWindow>(*session, os, prompts, view, ruleDesk);
-    MainRules mainRules(*session, seams, ruleDesk, *rulesWindow);
+    MainRules mainRules(*session, seams, ruleDesk, *rulesWindow, plotWindow);
     views.Add(ViewKind::StopRules, std::move(rulesWindow));
     main.SetRules(&mainRules);
     MainLoad load(*session, seams, main, plotFeed, stopRules,
