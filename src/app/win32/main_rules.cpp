@@ -21,7 +21,7 @@ void MainRules::ArmForProject() {
     }
     window_.ShowFault(armed ? std::string() : "Not armed: " + fault);
     if (!armed) seams_.view.SetStatusText(0, " Stop rules not armed: " + fault);
-    window_.Fill();
+    window_.ProjectLoaded();
 }
 
 void MainRules::OnTick() {

@@ -174,6 +174,11 @@ void RulesWindow::Fill() {
                                          lines.end()));
 }
 
+void RulesWindow::ProjectLoaded() {
+    choices_.clear();
+    Fill();
+}
+
 void RulesWindow::AddLogLines(const std::vector<std::string>& lines) {
     HWND log = Control(ids::kRulesLog);
     if (!log || lines.empty()) return;

@@ -26,6 +26,8 @@ class RulesWindow : public PlacedWindow {
 
     // The rows again, with their hits, and the log lines not shown yet.
     void Fill() override;
+    // A project was loaded: its dump points to choose from, the rows again.
+    void ProjectLoaded();
     // New log lines of a tick, while the window is open.
     void AddLogLines(const std::vector<std::string>& lines);
     // A refusal of an entry, or of the rules read at start; kept by the desk.
