@@ -72,6 +72,11 @@ bool WriteStopRuleSettings(HostOs& os, const std::string& path, const StopRuleSe
     const auto before = os.ReadFile(path);
     if (!before && os.FileExists(path)) return false;
     IniDocument doc(before.value_or(std::string()));
+    // A file that never had rules does not get an empty section.
+    std::string earlierCount;
+    if (settings.rules.empty() && !settings.logToFile &&
+        !doc.Find(kStopRulesSection, "Count", earlierCount))
+        return true;
     const size_t count = std::min(settings.rules.size(), kStopRulesMax);
     const int32_t earlier = IniNumber(doc.Read(kStopRulesSection, "Count", "0"));
     doc.Write(kStopRulesSection, "Count", std::to_string(count));

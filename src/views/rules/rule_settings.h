@@ -23,7 +23,8 @@ struct StopRuleSettings {
 StopRuleSettings ReadStopRuleSettings(const HostOs& os, const std::string& path);
 
 // Writes the section in one write of the file; keys of rules beyond the
-// count that an earlier write left are emptied. A file that exists but cannot
+// count that an earlier write left are emptied. No rules and no section yet:
+// the file is left as it is. A file that exists but cannot
 // be read is left alone: false.
 bool WriteStopRuleSettings(HostOs& os, const std::string& path, const StopRuleSettings& settings);
 

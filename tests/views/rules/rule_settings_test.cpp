@@ -102,6 +102,20 @@ TEST(StopRuleSettings, NoSectionMeansNoRulesAndNoLogFile) {
     EXPECT_FALSE(read.logToFile);
 }
 
+TEST(StopRuleSettings, NoRulesAddNoSectionButEmptyASectionThatHadSome) {
+    MemoryHostOs os;
+    const std::string text = "[Preferences]\r\nFontSizeW=9\r\n";
+    os.PutFile(kIni, text);
+    EXPECT_TRUE(WriteStopRuleSettings(os, kIni, StopRuleSettings{}));
+    EXPECT_EQ(*os.ReadFile(kIni), text);
+    StopRuleSettings one;
+    one.rules = {Rule(true, 1, "A = 1", 0, rules::RuleAction::Hold)};
+    WriteStopRuleSettings(os, kIni, one);
+    WriteStopRuleSettings(os, kIni, StopRuleSettings{});
+    EXPECT_TRUE(ReadStopRuleSettings(os, kIni).rules.empty());
+    EXPECT_EQ(IniRead(os, kIni, kStopRulesSection, "Count", ""), "0");
+}
+
 TEST(StopRuleSettings, AFileThatCannotBeReadIsNotReplaced) {
     MemoryHostOs os;
     os.PutFile(kIni, "[Preferences]\r\nFontSizeW=9\r\n");
