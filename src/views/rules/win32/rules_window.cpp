@@ -149,16 +149,15 @@ bool RulesWindow::Initialise(HWND /*window*/) {
 void RulesWindow::Fill() {
     HWND list = Control(ids::kRulesList);
     if (!list) return;
+    // The count box is read before the lock: nothing calls a window under it.
+    RunControlRules runControl{session_.run.RepeatDumpId.load(), session_.run.UntilDumpId.load(),
+                               mainView_.ControlText(ids::kUntilCount)};
     std::vector<RuleRow> rows;
     {
         std::lock_guard<std::mutex> lock(session_.recordsLock);
-        RunControlRules runControl{session_.run.RepeatDumpId.load(),
-                                   session_.run.UntilDumpId.load(), ""};
         rows = RuleRows(desk_.Book().Entered(), desk_.Armed().States(), session_.dumpPoints,
                         runControl);
     }
-    rows[1].texts[kColHitCount] =
-        rows[1].enabled ? mainView_.ControlText(ids::kUntilCount) : std::string();
     filling_ = true;
     const int shown = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = static_cast<int>(rows.size()); row < shown; ++row)
