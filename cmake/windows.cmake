@@ -3,6 +3,8 @@
 enable_language(RC)
 # The Pinout window draws its picture through the GDI+ flat interface.
 target_link_libraries(varnolux_views PUBLIC gdiplus)
+# A serial port over the network talks through Winsock.
+target_link_libraries(varnolux_link PUBLIC ws2_32)
 file(GLOB exe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/app/win32/main/*.cpp)
 if(exe_sources)
   configure_file(${PROJECT_SOURCE_DIR}/src/app/win32/version.rc.in

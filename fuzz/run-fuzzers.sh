@@ -41,6 +41,7 @@ seeds() {
     link_fuzzer) find "$here/seeds/link" -type f ;;
     modify_fuzzer) find "$here/seeds/modify" -type f ;;
     recording_fuzzer) find "$here/seeds/recording" -type f ;;
+    rule_fuzzer) find "$here/seeds/rule" -type f ;;
     esac
 }
 

@@ -13,7 +13,7 @@ src=${1:-$(dirname "$0")/../src}
 declare -A rank=(
   [state]=0 [text]=0 [seams]=1
   [vars]=2 [tools]=2 [layout]=2
-  [project]=3 [link]=4 [script]=5 [rules]=6 [views]=7 [app]=8
+  [project]=3 [link]=4 [script]=5 [rules]=6 [views]=7 [app]=8 [dap]=8
   [cli]=9 [sim]=9
 )
 

@@ -4,7 +4,8 @@
 # build/win64, the default settings file and the version from the native
 # varnolux-cli, the help compiled from docs/help, README.txt and the demo with
 # a session of it recorded from the native simulator, which "Try the
-# demo.cmd" replays.
+# demo.cmd" replays, and the VS Code extension (editors/vscode) packed by vsce
+# with that zip's varnolux-cli.exe inside, which it starts as its adapter.
 #
 #   scripts/dist.sh [OUT_DIR [ARCH...]]   (default: dist, win32 win64)
 set -euo pipefail
@@ -18,6 +19,8 @@ sim=$root/build/native/varnolux-sim
 version=$("$cli" --version | awk '{print $2}')
 [ -n "$version" ] || { echo "dist: no version from $cli" >&2; exit 1; }
 recording="Thermo session.pcapng"
+vsix_version=$version
+[[ "$vsix_version" =~ ^[0-9]+\.[0-9]+$ ]] && vsix_version=$vsix_version.0
 
 work=$(mktemp -d)
 sim_pid=""
@@ -73,6 +76,15 @@ for arch in "${arches[@]}"; do
   sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" "$root/docs/release-readme.txt" |
     crlf >"$stage/README.txt"
   cp -rp "$demo" "$stage/demo"
+  # vsce wants three numbers in a version; it asks nothing with no terminal.
+  ext=$work/vscode-$arch
+  cp -r "$root/editors/vscode" "$ext"
+  sed -i "s/@VERSION@/$vsix_version/" "$ext/package.json"
+  cp "$build/varnolux-cli.exe" "$ext/"
+  (cd "$ext" && "$root/scripts/vsce/node_modules/.bin/vsce" package --no-dependencies \
+    --skip-license --allow-missing-repository -o "$stage/varnolux-$vsix_version.vsix" \
+    </dev/null >"$work/vsce-$arch.log" 2>&1) || {
+    cat "$work/vsce-$arch.log" >&2; echo "dist: the VS Code extension was not packed" >&2; exit 1; }
   zip="$out/Varnolux-$version-$arch.zip"
   rm -f "$zip"
   (cd "$stage" && zip -q -r -X "$zip" .)

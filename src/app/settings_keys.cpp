@@ -48,7 +48,9 @@ std::vector<SettingKey> BuildKeys() {
     std::vector<SettingKey> k;
     Section(k, "Comms",
             {
-                Number("Port", &S::Port, "COM port number of the target's serial line (1 is COM1)"),
+                Number("Port", &S::Port,
+                       "the target's serial line: COM port number (1 is COM1), "
+                       "rfc2217://HOST:PORT or tcp://HOST:PORT"),
                 Number("Baud", &S::Baud,
                        "9600, 19200, 38400, 57600 or 115200; 0 finds the rate itself"),
                 Number("TimeOut", &S::TimeOut, "read, without effect"),

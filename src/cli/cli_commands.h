@@ -15,5 +15,7 @@ void PrintTestUsage();
 int RunIni(const std::vector<std::string>& args);
 int RunReplay(const std::vector<std::string>& args);
 void PrintReplayUsage();
+int RunDap(const std::vector<std::string>& args);
+void PrintDapUsage();
 
 }  // namespace varnolux::cli

@@ -130,10 +130,12 @@ class LogLoadSteps : public LinkLoadSteps {
             return;
         }
         const int32_t baud = session_.settings.Baud;
-        const bool detect = !IsSupportedRate(baud);
+        const bool setsRate = link_.Port().SetsRate();
+        const bool detect = setsRate && !IsSupportedRate(baud);
         if (a_.timeoutS == 0) {
-            const std::string rate =
-                detect ? "any rate (automatic detection)" : std::to_string(baud);
+            const std::string rate = !setsRate ? "the server's rate"
+                                     : detect  ? "any rate (automatic detection)"
+                                               : std::to_string(baud);
             std::fprintf(stderr,
                          "varnolux-cli log: waiting for the target on %s at %s (no --timeout: "
                          "until it talks or the run is interrupted)\n",
@@ -244,7 +246,7 @@ int RunLog(const std::vector<std::string>& args) {
     LoadConsoleSettings(session, console.os, a.ini, a.baud, a.port);
     session.project.commandLineProject = a.base;
 
-    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("log", a, console.os);
+    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("log", a, console.os, session);
     if (!link) return kBadArguments;
     CountingPort port(link->Port());
     if (a.holdAt >= 0)
@@ -291,7 +293,7 @@ int RunLog(const std::vector<std::string>& args) {
         const Clock::time_point now = Clock::now();
         const int64_t ms =
             std::chrono::duration_cast<std::chrono::milliseconds>(now - linked).count();
-        if (IsSupportedRate(session.settings.Baud) &&
+        if (port.SetsRate() && IsSupportedRate(session.settings.Baud) &&
             rateWatch.Due(ms, port.BytesRead(), session.run.PacketCount.load()))
             WriteText(stderr, "varnolux-cli log: bytes arrive on " +
                                   steps.PortName(session.settings.Port) +

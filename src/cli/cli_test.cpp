@@ -143,7 +143,7 @@ int RunTest(const std::vector<std::string>& args) {
     LoadConsoleSettings(session, console.os, a.ini, a.baud, a.port);
     session.project.commandLineProject = a.base;
 
-    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("test", a, console.os);
+    const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("test", a, console.os, session);
     if (!link) return script::kNotRun;
     script::ScriptTarget target(session);
     std::vector<script::Step> steps;

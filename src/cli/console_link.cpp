@@ -5,12 +5,26 @@
 #include "cli/console_port.h"
 #include "cli/console_text.h"
 #include "link/recording_facts.h"
+#include "seams/ini_file.h"
 
 namespace varnolux::cli {
 
 std::unique_ptr<ConsoleLink> ConsoleLink::Make(const std::string& command, const LinkArgs& args,
-                                               HostOs& os) {
-    std::unique_ptr<SerialPort> device = MakeConsolePort(args.device);
+                                               HostOs& os, const Session& session) {
+    const bool given = !args.device.empty() || args.port > 0;
+    const std::string text = !args.device.empty() ? args.device
+                             : args.port > 0
+                                 ? std::to_string(args.port)
+                                 : IniRead(os, session.project.settingsPath, "Comms", "Port",
+                                           std::to_string(session.settings.Port));
+    const PortAddressRead read = ReadPortAddress(text);
+    if (!read.ok) {
+        WriteText(stderr, "varnolux-cli " + command + ": " +
+                              (given ? "--port " : "Port= in [Comms] of the settings: ") +
+                              read.message + "\n");
+        return nullptr;
+    }
+    std::unique_ptr<SerialPort> device = MakeConsolePort(read.address);
     if (!device) {
         std::fprintf(stderr, "varnolux-cli %s: --port takes a port number here (3 for COM3)\n",
                      command.c_str());

@@ -18,10 +18,12 @@ namespace varnolux::cli {
 
 class ConsoleLink {
   public:
-    // Null, after a word on stderr, when the platform cannot open the device
-    // named (Windows: ports are numbers). `command` names the command in messages.
+    // The port of --port, else of the settings' Port (`session`'s settings are
+    // read). Null, after a word on stderr, when that names no port or one the
+    // platform cannot open (Windows: ports are numbers). `command` names the
+    // command in messages.
     static std::unique_ptr<ConsoleLink> Make(const std::string& command, const LinkArgs& args,
-                                             HostOs& os);
+                                             HostOs& os, const Session& session);
 
     // The port the link talks through: the recording port when there is one.
     SerialPort& Port() { return recorder_ ? *recorder_ : *device_; }

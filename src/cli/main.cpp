@@ -18,6 +18,7 @@ void PrintUsage() {
         "  test SCRIPT [options]  run a step script against the target: pass or fail\n"
         "  ini                    print a settings file with every key at its default\n"
         "  replay FILE [options]  print the dumps of a session recording as log did\n"
+        "  dap                    the Debug Adapter Protocol on stdin/stdout, for editors\n"
         "\n"
         "\n"
         "varnolux-cli <command> --help describes a command; --version prints the version.\n");
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     if (args[0] == "test") return varnolux::cli::RunTest(rest);
     if (args[0] == "ini") return varnolux::cli::RunIni(rest);
     if (args[0] == "replay") return varnolux::cli::RunReplay(rest);
+    if (args[0] == "dap") return varnolux::cli::RunDap(rest);
     std::fprintf(stderr, "varnolux-cli: unknown command \"%s\"\n", args[0].c_str());
     PrintUsage();
     return 1;

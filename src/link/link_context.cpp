@@ -18,8 +18,12 @@ void ReportLinkFailure(LinkContext& link, const std::string& message) {
     // While the program closes, a call cut short by the stop is no fault to show.
     if (link.session.run.LinkStopRequest.load() != 0) return;
     if (!link.reportedFailures.insert(message).second || consequence) return;
-    link.seams.prompts.Inform("LinkThreadMain" + message +
-                              SignPadded(static_cast<int64_t>(link.port.LastError())));
+    // A port that names itself and the cause (a dropped connection) says so in its words.
+    const std::string failure = link.port.FailureText();
+    link.seams.prompts.Inform(failure.empty()
+                                  ? "LinkThreadMain" + message +
+                                        SignPadded(static_cast<int64_t>(link.port.LastError()))
+                                  : failure);
 }
 
 void LinkCallSucceeded(LinkContext& link, const std::string& message) {

@@ -28,6 +28,14 @@ Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkCl
     return Probe::Nothing;
 }
 
+// The rate part of status part 2 at a set rate: the rate, or that the server has its own.
+std::string RateText(const SerialPort& port, int rate) {
+    if (port.SetsRate()) return SignPadded(rate);
+    return " server's rate" + (IsSupportedRate(rate)
+                                   ? ", Baud=" + std::to_string(rate) + " not applied"
+                                   : std::string());
+}
+
 bool LineSettingsReadable(Seams& seams, SerialPort& port, const std::string& name) {
     if (port.ReadLineSettings()) return true;
     PromptRequest box;
@@ -69,18 +77,27 @@ bool OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock&
     const std::string name = port.PortName(portNumber);
     const std::string label = " " + name;
     int rate = session.settings.Baud;
-    const bool autoDetect = !IsSupportedRate(rate);
+    // A port whose rate is its server's is neither set nor detected.
+    const bool autoDetect = port.SetsRate() && !IsSupportedRate(rate);
     if (autoDetect) {
         rate = 0;
         seams.view.SetStatusText(0, " Auto detecting   ");
     } else {
-        seams.view.SetStatusText(2, label + " " + SignPadded(rate));
+        seams.view.SetStatusText(2, label + " " + RateText(port, rate));
         seams.view.SetStatusText(0, " Waiting for comms");
     }
     // Every port number is opened as given (ports 10 and above included).
-    if (!port.Open(portNumber))
+    if (!port.Open(portNumber)) {
+        // A failure the port tells in its own words (a network port: the address
+        // and why) is told once, and the link goes no further.
+        if (const std::string failure = port.FailureText(); !failure.empty()) {
+            seams.prompts.Inform(failure);
+            seams.view.RequestClose();
+            return false;
+        }
         seams.prompts.Inform("OpenLink Create failed " +
                              SignPadded(static_cast<int64_t>(port.LastError())) + "  " + name);
+    }
     if (!LineSettingsReadable(seams, port, name)) return false;
 
     size_t attempt = 0;

@@ -27,6 +27,8 @@ class ForwardingPort : public SerialPort {
     std::vector<std::string> ListPorts() const override { return inner_.ListPorts(); }
     std::string PortName(int portNumber) const override { return inner_.PortName(portNumber); }
     bool IsSerialDevice() const override { return inner_.IsSerialDevice(); }
+    bool SetsRate() const override { return inner_.SetsRate(); }
+    std::string FailureText() const override { return inner_.FailureText(); }
     void Wake() override { inner_.Wake(); }
 
   protected:

@@ -51,6 +51,12 @@ class SerialPort {
     // False once the opened device turned out not to be a serial line (a plain
     // file named as the port); true while nothing says otherwise.
     virtual bool IsSerialDevice() const { return true; }
+    // False when the line's rate is not ours to set (a raw TCP port runs at the
+    // rate of its server): Configure then leaves it as it is.
+    virtual bool SetsRate() const { return true; }
+    // The last failure in words that name the port and say why ("Cannot connect
+    // to rfc2217://pi:4000 ..."); empty when the system's error code says it all.
+    virtual std::string FailureText() const { return std::string(); }
     // Lets a blocked WaitCharEvent return; callable from another thread. A
     // backend that cannot interrupt the wait leaves the thread to end with the process.
     virtual void Wake() = 0;

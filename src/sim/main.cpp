@@ -216,8 +216,11 @@ int main(int argc, char** argv) {
     };
     auto writeTruth = [&] {
         if (args.truthPath.empty()) return;
-        std::ofstream(args.truthPath, std::ios::trunc)
+        // Written aside and renamed, so a reader never sees half of it.
+        const std::string part = args.truthPath + ".part";
+        std::ofstream(part, std::ios::trunc)
             << sim::TruthJson(session, engine.Memory(), engine.LastDumpId());
+        std::rename(part.c_str(), args.truthPath.c_str());
     };
 
     sim::PtyLine line;

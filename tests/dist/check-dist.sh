@@ -5,8 +5,9 @@
 # reader and holds every page its contents and index name, and one version
 # in the names, README.txt and the exe's version resource. The demo's recorded
 # session replays in the native varnolux-cli without a word of difference,
-# "Try the demo.cmd" starts the program one folder up on it, and no shipped
-# text speaks of the developers' tree.
+# "Try the demo.cmd" starts the program one folder up on it, the VS Code
+# extension declares its debugger and brings the zip's varnolux-cli.exe as its
+# adapter, and no shipped text speaks of the developers' tree.
 #
 #   tests/dist/check-dist.sh DIST_DIR NATIVE_BUILD
 set -uo pipefail
@@ -108,6 +109,41 @@ while data[at:at + 2] == b'\0\0':  # the key's end and the padding
 value = data[at:at + 2 * len(sys.argv[2]) + 2].decode('utf-16-le')
 assert value == sys.argv[2] + '\0', value
 PY
+
+  # The VS Code extension: its debugger for Proton BASIC files, and the adapter
+  # it starts, the zip's own varnolux-cli.exe packed beside extension.js.
+  vsix=("$dir"/varnolux-*.vsix)
+  if [ ! -f "${vsix[0]}" ]; then
+    fail "$arch: no VS Code extension (.vsix)"
+  else
+    unzip -l "${vsix[0]}" | awk 'NR > 3 && $4 != "" {print "  " $4}' | grep -v '^  -*$'
+    mkdir -p "$work/vsix-$arch" && unzip -q "${vsix[0]}" -d "$work/vsix-$arch"
+    cmp -s "$work/vsix-$arch/extension/varnolux-cli.exe" "$dir/varnolux-cli.exe" ||
+      fail "$arch: the extension's varnolux-cli.exe is not the zip's"
+    python3 - "$work/vsix-$arch" "$version" <<'PY' || fail "$arch: the extension's package.json"
+import json, os, re, sys
+root, version = sys.argv[1], sys.argv[2]
+ext = os.path.join(root, 'extension')
+p = json.load(open(os.path.join(ext, 'package.json')))
+assert re.fullmatch(re.escape(version) + r'(\.0)?', p['version']), p['version']
+assert version in open(os.path.join(root, 'extension.vsixmanifest')).read()
+main = os.path.join(ext, p['main'])
+assert os.path.isfile(main), p['main']
+c = p['contributes']
+langs = [l for l in c['languages'] if {'.bas', '.inc'} <= set(l['extensions'])]
+assert langs, c['languages']
+assert {'language': langs[0]['id']} in c['breakpoints'], c['breakpoints']
+d, = [d for d in c['debuggers'] if d['type'] == 'varnolux']
+assert langs[0]['id'] in d['languages']
+for request in ('launch', 'attach'):
+    props = d['configurationAttributes'][request]['properties']
+    assert {'project', 'base', 'port', 'baud', 'stopOnEntry'} <= set(props), (request, props)
+assert d['initialConfigurations'][0]['type'] == 'varnolux'
+assert 'varnolux.adapterPath' in c['configuration']['properties']
+code = open(main).read()
+assert "'varnolux-cli.exe'" in code and "['dap']" in code and 'extensionPath' in code
+PY
+  fi
 
   enum_chmLib "$dir/Varnolux.chm" >"$work/chm-$arch.txt" 2>&1 || fail "$arch: the help does not open"
   for page in $(grep -ohE 'name="Local" value="[^"]+"' "$help/toc.hhc" "$help/index.hhk" |

@@ -268,3 +268,25 @@ demo_reference() {
     dir=$(demo_folder) || return 1
     log_natively "$dir" "$1" "$2"
 }
+
+# Rows of the list whose value differs from the target's RAM truth, one per line.
+values_against_truth() {
+    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
+    python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
+import json, sys
+truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
+rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[2], encoding="latin-1")]
+shown = 0
+for cells in rows:
+    if len(cells) < 5:
+        continue
+    label, value = cells[1].strip(), cells[4]
+    if value.strip() == "":
+        continue  # an array's own row
+    shown += 1
+    if truth.get(label) != value:
+        print("%s: list %r, target %r" % (label, value, truth.get(label)))
+if shown == 0:
+    print("no row shows a value")
+PY
+}

@@ -9,28 +9,6 @@ readonly RADIO_DEC=104 RADIO_HEX=105 RADIO_BIN=106
 readonly CONTINUE=109 UNTIL_COUNT=110 UNTIL=113
 readonly CBN_CLOSEUP=8 CBN_SELENDOK=9
 
-# Rows of the list whose value differs from the target's RAM truth, one per line.
-values_against_truth() {
-    probe rows "$MAIN_CLASS" "$MAIN_LIST" >"$E2E_WORK/rows.txt"
-    python3 - "$E2E_WORK/truth.json" "$E2E_WORK/rows.txt" <<'PY'
-import json, sys
-truth = {v["VarLabel"]: v["value"] for v in json.load(open(sys.argv[1]))["values"]}
-rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[2], encoding="latin-1")]
-shown = 0
-for cells in rows:
-    if len(cells) < 5:
-        continue
-    label, value = cells[1].strip(), cells[4]
-    if value.strip() == "":
-        continue  # an array's own row
-    shown += 1
-    if truth.get(label) != value:
-        print("%s: list %r, target %r" % (label, value, truth.get(label)))
-if shown == 0:
-    print("no row shows a value")
-PY
-}
-
 test_list_values_are_the_targets_after_the_dumps() {
     local dir
     dir=$(quiet_demo_folder)

@@ -1,6 +1,7 @@
 #include "app/win32/main_load.h"
 
 #include "app/main_initialisation.h"
+#include "link/configured_port.h"
 #include "seams/main_ids.h"
 #include "views/plot/plot_settings.h"
 
@@ -34,7 +35,9 @@ void MainLoad::EnableCommands() {
 }
 
 bool MainLoad::ConfirmComPort() {
-    return replayed_ || LinkLoadSteps::ConfirmComPort();
+    if (replayed_) return true;
+    if (!UseConfiguredPort(session_, seams_, port)) return false;
+    return LinkLoadSteps::ConfirmComPort();
 }
 
 void MainLoad::OpenLink() {

@@ -12,10 +12,10 @@
 #include <string>
 
 #include "app/win32/main_window.h"
+#include "link/addressed_port.h"
 #include "link/link_startup.h"
 #include "link/recording_port.h"
 #include "link/replay_stepper.h"
-#include "link/system_serial_port.h"
 #include "project/load_sequence.h"
 #include "rules/rule_judge.h"
 #include "seams/seams.h"
@@ -29,7 +29,7 @@ namespace varnolux {
 struct MainLinkParts {
     MainLinkParts(HostOs& os, RunState& run, PlotFeed& plot, rules::StopRules& rules)
         : recorder(port, os), judge(rules, run, &recorder), keepers({&plot, &judge}) {}
-    SystemSerialPort port;
+    AddressedPort port;      // the settings' Port, once they are read
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     rules::RuleJudge judge;
     rules::DumpKeepers keepers;

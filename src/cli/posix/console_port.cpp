@@ -1,16 +1,18 @@
 #include "cli/console_port.h"
 
-#include "link/system_serial_port.h"
+#include "link/addressed_port.h"
 
 namespace varnolux::cli {
 
-std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device) {
-    return std::make_unique<SystemSerialPort>(device);
+std::unique_ptr<SerialPort> MakeConsolePort(const PortAddress& address) {
+    return MakeSystemPort(address);
 }
 
 const char* PortOptionHelp() {
-    return "  --port DEV|N       serial device (/dev/ttyUSB0) or port number (default:\n"
-           "                     Port of the settings, /dev/ttyS<N-1>)\n";
+    return "  --port PORT        serial device (/dev/ttyUSB0), port number (/dev/ttyS<N-1>),\n"
+           "                     or a serial port over the network: rfc2217://HOST:PORT\n"
+           "                     (the rate is set there) or tcp://HOST:PORT (the server's\n"
+           "                     rate); default: Port of the settings\n";
 }
 
 }  // namespace varnolux::cli

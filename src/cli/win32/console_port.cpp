@@ -1,17 +1,19 @@
 #include "cli/console_port.h"
 
-#include "link/system_serial_port.h"
+#include "link/addressed_port.h"
 
 namespace varnolux::cli {
 
-std::unique_ptr<SerialPort> MakeConsolePort(const std::string& device) {
-    if (!device.empty()) return nullptr;
-    return std::make_unique<SystemSerialPort>();
+std::unique_ptr<SerialPort> MakeConsolePort(const PortAddress& address) {
+    if (address.kind == PortKind::DevicePath) return nullptr;
+    return MakeSystemPort(address);
 }
 
 const char* PortOptionHelp() {
-    return "  --port N           COM port number: 3 for COM3 (default: Port of the\n"
-           "                     settings)\n";
+    return "  --port PORT        COM port number (3 for COM3), or a serial port over the\n"
+           "                     network: rfc2217://HOST:PORT (the rate is set there) or\n"
+           "                     tcp://HOST:PORT (the server's rate); default: Port of\n"
+           "                     the settings\n";
 }
 
 }  // namespace varnolux::cli

@@ -1,0 +1,7 @@
+#include "cli/binary_stdio.h"
+
+namespace varnolux::cli {
+
+void UseBinaryStdio() {}
+
+}  // namespace varnolux::cli

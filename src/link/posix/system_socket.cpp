@@ -1,0 +1,122 @@
+// The TCP socket on Linux: a blocking socket, receive waits with poll on it
+// and on a pipe that Wake writes to.
+#include "link/system_socket.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <string.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace varnolux {
+
+struct SystemSocket::Handles {
+    int fd = -1;
+    int wakePipe[2] = {-1, -1};
+};
+
+SystemSocket::SystemSocket() : handles_(std::make_unique<Handles>()) {
+    if (pipe(handles_->wakePipe) == 0) {
+        fcntl(handles_->wakePipe[0], F_SETFL, O_NONBLOCK);
+        fcntl(handles_->wakePipe[1], F_SETFL, O_NONBLOCK);
+    }
+}
+
+SystemSocket::~SystemSocket() {
+    Close();
+    for (int fd : handles_->wakePipe)
+        if (fd >= 0) close(fd);
+}
+
+bool SystemSocket::Fail(uint32_t error, const std::string& text) {
+    lastError_ = error;
+    lastErrorText_ = text;
+    return false;
+}
+
+bool SystemSocket::Connect(const std::string& host, int port) {
+    Close();
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const int looked = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
+    if (looked != 0) return Fail(static_cast<uint32_t>(looked), gai_strerror(looked));
+    int error = 0;
+    for (addrinfo* a = found; a && handles_->fd < 0; a = a->ai_next) {
+        const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+        if (fd < 0) {
+            error = errno;
+            continue;
+        }
+        if (connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
+            handles_->fd = fd;
+        } else {
+            error = errno;
+            close(fd);
+        }
+    }
+    freeaddrinfo(found);
+    if (handles_->fd < 0) return Fail(static_cast<uint32_t>(error), strerror(error));
+    const int on = 1;
+    setsockopt(handles_->fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    return true;
+}
+
+bool SystemSocket::Send(const uint8_t* data, size_t size) {
+    while (size > 0) {
+        if (handles_->fd < 0) return Fail(ENOTCONN, strerror(ENOTCONN));
+        const ssize_t sent = send(handles_->fd, data, size, MSG_NOSIGNAL);
+        if (sent < 0) {
+            if (errno == EINTR) continue;
+            return Fail(static_cast<uint32_t>(errno), strerror(errno));
+        }
+        data += sent;
+        size -= static_cast<size_t>(sent);
+    }
+    return true;
+}
+
+ReceiveEnd SystemSocket::Receive(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) {
+    count = 0;
+    pollfd fds[2] = {{handles_->wakePipe[0], POLLIN, 0}, {handles_->fd, POLLIN, 0}};
+    const nfds_t watched = handles_->fd >= 0 ? 2 : 1;
+    for (;;) {
+        const int n = poll(fds, watched, timeoutMs < 0 ? -1 : timeoutMs);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            Fail(static_cast<uint32_t>(errno), strerror(errno));
+            return ReceiveEnd::Closed;
+        }
+        if (n == 0) return ReceiveEnd::TimedOut;
+        if (fds[0].revents != 0) return ReceiveEnd::Woken;
+        const ssize_t got = recv(handles_->fd, buffer, size, 0);
+        if (got > 0) {
+            count = static_cast<size_t>(got);
+            return ReceiveEnd::Data;
+        }
+        if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (got == 0)
+            Fail(0, std::string());
+        else
+            Fail(static_cast<uint32_t>(errno), strerror(errno));
+        return ReceiveEnd::Closed;
+    }
+}
+
+void SystemSocket::Close() {
+    if (handles_->fd >= 0) close(handles_->fd);
+    handles_->fd = -1;
+}
+
+void SystemSocket::Wake() {
+    const char b = 1;
+    if (handles_->wakePipe[1] >= 0 && write(handles_->wakePipe[1], &b, 1) < 0)
+        lastError_ = static_cast<uint32_t>(errno);
+}
+
+}  // namespace varnolux

@@ -1,0 +1,36 @@
+#pragma once
+// The system's TCP socket: Winsock on Windows (link/win32/), POSIX sockets on
+// Linux (link/posix/). Small writes go out at once (no Nagle delay): the
+// dump protocol answers byte by byte.
+#include <memory>
+
+#include "seams/net_socket.h"
+
+namespace varnolux {
+
+class SystemSocket : public NetSocket {
+  public:
+    SystemSocket();
+    ~SystemSocket() override;
+    SystemSocket(const SystemSocket&) = delete;
+    SystemSocket& operator=(const SystemSocket&) = delete;
+
+    bool Connect(const std::string& host, int port) override;
+    bool Send(const uint8_t* data, size_t size) override;
+    ReceiveEnd Receive(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) override;
+    void Close() override;
+    void Wake() override;
+    uint32_t LastError() const override { return lastError_; }
+    std::string LastErrorText() const override { return lastErrorText_; }
+
+  private:
+    struct Handles;
+    // Keeps the failure's code and words; false.
+    bool Fail(uint32_t error, const std::string& text);
+
+    std::unique_ptr<Handles> handles_;
+    uint32_t lastError_ = 0;
+    std::string lastErrorText_;
+};
+
+}  // namespace varnolux
