@@ -49,12 +49,19 @@ prepare_run_folder() {
     fi
     cp "$exe" "$run/Varnolux.exe"
     # The demo's own start: the main window wide enough for the Comment column,
-    # the Watch window open beside it, the Source window below and the Plot
-    # window under the Watch window, each trace on its own scale.
+    # the Watch window open beside it, the Stop rules window below and the Plot
+    # window under the Watch window, each trace on its own scale. Two stop
+    # rules: a log point at the top of the control loop, and a hold after the
+    # heater was switched on the eighth pass while too warm, which fires
+    # during the demo.
     printf '%s\r\n' '[Window Placement]' 'Left=8' 'Top=8' 'Right=808' 'Bottom=560' \
         'Column6=260' '[Watch Placement]' 'Left=816' 'Top=8' 'Right=1184' 'Bottom=481' \
-        'WatchVisible=1' '[Source Placement]' 'Left=8' 'Top=568' 'Right=808' 'Bottom=1000' \
+        'WatchVisible=1' '[Stop Rules Placement]' 'Left=8' 'Top=568' 'Right=808' 'Bottom=1016' \
+        'Column0=170' 'Column1=230' 'Column2=60' 'Column3=210' 'Column4=60' \
         '[Plot]' 'Left=816' 'Top=488' 'Right=1272' 'Bottom=1000' 'Visible=1' 'SharedScale=0' \
+        '[Stop Rules]' 'Count=2' 'Rule1=1,5,log,0,50,10' 'Condition1=' \
+        'Log1=T={temperature} set={setPoint} heating={heating}' \
+        'Rule2=1,12,hold,0,50,10' 'Condition2=tick = 8 And temperature > setPoint' \
         >>"$run/Varnolux.ini"
 }
 
@@ -92,7 +99,7 @@ run_headless() {
     (cd "$run" && exec wine explorer /desktop=varnolux,1280x1024 Varnolux.exe) \
         >"$out/varnolux.log" 2>&1 &
     # Continuous, so the Plot window has a run of dumps to draw; then View ->
-    # Source, each sent inside the same Wine desktop as the program.
+    # Stop rules, each sent inside the same Wine desktop as the program.
     if [ -f "$build/uiprobe.exe" ]; then
         sleep 5
         timeout 20 wine explorer /desktop=varnolux,1280x1024 "$build/uiprobe.exe" click \
@@ -101,7 +108,7 @@ run_headless() {
     sleep "$headless_seconds"
     if [ -f "$build/uiprobe.exe" ]; then
         timeout 20 wine explorer /desktop=varnolux,1280x1024 "$build/uiprobe.exe" command \
-            VarnoluxMain_Class 28023 >>"$out/uiprobe.log" 2>&1 || true
+            VarnoluxMain_Class 28090 >>"$out/uiprobe.log" 2>&1 || true
         sleep 2
     fi
     import -display "$DISPLAY" -window root "$screenshot"

@@ -11,6 +11,17 @@ bool TakeNewDump(RunState& run, bool mainWindowVisible) {
     return run.NewDumpPending.compare_exchange_strong(pending, 0);
 }
 
+bool TakeDumpToShow(RunState& run, bool mainWindowVisible, FrozenViews& frozen) {
+    if (run.ViewsFrozen.load() != 1) {
+        frozen.shown = false;
+        return TakeNewDump(run, mainWindowVisible);
+    }
+    if (frozen.shown) return false;
+    const bool take = TakeNewDump(run, mainWindowVisible);
+    frozen.shown = take;
+    return take;
+}
+
 bool BlinkTick(RunState& run, MainWindowView& view) {
     bool repaint = false;
     if (run.TargetWaiting == 1) {

@@ -15,6 +15,13 @@ constexpr const char* kWaitingForFileSelection = " Waiting for file selection";
 // taken (cleared) when the answer is true.
 bool TakeNewDump(RunState& run, bool mainWindowVisible);
 
+// While a stop rule keeps the views frozen, the refresh that shows the dump
+// it fired at is the last until Continue; the dumps that come meanwhile wait.
+struct FrozenViews {
+    bool shown = false;  // the frozen dump is on the views
+};
+bool TakeDumpToShow(RunState& run, bool mainWindowVisible, FrozenViews& frozen);
+
 // Timer 2 (400 ms): while the target waits the Continue button changes its
 // phase; while no project is chosen status part 0 blinks the waiting text.
 // Returns true when the Continue buttons are to be repainted: every tick while

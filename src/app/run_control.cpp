@@ -48,6 +48,8 @@ int DumpIdOfEntry(const std::string& entry) {
 }
 
 void ContinueCommand(RunState& run, Views& views) {
+    // Views frozen by a stop rule follow the dumps again.
+    run.ViewsFrozen = 0;
     if (run.TargetWaiting.load() != 1) return;
     views.FocusWatchContinue();
     run.TargetWaiting = 0;

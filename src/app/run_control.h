@@ -15,7 +15,8 @@ namespace varnolux {
 // The DumpID after the first " Dumpw " in a chooser entry; -1 when there is none.
 int DumpIdOfEntry(const std::string& entry);
 
-// Continue (button 109 or the Watch window's): lets a waiting target go on.
+// Continue (button 109 or the Watch window's): lets a waiting target go on and
+// views frozen by a stop rule follow the dumps again.
 void ContinueCommand(RunState& run, Views& views);
 
 // Selection accepted in the " Repeat" chooser (119).

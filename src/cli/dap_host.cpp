@@ -68,8 +68,9 @@ bool CliDapHost::Launch(const dap::LaunchArgs& args, TransactionListener& listen
         return false;
     }
     port_ = std::make_unique<dap::LineWatchPort>(link_->Port());
+    // A lost line ends the session with "terminated" rather than waiting for the port.
     steps_ = std::make_unique<Steps>(session_, console_.seams, *port_, startup_, &listener,
-                                     linkArgs_.device.empty(), link_->Clock(), &keeper);
+                                     linkArgs_.device.empty(), link_->Clock(), &keeper, false);
     const LoadEnd end = LoadAtStartup(session_, console_.seams, *steps_);
     if (end == LoadEnd::WaitingForChoice) {
         error = "several projects here: name one with \"base\"";

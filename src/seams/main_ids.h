@@ -6,6 +6,7 @@ namespace varnolux::ids {
 // Resources
 constexpr int kIconMain = 100;
 constexpr int kMenuMain = 103;
+constexpr int kMainAccelerators = 106;  // the program's keyboard shortcuts
 constexpr int kBitmapRowImages = 105;
 constexpr int kMenuListContext = 108;
 
@@ -52,7 +53,8 @@ constexpr int kCmdViewSfr = 28062;
 constexpr int kCmdDataSheet = 28044;
 constexpr int kCmdErrata = 28045;
 constexpr int kCmdViewPinout = 28058;
-constexpr int kCmdViewPlot = 28070;  // also in the Watch window's View menu
+constexpr int kCmdViewPlot = 28070;       // also in the Watch window's View menu
+constexpr int kCmdViewStopRules = 28090;  // also Ctrl+B
 constexpr int kCmdViewComments = 28047;
 constexpr int kCmdXplorer = 28026;
 constexpr int kCmdExitToProton = 28061;

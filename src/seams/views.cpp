@@ -22,6 +22,8 @@ std::optional<ViewKind> ViewOfCommand(int commandId) {
             return ViewKind::Pinout;
         case ids::kCmdViewPlot:
             return ViewKind::Plot;
+        case ids::kCmdViewStopRules:
+            return ViewKind::StopRules;
         case ids::kCmdAbout:
         case ids::kCmdWatchAbout:
             return ViewKind::About;

@@ -8,7 +8,18 @@
 
 namespace varnolux {
 
-enum class ViewKind { Watch, Source, Port, Eeprom, Sfr, Pinout, About, RecordDiagnostics, Plot };
+enum class ViewKind {
+    Watch,
+    Source,
+    Port,
+    Eeprom,
+    Sfr,
+    Pinout,
+    About,
+    RecordDiagnostics,
+    Plot,
+    StopRules
+};
 
 class Views {
   public:
@@ -35,8 +46,8 @@ class Views {
     // forgets every recorded dump. The values and histories in the records
     // are already those before the first dump; the next refresh shows them.
     virtual void ReplayRestarted() = 0;
-    // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR and Plot
-    // windows, in that order, each saving its own placement.
+    // The close sequence: Port, Watch, Source, EEPROM, Pinout, SFR, Plot and
+    // Stop rules windows, in that order, each saving its own placement.
     virtual void CloseAll() = 0;
 };
 

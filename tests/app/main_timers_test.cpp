@@ -76,5 +76,26 @@ TEST(TakeNewDump, RefreshesOncePerDumpOnlyForAVisibleWindowWithAProject) {
     EXPECT_FALSE(TakeNewDump(run, true)) << "the same dump twice";
 }
 
+TEST(TakeDumpToShow, FrozenViewsShowTheFiringDumpThenWaitForContinue) {
+    RunState run;
+    run.ProjectChosen = 1;
+    FrozenViews frozen;
+    run.NewDumpPending = 1;
+    EXPECT_TRUE(TakeDumpToShow(run, true, frozen));
+    run.ViewsFrozen = 1;  // a hold rule fired at a plain dump point
+    run.NewDumpPending = 1;
+    EXPECT_TRUE(TakeDumpToShow(run, true, frozen)) << "the dump the rule fired at";
+    for (int dump = 0; dump < 3; ++dump) {
+        run.NewDumpPending = 1;  // the link goes on
+        EXPECT_FALSE(TakeDumpToShow(run, true, frozen)) << "frozen";
+    }
+    run.ViewsFrozen = 0;  // Continue
+    EXPECT_TRUE(TakeDumpToShow(run, true, frozen)) << "the latest dump after Continue";
+    run.ViewsFrozen = 1;  // fires again, with no dump pending yet
+    EXPECT_FALSE(TakeDumpToShow(run, true, frozen));
+    run.NewDumpPending = 1;
+    EXPECT_TRUE(TakeDumpToShow(run, true, frozen)) << "the next firing's dump";
+}
+
 }  // namespace
 }  // namespace varnolux

@@ -120,6 +120,13 @@ TEST_F(RunControlTest, ContinueReleasesOnlyAWaitingTarget) {
     EXPECT_EQ(WatchFocus(), 1);
 }
 
+TEST_F(RunControlTest, ContinueUnfreezesViewsFrozenByAStopRule) {
+    session.run.ViewsFrozen = 1;  // the target runs on: nothing waits
+    ContinueCommand(session.run, views);
+    EXPECT_EQ(session.run.ViewsFrozen.load(), 0);
+    EXPECT_EQ(session.run.TargetWaiting.load(), 0);
+}
+
 TEST_F(RunControlTest, ContinueButtonFaces) {
     RunState& run = session.run;
     EXPECT_EQ(ContinueButtonFace(run, true), ContinueFace::Pressed);

@@ -23,6 +23,7 @@ TEST(ViewOfCommand, MenuCommandsOpenTheirWindows) {
         {ids::kCmdViewSfr, ViewKind::Sfr},
         {ids::kCmdViewPinout, ViewKind::Pinout},
         {28070, ViewKind::Plot},
+        {28090, ViewKind::StopRules},
         {ids::kCmdAbout, ViewKind::About},
         {28004, ViewKind::About},
         {ids::kCmdHelp, std::nullopt},

@@ -7,11 +7,13 @@
 
 namespace varnolux {
 
-MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot)
-    : MainLinkParts(seams.os),
-      LinkLoadSteps(session, seams, recorder, startup, nullptr, true, recorder.Clock(), &plot),
+MainLoad::MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot,
+                   rules::StopRules& rules, std::function<void()> armRules)
+    : MainLinkParts(seams.os, session.run, plot, rules),
+      LinkLoadSteps(session, seams, recorder, startup, nullptr, true, recorder.Clock(), &keepers),
       main_(main),
-      plot_(plot) {}
+      plot_(plot),
+      armRules_(std::move(armRules)) {}
 
 void MainLoad::ReplayFrom(const RecordingContents& contents) {
     replayed_ = &contents;
@@ -49,7 +51,9 @@ void MainLoad::OpenLink() {
 }
 
 void MainLoad::StartLinkThread() {
-    if (!replayed_) LinkLoadSteps::StartLinkThread();
+    if (replayed_) return;
+    if (armRules_) armRules_();
+    LinkLoadSteps::StartLinkThread();
 }
 
 std::string MainLoad::PortName(int32_t portNumber) const {

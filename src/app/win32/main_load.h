@@ -7,6 +7,7 @@
 // the UI thread. Either way the Plot window's feed is handed every dump.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,23 +17,31 @@
 #include "link/recording_port.h"
 #include "link/replay_stepper.h"
 #include "project/load_sequence.h"
+#include "rules/rule_judge.h"
 #include "seams/seams.h"
 #include "state/session.h"
 #include "views/plot/plot_feed.h"
 
 namespace varnolux {
 
-// The serial port and the link thread's record, built before the steps that use them.
+// The serial port, the link thread's record and the keepers of each dump (the
+// Plot's feed, then the stop rules' judge), built before the steps that use them.
 struct MainLinkParts {
-    explicit MainLinkParts(HostOs& os) : recorder(port, os) {}
+    MainLinkParts(HostOs& os, RunState& run, PlotFeed& plot, rules::StopRules& rules)
+        : recorder(port, os), judge(rules, run, &recorder), keepers({&plot, &judge}) {}
     AddressedPort port;      // the settings' Port, once they are read
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
+    rules::RuleJudge judge;
+    rules::DumpKeepers keepers;
     LinkStartup startup;
 };
 
 class MainLoad : private MainLinkParts, private LinkLoadSteps {
   public:
-    MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot);
+    // `rules` are judged at every dump of the link; `armRules` arms them for a
+    // loaded project before its link starts.
+    MainLoad(Session& session, Seams& seams, MainWindow& main, PlotFeed& plot,
+             rules::StopRules& rules, std::function<void()> armRules);
 
     // The load replays `contents` (kept by the caller) instead of opening the port.
     void ReplayFrom(const RecordingContents& contents);
@@ -65,6 +74,7 @@ class MainLoad : private MainLinkParts, private LinkLoadSteps {
 
     MainWindow& main_;
     PlotFeed& plot_;
+    std::function<void()> armRules_;
     const RecordingContents* replayed_ = nullptr;
     std::unique_ptr<ReplayStepper> stepper_;
 };

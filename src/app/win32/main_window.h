@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/main_initialisation.h"
+#include "app/main_timers.h"
 #include "app/settings_io.h"
 #include "app/win32/list_and_run_control.h"
 #include "layout/win32/form_layout.h"
@@ -17,6 +18,7 @@
 namespace varnolux {
 
 class MainFileCommands;
+class MainRules;
 
 // The three brushes that paint the Continue button, created once at start-up.
 struct ShellBrushes {
@@ -46,6 +48,8 @@ class MainWindow : public MainWindowShell {
 
     // Record session and Open recording in the File menu.
     void SetFileCommands(MainFileCommands* commands) { fileCommands_ = commands; }
+    // The stop rules: their firings at each refresh tick, their save at closing.
+    void SetRules(MainRules* rules) { rules_ = rules; }
     // Refreshes every view when a dump was completed since the last refresh,
     // as the refresh timer does; a replay's step calls it at once.
     void RefreshIfNewDump();
@@ -101,6 +105,8 @@ class MainWindow : public MainWindowShell {
     std::function<bool()> linkRunning_;
     std::function<void(const std::string&)> projectChosen_;
     MainFileCommands* fileCommands_ = nullptr;
+    MainRules* rules_ = nullptr;
+    FrozenViews frozen_;
     bool closing_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/close_sequence.h"
+#include "app/win32/main_rules.h"
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
 #include "seams/main_ids.h"
@@ -45,6 +46,7 @@ class MainCloseSteps : public CloseSteps {
 void MainWindow::OnClose() {
     MainCloseSteps steps(*this, linkRunning_);
     RunCloseSequence(session_, seams_.os, seams_.prompts, seams_.views, steps);
+    if (rules_) rules_->OnClose();
     // After the link thread: the recording holds the last transaction.
     if (fileCommands_) fileCommands_->OnClose();
 }

@@ -1,4 +1,5 @@
 #include "app/main_timers.h"
+#include "app/win32/main_rules.h"
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
 #include "seams/main_ids.h"
@@ -8,6 +9,7 @@ namespace varnolux {
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
         case ids::kTimerRefresh:
+            if (rules_) rules_->OnTick();
             RefreshIfNewDump();
             if (fileCommands_) fileCommands_->OnTick();
             return;
@@ -20,7 +22,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::RefreshIfNewDump() {
-    if (TakeNewDump(session_.run, IsWindowVisible(hwnd_))) RefreshAfterDump();
+    if (TakeDumpToShow(session_.run, IsWindowVisible(hwnd_), frozen_)) RefreshAfterDump();
 }
 
 void MainWindow::RefreshAfterDump() {

@@ -6,7 +6,7 @@
 
 namespace varnolux {
 
-int RunMessageLoop() {
+int RunMessageLoop(HWND main, HACCEL accelerators) {
     MSG message;
     for (;;) {
         BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -14,6 +14,10 @@ int RunMessageLoop() {
         if (got == 0) break;
         HWND focus = GetFocus();
         HWND form = focus ? GetAncestor(focus, GA_ROOT) : nullptr;
+        // The shortcuts work from every window of the program.
+        if (accelerators && form && IsProgramForm(form) &&
+            TranslateAcceleratorA(main, accelerators, &message))
+            continue;
         if (form && IsProgramForm(form) && IsDialogMessageA(form, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

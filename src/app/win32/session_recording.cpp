@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/around_choice.h"
 #include "app/recording_texts.h"
 #include "link/recording_facts.h"
 #include "seams/main_ids.h"
@@ -36,11 +37,12 @@ std::wstring AskFileName(HWND owner, bool save, const std::wstring& suggested) {
 }  // namespace
 
 SessionRecording::SessionRecording(Session& session, Seams& seams, RecordingPort& recorder,
-                                   bool replaying,
+                                   const rules::StopRules& rules, bool replaying,
                                    std::function<void(const std::wstring&)> openReplay)
     : session_(session),
       seams_(seams),
       recorder_(recorder),
+      rules_(rules),
       replaying_(replaying),
       openReplay_(std::move(openReplay)) {}
 
@@ -68,6 +70,14 @@ void SessionRecording::OnInitMenu(HMENU menu) {
 }
 
 void SessionRecording::OnTick() {
+    if (shown_ && around_ && recorder_.Recording()) {
+        const size_t files = recorder_.AroundFiles().size();
+        if (files != aroundFiles_) {
+            aroundFiles_ = files;
+            seams_.view.SetStatusText(ids::kStatusRecordingPart,
+                                      AroundStatusText(recorder_.Path(), files));
+        }
+    }
     // A write that failed ended the recording: the status bar says so.
     if (!shown_ || recorder_.Recording()) return;
     shown_ = false;
@@ -85,17 +95,33 @@ void SessionRecording::Start() {
     const std::wstring chosen = AskFileName(
         main_, true, WideFromText(DefaultRecordingName(session_.project.baseName, now)));
     if (chosen.empty()) return;
+    const std::vector<rules::StopRule> armed = rules_.Rules();
+    const int keep = AroundKeep(armed);
+    around_ = false;
+    if (keep >= 0) {
+        PromptRequest question;
+        question.text = AroundQuestion(armed);
+        question.buttons = PromptButtons::YesNoCancel;
+        question.icon = PromptIcon::Question;
+        const PromptAnswer answer = seams_.prompts.Show(question);
+        if (answer != PromptAnswer::Yes && answer != PromptAnswer::No) return;
+        around_ = answer == PromptAnswer::Yes;
+    }
     const std::string path = TextFromWide(chosen.data(), chosen.size());
     const int32_t baud = recorder_.Baud() > 0 ? recorder_.Baud() : session_.settings.Baud;
     const RecordingFacts facts =
         FactsOfSession(session_, seams_.os, recorder_.PortName(session_.settings.Port), baud,
                        RecordingStart::Link);
-    if (!recorder_.Start(path, facts)) {
+    const bool started =
+        around_ ? recorder_.StartAround(path, facts, keep) : recorder_.Start(path, facts);
+    if (!started) {
         seams_.prompts.Inform("The recording " + path + " cannot be written");
         return;
     }
     shown_ = true;
-    seams_.view.SetStatusText(ids::kStatusRecordingPart, RecordingStatusText(path));
+    aroundFiles_ = 0;
+    seams_.view.SetStatusText(ids::kStatusRecordingPart,
+                              around_ ? AroundStatusText(path, 0) : RecordingStatusText(path));
 }
 
 void SessionRecording::Stop() {

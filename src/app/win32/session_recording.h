@@ -8,6 +8,7 @@
 #include <string>
 
 #include "link/recording_port.h"
+#include "rules/stop_rules.h"
 #include "seams/seams.h"
 #include "state/session.h"
 
@@ -29,7 +30,10 @@ class SessionRecording : public MainFileCommands {
   public:
     // `replaying`: the program replays, there is no link to record.
     // `openReplay` starts the replay of the file named (the program restarts).
-    SessionRecording(Session& session, Seams& seams, RecordingPort& recorder, bool replaying,
+    // `rules`: the armed stop rules; with some that record, the recording may
+    // keep only the traffic around their firings.
+    SessionRecording(Session& session, Seams& seams, RecordingPort& recorder,
+                     const rules::StopRules& rules, bool replaying,
                      std::function<void(const std::wstring&)> openReplay);
     void SetOwner(HWND main) { main_ = main; }
 
@@ -46,10 +50,13 @@ class SessionRecording : public MainFileCommands {
     Session& session_;
     Seams& seams_;
     RecordingPort& recorder_;
+    const rules::StopRules& rules_;
     bool replaying_;
     std::function<void(const std::wstring&)> openReplay_;
     HWND main_ = nullptr;
-    bool shown_ = false;  // the status bar names the recording
+    bool shown_ = false;   // the status bar names the recording
+    bool around_ = false;  // only around the record rules' firings
+    size_t aroundFiles_ = 0;
 };
 
 }  // namespace varnolux

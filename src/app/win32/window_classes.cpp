@@ -14,6 +14,8 @@
 #include "views/port/win32/port_window.h"
 #include "views/replay/replay_bar_ids.h"
 #include "views/replay/win32/replay_bar.h"
+#include "views/rules/rules_ids.h"
+#include "views/rules/win32/rules_window.h"
 #include "views/sfr/sfr_ids.h"
 #include "views/sfr/win32/sfr_window.h"
 #include "views/source/source_ids.h"
@@ -44,6 +46,7 @@ const FormClass kFormClasses[] = {
     {ids::kPinoutClass, PINOUTFORM_WNDPROC, true},
     {ids::kSfrFormClass, SFRFORM_WNDPROC, true},
     {ids::kPlotFormClass, PLOTFORM_WNDPROC, true},
+    {ids::kRulesFormClass, RULESFORM_WNDPROC, true},
     {ids::kReplayBarClass, REPLAYBAR_WNDPROC, false},
 };
 

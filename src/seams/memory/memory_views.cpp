@@ -22,6 +22,8 @@ const char* ViewName(ViewKind kind) {
             return "RecordDiagnostics";
         case ViewKind::Plot:
             return "Plot";
+        case ViewKind::StopRules:
+            return "StopRules";
     }
     return "";
 }

@@ -55,6 +55,14 @@ const std::vector<KeysOfView>& KeysTable() {
           ""}},
         {ViewKind::Pinout, {"Pinout Placement", {}, kPreferences, "AlwaysOnTopPO", false, "", ""}},
         {ViewKind::Plot, {"Plot", {}, "Plot", "AlwaysOnTop", true, "", ""}},
+        {ViewKind::StopRules,
+         {"Stop Rules Placement",
+          {"Column0", "Column1", "Column2", "Column3", "Column4"},
+          "Stop Rules Placement",
+          "AlwaysOnTop",
+          true,
+          "",
+          ""}},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #include "views/plot/plot_cursor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -36,6 +37,15 @@ std::optional<size_t> NearestDump(const PlotStore& store, PlotXAxis axis, double
         if (std::fabs(PlotX(store, axis, i) - x) < std::fabs(PlotX(store, axis, best) - x))
             best = i;
     return best;
+}
+
+std::optional<size_t> DumpAtTime(const PlotStore& store, double seconds) {
+    const double* begin = store.Times();
+    const double* end = begin + store.Size();
+    // Within a microsecond: both sides divide the same count of microseconds.
+    const double* at = std::lower_bound(begin, end, seconds - 1e-7);
+    if (at == end || std::abs(*at - seconds) > 1e-7) return std::nullopt;
+    return static_cast<size_t>(at - begin);
 }
 
 std::string CursorText(const PlotStore& store, size_t dump) {

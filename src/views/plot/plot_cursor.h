@@ -12,6 +12,10 @@ namespace varnolux {
 // while nothing is held.
 std::optional<size_t> NearestDump(const PlotStore& store, PlotXAxis axis, double x);
 
+// The held dump taken at `seconds` on the link's clock (a stop rule's firing);
+// none when it is not held (not taken yet, or dropped beyond the depth).
+std::optional<size_t> DumpAtTime(const PlotStore& store, double seconds);
+
 // The cursor's line: the dump's DumpID, running number and time, then every
 // watched trace's value there in its variable's radix ("-" where it was not
 // watched).

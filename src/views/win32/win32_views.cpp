@@ -10,9 +10,9 @@ namespace {
 const ViewKind kRefreshOrder[] = {ViewKind::Watch, ViewKind::Source, ViewKind::Port,
                                   ViewKind::Eeprom, ViewKind::Plot};
 // The close sequence's order.
-const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,  ViewKind::Source,
-                                ViewKind::Eeprom, ViewKind::Pinout, ViewKind::Sfr,
-                                ViewKind::Plot};
+const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,    ViewKind::Source,
+                                ViewKind::Eeprom, ViewKind::Pinout,   ViewKind::Sfr,
+                                ViewKind::Plot,   ViewKind::StopRules};
 
 }  // namespace
 
@@ -58,6 +58,8 @@ HWND Win32Views::WatchControl(int id) const {
 
 void Win32Views::SetWatchDumpIdLabel(const std::string& text) {
     // A synchronous message: safe from the link thread, which holds no lock here.
+    // Views frozen by a stop rule keep the DumpID they froze on.
+    if (session_.run.ViewsFrozen.load() == 1) return;
     if (HWND label = WatchControl(ids::kWatchDumpIdLabel)) SetWindowTextA(label, text.c_str());
 }
 

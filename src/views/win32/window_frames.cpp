@@ -12,6 +12,7 @@
 #include "views/pinout/pinout.h"
 #include "views/plot/plot_ids.h"
 #include "views/port/port_ids.h"
+#include "views/rules/rules_ids.h"
 #include "views/sfr/sfr_ids.h"
 #include "views/source/source_ids.h"
 #include "views/watch/watch_ids.h"
@@ -93,6 +94,10 @@ std::vector<FrameOfView> MakeTable() {
                {ids::kPlotFormClass, name + "   Plot", kPopupStyle | WS_MAXIMIZEBOX,
                 WS_EX_WINDOWEDGE, At(120, 120, 760, 460), false},
                Opening::Stored, ids::kSysPlotTopMost, AfterMove::Stay),
+        Placed(ViewKind::StopRules,
+               {ids::kRulesFormClass, name + "   Stop rules", kPopupStyle | WS_CLIPCHILDREN,
+                WS_EX_WINDOWEDGE, At(140, 140, 630, 510), false},
+               Opening::Stored, ids::kSysRulesTopMost, AfterMove::Stay),
         Unplaced(ViewKind::About,
                  {kAboutClass, AboutTitle(), WS_POPUP | WS_CAPTION | WS_SYSMENU,
                   WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, At(213, 160, 484, 195), true}),

@@ -111,6 +111,7 @@ TEST_F(FormSettingsTest, EachWindowWritesItsKeysInItsOwnOrder) {
         {ViewKind::Source, {"Column0", "Column1", "Left", "Bottom", "AlwaysOnTopS"}},
         {ViewKind::Port, {"Left", "Bottom", "Column0", "Header2", "Extra", "AlwaysOnTopPO"}},
         {ViewKind::Plot, {"Left", "Bottom", "AlwaysOnTop", "Extra"}},
+        {ViewKind::StopRules, {"Left", "Bottom", "AlwaysOnTop", "Column0", "Column4"}},
     };
     for (const Case& c : cases) {
         os = MemoryHostOs();

@@ -7,6 +7,7 @@
 
 #include "support/make_record.h"
 #include "vars/value_decode.h"
+#include "views/plot/plot_cursor.h"
 #include "views/plot/plot_feed.h"
 #include "views/plot/plot_record.h"
 #include "views/plot/plot_store.h"
@@ -116,6 +117,32 @@ TEST(PlotRecord, WatchedVariablesAndTheElementsOfAWatchedArrayInTableOrder) {
     EXPECT_EQ(9, store.DumpId(0));
     EXPECT_EQ((std::vector<double>{-2}), Values(store, "arr#1"));
     EXPECT_EQ((std::vector<double>{-1.5}), Values(store, "other"));
+}
+
+}  // namespace
+}  // namespace varnolux
+
+namespace varnolux {
+namespace {
+
+// The dump a stop rule fired at is found by the link clock's time both were given.
+TEST(PlotStore, TheDumpOfAFiringIsFoundByItsTime) {
+    PlotStore store(3);
+    const int64_t times[] = {1000000, 1250001, 2600000, 3000017};
+    for (int64_t us : times) store.Append(5, static_cast<double>(us) / 1e6, {});
+    const struct {
+        int64_t us;
+        std::optional<size_t> dump;
+    } cases[] = {
+        {1000000, std::nullopt},  // dropped beyond the depth of 3
+        {1250001, 0},
+        {2600000, 1},
+        {3000017, 2},
+        {3000018, std::nullopt},
+        {2000000, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DumpAtTime(store, static_cast<double>(c.us) / 1e6), c.dump) << c.us;
 }
 
 }  // namespace

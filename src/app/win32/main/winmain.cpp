@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/settings_io.h"
 #include "app/win32/main_load.h"
+#include "app/win32/main_rules.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
 #include "app/win32/replay_start.h"
@@ -16,6 +17,7 @@
 #include "app/win32/window_classes.h"
 #include "layout/win32/form_layout.h"
 #include "link/recording_facts.h"
+#include "seams/main_ids.h"
 #include "seams/seams.h"
 #include "seams/win32/wide_text.h"
 #include "seams/win32/win32_host_os.h"
@@ -30,6 +32,7 @@
 #include "views/plot/win32/plot_window.h"
 #include "views/port/win32/port_window.h"
 #include "views/replay/win32/replay_bar.h"
+#include "views/rules/win32/rules_window.h"
 #include "views/sfr/win32/sfr_window.h"
 #include "views/source/win32/source_window.h"
 #include "views/watch/win32/watch_window.h"
@@ -104,6 +107,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // Every dump's watched values, kept for the Plot window whether it is open or not.
     PlotFeed plotFeed;
     auto plot = std::make_unique<PlotWindow>(*session, os, prompts, plotFeed);
+    PlotWindow& plotWindow = *plot;
     views.SetRecorder(plot.get());
     views.Add(ViewKind::Plot, std::move(plot));
     Seams seams{os, prompts, view, launcher, views};
@@ -125,11 +129,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     views.Add(ViewKind::About, std::make_unique<AboutWindow>());
     views.Add(ViewKind::RecordDiagnostics, std::make_unique<DiagnosticsWindow>(*session));
 
-    MainLoad load(*session, seams, main, plotFeed);
+    // The stop rules, judged on the link and kept with their window's desk.
+    rules::StopRules stopRules;
+    RuleDesk ruleDesk(stopRules);
+    auto rulesWindow = std::make_unique<RulesWindow>(*session, os, prompts, view, ruleDesk);
+    MainRules mainRules(*session, seams, ruleDesk, *rulesWindow, plotWindow);
+    views.Add(ViewKind::StopRules, std::move(rulesWindow));
+    main.SetRules(&mainRules);
+    MainLoad load(*session, seams, main, plotFeed, stopRules,
+                  [&mainRules] { mainRules.ArmForProject(); });
     if (!replayPath.empty()) load.ReplayFrom(replayed);
     // Open recording: this run ends and the program starts again on the recording.
     std::wstring replayNext;
-    SessionRecording recording(*session, seams, load.Recorder(), !replayPath.empty(),
+    SessionRecording recording(*session, seams, load.Recorder(), stopRules, !replayPath.empty(),
                                [&](const std::wstring& file) {
                                    replayNext = file;
                                    ApplyExitChoice(session->run, ExitChoice::Exit);
@@ -155,7 +167,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         replayBar->Create(window, instance,
                           "Replay " + replayPath.substr(replayPath.find_last_of("\\/") + 1));
     }
-    int exitCode = RunMessageLoop();
+    int exitCode = RunMessageLoop(
+        window, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(ids::kMainAccelerators)));
     CloseHandle(mutex);
     if (!replayNext.empty()) StartReplayProcess(replayNext);
     // The process ends here, also when a link thread that did not stop in time

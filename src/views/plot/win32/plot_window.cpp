@@ -54,6 +54,13 @@ HMENU PlotWindow::MenuBar() {
     return bar;
 }
 
+void PlotWindow::MarkDump(std::optional<double> seconds, const std::string& label) {
+    mark_ = seconds;
+    markLabel_ = label;
+    // The marked dump may still wait in the feed.
+    Fill();
+}
+
 void PlotWindow::NoteWatchChange() {
     feed_.NoteWatchChange(session_);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "seams/host_os.h"
 #include "seams/prompts.h"
@@ -24,6 +25,11 @@ class PlotWindow : public PlacedWindow, public DumpRecorder {
 
     // Takes the dumps that came since and redraws.
     void Fill() override;
+
+    // Marks the dump a stop rule held or froze the views at, taken at
+    // `seconds` on the link's clock, with `label`; none: no mark. The dumps
+    // that came since are taken, so the mark is in view.
+    void MarkDump(std::optional<double> seconds, const std::string& label);
 
     void NoteWatchChange() override;
     void ClearRecord() override;
@@ -67,7 +73,9 @@ class PlotWindow : public PlacedWindow, public DumpRecorder {
     bool dragging_ = false;
     int dragFrom_ = 0;
     int dragTo_ = 0;
-    int32_t topMost_ = 0;  // "AlwaysOnTop" of its own section
+    int32_t topMost_ = 0;         // "AlwaysOnTop" of its own section
+    std::optional<double> mark_;  // a stop rule's dump
+    std::string markLabel_;
 };
 
 LRESULT CALLBACK PLOTFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

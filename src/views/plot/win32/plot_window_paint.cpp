@@ -15,6 +15,7 @@ constexpr COLORREF kGrid = RGB(228, 228, 228);
 constexpr COLORREF kFrame = RGB(120, 120, 120);
 constexpr COLORREF kText = RGB(0, 0, 0);
 constexpr COLORREF kCursor = RGB(160, 160, 160);
+constexpr COLORREF kRuleMark = RGB(220, 0, 0);  // the dump a stop rule held at
 constexpr COLORREF kSelection = RGB(210, 225, 250);
 
 COLORREF Colour(const Rgb& c) {
@@ -106,10 +107,20 @@ void PlotWindow::DrawInto(HDC dc, int width, int height) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, p.area.left, p.area.top - 2, p.area.right + 1, p.area.bottom + 2);
     for (const PlotTraceLayout& t : p.traces) DrawTrace(dc, t);
+    auto pixelOf = [&](size_t dump) {
+        const double x = PlotX(store_, view_.axis, dump);
+        return p.area.left +
+               static_cast<int>((x - p.xRange.lo) * (p.area.Width() - 1) / p.xRange.Span());
+    };
+    if (const auto marked = mark_ ? DumpAtTime(store_, *mark_) : std::nullopt) {
+        const int px = pixelOf(*marked);
+        Pen pen(dc, kRuleMark, 2);
+        Line(dc, px, p.area.top, px, p.area.bottom);
+        SetTextColor(dc, kRuleMark);
+        Text(dc, px + 4, p.area.top + 2, markLabel_, TA_LEFT | TA_TOP);
+    }
     if (cursor_ && *cursor_ < store_.Size()) {
-        const double x = PlotX(store_, view_.axis, *cursor_);
-        const int px = p.area.left +
-                       static_cast<int>((x - p.xRange.lo) * (p.area.Width() - 1) / p.xRange.Span());
+        const int px = pixelOf(*cursor_);
         Pen pen(dc, kCursor);
         Line(dc, px, p.area.top, px, p.area.bottom);
     }
