@@ -43,6 +43,18 @@ std::string DumpPointText(const Session& s, int32_t dumpId) {
     return s.dumpPoints.entries[static_cast<size_t>(dumpId)].comment;
 }
 
+// Views frozen on a dump hold back the next dump's values until they show it,
+// 500 ms at most: a window that is hidden or busy does not stop the link.
+void WaitUntilFrozenDumpShown(LinkContext& link) {
+    RunState& run = link.session.run;
+    constexpr int kStepMs = 5, kMostMs = 500;
+    for (int waited = 0; run.ViewsFrozen.load() == 1 && run.FrozenShown.load() == 0 &&
+                         run.LinkStopRequest.load() == 0 && waited < kMostMs;
+         waited += kStepMs)
+        link.clock.sleepMs(kStepMs);
+    run.FrozenShown = 1;
+}
+
 }  // namespace
 
 void FinishTransaction(LinkContext& link, const TargetPacket& p) {
@@ -63,6 +75,7 @@ void FinishTransaction(LinkContext& link, const TargetPacket& p) {
     }
     link.seams.views.SetWatchDumpIdLabel(" DumpID " + SignPadded(dumpId));
 
+    WaitUntilFrozenDumpShown(link);
     UpdateReport report;
     {
         std::lock_guard<std::mutex> lock(s.recordsLock);

@@ -4,8 +4,8 @@
 
 namespace varnolux::rules {
 
-RuleJudge::RuleJudge(StopRules& rules, RunState& run, RecordingPort* around)
-    : rules_(rules), run_(run), around_(around) {}
+RuleJudge::RuleJudge(StopRules& rules, RunState& run, RecordingPort* around, bool freezesViews)
+    : rules_(rules), run_(run), around_(around), freezesViews_(freezesViews) {}
 
 void RuleJudge::KeepDump(const Session& session, int64_t timeUs) {
     if (rules_.Empty()) {
@@ -16,7 +16,10 @@ void RuleJudge::KeepDump(const Session& session, int64_t timeUs) {
     const bool waits = session.run.TargetWaiting.load() == 1;
     const Verdict verdict = rules_.Judge(session.records, values_, timeUs, waits);
     run_.RuleHold = verdict.hold ? 1 : 0;
-    if (verdict.hold && !waits) run_.ViewsFrozen = 1;
+    if (verdict.hold && !waits && freezesViews_ && run_.ViewsFrozen.load() == 0) {
+        run_.FrozenShown = 0;
+        run_.ViewsFrozen = 1;
+    }
     if (!around_) return;
     std::vector<StopRule> rules;
     for (const Firing& f : verdict.firings) {

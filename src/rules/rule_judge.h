@@ -15,13 +15,17 @@ namespace varnolux::rules {
 class RuleJudge : public DumpKeeper {
   public:
     // `around`: the port that keeps the last dumps for Record rules, if any.
-    RuleJudge(StopRules& rules, RunState& run, RecordingPort* around = nullptr);
+    // `freezesViews`: a front end with views that stay on a dump (the
+    // desktop program) sets ViewsFrozen when a hold fires at a plain dump point.
+    RuleJudge(StopRules& rules, RunState& run, RecordingPort* around = nullptr,
+              bool freezesViews = false);
     void KeepDump(const Session& session, int64_t timeUs) override;
 
   private:
     StopRules& rules_;
     RunState& run_;
     RecordingPort* around_;
+    bool freezesViews_;
     script::DumpValues values_;  // kept between dumps, so judging allocates nothing
 };
 

@@ -39,6 +39,10 @@ struct RunState {
     // dumpw point; at a plain dump point the views stay on the dump until Continue.
     std::atomic<int32_t> RuleHold{0};
     std::atomic<int32_t> ViewsFrozen{0};
+    // The frozen dump is on the views: until then the link holds back the
+    // next dump's values (a little while at most), so the views show the
+    // very dump the rule fired at even when dumps come faster than they refresh.
+    std::atomic<int32_t> FrozenShown{1};
 };
 
 }  // namespace varnolux

@@ -178,7 +178,7 @@ TEST(StopRules, NothingIsArmedWhenOneRuleIsWrong) {
 // whatever Continuous, Repeat and Untill say; at a plain dump the views freeze.
 class JudgedLink : public LinkFixture {
   protected:
-    JudgedLink() : judge(rules, session.run) {
+    JudgedLink() : judge(rules, session.run, nullptr, true) {
         session.records = Records();
         link.keeper = &judge;
         size_t bad;
@@ -207,7 +207,13 @@ TEST_F(JudgedLink, AFiredHoldHoldsADumpwAndFreezesAPlainDump) {
     session.run.TargetWaiting = 0;  // Continue
     EXPECT_EQ(DumpWith(4, 31, 0), 'b');
     EXPECT_EQ(session.run.ViewsFrozen.load(), 1);
+    // The next dump's values wait for the views to show the frozen one, a while at most.
+    sleptMs = 0;
     EXPECT_EQ(DumpWith(4, 20, 0), 'b');
+    EXPECT_EQ(sleptMs, 500);
+    sleptMs = 0;
+    EXPECT_EQ(DumpWith(4, 21, 0), 'b');
+    EXPECT_EQ(sleptMs, 0);
     EXPECT_EQ(DumpWith(6, 20, 1), 'a');  // Repeat as before
     const std::vector<Firing> firings = rules.TakeFirings();
     ASSERT_EQ(firings.size(), 2u);

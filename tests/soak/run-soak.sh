@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The soak: Varnolux.exe under Wine against the simulated target at 115200 for
 # 10 000 dumps with 5 % CRC errors, over-long and unknown packets and bursts of
-# line noise, every window open (Watch, Source, Port, EEPROM, Plot), and the
+# line noise, every window open (Watch, Source, Port, EEPROM, Plot, Stop rules,
+# with a log point at every dump), and the
 # line pulled half-way (the simulator ends in the middle of a packet and a new
 # one starts on the same terminal path): the program must come back by itself.
 # Then it checks that every value shown equals the target's RAM, that the
@@ -56,7 +57,7 @@ boot_prefix "$work/wineboot.log" || { echo "soak: wineboot failed" >&2; exit 1; 
 
 readonly LIST=101 CONTINUOUS=120 VIEW_WATCH=28024 WATCH_CLASS=WatchForm_Class
 # View -> Source, Port, EEPROM and Plot.
-readonly OTHER_VIEWS="28023 28022 28046 28070"
+readonly OTHER_VIEWS="28023 28022 28046 28070 28090"
 readonly LOST=" COM1 lost - waiting for it to come back"
 failures=()
 check() {  # check CONDITION_TEXT COMMAND...: notes a failed figure
@@ -160,6 +161,9 @@ soak_folder() {
     local dir
     dir=$(quiet_demo_folder) || return 1
     sed -i 's/^Baud=.*/Baud=115200\r/' "$dir/Varnolux.ini"
+    # A log point at every dump and a hold that never fires keep the stop rules busy.
+    printf '[Stop Rules]\r\nCount=2\r\nLogToFile=0\r\nRule1=1,-1,log,0,50,10\r\nCondition1=\r\nLog1=tick={tick} t={temperature}\r\nRule2=1,-1,hold,0,50,10\r\nCondition2=tick > 65534 And tick < 1\r\nLog2=\r\n' \
+        >>"$dir/Varnolux.ini"
     echo "$dir"
 }
 

@@ -28,7 +28,7 @@ namespace varnolux {
 // Plot's feed, then the stop rules' judge), built before the steps that use them.
 struct MainLinkParts {
     MainLinkParts(HostOs& os, RunState& run, PlotFeed& plot, rules::StopRules& rules)
-        : recorder(port, os), judge(rules, run, &recorder), keepers({&plot, &judge}) {}
+        : recorder(port, os), judge(rules, run, &recorder, true), keepers({&plot, &judge}) {}
     AddressedPort port;      // the settings' Port, once they are read
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     rules::RuleJudge judge;

@@ -22,7 +22,10 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::RefreshIfNewDump() {
-    if (TakeDumpToShow(session_.run, IsWindowVisible(hwnd_), frozen_)) RefreshAfterDump();
+    if (TakeDumpToShow(session_.run, IsWindowVisible(hwnd_), frozen_)) {
+        RefreshAfterDump();
+        if (frozen_.shown) session_.run.FrozenShown = 1;
+    }
 }
 
 void MainWindow::RefreshAfterDump() {
