@@ -22,9 +22,11 @@ for r in rows[1:]:
     if not dumps or dumps[-1][0] != r[0]:
         dumps.append((r[0], r[2], r[8]))
 assert len(dumps) >= 6, dumps
-# The fourth dump came after the silence: more than two seconds of run time.
+# The fourth dump came after the silence: about two seconds of run time or
+# more (the target counts its silence from before the host's answer, which a
+# loaded machine may take a few milliseconds to write).
 dump_id, text, seconds = dumps[3]
-assert text.endswith(" secs") and 2 <= float(text.split()[0]) < 10, text
+assert text.endswith(" secs") and 1.9 <= float(text.split()[0]) < 10, text
 assert abs(float(seconds) - float(text.split()[0])) < 0.001, (text, seconds)
 PY
 grep -q '^silence ends$' "$work/sim.log" || fail "the target never fell silent"

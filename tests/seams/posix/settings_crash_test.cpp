@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -43,6 +45,14 @@ TEST(SettingsWriteKilled, AlwaysLeavesTheOldFileOrTheNewOne) {
     const std::string b = SettingsText('b');
     PosixHostOs os;
     ASSERT_TRUE(os.WriteFile(ini, a));
+    // Kills fall within a few saves' time, however fast this machine saves.
+    const auto start = std::chrono::steady_clock::now();
+    IniWrite(os, ini, "Comms", "Mark", "b");
+    const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(
+                            std::chrono::steady_clock::now() - start)
+                            .count();
+    const useconds_t longest = static_cast<useconds_t>(std::max<int64_t>(20000, 3 * saveUs));
+    ASSERT_TRUE(os.WriteFile(ini, a));
     std::mt19937 random(28);
     int newFiles = 0;
     for (int round = 0; round < 150; ++round) {
@@ -56,7 +66,7 @@ TEST(SettingsWriteKilled, AlwaysLeavesTheOldFileOrTheNewOne) {
                 IniWrite(own, ini, "Comms", "Mark", mark);
             }
         }
-        ::usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, longest)(random));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
