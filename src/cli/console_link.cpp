@@ -17,7 +17,7 @@ std::unique_ptr<ConsoleLink> ConsoleLink::Make(const std::string& command, const
                                  ? std::to_string(args.port)
                                  : IniRead(os, session.project.settingsPath, "Comms", "Port",
                                            std::to_string(session.settings.Port));
-    const PortAddressRead read = ReadPortAddress(text);
+    const PortAddressRead read = ReadConsolePort(text, os);
     if (!read.ok) {
         WriteText(stderr, "varnolux-cli " + command + ": " +
                               (given ? "--port " : "Port= in [Comms] of the settings: ") +

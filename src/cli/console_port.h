@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/port_address.h"
+#include "seams/host_os.h"
 #include "seams/serial_port.h"
 
 namespace varnolux::cli {
@@ -15,5 +16,9 @@ std::unique_ptr<SerialPort> MakeConsolePort(const PortAddress& address);
 
 // The --port option's lines of a command's help, in the platform's names of ports.
 const char* PortOptionHelp();
+
+// The address of --port's `text`: a file of that name (a terminal linked into
+// the folder, "COM1") is a device path where the platform opens ports by path.
+PortAddressRead ReadConsolePort(const std::string& text, const HostOs& os);
 
 }  // namespace varnolux::cli

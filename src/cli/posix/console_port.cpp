@@ -15,4 +15,13 @@ const char* PortOptionHelp() {
            "                     rate); default: Port of the settings\n";
 }
 
+PortAddressRead ReadConsolePort(const std::string& text, const HostOs& os) {
+    if (text.empty() || !os.FileExists(text)) return ReadPortAddress(text);
+    PortAddressRead read;
+    read.ok = true;
+    read.address.kind = PortKind::DevicePath;
+    read.address.path = text;
+    return read;
+}
+
 }  // namespace varnolux::cli

@@ -16,4 +16,8 @@ const char* PortOptionHelp() {
            "                     the settings\n";
 }
 
+PortAddressRead ReadConsolePort(const std::string& text, const HostOs&) {
+    return ReadPortAddress(text);
+}
+
 }  // namespace varnolux::cli
