@@ -57,3 +57,17 @@ map_com1() {
         /f >/dev/null 2>&1
     timeout -k 5 60 wineserver -w >/dev/null 2>&1
 }
+
+# varnolux_process: the Linux process of Varnolux.exe in this run's Wine prefix
+# (other runs on the machine, such as a soak beside the tests, have their own).
+varnolux_process() {
+    local pid
+    for pid in $(pgrep -f 'Varnolux\.exe'); do
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "Varnolux.exe" ] || continue
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" ||
+            continue
+        echo "$pid"
+        return 0
+    done
+    return 1
+}

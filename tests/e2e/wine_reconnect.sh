@@ -9,13 +9,8 @@ reconnect_status_is() {
 # Processor time (user + system, in clock ticks) of the program's Wine process.
 varnolux_cpu_ticks() {
     local pid
-    for pid in $(pgrep -f 'Varnolux\.exe'); do
-        if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "Varnolux.exe" ]; then
-            awk '{ print $14 + $15 }' "/proc/$pid/stat"
-            return 0
-        fi
-    done
-    return 1
+    pid=$(varnolux_process) || return 1
+    awk '{ print $14 + $15 }' "/proc/$pid/stat"
 }
 
 # waiting_is_idle: the program uses under 10 % of one core over 3 s.

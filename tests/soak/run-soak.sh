@@ -67,14 +67,6 @@ check() {  # check CONDITION_TEXT COMMAND...: notes a failed figure
 }
 
 ms_now() { echo $(($(date +%s%N) / 1000000)); }
-# The Linux process of Varnolux.exe under Wine.
-varnolux_linux_pid() {
-    local pid
-    for pid in $(pgrep -f 'Varnolux\.exe'); do
-        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "Varnolux.exe" ] && { echo "$pid"; return 0; }
-    done
-    return 1
-}
 # Anonymous (heap) memory of the process in kB.
 anon_kb() {
     awk '/^RssAnon:/ { print $2 }' "/proc/$1/status"
@@ -193,7 +185,7 @@ soak_dumps() {
         echo "soak: $FIRST_SAMPLE dumps not reached" >&2
         exit 1
     }
-    pid=$(varnolux_linux_pid)
+    pid=$(varnolux_process)
     mem1=$(anon_kb "$pid")
     echo "soak: dump $FIRST_SAMPLE after $((SECONDS - start)) s, heap ${mem1} kB"
     # The heap at every tenth of the run: a leak climbs steadily, an allocator
@@ -247,7 +239,7 @@ pull_the_line() {
     start_sim "$dir" --baud 115200 --run-ms 0 --pull-after 50 --seed 15
     start_varnolux "$dir"
     probe click "$MAIN_CLASS" "$CONTINUOUS" >/dev/null
-    pid=$(varnolux_linux_pid)
+    pid=$(varnolux_process)
     wait_exit "$SIM_PID" 120 || failures+=("the simulator did not pull the line")
     SIM_PID=""
     echo "soak: last target event before the cut: $(grep -v '^rx' "$E2E_WORK/sim.log" | tail -n 1)"
