@@ -124,7 +124,8 @@ bool NetworkPort::Read(uint8_t* buffer, int want, int& count) {
                              timeouts_.readTotalConstant;
     for (;;) {
         const int taken = std::min(want - count, Buffered());
-        std::memcpy(buffer + count, data_.data() + dataStart_, static_cast<size_t>(taken));
+        if (taken > 0)
+            std::memcpy(buffer + count, data_.data() + dataStart_, static_cast<size_t>(taken));
         dataStart_ += static_cast<size_t>(taken);
         count += taken;
         if (count == want) return true;
