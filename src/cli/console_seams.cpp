@@ -5,7 +5,7 @@
 
 #include "app/settings_io.h"
 #include "cli/console_text.h"
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 #include "seams/memory/memory_prompts.h"
 
 namespace varnolux::cli {

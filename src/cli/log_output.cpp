@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 #include "state/var_record.h"
 #include "text/text_util.h"
 

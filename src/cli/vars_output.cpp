@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 #include "text/text_util.h"
 #include "vars/main_list.h"
 #include "vars/value_format.h"

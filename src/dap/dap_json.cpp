@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "text/text_encoding.h"
+
 namespace varnolux::dap {
 
 std::string Json::Str(const std::string& fallback) const {
@@ -47,28 +49,9 @@ Json& Json::Push(Json value) {
 
 namespace {
 
+// JSON in ASCII: the program's Latin-1 texts reach the client as \uXXXX.
 void DumpString(const std::string& s, std::string& out) {
-    out += '"';
-    for (const char c : s) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
+    out += JsonString(s);
 }
 
 void DumpNumber(double v, std::string& out) {

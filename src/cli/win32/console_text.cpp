@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace varnolux::cli {
 

@@ -1,8 +1,8 @@
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <cstdio>
 
-namespace varnolux::cli {
+namespace varnolux {
 
 namespace {
 
@@ -151,4 +151,4 @@ std::string CsvField(const std::string& text) {
     return out + "\"";
 }
 
-}  // namespace varnolux::cli
+}  // namespace varnolux

@@ -1,8 +1,8 @@
-#include "cli/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <gtest/gtest.h>
 
-namespace varnolux::cli {
+namespace varnolux {
 namespace {
 
 // Names from the file system arrive as UTF-8, texts from project files and the
@@ -65,4 +65,4 @@ TEST(TextEncoding, VisibleTextShowsControlCharactersAsEscapes) {
 }
 
 }  // namespace
-}  // namespace varnolux::cli
+}  // namespace varnolux

@@ -5,7 +5,7 @@
 // taken as such, any other byte as a Latin-1 character.
 #include <string>
 
-namespace varnolux::cli {
+namespace varnolux {
 
 // The code points of a text, read as described above.
 std::u32string DecodeText(const std::string& text);
@@ -28,4 +28,4 @@ std::string JsonString(const std::string& text);
 // comma, a quote, a line break or another control character.
 std::string CsvField(const std::string& text);
 
-}  // namespace varnolux::cli
+}  // namespace varnolux
