@@ -29,18 +29,25 @@ no_dialog_shown() {
     fi
 }
 
-test_a_pulled_line_is_waited_for_and_the_link_comes_back_by_itself() {
-    local dir wrong
-    dir=$(quiet_demo_folder)
-    sed -i "s/^Baud=.*/Baud=0\r/" "$dir/Varnolux.ini"
-    start_sim "$dir" --run-ms 50 --pull-after 3
+# run_until_the_line_is_pulled DIR: the program on a simulator that pulls the
+# line after three dumps; returns once the status says the port is lost and
+# the simulator has ended.
+run_until_the_line_is_pulled() {
+    start_sim "$1" --run-ms 50 --pull-after 3
     follow_com1_link
-    start_varnolux "$dir"
+    start_varnolux "$1"
     probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     wait_for 60 reconnect_status_is 0 " COM1 lost - waiting for it to come back" ||
         fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
     wait "$SIM_PID" 2>/dev/null
     SIM_PID=""
+}
+
+test_a_pulled_line_is_waited_for_and_the_link_comes_back_by_itself() {
+    local dir wrong
+    dir=$(quiet_demo_folder)
+    sed -i "s/^Baud=.*/Baud=0\r/" "$dir/Varnolux.ini"
+    run_until_the_line_is_pulled "$dir"
     no_dialog_shown
     rm -f "$E2E_WORK/truth.json"
     restart_sim "$dir" --run-ms 50 --dumps 6
@@ -103,14 +110,7 @@ test_a_read_only_settings_file_is_told_once_and_left_as_it_was() {
 test_waiting_for_a_pulled_line_takes_no_processor_time() {
     local dir
     dir=$(quiet_demo_folder)
-    start_sim "$dir" --run-ms 50 --pull-after 3
-    follow_com1_link
-    start_varnolux "$dir"
-    probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
-    wait_for 60 reconnect_status_is 0 " COM1 lost - waiting for it to come back" ||
-        fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
-    wait "$SIM_PID" 2>/dev/null
-    SIM_PID=""
+    run_until_the_line_is_pulled "$dir"
     sleep 2
     waiting_is_idle
     probe close "$MAIN_CLASS"
