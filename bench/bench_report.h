@@ -38,7 +38,7 @@ class ShareReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.iterations == 0) continue;
+            if (run.iterations == 0 || run.error_occurred) continue;
             const double ns = run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations);
             GetOutputStream() << line_(run.benchmark_name(), ns);
         }
@@ -68,6 +68,32 @@ inline int RunAgainstRefreshPeriod(int argc, char** argv, int decimals, const ch
         return BenchText("%s: %.*f %% of the 100 ms refresh period (goal: under %s %%)\n",
                          name.c_str(), decimals, 100.0 * ns / kRefreshPeriodNs, goalPercent);
     });
+}
+
+// The main() of a benchmark reported against the refresh period.
+#define VARNOLUX_REFRESH_BENCHMARK_MAIN(decimals, goalPercent)                       \
+    int main(int argc, char** argv) {                                                \
+        return varnolux::RunAgainstRefreshPeriod(argc, argv, decimals, goalPercent); \
+    }
+
+// Nanoseconds on the wire at 115200 baud for `bytes` bytes of ten bits each.
+constexpr double WireNsAt115200(double bytes) {
+    return bytes * 10.0 / 115200.0 * 1e9;
+}
+
+// Runs the benchmarks and reports each run as a share of a dump's wire time
+// at 115200 baud, read from `wireNs` after the runs (a benchmark may measure
+// it while it runs), with `decimals` decimals against the goal `goalPercent`.
+inline int RunAgainstWireTime(int argc, char** argv, const double& wireNs, int decimals,
+                              const char* goalPercent) {
+    return RunBenchmarks(
+        argc, argv, [&wireNs, decimals, goalPercent](const std::string& name, double ns) {
+            if (wireNs == 0) return std::string();
+            return BenchText(
+                "%s: %.*f %% of the dump's wire time at 115200 baud (%.1f ms; goal: "
+                "under %s %%)\n",
+                name.c_str(), decimals, 100.0 * ns / wireNs, wireNs / 1e6, goalPercent);
+        });
 }
 
 }  // namespace varnolux

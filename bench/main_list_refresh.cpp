@@ -46,6 +46,4 @@ BENCHMARK(RefreshTenPercentChanged)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "2");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(3, "2")

@@ -63,6 +63,4 @@ BENCHMARK(PlotLayOutTwentyTracesTenthOfTheDumps)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "5");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(3, "5")

@@ -42,6 +42,4 @@ BENCHMARK(RefreshFiveExpandedPorts)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 4, "0.5");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(4, "0.5")

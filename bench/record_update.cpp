@@ -47,6 +47,4 @@ BENCHMARK(UpdateAllChanged);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 4, "1");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(4, "1")

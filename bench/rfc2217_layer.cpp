@@ -6,11 +6,10 @@
 // time at 115200 baud (both directions, ten bits per byte); goal: under 1 % of it.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "bench_report.h"
-#include "link/crc8.h"
+#include "dump_bytes.h"
 #include "link/network_port.h"
 #include "link/protocol.h"
 #include "seams/memory/memory_socket.h"
@@ -20,25 +19,6 @@ namespace {
 
 constexpr int kRamBytes = 4096;
 double g_wireNs = 0;
-
-std::vector<uint8_t> DumpBytes() {
-    std::vector<uint8_t> bytes = {kSync};
-    auto add = [&bytes](std::vector<uint8_t> p) {
-        p.resize(32, 0);
-        p[31] = Crc8(p.data(), 31);
-        bytes.insert(bytes.end(), p.begin(), p.end());
-    };
-    for (int a = 0; a < kRamBytes; a += kMaxPacketData) {
-        const int n = std::min(kMaxPacketData, kRamBytes - a);
-        std::vector<uint8_t> p = {kStx, MT_DATA, static_cast<uint8_t>(n),
-                                  static_cast<uint8_t>(a >> 8), static_cast<uint8_t>(a)};
-        for (int i = 0; i < n; ++i) p.push_back(static_cast<uint8_t>(a + i));
-        add(p);
-    }
-    add({kStx, MT_ENDDATA, 1, 1, 0, 0});
-    bytes.push_back(kQuery);
-    return bytes;
-}
 
 void Rfc2217Dump(benchmark::State& state) {
     auto owned = std::make_unique<MemorySocket>();
@@ -52,11 +32,11 @@ void Rfc2217Dump(benchmark::State& state) {
     socket.Feed({255, 253, 44});  // the server agrees to COM-PORT-OPTION
     port.Open(0);
     port.Configure(115200, SerialTimeouts());
-    const std::vector<uint8_t> dump = DumpBytes();
+    const std::vector<uint8_t> dump = RamDumpBytes(kRamBytes, 0);
     std::vector<uint8_t> onTheWire;
     for (uint8_t b : dump) AppendTelnetData(onTheWire, b);
     const int packets = static_cast<int>(dump.size() - 2) / 32;
-    g_wireNs = static_cast<double>(dump.size() + packets + 2) * 10.0 / 115200.0 * 1e9;
+    g_wireNs = WireNsAt115200(static_cast<double>(dump.size() + packets + 2));
     uint8_t block[31];
     int count = 0;
     size_t read = 0;
@@ -90,11 +70,5 @@ BENCHMARK(Rfc2217Dump)->Unit(benchmark::kMicrosecond);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        const double wireNs = varnolux::g_wireNs;
-        if (wireNs == 0) return std::string();
-        return varnolux::BenchText(
-            "%s: %.3f %% of the dump's wire time at 115200 baud (%.0f ms; goal: under 1 %%)\n",
-            name.c_str(), 100.0 * ns / wireNs, wireNs / 1e6);
-    });
+    return varnolux::RunAgainstWireTime(argc, argv, varnolux::g_wireNs, 3, "1");
 }

@@ -42,6 +42,4 @@ BENCHMARK(FillNearTheEndOfAHugeFile)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "5");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(3, "5")

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kRecords = 2000;
 constexpr double kDumpBytes = (kRecords + 25) / 26 * 33.0 + 1 + 1 + 33 + 1 + 1;
-constexpr double kWireNs = kDumpBytes * 10.0 / 115200.0 * 1e9;
+constexpr double kWireNs = WireNsAt115200(kDumpBytes);
 
 std::vector<rules::StopRule> TenRules() {
     std::vector<rules::StopRule> all;
@@ -64,9 +64,5 @@ BENCHMARK(JudgeOneDump);
 }  // namespace varnolux
 
 int main(int argc, char** argv) {
-    return varnolux::RunBenchmarks(argc, argv, [](const std::string& name, double ns) {
-        return varnolux::BenchText(
-            "%s: %.4f %% of a dump's wire time at 115200 baud (goal: under 0.1 %%)\n", name.c_str(),
-            100.0 * ns / varnolux::kWireNs);
-    });
+    return varnolux::RunAgainstWireTime(argc, argv, varnolux::kWireNs, 4, "0.1");
 }

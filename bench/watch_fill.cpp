@@ -45,6 +45,4 @@ BENCHMARK(WatchFillTwentyDepthSeven)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace varnolux
 
-int main(int argc, char** argv) {
-    return varnolux::RunAgainstRefreshPeriod(argc, argv, 3, "0.5");
-}
+VARNOLUX_REFRESH_BENCHMARK_MAIN(3, "0.5")

@@ -6,12 +6,7 @@ namespace varnolux {
 namespace {
 
 Rect R(int32_t l, int32_t t, int32_t r, int32_t b) {
-    Rect x;
-    x.left = l;
-    x.top = t;
-    x.right = r;
-    x.bottom = b;
-    return x;
+    return Rect{l, t, r, b};
 }
 
 TEST(PlaceMainWindow, FitsTheStoredRectangleIntoTheWorkArea) {

@@ -50,3 +50,22 @@ fail() {
 last_json() {
     python3 -c 'import json,sys; d=json.loads(open(sys.argv[1]).read().splitlines()[-1]); print(eval(sys.argv[2]))' "$1" "$2"
 }
+
+# Fails unless the simulator received the MT_MODIFY packet whose bytes before
+# the CRC-8 are the arguments (hex), followed by its CRC, and took it.
+modify_was_sent() {
+    local crc bytes
+    crc=$(python3 -c '
+import sys
+c = 0
+for b in (int(x, 16) for x in sys.argv[1:]):
+    for _ in range(8):
+        f = (c ^ b) & 1
+        c >>= 1
+        if f: c ^= 0x8C
+        b >>= 1
+print("%02X" % c)' "$@")
+    bytes=$(awk '/^rx/ {print $2}' "$work/sim.log" | tr '\n' ' ')
+    [[ "$bytes" == *"$* $crc"* ]] || fail "no modify $* $crc"
+    grep -q 'request MT_MODIFY crc ok' "$work/sim.log" || fail "the target did not take the modify"
+}

@@ -24,12 +24,7 @@ struct Arrival {
 
 StopRule Rule(int32_t at, const char* condition, RuleAction action = RuleAction::Hold,
               long hitCount = 0) {
-    StopRule r;
-    r.dumpId = at;
-    r.condition = condition;
-    r.action = action;
-    r.hitCount = hitCount;
-    return r;
+    return StopRule{true, at, condition, hitCount, action, "", 50, 10};
 }
 
 DumpPointTable Points() {

@@ -62,12 +62,6 @@ SystemSocket::~SystemSocket() {
     if (handles_->started) WSACleanup();
 }
 
-bool SystemSocket::Fail(uint32_t error, const std::string& text) {
-    lastError_ = error;
-    lastErrorText_ = text;
-    return false;
-}
-
 bool SystemSocket::Connect(const std::string& host, int port) {
     Close();
     addrinfo hints{};

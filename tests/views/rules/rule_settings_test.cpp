@@ -16,16 +16,7 @@ constexpr const char* kIni = "C:\\Varnolux\\Varnolux.ini";
 rules::StopRule Rule(bool enabled, int32_t dumpId, const char* condition, long hitCount,
                      rules::RuleAction action, const char* logTemplate = "", int pre = 50,
                      int post = 10) {
-    rules::StopRule r;
-    r.enabled = enabled;
-    r.dumpId = dumpId;
-    r.condition = condition;
-    r.hitCount = hitCount;
-    r.action = action;
-    r.logTemplate = logTemplate;
-    r.pre = pre;
-    r.post = post;
-    return r;
+    return rules::StopRule{enabled, dumpId, condition, hitCount, action, logTemplate, pre, post};
 }
 
 bool Same(const rules::StopRule& a, const rules::StopRule& b) {
