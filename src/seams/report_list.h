@@ -39,6 +39,9 @@ class ReportList {
     virtual void SetRedraw(bool on) = 0;
     virtual void RedrawRow(int row) = 0;
     virtual void RedrawAll() = 0;
+    // Repaints one column of the rows on screen: what a dump changes without
+    // changing the rows themselves.
+    virtual void RedrawColumn(int column) = 0;
     virtual int FirstVisibleRow() const = 0;
     virtual int RowsPerPage() const = 0;
     virtual void EnsureVisible(int row) = 0;

@@ -64,5 +64,7 @@ struct CellColours {
 // Colours of one cell: stripes by row number, the changed value in yellow on
 // the Label or Value cell after "HighLightLabel".
 CellColours DrawListCell(const ListContext& ctx, int row, int column);
+// The column whose background shows a changed value: the label's or the value's.
+int HighlightColumn(const Settings& settings);
 
 }  // namespace varnolux

@@ -2,6 +2,10 @@
 
 namespace varnolux {
 
+int HighlightColumn(const Settings& settings) {
+    return settings.HighLightLabel == 1 ? kColLabel : kColValue;
+}
+
 CellColours DrawListCell(const ListContext& ctx, int row, int column) {
     CellColours colours;
     const Session& s = ctx.session;
@@ -10,8 +14,7 @@ CellColours DrawListCell(const ListContext& ctx, int row, int column) {
     colours.text = kTextBlack;
     const Rgb stripe = row % 2 == 0 ? kStripeGrey : kStripeWhite;
     colours.background = stripe;
-    const int highlightColumn = s.settings.HighLightLabel == 1 ? kColLabel : kColValue;
-    if (column == highlightColumn) {
+    if (column == HighlightColumn(s.settings)) {
         const int r = FindRecord(ctx, RowLabel(ctx.list, row));
         if (r != kNoRecord && s.records[r].VarIsHighLight == 1)
             colours.background = kHighlightYellow;

@@ -37,7 +37,9 @@ void RefreshAfterDump(ListContext& ctx) {
             if (r.VarValueInit == 0) r.VarIsExpanded = 0;
         FillMainList(ctx);
     }
-    ctx.list.RedrawAll();
+    // The cells whose texts changed repaint themselves; the highlights follow
+    // the records' update.
+    ctx.list.RedrawColumn(HighlightColumn(s.settings));
 }
 
 }  // namespace varnolux

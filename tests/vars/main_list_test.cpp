@@ -264,5 +264,28 @@ TEST_F(MainListTest, AutomaticExclusionAfterTheFirstDump) {
     EXPECT_EQ(session.run.FirstDumpPending.load(), 0);
 }
 
+// A dump changes cells, not rows: besides the cells whose texts changed
+// (which repaint themselves), only the column that shows the highlight is
+// repainted, never the whole list.
+TEST_F(MainListTest, ADumpRepaintsTheHighlightColumnNotTheWholeList) {
+    const int a = Var("a", VT_BYTE, 0x10);
+    FillMainList(ctx);
+    const struct {
+        int32_t highLightLabel;
+        int column;
+    } cases[] = {{1, kColLabel}, {0, kColValue}};
+    for (const auto& c : cases) {
+        session.settings.HighLightLabel = c.highLightLabel;
+        list.redrawnColumns.clear();
+        const int before = list.fullRedraws;
+        Deliver(a, static_cast<uint32_t>(7 + c.highLightLabel));
+        RefreshAfterDump(ctx);
+        EXPECT_THAT(list.redrawnColumns, ElementsAre(c.column)) << c.highLightLabel;
+        EXPECT_EQ(list.fullRedraws, before) << c.highLightLabel;
+        EXPECT_THAT(list.CellText(0, kColValue),
+                    ::testing::EndsWith(" " + std::to_string(7 + c.highLightLabel)));
+    }
+}
+
 }  // namespace
 }  // namespace varnolux

@@ -29,6 +29,7 @@ class MemoryReportList : public ReportList {
     void SetRedraw(bool on) override;
     void RedrawRow(int row) override;
     void RedrawAll() override { ++fullRedraws; }
+    void RedrawColumn(int column) override { redrawnColumns.push_back(column); }
     int FirstVisibleRow() const override { return firstVisible; }
     int RowsPerPage() const override { return rowsPerPage; }
     void EnsureVisible(int row) override;
@@ -39,9 +40,10 @@ class MemoryReportList : public ReportList {
 
     int firstVisible = 0;
     int rowsPerPage = 12;
-    int cellWrites = 0;   // SetCellText calls
-    int rowRedraws = 0;   // RedrawRow calls
-    int fullRedraws = 0;  // RedrawAll calls
+    int cellWrites = 0;               // SetCellText calls
+    int rowRedraws = 0;               // RedrawRow calls
+    int fullRedraws = 0;              // RedrawAll calls
+    std::vector<int> redrawnColumns;  // RedrawColumn calls, in order
     int lastEnsuredVisible = -1;
 
   private:

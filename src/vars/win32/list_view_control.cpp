@@ -12,12 +12,19 @@ LRESULT ListViewControl::Send(UINT message, WPARAM wParam, LPARAM lParam) const 
 
 void ListViewControl::SetRedraw(bool on) {
     if (!on) {
-        if (redrawOffDepth_++ == 0) Send(WM_SETREDRAW, FALSE, 0);
+        if (redrawOffDepth_++ == 0) DrawingOffBegins();
         return;
     }
     if (redrawOffDepth_ == 0 || --redrawOffDepth_ != 0) return;
     SyncControl();
     DrawingBack();
+}
+
+void ListViewControl::DrawingOffBegins() {
+    Send(WM_SETREDRAW, FALSE, 0);
+}
+
+void ListViewControl::DrawingBack() {
     Send(WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, FALSE);
 }
@@ -31,6 +38,30 @@ void ListViewControl::RedrawRow(int row) {
 void ListViewControl::RedrawAll() {
     SyncControl();
     InvalidateRect(list_, nullptr, FALSE);
+}
+
+void ListViewControl::RedrawColumn(int column) {
+    if (DrawingOff()) return;
+    SyncControl();
+    InvalidateColumn(column);
+}
+
+// The column's left and right edges as the first row on screen has them
+// (scrolled sideways with the list), over the whole height of the list.
+void ListViewControl::InvalidateColumn(int column) {
+    if (column < 0 || column >= columns_) return;
+    const int top = static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0));
+    RECT cell{};
+    cell.top = column;
+    cell.left = LVIR_BOUNDS;
+    if (top < 0 ||
+        !Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(top), reinterpret_cast<LPARAM>(&cell)))
+        return;
+    RECT area{};
+    GetClientRect(list_, &area);
+    area.left = cell.left;
+    area.right = cell.right;
+    InvalidateRect(list_, &area, FALSE);
 }
 
 int ListViewControl::FirstVisibleRow() const {

@@ -16,11 +16,12 @@ class ListViewControl : public ReportList {
     bool Changing() const { return changing_ > 0; }
 
     // Nested switches: drawing comes back when the outermost one ends, and
-    // then the whole list is repainted.
+    // then what changed is repainted (DrawingBack).
     void SetRedraw(bool on) override;
     // Nothing while drawing is off: the list is repainted when it comes back.
     void RedrawRow(int row) override;
     void RedrawAll() override;
+    void RedrawColumn(int column) override;
     int FirstVisibleRow() const override;
     int RowsPerPage() const override;
     void EnsureVisible(int row) override;
@@ -38,8 +39,13 @@ class ListViewControl : public ReportList {
     bool DrawingOff() const { return redrawOffDepth_ > 0; }
     // Brings the control up to date before it is asked or drawn.
     virtual void SyncControl() const {}
-    // Drawing is about to come back after a batch of changes.
-    virtual void DrawingBack() {}
+    // The outermost switch turned drawing off: the control stops drawing.
+    virtual void DrawingOffBegins();
+    // The outermost switch turned drawing on again: the control draws again
+    // and the whole list is repainted.
+    virtual void DrawingBack();
+    // Repaints one column of the rows on screen at once.
+    void InvalidateColumn(int column);
 
     HWND list_;
     int columns_;

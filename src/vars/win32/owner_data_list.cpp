@@ -85,7 +85,24 @@ void OwnerDataList::PullSelection() {
     }
 }
 
+void OwnerDataList::DrawingOffBegins() {
+    controlOff_ = repaintAll_ = false;
+    dirtyColumns_ = 0;
+}
+
 void OwnerDataList::DrawingBack() {
+    GiveSelectionBack();
+    if (controlOff_) Send(WM_SETREDRAW, TRUE, 0);
+    if (controlOff_ || repaintAll_) {
+        InvalidateRect(list_, nullptr, FALSE);
+    } else {
+        for (int column = 0; column < columns_ && column < 32; ++column)
+            if (dirtyColumns_ & (1u << column)) InvalidateColumn(column);
+    }
+    DrawingOffBegins();
+}
+
+void OwnerDataList::GiveSelectionBack() {
     if (!pulled_) return;
     pulled_ = false;
     ChangingGuard guard(changing_);
@@ -98,13 +115,41 @@ void OwnerDataList::DrawingBack() {
         Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-void OwnerDataList::Changed(int row) {
-    if (DrawingOff()) return;
-    DrawingBack();
-    if (row < 0)
-        RedrawAll();
+void OwnerDataList::Changed(int row, int column) {
+    if (!DrawingOff()) {
+        GiveSelectionBack();
+        if (row < 0)
+            ListViewControl::RedrawAll();
+        else
+            ListViewControl::RedrawRow(row);
+        return;
+    }
+    if (row < 0 && !controlOff_) {
+        Send(WM_SETREDRAW, FALSE, 0);
+        controlOff_ = true;
+    }
+    if (row >= 0 && column >= 0 && column < 32)
+        dirtyColumns_ |= 1u << column;
     else
-        RedrawRow(row);
+        repaintAll_ = true;
+}
+
+void OwnerDataList::RedrawRow(int row) {
+    Changed(row, -1);
+}
+
+void OwnerDataList::RedrawAll() {
+    if (DrawingOff())
+        repaintAll_ = true;
+    else
+        ListViewControl::RedrawAll();
+}
+
+void OwnerDataList::RedrawColumn(int column) {
+    if (DrawingOff())
+        Changed(0, column);
+    else
+        ListViewControl::RedrawColumn(column);
 }
 
 // The rows carry their selection as a plain list's do: it is taken from the
@@ -112,38 +157,38 @@ void OwnerDataList::Changed(int row) {
 void OwnerDataList::InsertRow(int row) {
     PullSelection();
     rows_.InsertRow(row);
-    Changed(-1);
+    Changed(-1, -1);
 }
 
 void OwnerDataList::DeleteRow(int row) {
     if (row < 0 || row >= rows_.RowCount()) return;
     PullSelection();
     rows_.DeleteRow(row);
-    Changed(-1);
+    Changed(-1, -1);
 }
 
 void OwnerDataList::DeleteAllRows() {
     PullSelection();
     rows_.DeleteAllRows();
-    Changed(-1);
+    Changed(-1, -1);
 }
 
 void OwnerDataList::SetCellText(int row, int column, const std::string& text) {
     if (rows_.CellText(row, column) == text) return;
     rows_.SetCellText(row, column, text);
-    Changed(row);
+    Changed(row, column);
 }
 
 void OwnerDataList::SetRowImage(int row, int image) {
     if (rows_.RowImage(row) == image) return;
     rows_.SetRowImage(row, image);
-    Changed(row);
+    Changed(row, imageColumn_);
 }
 
 void OwnerDataList::SetChecked(int row, bool checked) {
     if (rows_.IsChecked(row) == checked) return;
     rows_.SetChecked(row, checked);
-    Changed(row);
+    Changed(row, 0);
 }
 
 bool OwnerDataList::IsSelected(int row) const {
@@ -156,13 +201,13 @@ void OwnerDataList::SetSelected(int row, bool selected) {
     if (row < 0 || row >= rows_.RowCount()) return;
     PullSelection();
     rows_.SetSelected(row, selected);
-    Changed(row);
+    Changed(row, -1);
 }
 
 void OwnerDataList::Sort(const std::function<int(uint32_t, uint32_t)>& compare) {
     PullSelection();
     rows_.Sort(compare);
-    Changed(-1);
+    Changed(-1, -1);
 }
 
 }  // namespace varnolux

@@ -2,8 +2,9 @@
 // ReportList on an owner-data list view (LVS_OWNERDATA): the rows live in a
 // MemoryReportList, and the control asks for the texts, images and check boxes
 // of the rows it draws. A change to rows nobody sees costs no call to the
-// control; a refresh repaints what is on screen. Selection is the control's,
-// carried by the rows while they move.
+// control; a batch that only changed cells repaints their columns on screen,
+// one that moved rows the whole list. Selection is the control's, carried by
+// the rows while they move.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -38,20 +39,28 @@ class OwnerDataList : public ListViewControl {
     bool IsSelected(int row) const override;
     void SetSelected(int row, bool selected) override;
     void Sort(const std::function<int(uint32_t, uint32_t)>& compare) override;
+    void RedrawRow(int row) override;
+    void RedrawAll() override;
+    void RedrawColumn(int column) override;
 
   private:
     // Tells the control the number of rows when it changed since it was last told.
     void SyncControl() const override;
-    // Gives the control the selection the rows carried (see PullSelection).
+    // The control keeps drawing until rows move (see Changed).
+    void DrawingOffBegins() override;
+    // Gives the selection back and repaints what the batch changed.
     void DrawingBack() override;
+    // Gives the control the selection the rows carried (see PullSelection).
+    void GiveSelectionBack();
     // The rows marked selected.
     std::vector<int> SelectedRows() const;
     // The control keeps selection by position: before rows move it is marked
     // on the rows, which carry it, and afterwards given back to the control.
     void PullSelection();
-    // A row whose look changed: repainted now while drawing is on, with the
-    // whole list when drawing comes back otherwise.
-    void Changed(int row);
+    // What changed: rows moved (row < 0), a whole row (column < 0) or one
+    // cell. Repainted now while drawing is on; otherwise kept until drawing
+    // comes back, and when rows move the control stops drawing until then.
+    void Changed(int row, int column);
     template <class Info>
     void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
 
@@ -59,6 +68,11 @@ class OwnerDataList : public ListViewControl {
     MemoryReportList rows_;
     mutable int shownCount_ = 0;
     bool pulled_ = false;
+    // The batch in progress: the control told to stop drawing, the whole list
+    // to repaint, the columns to repaint (bit per column).
+    bool controlOff_ = false;
+    bool repaintAll_ = false;
+    uint32_t dirtyColumns_ = 0;
 };
 
 }  // namespace varnolux
