@@ -96,7 +96,7 @@ void OwnerDataList::DrawingBack() {
     if (controlOff_ || repaintAll_) {
         InvalidateRect(list_, nullptr, FALSE);
     } else {
-        for (int column = 0; column < columns_ && column < 32; ++column)
+        for (int column = 0; column < columns_ && column < kTrackedColumns; ++column)
             if (dirtyColumns_ & (1u << column)) InvalidateColumn(column);
     }
     DrawingOffBegins();
@@ -128,7 +128,14 @@ void OwnerDataList::Changed(int row, int column) {
         Send(WM_SETREDRAW, FALSE, 0);
         controlOff_ = true;
     }
-    if (row >= 0 && column >= 0 && column < 32)
+    if (row >= 0 && column >= 0)
+        MarkColumn(column);
+    else
+        repaintAll_ = true;
+}
+
+void OwnerDataList::MarkColumn(int column) {
+    if (column >= 0 && column < kTrackedColumns)
         dirtyColumns_ |= 1u << column;
     else
         repaintAll_ = true;
@@ -147,7 +154,7 @@ void OwnerDataList::RedrawAll() {
 
 void OwnerDataList::RedrawColumn(int column) {
     if (DrawingOff())
-        Changed(0, column);
+        MarkColumn(column);
     else
         ListViewControl::RedrawColumn(column);
 }

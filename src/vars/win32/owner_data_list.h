@@ -61,6 +61,9 @@ class OwnerDataList : public ListViewControl {
     // cell. Repainted now while drawing is on; otherwise kept until drawing
     // comes back, and when rows move the control stops drawing until then.
     void Changed(int row, int column);
+    // A column to repaint when drawing comes back (the whole list past the
+    // columns a bit set can hold).
+    void MarkColumn(int column);
     template <class Info>
     void Answer(Info& info, void (*copy)(Info&, const std::string&)) const;
 
@@ -72,6 +75,7 @@ class OwnerDataList : public ListViewControl {
     // to repaint, the columns to repaint (bit per column).
     bool controlOff_ = false;
     bool repaintAll_ = false;
+    static constexpr int kTrackedColumns = 32;
     uint32_t dirtyColumns_ = 0;
 };
 
