@@ -42,6 +42,8 @@ class ReportList {
     // Repaints one column of the rows on screen: what a dump changes without
     // changing the rows themselves.
     virtual void RedrawColumn(int column) = 0;
+    // Repaints one cell: a highlight that changed while its text did not.
+    virtual void RedrawCell(int row, int column) = 0;
     virtual int FirstVisibleRow() const = 0;
     virtual int RowsPerPage() const = 0;
     virtual void EnsureVisible(int row) = 0;

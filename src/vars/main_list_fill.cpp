@@ -68,13 +68,15 @@ void FillRow(ListContext& ctx, int record, int row, FillMode mode) {
         ctx.messages.push_back(FormatValueFailureText(r));
         return;
     }
-    const bool onLabel = ctx.session.settings.HighLightLabel == 1;
+    // The highlight shows in one cell of the row: the value's own, or the
+    // label's, which its new text does not repaint.
+    const int highlight = HighlightColumn(ctx.session.settings);
     if (list.CellText(row, kColValue) != texts.value) {
         list.SetCellText(row, kColValue, texts.value);
-        if (onLabel) list.RedrawRow(row);
+        if (highlight != kColValue) list.RedrawCell(row, highlight);
     } else if (r.VarIsHighLight != 0) {
         r.VarIsHighLight = 0;
-        list.RedrawRow(row);
+        list.RedrawCell(row, highlight);
     }
     if (r.VarPreviousInit != 0 && list.CellText(row, kColPrevious) != texts.previous)
         list.SetCellText(row, kColPrevious, texts.previous);

@@ -97,6 +97,35 @@ TEST_F(MainListTest, HighlightOnValueCellWhenHighLightLabelIsZero) {
     EXPECT_EQ(DrawListCell(ctx, 0, kColLabel).background, kStripeGrey);
 }
 
+// A new value repaints the highlight's own cell, not the row: the label's
+// when it carries the highlight, none more when the value's new text does;
+// the highlight going out repaints that cell again.
+TEST_F(MainListTest, HighlightChangesRepaintTheHighlightCellOnly) {
+    using Cell = std::pair<int, int>;
+    const struct {
+        int32_t highLightLabel;
+        std::vector<Cell> onChange, onSame;
+    } cases[] = {{1, {{1, kColLabel}}, {{1, kColLabel}}}, {0, {}, {{1, kColValue}}}};
+    for (const auto& c : cases) {
+        session.settings.HighLightLabel = c.highLightLabel;
+        const int v = Var("v" + std::to_string(c.highLightLabel), VT_BYTE, 0x10);
+        Var("a", VT_BYTE, 0x11);
+        FillMainList(ctx);
+        Deliver(v, 5);
+        RefreshListValues(ctx);
+        list.redrawnCells.clear();
+        Deliver(v, 6);
+        RefreshListValues(ctx);
+        EXPECT_EQ(list.redrawnCells, c.onChange) << c.highLightLabel;
+        list.redrawnCells.clear();
+        Deliver(v, 6);
+        RefreshListValues(ctx);
+        EXPECT_EQ(list.redrawnCells, c.onSame) << c.highLightLabel;
+        EXPECT_EQ(list.rowRedraws, 0) << c.highLightLabel;
+        session.records.clear();
+    }
+}
+
 TEST_F(MainListTest, StripesAndDefaultColoursBeforeLoad) {
     Var("a", VT_BYTE, 0x10);
     Var("b", VT_BYTE, 0x11);

@@ -1,6 +1,7 @@
 #pragma once
 // A report list held in memory, for tests, benchmarks and the console. It also
 // counts what a real list view would have to repaint.
+#include <utility>
 #include <vector>
 
 #include "seams/report_list.h"
@@ -30,6 +31,7 @@ class MemoryReportList : public ReportList {
     void RedrawRow(int row) override;
     void RedrawAll() override { ++fullRedraws; }
     void RedrawColumn(int column) override { redrawnColumns.push_back(column); }
+    void RedrawCell(int row, int column) override { redrawnCells.emplace_back(row, column); }
     int FirstVisibleRow() const override { return firstVisible; }
     int RowsPerPage() const override { return rowsPerPage; }
     void EnsureVisible(int row) override;
@@ -40,10 +42,11 @@ class MemoryReportList : public ReportList {
 
     int firstVisible = 0;
     int rowsPerPage = 12;
-    int cellWrites = 0;               // SetCellText calls
-    int rowRedraws = 0;               // RedrawRow calls
-    int fullRedraws = 0;              // RedrawAll calls
-    std::vector<int> redrawnColumns;  // RedrawColumn calls, in order
+    int cellWrites = 0;                             // SetCellText calls
+    int rowRedraws = 0;                             // RedrawRow calls
+    int fullRedraws = 0;                            // RedrawAll calls
+    std::vector<int> redrawnColumns;                // RedrawColumn calls, in order
+    std::vector<std::pair<int, int>> redrawnCells;  // RedrawCell calls: row, column
     int lastEnsuredVisible = -1;
 
   private:

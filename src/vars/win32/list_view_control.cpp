@@ -26,7 +26,7 @@ void ListViewControl::DrawingOffBegins() {
 
 void ListViewControl::DrawingBack() {
     Send(WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, FALSE);
+    InvalidateRows();
 }
 
 void ListViewControl::RedrawRow(int row) {
@@ -37,7 +37,7 @@ void ListViewControl::RedrawRow(int row) {
 
 void ListViewControl::RedrawAll() {
     SyncControl();
-    InvalidateRect(list_, nullptr, FALSE);
+    InvalidateRows();
 }
 
 void ListViewControl::RedrawColumn(int column) {
@@ -46,21 +46,44 @@ void ListViewControl::RedrawColumn(int column) {
     InvalidateColumn(column);
 }
 
-// The column's left and right edges as the first row on screen has them
-// (scrolled sideways with the list), over the whole height of the list.
-void ListViewControl::InvalidateColumn(int column) {
-    if (column < 0 || column >= columns_) return;
-    const int top = static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0));
+void ListViewControl::RedrawCell(int row, int column) {
+    if (DrawingOff()) return;
+    SyncControl();
     RECT cell{};
+    if (CellRect(row, column, cell)) InvalidateRect(list_, &cell, FALSE);
+}
+
+bool ListViewControl::CellRect(int row, int column, RECT& cell) const {
+    if (row < 0 || column < 0 || column >= columns_) return false;
+    cell = RECT{};
     cell.top = column;
     cell.left = LVIR_BOUNDS;
-    if (top < 0 ||
-        !Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(top), reinterpret_cast<LPARAM>(&cell)))
-        return;
+    return Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)) != 0;
+}
+
+// The column's left and right edges as the first row on screen has them
+// (scrolled sideways with the list), from that row to the foot of the list.
+void ListViewControl::InvalidateColumn(int column) {
+    RECT cell{};
+    if (!CellRect(static_cast<int>(Send(LVM_GETTOPINDEX, 0, 0)), column, cell)) return;
     RECT area{};
     GetClientRect(list_, &area);
     area.left = cell.left;
     area.right = cell.right;
+    area.top = cell.top;
+    InvalidateRect(list_, &area, FALSE);
+}
+
+// Below the header when it shows; a list without one repaints whole.
+void ListViewControl::InvalidateRows() {
+    RECT area{};
+    GetClientRect(list_, &area);
+    RECT header{};
+    const HWND bar = reinterpret_cast<HWND>(Send(LVM_GETHEADER, 0, 0));
+    if (bar && IsWindowVisible(bar) && GetWindowRect(bar, &header)) {
+        MapWindowPoints(nullptr, list_, reinterpret_cast<POINT*>(&header), 2);
+        if (header.bottom > area.top && header.bottom < area.bottom) area.top = header.bottom;
+    }
     InvalidateRect(list_, &area, FALSE);
 }
 

@@ -22,6 +22,7 @@ class ListViewControl : public ReportList {
     void RedrawRow(int row) override;
     void RedrawAll() override;
     void RedrawColumn(int column) override;
+    void RedrawCell(int row, int column) override;
     int FirstVisibleRow() const override;
     int RowsPerPage() const override;
     void EnsureVisible(int row) override;
@@ -46,6 +47,11 @@ class ListViewControl : public ReportList {
     virtual void DrawingBack();
     // Repaints one column of the rows on screen at once.
     void InvalidateColumn(int column);
+    // Repaints every row on screen. The header above them stays as it is: it
+    // is a child of the list, and a repaint that reaches it redraws it whole.
+    void InvalidateRows();
+    // The cell's rectangle in the list's client area; false for no such cell.
+    bool CellRect(int row, int column, RECT& cell) const;
 
     HWND list_;
     int columns_;

@@ -94,7 +94,7 @@ void OwnerDataList::DrawingBack() {
     GiveSelectionBack();
     if (controlOff_) Send(WM_SETREDRAW, TRUE, 0);
     if (controlOff_ || repaintAll_) {
-        InvalidateRect(list_, nullptr, FALSE);
+        InvalidateRows();
     } else {
         for (int column = 0; column < columns_ && column < kTrackedColumns; ++column)
             if (dirtyColumns_ & (1u << column)) InvalidateColumn(column);
@@ -157,6 +157,13 @@ void OwnerDataList::RedrawColumn(int column) {
         MarkColumn(column);
     else
         ListViewControl::RedrawColumn(column);
+}
+
+void OwnerDataList::RedrawCell(int row, int column) {
+    if (DrawingOff())
+        MarkColumn(column);
+    else
+        ListViewControl::RedrawCell(row, column);
 }
 
 // The rows carry their selection as a plain list's do: it is taken from the

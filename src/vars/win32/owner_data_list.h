@@ -42,6 +42,7 @@ class OwnerDataList : public ListViewControl {
     void RedrawRow(int row) override;
     void RedrawAll() override;
     void RedrawColumn(int column) override;
+    void RedrawCell(int row, int column) override;
 
   private:
     // Tells the control the number of rows when it changed since it was last told.
