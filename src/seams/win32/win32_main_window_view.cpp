@@ -54,9 +54,31 @@ std::string Win32MainWindowView::Title() const {
     return TextFromWide(text, static_cast<size_t>(length > 0 ? length : 0));
 }
 
+namespace {
+// A static label that shows the text already; its text is the window's own,
+// read without a message. Texts are compared as WM_SETTEXT would convert them.
+bool LabelShows(HWND control, const std::string& text) {
+    char name[16];
+    if (!GetClassNameA(control, name, sizeof name) || lstrcmpiA(name, "Static") != 0) return false;
+    const int length = static_cast<int>(text.size());
+    std::wstring wanted(static_cast<size_t>(length) + 1, L'\0');
+    const int converted =
+        length == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wanted[0], length);
+    if (length > 0 && converted == 0) return false;
+    wanted.resize(static_cast<size_t>(converted));
+    std::wstring shown(wanted.size() + 2, L'\0');
+    const int got = InternalGetWindowText(control, &shown[0], static_cast<int>(shown.size()));
+    shown.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return shown == wanted;
+}
+}  // namespace
+
+// A label that shows the text already is left alone: from the link thread
+// every set is a message across threads, and most dumps repeat their texts.
 void Win32MainWindowView::SetControlText(int id, const std::string& text) {
     HWND control = Control(id);
-    if (control) SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (control && !LabelShows(control, text))
+        SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::string Win32MainWindowView::ControlText(int id) const {
