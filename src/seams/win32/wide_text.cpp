@@ -18,6 +18,15 @@ std::wstring WideFromText(const std::string& text) {
     return wide;
 }
 
+std::wstring WideFromCodePage(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int length =
+        size == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+    return wide;
+}
+
 std::string TextFromWide(const wchar_t* text, size_t length) {
     if (length == 0) return std::string();
     const int size = static_cast<int>(length);

@@ -11,6 +11,8 @@
 namespace varnolux {
 
 std::wstring WideFromText(const std::string& text);
+// A text in the code page only, as an ANSI call would take it.
+std::wstring WideFromCodePage(const std::string& text);
 std::string TextFromWide(const wchar_t* text, size_t length);
 inline std::string TextFromWide(const std::wstring& text) {
     return TextFromWide(text.data(), text.size());

@@ -60,12 +60,8 @@ namespace {
 bool LabelShows(HWND control, const std::string& text) {
     char name[16];
     if (!GetClassNameA(control, name, sizeof name) || lstrcmpiA(name, "Static") != 0) return false;
-    const int length = static_cast<int>(text.size());
-    std::wstring wanted(static_cast<size_t>(length) + 1, L'\0');
-    const int converted =
-        length == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wanted[0], length);
-    if (length > 0 && converted == 0) return false;
-    wanted.resize(static_cast<size_t>(converted));
+    const std::wstring wanted = WideFromCodePage(text);
+    if (wanted.empty() != text.empty()) return false;
     std::wstring shown(wanted.size() + 2, L'\0');
     const int got = InternalGetWindowText(control, &shown[0], static_cast<int>(shown.size()));
     shown.resize(static_cast<size_t>(got > 0 ? got : 0));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "seams/win32/wide_text.h"
 #include "views/frame/win32/window_rects.h"
 #include "views/pinout/pinout.h"
 #include "views/port/port_ids.h"
@@ -15,21 +16,12 @@ namespace {
 
 namespace gdip = Gdiplus::DllExports;
 
-std::wstring Wide(const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
-}
-
 // The picture, loaded; released when the object goes.
 class Picture {
   public:
     Picture(bool libraryStarted, const std::string& path) {
         if (!libraryStarted) return;
-        if (gdip::GdipLoadImageFromFile(Wide(path).c_str(), &image_) != Gdiplus::Ok) {
+        if (gdip::GdipLoadImageFromFile(WideFromCodePage(path).c_str(), &image_) != Gdiplus::Ok) {
             image_ = nullptr;
             return;
         }
