@@ -18,8 +18,9 @@ constexpr int kStatusTextRoom = 12;  // a part's borders and margins around its 
 constexpr int kStatusGripRoom = 24;  // what the last part keeps at least: the size grip
 
 // The right edges for part 0's and the last part's texts, `firstText` and
-// `lastText` wide, in a bar `barWidth` wide. Part 0 never gets narrower than
-// it was created.
-StatusPartEdges StatusPartEdgesFor(int firstText, int lastText, int barWidth);
+// `lastText` wide, in a bar `barWidth` wide, part 0 now ending at `firstNow`.
+// Part 0 never gets narrower than it was created; an empty text (0 wide, as a
+// blinking text is half the time) keeps its width.
+StatusPartEdges StatusPartEdgesFor(int firstText, int lastText, int barWidth, int firstNow);
 
 }  // namespace varnolux

@@ -38,15 +38,15 @@ void FitStatusParts(HWND bar) {
     if (!bar) return;
     RECT client{};
     GetClientRect(bar, &client);
+    int now[kStatusParts] = {};
+    const LRESULT parts =
+        SendMessageA(bar, SB_GETPARTS, kStatusParts, reinterpret_cast<LPARAM>(now));
     const StatusPartEdges logical =
         StatusPartEdgesFor(FromScreen(TextWidth(bar, PartText(bar, 0))),
                            FromScreen(TextWidth(bar, PartText(bar, kStatusParts - 1))),
-                           FromScreen(client.right - client.left));
+                           FromScreen(client.right - client.left), FromScreen(now[0]));
     int edges[kStatusParts];
-    int now[kStatusParts] = {};
     for (int i = 0; i < kStatusParts; ++i) edges[i] = logical[i] < 0 ? -1 : ToScreen(logical[i]);
-    const LRESULT parts =
-        SendMessageA(bar, SB_GETPARTS, kStatusParts, reinterpret_cast<LPARAM>(now));
     if (parts == kStatusParts && std::equal(edges, edges + kStatusParts, now)) return;
     SendMessageA(bar, SB_SETPARTS, kStatusParts, reinterpret_cast<LPARAM>(edges));
 }
