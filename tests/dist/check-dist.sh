@@ -62,7 +62,7 @@ assert p['Comms']['Port'] == '1' and p['Comms']['Baud'] == '0'
 assert p['Preferences']['PropFont'] == 'Tahome'
 # One machine's paths are examples, commented out: the program keeps its defaults.
 text = open(sys.argv[1], encoding='ascii', newline='').read()
-for key in ('PDF', 'PDFReader', 'Errata', 'Pinout'):
+for key in ('PDF', 'PDFReader', 'Errata', 'Pinout', 'Logic', 'BitCalc', 'Xplorer'):
     assert key not in p['Locations'], key
     assert '\r\n;%s=' % key in text, key
 PY

@@ -96,6 +96,24 @@ CommandTable WindowCommands() {
               Print(text);
               return 0;
           }}},
+        {"status-shown",
+         {2, 2,
+          [](const Args& a) {
+              HWND bar = StatusBar(a[0]);
+              std::string shown;
+              if (!bar || !StatusShownText(bar, Number(a[1]), &shown))
+                  return Fail("no status text");
+              Print(shown);
+              return 0;
+          }}},
+        {"menu",
+         {2, 2,
+          [](const Args& a) {
+              std::vector<std::string> lines;
+              if (!MenuResourceItems(a[0], Number(a[1]), &lines)) return Fail("no menu " + a[1]);
+              for (const std::string& line : lines) Print(line);
+              return 0;
+          }}},
         {"text", Printing(2, 2, Target::Child,
                           [](HWND c, const Args&) -> Reading { return WindowText(c); })},
         {"enabled",

@@ -96,13 +96,16 @@ TEST_F(EntryTest, BadFieldsAreRefusedWithThePlaceOfTheFault) {
     }
 }
 
-TEST_F(EntryTest, AConditionLongerThanTheSettingsFileKeepsIsRefused) {
-    const std::string longer = "TEMP > 1" + std::string(150, ' ') + "Or TEMP < 2";
+TEST_F(EntryTest, ALongConditionAndLogLineAreTakenWhole) {
+    const std::string longer = "TEMP > 1" + std::string(400, ' ') + "Or TEMP < 2";
     RuleFields f = Fields(longer.c_str());
+    f.logTemplate = "T={TEMP}" + std::string(400, '.');
     rules::StopRule rule;
     rules::RuleError error;
-    EXPECT_FALSE(RuleOfFields(f, choices, project.records, project.points, rule, error));
-    EXPECT_EQ(FaultText(error), "Condition: longer than 150 characters");
+    ASSERT_TRUE(RuleOfFields(f, choices, project.records, project.points, rule, error))
+        << FaultText(error);
+    EXPECT_EQ(rule.condition, longer);
+    EXPECT_EQ(rule.logTemplate, f.logTemplate);
 }
 
 TEST_F(EntryTest, ARuleFillsTheFieldsItIsMadeFrom) {
