@@ -98,7 +98,7 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
         if (waitsForPort) box.text += PortAwaitedText(name);
         box.icon = PromptIcon::Exclamation;
         seams.prompts.Show(box);
-        if (waitsForPort) seams.view.SetStatusText(0, " " + PortLostText(name));
+        if (waitsForPort) seams.view.SetStatusText(0, " " + PortAbsentText(name));
         return LinkOpen::PortMissing;
     }
     if (!LineSettingsReadable(seams, port, name)) return LinkOpen::Closed;

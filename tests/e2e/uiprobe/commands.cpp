@@ -22,6 +22,7 @@ constexpr char kUsage[] =
     "  children CLASS               one line per child window: id, class, text\n"
     "  parts CLASS                  right edges of the status bar parts\n"
     "  status CLASS PART            text of a status bar part\n"
+    "  status-fits CLASS PART       \"fits\", or the width the part's text needs\n"
     "  text CLASS ID                text of a child control\n"
     "  enabled CLASS [ID]           1 or 0\n"
     "  visible CLASS [ID]           1 or 0\n"
