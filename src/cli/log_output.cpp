@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "text/text_encoding.h"
 #include "state/var_record.h"
+#include "text/text_encoding.h"
 #include "text/text_util.h"
 
 namespace varnolux::cli {

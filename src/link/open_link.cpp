@@ -133,10 +133,10 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
         if (!autoDetect)
             return ConnectionAdvicePrompt(
                        seams,
-                       std::string("Either no data or client/host baud rates different") +
-                           kCrLf + kCrLf + "Tried: " + name + " at " + std::to_string(rate) +
-                           " baud" + kCrLf + "No board answering on " + name +
-                           " gives the same message." + kCrLf,
+                       std::string("Either no data or client/host baud rates different") + kCrLf +
+                           kCrLf + "Tried: " + name + " at " + std::to_string(rate) + " baud" +
+                           kCrLf + "No board answering on " + name + " gives the same message." +
+                           kCrLf,
                        PromptTopic::NoAnswer)
                        ? LinkOpen::Opened
                        : LinkOpen::Closed;

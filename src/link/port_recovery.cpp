@@ -101,8 +101,8 @@ bool WaitForPort(LinkContext& link) {
     const int number = link.session.settings.Port;
     const std::string name = link.port.PortName(number);
     link.session.run.LinkLost = link.portSeen ? 1 : 2;
-    link.seams.view.SetStatusText(0, " " + (link.portSeen ? PortLostText(name)
-                                                             : PortAbsentText(name)));
+    link.seams.view.SetStatusText(
+        0, " " + (link.portSeen ? PortLostText(name) : PortAbsentText(name)));
     while (!Stopping(link)) {
         if (link.port.Open(number) && link.port.ReadLineSettings()) {
             const Heard heard = FindTarget(link, " " + name);

@@ -112,8 +112,9 @@ CommandTable WindowCommands() {
                   return Fail("no status part");
               const int width = edges[part] - (part > 0 ? edges[part - 1] : 0);
               const int needed = GuiFontTextWidth(text) + kStatusTextMargin;
-              Print(needed <= width ? "fits" : "'" + text + "' needs " + std::to_string(needed) +
-                                                   " of " + std::to_string(width));
+              Print(needed <= width ? "fits"
+                                    : "'" + text + "' needs " + std::to_string(needed) + " of " +
+                                          std::to_string(width));
               return 0;
           }}},
         {"status",
