@@ -18,11 +18,17 @@ plot_has_dumps() {
     [[ "$(probe text "$PLOT" "$P_STATUS")" == " $1 dumps"* ]]
 }
 
-# save_as COMMAND FILE: a save command of the Plot window, its dialog answered
-# with FILE; waits for the file.
+# save_as COMMAND FILE [OFFERED]: a save command of the Plot window, its dialog
+# answered with FILE; waits for the file. OFFERED: a pattern the name the
+# dialog offers matches.
 save_as() {
+    local offered
     probe command "$PLOT" "$1"
     probe wait-visible "$DIALOG" 20 || fail "no save dialog for command $1"
+    if [ -n "${3:-}" ]; then
+        offered=$(probe text "$DIALOG" "$D_FILE_NAME")
+        [[ "$offered" =~ $3 ]] || fail "command $1 offers the name '$offered'"
+    fi
     if ! probe set-text "$DIALOG" "$D_FILE_NAME" "$(winepath -w "$2")"; then
         probe children "$DIALOG" >&2
         fail "no file name box in the save dialog"
@@ -80,7 +86,7 @@ test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
     continuous_dumps 5
     wait_for 5 plot_has_dumps 5 ||
         fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
-    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
+    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv" '^Thermo-[0-9]{8}-[0-9]{6}\.csv$'
     save_as "$CMD_SAVE_PICTURE" "$E2E_WORK/plot.png"
     wrong=$(csv_problems "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv")
     wrong+=$(python3 - "$E2E_WORK/plot.png" <<'PY'
