@@ -148,3 +148,36 @@ test_plot_keeps_every_dump_however_fast_and_before_it_was_opened() {
     wait_exit "$VARNOLUX_PID" 20
     stop_sim
 }
+
+# caption_on_screen CLASS: the window's title bar lies inside the work area.
+caption_on_screen() {
+    local l t r b wl wt wr wb
+    read -r l t r b <<<"$(probe caption "$1")"
+    read -r wl wt wr wb <<<"$(probe workarea)"
+    [ "$t" -ge "$wt" ] && [ "$b" -le "$wb" ] && [ "$l" -lt "$wr" ] && [ "$r" -gt "$wl" ] &&
+        [ "$b" -gt "$t" ]
+}
+
+# Maximised, each auxiliary window that can be keeps its title bar on screen,
+# so that its caption buttons and its system menu stay in reach.
+test_a_maximised_window_keeps_its_caption_on_screen() {
+    local dir class command pair
+    dir=$(quiet_demo_folder)
+    start_sim "$dir" --dumps 2
+    start_varnolux "$dir"
+    continuous_dumps 2
+    for pair in "$PLOT:$CMD_VIEW_PLOT" "SFRForm_Class:28062"; do
+        class=${pair%%:*} command=${pair#*:}
+        probe command "$MAIN_CLASS" "$command"
+        probe wait-visible "$class" 10 || fail "command $command opened no $class"
+        probe syscommand "$class" 61488  # SC_MAXIMIZE
+        sleep 1
+        caption_on_screen "$class" ||
+            fail "maximised $class: title bar at $(probe caption "$class"), window at" \
+                "$(probe rect "$class"), work area $(probe workarea)"
+        probe syscommand "$class" 61728  # SC_RESTORE
+    done
+    probe command "$MAIN_CLASS" "$P_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+}

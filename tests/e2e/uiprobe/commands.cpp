@@ -30,6 +30,7 @@ constexpr char kUsage[] =
     "  topmost CLASS                1 or 0\n"
     "  rect CLASS [ID]              screen rectangle: left top right bottom\n"
     "  client CLASS                 client area size: width height\n"
+    "  caption CLASS                screen rectangle of the title bar: left top right bottom\n"
     "  workarea                     desktop work area: left top right bottom\n"
     "  move CLASS L T R B           move and size a top-level window\n"
     "  colours CLASS ID             how many colours a control shows on screen\n"

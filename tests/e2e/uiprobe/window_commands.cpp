@@ -150,6 +150,13 @@ CommandTable WindowCommands() {
                               if (!GetWindowRect(w, &r)) return std::nullopt;
                               return RectText(r);
                           })},
+        {"caption", Printing(1, 1, Target::Top,
+                             [](HWND w, const Args&) -> Reading {
+                                 TITLEBARINFO bar{};
+                                 bar.cbSize = sizeof bar;
+                                 if (!GetTitleBarInfo(w, &bar)) return std::nullopt;
+                                 return RectText(bar.rcTitleBar);
+                             })},
         {"client", Printing(1, 1, Target::Top,
                             [](HWND w, const Args&) -> Reading {
                                 RECT r;
