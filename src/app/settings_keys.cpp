@@ -100,7 +100,9 @@ std::vector<SettingKey> BuildKeys() {
                    "1: a pending request goes out at the start of a transaction"),
             Number("UpdatesAfter", &S::UpdatesAfter,
                    "1: a pending request goes out at the end of a transaction"),
-            Number("IgnoreCRC", &S::IgnoreCRC, "switch of the dump protocol's CRC check"),
+            Number("IgnoreCRC", &S::IgnoreCRC,
+                   "1 switches off the dump protocol's CRC check (packets with a wrong CRC "
+                   "are taken); 0 checks it"),
             Number("IntialSortCol", &S::IntialSortCol, "read, without effect"),
             Number("IntialSortDir", &S::IntialSortDir, "read, without effect"),
         });

@@ -24,7 +24,6 @@
 #include "cli/log_rules.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
-#include "link/port_recovery.h"
 #include "link/recording_port.h"
 #include "link/serial_link.h"
 #include "project/load_sequence.h"
@@ -183,8 +182,11 @@ class LostPortWatch {
                       "varnolux-cli log: " + portName_ + " lost (--reconnect waits for it)\n");
             return true;
         }
-        WriteText(stderr, "varnolux-cli log: " +
-                              (lost ? PortLostText(portName_) : portName_ + " is back") + "\n");
+        const int32_t how = run_.LinkLost.load();
+        const std::string word = how == 2 ? " is not there: waiting for it (--reconnect)"
+                                 : lost   ? " lost: waiting for it to come back (--reconnect)"
+                                          : " is back";
+        WriteText(stderr, "varnolux-cli log: " + portName_ + word + "\n");
         return false;
     }
 
@@ -252,16 +254,19 @@ void PrintLogUsage() {
         "values: VarLabel, value (the list's text), raw (the value as a number: signed\n"
         "types signed, floats as floats, null for none), and previous and previousRaw\n"
         "once there is a previous value. Control characters are escaped.\n"
-        "csv: RFC 4180, one record per value, with the columns DumpId, PreviousDumpId,\n"
-        "elapsed, VarLabel, value, previous, raw, previousRaw, elapsedSeconds.\n"
+        "csv: RFC 4180 fields, one record per value, with the columns DumpId,\n"
+        "PreviousDumpId, elapsed, VarLabel, value, previous, raw, previousRaw,\n"
+        "elapsedSeconds. Every line of every format ends in CR LF on Windows, LF on Linux.\n"
         "\n"
-        "Messages go to stderr; each prompt takes the answer that lets the run go on\n"
-        "(No to the recompile prompt, Retry to the others).\n"
+        "Messages go to stderr: what happened and what the run does next. It goes on\n"
+        "where it can (trying a port the system does not list, waiting at a rate that\n"
+        "hears nothing) and gives up detection after --detect-rounds rounds.\n"
         "\n"
         "exit status: 0 the count was reached, --until held or the run was interrupted;\n"
         "1 bad arguments; 2 the project or the link could not be opened, the port among\n"
-        "them (or the program would have ended); 3 no dump within the time-out, or\n"
-        "the port was lost without --reconnect.\n",
+        "them (or the program would have ended); 3 no dump: no target answered the rate\n"
+        "detection, no dump within the time-out, or the port was lost without\n"
+        "--reconnect.\n",
         PortOptionHelp());
 }
 
@@ -283,6 +288,7 @@ int RunLog(const std::vector<std::string>& args) {
 
     const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("log", a, console.os, session);
     if (!link) return kBadArguments;
+    prompts.facts = link->Facts(session);
     CountingPort port(link->Port());
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
@@ -304,6 +310,7 @@ int RunLog(const std::vector<std::string>& args) {
     }
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
+        if (prompts.EndTold()) return prompts.DetectionGaveUp() ? kTimedOut : kNotLinked;
         std::string why = end == LoadEnd::Loaded ? "the link could not be opened"
                                                  : "the project could not be loaded";
         if (end == LoadEnd::WaitingForChoice) {

@@ -121,7 +121,8 @@ void PrintTestUsage() {
         "\n"
         "exit status: 0 every expectation held; 1 one failed; 2 bad arguments, the\n"
         "project or link could not be opened or the script is invalid (reported as\n"
-        "SCRIPT:LINE:COLUMN before anything is sent); 3 a time-out or a lost link.\n",
+        "SCRIPT:LINE:COLUMN before anything is sent); 3 a time-out, a lost link or no\n"
+        "target answering the rate detection.\n",
         PortOptionHelp());
 }
 
@@ -145,6 +146,7 @@ int RunTest(const std::vector<std::string>& args) {
 
     const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("test", a, console.os, session);
     if (!link) return script::kNotRun;
+    prompts.facts = link->Facts(session);
     script::ScriptTarget target(session);
     std::vector<script::Step> steps;
     const std::string scriptText = text.str();
@@ -154,6 +156,8 @@ int RunTest(const std::vector<std::string>& args) {
     if (end != LoadEnd::Loaded || !startup.thread) {
         if (startup.thread) startup.thread->Stop();
         if (load.checked && !load.valid) return script::kNotRun;
+        if (prompts.EndTold())
+            return prompts.DetectionGaveUp() ? script::kTimedOut : script::kNotRun;
         std::fprintf(stderr, "varnolux-cli test: %s\n",
                      end == LoadEnd::Loaded ? "the link could not be opened"
                                             : "the project could not be loaded");

@@ -33,6 +33,22 @@ std::unique_ptr<ConsoleLink> ConsoleLink::Make(const std::string& command, const
     return std::unique_ptr<ConsoleLink>(new ConsoleLink(command, args, os, std::move(device)));
 }
 
+ConsoleRunFacts ConsoleLink::Facts(const Session& session) const {
+    const std::string file = session.project.settingsPath;
+    ConsoleRunFacts f;
+    f.command = command_;
+    f.portName = device_->PortName(session.settings.Port);
+    f.portSource = !args_.device.empty() ? "--port " + args_.device
+                   : args_.port > 0      ? "--port " + std::to_string(args_.port)
+                                         : "Port= in [Comms] of " + file;
+    f.rateSource =
+        args_.baud >= 0 ? "--baud " + std::to_string(args_.baud) : "Baud= in [Comms] of " + file;
+    f.baud = session.settings.Baud;
+    f.ports = device_->ListPorts();
+    f.reconnect = args_.reconnect;
+    return f;
+}
+
 ConsoleLink::ConsoleLink(const std::string& command, const LinkArgs& args, HostOs& os,
                          std::unique_ptr<SerialPort> device)
     : command_(command), args_(args), os_(os), device_(std::move(device)) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/cli_args.h"
+#include "cli/link_prompts.h"
 #include "link/link_clock.h"
 #include "link/link_thread.h"
 #include "link/recording_port.h"
@@ -24,6 +25,9 @@ class ConsoleLink {
     // command in messages.
     static std::unique_ptr<ConsoleLink> Make(const std::string& command, const LinkArgs& args,
                                              HostOs& os, const Session& session);
+
+    // The port, the rate and where each was named, for the console's words.
+    ConsoleRunFacts Facts(const Session& session) const;
 
     // The port the link talks through: the recording port when there is one.
     SerialPort& Port() { return recorder_ ? *recorder_ : *device_; }

@@ -5,8 +5,8 @@
 
 #include "app/settings_io.h"
 #include "cli/console_text.h"
-#include "text/text_encoding.h"
 #include "seams/memory/memory_prompts.h"
+#include "text/text_encoding.h"
 
 namespace varnolux::cli {
 
@@ -30,9 +30,13 @@ PromptAnswer ConsolePrompts::Show(const PromptRequest& request) {
             text += '\n';
         }
     }
-    const std::string line = "[" + request.caption + "] " + VisibleText(text) + "\n";
-    WriteText(stderr, line);
+    Say("[" + request.caption + "] " + VisibleText(text));
     return ContinuingAnswer(request.buttons);
+}
+
+void ConsolePrompts::Say(const std::string& line) {
+    said.push_back(line);
+    WriteText(stderr, line + "\n");
 }
 
 void LoadConsoleSettings(Session& session, const HostOs& os, const std::string& ini, int baud,

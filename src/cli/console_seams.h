@@ -38,6 +38,10 @@ class ConsolePrompts : public Prompts {
   public:
     PromptAnswer Show(const PromptRequest& request) override;
     std::vector<std::string> shown;  // every text in order
+    std::vector<std::string> said;   // every line written, without its line end
+
+  protected:
+    void Say(const std::string& line);
 };
 
 // A console command's seams around its prompts: the platform's host in the

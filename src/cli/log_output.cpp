@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "text/text_encoding.h"
 #include "state/var_record.h"
+#include "text/text_encoding.h"
 #include "text/text_util.h"
 
 namespace varnolux::cli {
@@ -41,7 +41,8 @@ std::string CsvNumber(const std::string& json) {
     return json == "null" ? std::string() : json;
 }
 
-// Records end in CR LF, as RFC 4180 has them.
+// Records end in a line feed, as every line the console writes: its standard
+// output is a text stream, which on Windows writes it as CR LF.
 std::string CsvRecord(const LoggedDump& d) {
     std::string out;
     for (const LoggedValue& v : d.values)
@@ -50,7 +51,7 @@ std::string CsvRecord(const LoggedDump& d) {
                (v.hasPrevious ? CsvField(v.previous) : std::string()) + "," +
                CsvNumber(RawNumber(v.VarType, v.VarValue)) + "," +
                (v.hasPrevious ? CsvNumber(RawNumber(v.VarType, v.VarPrevious)) : std::string()) +
-               "," + CsvNumber(SecondsNumber(d.elapsedSeconds)) + "\r\n";
+               "," + CsvNumber(SecondsNumber(d.elapsedSeconds)) + "\n";
     return out;
 }
 
@@ -118,7 +119,7 @@ std::string RawNumber(int32_t varType, uint32_t raw) {
 std::string LogHeader(LogFormat format) {
     return format == LogFormat::Csv
                ? "DumpId,PreviousDumpId,elapsed,VarLabel,value,previous,raw,previousRaw,"
-                 "elapsedSeconds\r\n"
+                 "elapsedSeconds\n"
                : std::string();
 }
 

@@ -34,6 +34,7 @@ bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port) {
     PromptRequest box;
     box.buttons = PromptButtons::AbortRetryIgnore;
     box.icon = PromptIcon::Exclamation;
+    box.topic = PromptTopic::PortUnlisted;
     box.text = "Are you sure you want to use " + (comPort ? "COM" + portText : name) + "?" + kCrLf +
                kCrLf + "Press Abort to exit" + kCrLf + "Press Retry try anyway" + kCrLf +
                "Press Ignore to try anyway and don't ask again" + kCrLf + kCrLf +

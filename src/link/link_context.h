@@ -53,6 +53,7 @@ struct LinkContext {
     // lost it shown on the status bar instead of in a box.
     bool reconnect = false;
     bool waitForPort = false;  // the port is gone (or was missing at start)
+    bool portSeen = true;      // false while a port missing at start has not opened yet
     int emptyWakes = 0;        // character events in a row that brought no byte
 };
 

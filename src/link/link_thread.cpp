@@ -69,6 +69,7 @@ LinkThread::LinkThread(Session& session, Seams& seams, SerialPort& port,
     : state_(std::make_shared<State>(session, seams, port)) {
     state_->link.reconnect = recovery.reconnect;
     state_->link.waitForPort = recovery.portMissing;
+    state_->link.portSeen = !recovery.portMissing;
     state_->link.listener = listener;
     state_->link.keeper = keeper;
     state_->link.clock = std::move(clock);

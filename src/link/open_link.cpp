@@ -43,6 +43,7 @@ bool LineSettingsReadable(Seams& seams, SerialPort& port, const std::string& nam
     box.buttons = PromptButtons::RetryCancel;
     box.icon = PromptIcon::Exclamation;
     box.defaultButton = 2;  // Cancel
+    box.topic = PromptTopic::LineSettings;
     // A device that opened but has no line settings is no serial line at all.
     const std::string why =
         port.IsSerialDevice() ? "check that " + name + " exists" : name + " is not a serial device";
@@ -61,10 +62,11 @@ bool IsSupportedRate(int rate) {
     return false;
 }
 
-bool ConnectionAdvicePrompt(Seams& seams, const std::string& message) {
+bool ConnectionAdvicePrompt(Seams& seams, const std::string& message, PromptTopic topic) {
     PromptRequest box;
     box.buttons = PromptButtons::RetryCancel;
     box.icon = PromptIcon::Exclamation;
+    box.topic = topic;
     box.text = message + kCrLf + kCrLf + "Recommend you reseat any connectors, check connections" +
                kCrLf + "and check comms config in Varnolux.ini and in your source." + kCrLf +
                kCrLf + "Retry to continue anyway" + kCrLf + "Cancel to Exit";
@@ -97,8 +99,9 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
         box.text = failure.empty() ? PortMissingText(name, port.ListPorts()) : failure;
         if (waitsForPort) box.text += PortAwaitedText(name);
         box.icon = PromptIcon::Exclamation;
+        box.topic = PromptTopic::PortMissing;
         seams.prompts.Show(box);
-        if (waitsForPort) seams.view.SetStatusText(0, " " + PortLostText(name));
+        if (waitsForPort) seams.view.SetStatusText(0, " " + PortAbsentText(name));
         return LinkOpen::PortMissing;
     }
     if (!LineSettingsReadable(seams, port, name)) return LinkOpen::Closed;
@@ -107,7 +110,8 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
     for (;;) {
         if (autoDetect) {
             if (attempt == kDetectionOrder.size()) {
-                if (!ConnectionAdvicePrompt(seams, "Auto baud rate detect failed"))
+                if (!ConnectionAdvicePrompt(seams, "Auto baud rate detect failed",
+                                            PromptTopic::DetectionFailed))
                     return LinkOpen::Closed;
                 attempt = 0;
             }
@@ -124,10 +128,16 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
             if (autoDetect) seams.view.SetStatusText(2, label + " " + SignPadded(rate) + " A");
             return LinkOpen::Opened;
         }
+        // The system's words, then on lines of their own what was tried and
+        // that a missing board looks the same.
         if (!autoDetect)
             return ConnectionAdvicePrompt(
                        seams,
-                       std::string("Either no data or client/host baud rates different") + kCrLf)
+                       std::string("Either no data or client/host baud rates different") + kCrLf +
+                           kCrLf + "Tried: " + name + " at " + std::to_string(rate) + " baud" +
+                           kCrLf + "No board answering on " + name + " gives the same message." +
+                           kCrLf,
+                       PromptTopic::NoAnswer)
                        ? LinkOpen::Opened
                        : LinkOpen::Closed;
     }

@@ -61,6 +61,7 @@ void StartAfresh(LinkContext& link) {
     run.TargetWaiting = 0;
     run.CommsEstablished = 0;
     run.LinkLost = 0;
+    link.portSeen = true;
     link.reportedFailures.clear();
     link.turnFailed = false;
     link.emptyWakes = 0;
@@ -70,7 +71,11 @@ void StartAfresh(LinkContext& link) {
 }  // namespace
 
 std::string PortLostText(const std::string& portName) {
-    return portName + " lost - waiting for it to come back";
+    return portName + " lost - waiting";
+}
+
+std::string PortAbsentText(const std::string& portName) {
+    return portName + " not there - waiting";
 }
 
 std::string PortMissingText(const std::string& portName, const std::vector<std::string>& ports) {
@@ -95,8 +100,9 @@ bool LineLost(const LinkContext& link) {
 bool WaitForPort(LinkContext& link) {
     const int number = link.session.settings.Port;
     const std::string name = link.port.PortName(number);
-    link.session.run.LinkLost = 1;
-    link.seams.view.SetStatusText(0, " " + PortLostText(name));
+    link.session.run.LinkLost = link.portSeen ? 1 : 2;
+    link.seams.view.SetStatusText(
+        0, " " + (link.portSeen ? PortLostText(name) : PortAbsentText(name)));
     while (!Stopping(link)) {
         if (link.port.Open(number) && link.port.ReadLineSettings()) {
             const Heard heard = FindTarget(link, " " + name);

@@ -35,7 +35,7 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
                   bool waitsForPort = true);
 
 // The connection-advice prompt; true for Retry, false after closing the main window.
-bool ConnectionAdvicePrompt(Seams& seams, const std::string& message);
+bool ConnectionAdvicePrompt(Seams& seams, const std::string& message, PromptTopic topic);
 
 // The byte-level primitives on the one port. Each returns the platform's
 // success flag; the caller takes port.LastError() for its message.

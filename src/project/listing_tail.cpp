@@ -2,6 +2,7 @@
 
 #include "text/text_util.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -141,6 +142,16 @@ void ReadProcessor(Tail& t, const std::string& deviceWord) {
     t.device.CodeSize = core.maxCode;
 }
 
+// "00000F80   00042 PORTA equ 0X0F80": a register of the device, declared
+// before the variable block (the assembler's value column may be missing).
+void ReadRegister(Tail& t, const std::vector<std::string>& words) {
+    const size_t equ = Word(words, 4) == "equ" ? 4 : Word(words, 3) == "equ" ? 3 : 0;
+    int32_t address = 0;
+    if (equ == 0 || !PairValue(Word(words, equ + 1), address) || address < 0 || address > kRamTop)
+        return;
+    t.device.Registers.push_back({Word(words, equ - 1), address});
+}
+
 // Checks 2 to 4 of one line: end label, processor directive, pin define.
 void ExamineLine(Tail& t, size_t i, const std::vector<std::string>& words) {
     if (Word(words, 3) == "__EOF" && t.device.Core == 16) ReadRomReference(t, i, Word(words, 1));
@@ -157,16 +168,23 @@ LcdPins ReadListingTail(const std::vector<std::string>& lines, size_t first, Var
                         const DeviceCoreReader& readCore, std::vector<std::string>& messages,
                         bool* endLabelSeen) {
     Tail t{lines, first, records, device, rom, readCore, {}, nullptr, 0, {}};
+    device.Registers.clear();
+    bool beforeVariables = true;
     for (size_t i = first; i < lines.size(); ++i) {
         std::vector<std::string> words = BlankWords(lines[i], kFields);
         if (Word(words, 3) == "STANDARD" && Word(words, 4) == "VARIABLES") {
+            beforeVariables = false;
             i = ReadVariableBlock(t, i);
             if (i >= lines.size()) break;
             words = BlankWords(lines[i], kFields);
         }
+        if (beforeVariables) ReadRegister(t, words);
         ExamineLine(t, i, words);
         if (endLabelSeen && Word(words, 3) == "__EOF") *endLabelSeen = true;
     }
+    std::stable_sort(
+        device.Registers.begin(), device.Registers.end(),
+        [](const SpecialRegister& a, const SpecialRegister& b) { return a.address < b.address; });
     if (t.badPairs > 0) {
         messages.push_back(
             "ReadListing 10 " + std::to_string(t.badPairs) +

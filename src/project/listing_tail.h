@@ -27,9 +27,10 @@ struct LcdPins {
 // Reads the device facts (core, code size) of the named listing device.
 using DeviceCoreReader = std::function<DeviceCore(const std::string& deviceName)>;
 
-// Examines lines[first..]: sets record addresses from the variable block (exact
-// name first, otherwise the same name in another case), device.ListingDeviceName,
-// Core and CodeSize from the processor directive, `rom` from the lines before
+// Examines lines[first..]: the device's registers from the "equ" lines before
+// the variable block (device.Registers, in address order); record addresses from the variable block
+// (exact name first, otherwise the same name in another case), device.ListingDeviceName, Core and
+// CodeSize from the processor directive, `rom` from the lines before
 // "__EOF" (16-bit core only) and the ports' pin names. Bad "variable" pairs are
 // counted in one message. Returns the LCD lines the defines named; tells in
 // `endLabelSeen`, when given, whether the "__EOF" label came by.

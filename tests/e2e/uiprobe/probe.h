@@ -65,7 +65,7 @@ bool ListCellRect(HWND list, int row, int column, int part, RECT* rect);
 bool ListCellColour(HWND list, int row, int column, COLORREF* colour);
 // How many texts of a list view (headers and cells) are wider than their
 // column; the first of them in `first`. -1 when the list cannot be read.
-int CutTexts(HWND list, std::string* first);
+int CutTexts(HWND list, std::string* first, int onlyColumn = -1);
 // How many different colours the window shows on screen (1: a blank box).
 int ScreenColourCount(HWND window);
 // Posts a click at the centre of a list view cell.

@@ -32,6 +32,15 @@ TEST_F(EntryTest, TheDumpPointsAreChosenByName) {
     EXPECT_EQ(DumpChoiceIndex(choices, 99), 0u);
 }
 
+TEST(DumpChoices, AreInNumericOrderWhateverOrderTheSourcesNameThem) {
+    DumpPointTable points;
+    points.order = {20, 151, 150, 5, 20};
+    for (int32_t id : points.order) points.entries[id].line = id;
+    std::vector<int32_t> ids;
+    for (const DumpChoice& c : DumpChoices(points)) ids.push_back(c.dumpId);
+    EXPECT_EQ(ids, (std::vector<int32_t>{rules::kAnyDumpPoint, 5, 20, 150, 151}));
+}
+
 TEST_F(EntryTest, GoodFieldsMakeTheRule) {
     const struct {
         const char* condition;
