@@ -22,6 +22,7 @@
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
 #include "cli/log_rules.h"
+#include "cli/open_notice_port.h"
 #include "cli/rate_watch.h"
 #include "link/link_startup.h"
 #include "link/recording_port.h"
@@ -117,12 +118,13 @@ long LastNumber(const std::string& text) {
 class LogLoadSteps : public LinkLoadSteps {
   public:
     LogLoadSteps(Session& session, Seams& seams, SerialPort& port, LinkStartup& startup,
-                 DumpPrinter& printer, const LogArgs& a, ConsoleLink& link, LogRules& rules)
+                 DumpPrinter& printer, const LogArgs& a, ConsoleLink& link, LogRules& rules,
+                 OpenNoticePort& notice)
         : LinkLoadSteps(session, seams, port, startup, &printer, a.device.empty(), link.Clock(),
                         rules.Judge(), a.reconnect),
           a_(a),
           link_(link),
-          port_(port),
+          notice_(notice),
           rules_(rules) {}
     void OpenLink() override {
         if (!link_.StartRecording(session_, PortName(session_.settings.Port),
@@ -131,19 +133,13 @@ class LogLoadSteps : public LinkLoadSteps {
             return;
         }
         const int32_t baud = session_.settings.Baud;
-        const bool setsRate = link_.Port().SetsRate();
-        const bool detect = setsRate && !IsSupportedRate(baud);
-        // A port that cannot be opened is told by the link's own message instead.
-        if (a_.timeoutS == 0 && port_.Open(session_.settings.Port)) {
-            const std::string rate = !setsRate ? "the server's rate"
-                                     : detect  ? "any rate (automatic detection)"
-                                               : std::to_string(baud);
-            std::fprintf(stderr,
-                         "varnolux-cli log: waiting for the target on %s at %s (no --timeout: "
-                         "until it talks or the run is interrupted)\n",
-                         PortName(session_.settings.Port).c_str(), rate.c_str());
-        }
+        const std::string name = PortName(session_.settings.Port);
+        // Said by the link's open; a port that cannot be opened is told by the link's
+        // own message instead.
+        notice_.Arm(name, baud, a_.timeoutS == 0);
         LinkLoadSteps::OpenLink();
+        notice_.Disarm();
+        const bool detect = link_.Port().SetsRate() && !IsSupportedRate(baud);
         // The probe leaves " 0" in the transition label when it heard the target.
         if (detect && seams_.view.ControlText(ids::kTransitionLabel) == " 0")
             std::fprintf(stderr, "varnolux-cli log: the target talks at %ld\n",
@@ -163,7 +159,7 @@ class LogLoadSteps : public LinkLoadSteps {
   private:
     const LogArgs& a_;
     ConsoleLink& link_;
-    SerialPort& port_;
+    OpenNoticePort& notice_;
     LogRules& rules_;
 };
 
@@ -289,7 +285,8 @@ int RunLog(const std::vector<std::string>& args) {
     const std::unique_ptr<ConsoleLink> link = ConsoleLink::Make("log", a, console.os, session);
     if (!link) return kBadArguments;
     prompts.facts = link->Facts(session);
-    CountingPort port(link->Port());
+    OpenNoticePort notice(link->Port());
+    CountingPort port(notice);
     if (a.holdAt >= 0)
         session.run.RepeatDumpId = a.holdAt;
     else
@@ -299,7 +296,7 @@ int RunLog(const std::vector<std::string>& args) {
     DumpPrinter printer(session, view, a, link->Recorder(), rules);
     std::atomic<long>& dumps = printer.dumps;
     LinkStartup startup;
-    LogLoadSteps steps(session, console.seams, port, startup, printer, a, *link, rules);
+    LogLoadSteps steps(session, console.seams, port, startup, printer, a, *link, rules, notice);
     const std::string header = LogHeader(a.format);
     WriteText(stdout, header);
     std::fflush(stdout);

@@ -38,6 +38,7 @@ class AddressedPort : public SerialPort {
     std::string PortName(int portNumber) const override { return port_->PortName(portNumber); }
     bool IsSerialDevice() const override { return port_->IsSerialDevice(); }
     bool SetsRate() const override { return port_->SetsRate(); }
+    bool RateRefused() const override { return port_->RateRefused(); }
     std::string FailureText() const override { return port_->FailureText(); }
     void Wake() override { port_->Wake(); }
 

@@ -23,27 +23,45 @@ int64_t NowMs() {
 NetworkPort::NetworkPort(std::unique_ptr<NetSocket> socket, const PortAddress& address)
     : socket_(std::move(socket)), address_(address), telnet_(address.kind == PortKind::Rfc2217) {}
 
+bool NetworkPort::SetsRate() const {
+    return address_.kind == PortKind::Rfc2217 && !comPortRefused_.load();
+}
+
+bool NetworkPort::RateRefused() const {
+    return address_.kind == PortKind::Rfc2217 && comPortRefused_.load();
+}
+
 bool NetworkPort::Drop(const std::string& how) {
     lastError_ = socket_->LastError();
     const std::string why = socket_->LastErrorText();
     failure_ = how + (why.empty() ? std::string() : ": " + why);
     socket_->Close();
-    if (connected_) dropped_ = true;
+    if (connected_) dropUntold_ = true;
     connected_ = false;
     return false;
 }
 
 bool NetworkPort::Open(int) {
     const std::string name = PortAddressText(address_);
+    // Each connection starts afresh: its own negotiation, no data of the one before.
+    telnet_ = TelnetSession(address_.kind == PortKind::Rfc2217);
+    data_.clear();
+    dataStart_ = 0;
+    connected_ = false;
+    dropUntold_ = false;
     if (!socket_->Connect(address_.host, address_.tcpPort))
         return Drop("Cannot connect to " + name + " (host " + address_.host + ", TCP port " +
                     std::to_string(address_.tcpPort) + ")");
     connected_ = true;
     failure_.clear();
     if (address_.kind != PortKind::Rfc2217) return true;
-    if (!SendAll(telnet_.Opening())) return false;
-    ReceiveUntil([this] { return !telnet_.ComPortPending(); }, kServerAnswerMs);
-    return connected_;
+    if (SendAll(telnet_.Opening()))
+        ReceiveUntil([this] { return !telnet_.ComPortPending(); }, kServerAnswerMs);
+    dropUntold_ = false;  // a drop within the opening is told by the false
+    if (!connected_) return false;
+    // A server that refuses COM-PORT-OPTION, or never answers it, keeps its own rate.
+    comPortRefused_ = !telnet_.ComPortAgreed();
+    return true;
 }
 
 bool NetworkPort::ReadLineSettings() {
@@ -110,10 +128,12 @@ void NetworkPort::ReceiveUntil(Done done, int timeoutMs) {
 
 bool NetworkPort::WaitCharEvent() {
     while (Buffered() == 0) {
-        const ReceiveEnd end = ReceiveOnce(-1);
-        if (end == ReceiveEnd::Woken) return true;
         // The drop is told once; after it the wait lasts until Wake.
-        if (end == ReceiveEnd::Closed) return false;
+        if (dropUntold_) {
+            dropUntold_ = false;
+            return false;
+        }
+        if (ReceiveOnce(-1) == ReceiveEnd::Woken) return true;
     }
     return true;
 }
@@ -129,16 +149,19 @@ bool NetworkPort::Read(uint8_t* buffer, int want, int& count) {
         dataStart_ += static_cast<size_t>(taken);
         count += taken;
         if (count == want) return true;
+        // The read that finds the connection gone, here or in a call that could
+        // not tell (the wait for a rate's answer), fails; later ones find
+        // nothing, as on a hung-up line.
+        if (dropUntold_) {
+            dropUntold_ = false;
+            return false;
+        }
         int64_t wait = deadline - NowMs();
         if (count > 0 && timeouts_.readInterval > 0)
             wait = std::min<int64_t>(wait, timeouts_.readInterval);
         if (wait <= 0) return true;
-        const bool wasConnected = connected_;
         const ReceiveEnd end = ReceiveOnce(static_cast<int>(wait));
-        // The read that finds the connection gone fails; later ones find nothing, as
-        // on a hung-up line.
-        if (end == ReceiveEnd::Closed) return !wasConnected;
-        if (end != ReceiveEnd::Data) return true;
+        if (end != ReceiveEnd::Data && end != ReceiveEnd::Closed) return true;
     }
 }
 
@@ -149,7 +172,9 @@ bool NetworkPort::WriteByte(uint8_t byte) {
         AppendTelnetData(out_, byte);
     else
         out_.push_back(byte);
-    return SendAll(out_);
+    if (SendAll(out_)) return true;
+    dropUntold_ = false;  // told by the false
+    return false;
 }
 
 }  // namespace varnolux

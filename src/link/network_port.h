@@ -3,6 +3,7 @@
 // (Telnet with COM-PORT-OPTION, so the rate is set on the server) or raw TCP
 // (the bytes as they are, at the server's rate). The link's time-outs and its
 // wait for a character work on the connection as on a serial line.
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,7 +20,8 @@ class NetworkPort : public SerialPort {
     NetworkPort(std::unique_ptr<NetSocket> socket, const PortAddress& address);
 
     // Connects; with RFC 2217 it waits (at most a second) for the server to
-    // agree to COM-PORT-OPTION.
+    // agree to COM-PORT-OPTION. A server that refuses it keeps its own rate:
+    // SetsRate is false until the next open.
     bool Open(int portNumber) override;
     bool ReadLineSettings() override;
     // RFC 2217: sets the server's line and waits (at most a second) for it to
@@ -37,7 +39,10 @@ class NetworkPort : public SerialPort {
     // The address is the one port there is.
     std::vector<std::string> ListPorts() const override { return {PortAddressText(address_)}; }
     std::string PortName(int) const override { return PortAddressText(address_); }
-    bool SetsRate() const override { return address_.kind == PortKind::Rfc2217; }
+    // RFC 2217 with a server that did not refuse COM-PORT-OPTION; asked from
+    // any thread.
+    bool SetsRate() const override;
+    bool RateRefused() const override;
     std::string FailureText() const override { return failure_; }
     void Wake() override { socket_->Wake(); }
 
@@ -61,7 +66,10 @@ class NetworkPort : public SerialPort {
     TelnetSession telnet_;
     SerialTimeouts timeouts_;
     bool connected_ = false;
-    bool dropped_ = false;
+    // The connection dropped during a call that could not say so (Configure,
+    // PurgeReceive): the next read or wait fails.
+    bool dropUntold_ = false;
+    std::atomic<bool> comPortRefused_{false};
     std::vector<uint8_t> data_;  // data received and not read yet, from dataStart_
     size_t dataStart_ = 0;
     std::vector<uint8_t> reply_;  // Telnet answers still to send

@@ -11,7 +11,7 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-enum class Probe { Found, Nothing, Closed };
+enum class Probe { Found, Nothing, Lost, Closed };
 
 // Up to 10 tries of 100 ms for a "c" or "d" at the rate in force.
 Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock) {
@@ -20,6 +20,8 @@ Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkCl
         uint8_t byte = 0;
         int count = 0;
         if (!ReadByte(port, byte, count)) {
+            // A port that names its failure (a connection the server closed) is gone.
+            if (!port.FailureText().empty()) return Probe::Lost;
             if (!LinkRecompilePrompt(session, seams, "Read single character failed"))
                 return Probe::Closed;
             continue;
@@ -27,14 +29,6 @@ Probe ProbeTarget(Session& session, Seams& seams, SerialPort& port, const LinkCl
         if (count == 1 && (byte == kSync || byte == kQuery)) return Probe::Found;
     }
     return Probe::Nothing;
-}
-
-// The rate part of status part 2 at a set rate: the rate, or that the server has its own.
-std::string RateText(const SerialPort& port, int rate) {
-    if (port.SetsRate()) return SignPadded(rate);
-    return " server's rate" + (IsSupportedRate(rate)
-                                   ? ", Baud=" + std::to_string(rate) + " not applied"
-                                   : std::string());
 }
 
 bool LineSettingsReadable(Seams& seams, SerialPort& port, const std::string& name) {
@@ -54,7 +48,32 @@ bool LineSettingsReadable(Seams& seams, SerialPort& port, const std::string& nam
     return false;
 }
 
+// Says once that the port cannot be opened or went while it was opened, by
+// the port's own words when it has them (a network port: the address and
+// why), else with the ports that exist; with `waitsForPort`, that the link
+// waits for it.
+LinkOpen PortGone(Seams& seams, SerialPort& port, const std::string& name, bool waitsForPort) {
+    PromptRequest box;
+    const std::string failure = port.FailureText();
+    box.text = failure.empty() ? PortMissingText(name, port.ListPorts()) : failure;
+    if (waitsForPort) box.text += PortAwaitedText(name);
+    box.icon = PromptIcon::Exclamation;
+    box.topic = PromptTopic::PortMissing;
+    seams.prompts.Show(box);
+    if (waitsForPort) seams.view.SetStatusText(0, " " + PortAbsentText(name));
+    return LinkOpen::PortMissing;
+}
+
 }  // namespace
+
+std::string RateText(const SerialPort& port, int rate) {
+    if (port.SetsRate()) return SignPadded(rate);
+    if (port.RateRefused())
+        return " Baud=" + std::to_string(rate) + " not applied: the server does not take the rate";
+    return " server's rate" + (IsSupportedRate(rate)
+                                   ? ", Baud=" + std::to_string(rate) + " not applied"
+                                   : std::string());
+}
 
 bool IsSupportedRate(int rate) {
     for (int r : kDetectionOrder)
@@ -82,29 +101,26 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
     const std::string label = " " + name;
     int rate = session.settings.Baud;
     // A port whose rate is its server's is neither set nor detected.
-    const bool autoDetect = port.SetsRate() && !IsSupportedRate(rate);
+    bool autoDetect = port.SetsRate() && !IsSupportedRate(rate);
+    auto showRate = [&] {
+        seams.view.SetStatusText(2, label + " " + RateText(port, rate));
+        seams.view.SetStatusText(0, " Waiting for comms");
+    };
     if (autoDetect) {
         rate = 0;
         seams.view.SetStatusText(0, " Auto detecting   ");
     } else {
-        seams.view.SetStatusText(2, label + " " + RateText(port, rate));
-        seams.view.SetStatusText(0, " Waiting for comms");
+        showRate();
     }
     // Every port number is opened as given (ports 10 and above included).
-    if (!port.Open(portNumber)) {
-        // A port that tells its failure in its own words (a network port: the
-        // address and why) says that; any other names the ports that exist.
-        PromptRequest box;
-        const std::string failure = port.FailureText();
-        box.text = failure.empty() ? PortMissingText(name, port.ListPorts()) : failure;
-        if (waitsForPort) box.text += PortAwaitedText(name);
-        box.icon = PromptIcon::Exclamation;
-        box.topic = PromptTopic::PortMissing;
-        seams.prompts.Show(box);
-        if (waitsForPort) seams.view.SetStatusText(0, " " + PortAbsentText(name));
-        return LinkOpen::PortMissing;
-    }
+    if (!port.Open(portNumber)) return PortGone(seams, port, name, waitsForPort);
     if (!LineSettingsReadable(seams, port, name)) return LinkOpen::Closed;
+    // The server turned the rate down once connected: its own rate holds, said once.
+    if (port.RateRefused()) {
+        autoDetect = false;
+        rate = session.settings.Baud;
+        showRate();
+    }
 
     size_t attempt = 0;
     for (;;) {
@@ -123,6 +139,7 @@ LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkCl
         port.ClearErrors();
         const Probe probe = ProbeTarget(session, seams, port, clock);
         if (probe == Probe::Closed) return LinkOpen::Closed;
+        if (probe == Probe::Lost) return PortGone(seams, port, name, waitsForPort);
         if (probe == Probe::Found) {
             seams.view.SetControlText(ids::kTransitionLabel, " 0");
             if (autoDetect) seams.view.SetStatusText(2, label + " " + SignPadded(rate) + " A");

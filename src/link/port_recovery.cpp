@@ -38,13 +38,14 @@ Heard Listen(LinkContext& link) {
     return Heard::Nothing;
 }
 
-// One round over the rates: the one in force, or every detection rate.
+// One round over the rates: the one in force, or every detection rate (not
+// on a port whose server keeps its own rate).
 Heard FindTarget(LinkContext& link, const std::string& label) {
     const int baud = link.session.settings.Baud;
-    const bool detect = !IsSupportedRate(baud);
+    const bool detect = link.port.SetsRate() && !IsSupportedRate(baud);
     for (size_t i = 0; i < (detect ? kDetectionOrder.size() : 1); ++i) {
         const int rate = detect ? kDetectionOrder[i] : baud;
-        link.seams.view.SetStatusText(2, label + " " + SignPadded(rate));
+        link.seams.view.SetStatusText(2, label + " " + RateText(link.port, rate));
         link.port.Configure(rate, SerialTimeouts());
         link.port.PurgeReceive();
         link.port.ClearErrors();

@@ -16,6 +16,10 @@ namespace varnolux {
 constexpr std::array<int, 5> kDetectionOrder = {115200, 9600, 57600, 19200, 38400};
 bool IsSupportedRate(int rate);
 
+// The rate part of status part 2 for a port at `rate`: the rate; for a port
+// whose server keeps its own rate, that, and that Baud= is not applied.
+std::string RateText(const SerialPort& port, int rate);
+
 // Compares the configured port with the ports the system lists and asks when
 // it is not among them (Abort closes the main window, Ignore stores DontAsk=1).
 // False when the main window was closed.

@@ -3,10 +3,20 @@
 // Linux (link/posix/). Small writes go out at once (no Nagle delay): the
 // dump protocol answers byte by byte.
 #include <memory>
+#include <string>
 
 #include "seams/net_socket.h"
 
 namespace varnolux {
+
+// How long a connect waits for the host to answer. Without a bound, a host
+// that drops the connect (a firewall, a server whose backlog is full, an
+// address where nothing is) would hold the link for the system's own
+// time-out, minutes.
+constexpr int kConnectAnswerMs = 5000;
+
+// The words of a connect that found no answer within kConnectAnswerMs.
+std::string NoAnswerText();
 
 class SystemSocket : public NetSocket {
   public:
@@ -15,6 +25,8 @@ class SystemSocket : public NetSocket {
     SystemSocket(const SystemSocket&) = delete;
     SystemSocket& operator=(const SystemSocket&) = delete;
 
+    // Tries each address of `host` until one connects, within kConnectAnswerMs
+    // for all of them; a Wake ends the wait.
     bool Connect(const std::string& host, int port) override;
     bool Send(const uint8_t* data, size_t size) override;
     ReceiveEnd Receive(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) override;

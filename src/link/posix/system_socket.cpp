@@ -1,5 +1,6 @@
 // The TCP socket on Linux: a blocking socket, receive waits with poll on it
-// and on a pipe that Wake writes to.
+// and on a pipe that Wake writes to. The connect is made non-blocking, so that
+// its wait has a deadline and ends at Wake too.
 #include "link/system_socket.h"
 
 #include <errno.h>
@@ -11,6 +12,8 @@
 #include <string.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <chrono>
 
 namespace varnolux {
 
@@ -32,6 +35,39 @@ SystemSocket::~SystemSocket() {
         if (fd >= 0) close(fd);
 }
 
+namespace {
+
+int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Connects the non-blocking `fd` to `a` by `deadline`: 0 once connected, else
+// the error (ETIMEDOUT when the host never answered, EINTR after Wake).
+int ConnectBy(int fd, int wakeFd, const addrinfo& a, int64_t deadline) {
+    if (connect(fd, a.ai_addr, a.ai_addrlen) == 0) return 0;
+    if (errno != EINPROGRESS) return errno;
+    pollfd fds[2] = {{wakeFd, POLLIN, 0}, {fd, POLLOUT, 0}};
+    for (;;) {
+        const int64_t left = deadline - NowMs();
+        if (left <= 0) return ETIMEDOUT;
+        const int n = poll(fds, 2, static_cast<int>(left));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (fds[0].revents != 0) return EINTR;
+        if (fds[1].revents != 0) break;
+    }
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) return errno;
+    return error;
+}
+
+}  // namespace
+
 bool SystemSocket::Connect(const std::string& host, int port) {
     Close();
     addrinfo hints{};
@@ -40,25 +76,32 @@ bool SystemSocket::Connect(const std::string& host, int port) {
     addrinfo* found = nullptr;
     const int looked = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
     if (looked != 0) return Fail(static_cast<uint32_t>(looked), gai_strerror(looked));
+    const int64_t deadline = NowMs() + kConnectAnswerMs;
     int error = 0;
-    for (addrinfo* a = found; a && handles_->fd < 0; a = a->ai_next) {
-        const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+    for (addrinfo* a = found; a && handles_->fd < 0 && error != EINTR; a = a->ai_next) {
+        const int fd =
+            socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
         if (fd < 0) {
             error = errno;
             continue;
         }
-        if (connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
+        error = ConnectBy(fd, handles_->wakePipe[0], *a, deadline);
+        if (error == 0) {
+            // Blocking from here on: receive waits in poll, send until all is gone.
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
             handles_->fd = fd;
         } else {
-            error = errno;
             close(fd);
         }
     }
     freeaddrinfo(found);
-    if (handles_->fd < 0) return Fail(static_cast<uint32_t>(error), strerror(error));
-    const int on = 1;
-    setsockopt(handles_->fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    return true;
+    if (handles_->fd >= 0) {
+        const int on = 1;
+        setsockopt(handles_->fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        return true;
+    }
+    return Fail(static_cast<uint32_t>(error),
+                error == ETIMEDOUT ? NoAnswerText() : strerror(error));
 }
 
 bool SystemSocket::Send(const uint8_t* data, size_t size) {

@@ -1,5 +1,7 @@
 // The TCP socket on Windows: Winsock, with the receive's wait on two events,
-// the socket's own (data or close) and the one Wake sets.
+// the socket's own (data or close) and the one Wake sets. The connect waits
+// on the same two, the socket's event then meaning the connect's end, so that
+// it has a deadline and ends at Wake too.
 #include "link/system_socket.h"
 
 // clang-format off
@@ -62,6 +64,33 @@ SystemSocket::~SystemSocket() {
     if (handles_->started) WSACleanup();
 }
 
+namespace {
+
+// Connects `s` to `a` by `deadline` (GetTickCount64's milliseconds), waiting
+// on `connected` (made the socket's FD_CONNECT event here) and on `woken`:
+// 0 once connected, else the error (WSAETIMEDOUT when the host never
+// answered, WSAEINTR after Wake).
+int ConnectBy(SOCKET s, const addrinfo& a, WSAEVENT connected, HANDLE woken, ULONGLONG deadline) {
+    WSAResetEvent(connected);
+    if (WSAEventSelect(s, connected, FD_CONNECT) != 0) return WSAGetLastError();
+    if (connect(s, a.ai_addr, static_cast<int>(a.ai_addrlen)) == 0) return 0;
+    const int started = WSAGetLastError();
+    if (started != WSAEWOULDBLOCK) return started;
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return WSAETIMEDOUT;
+    const HANDLE events[2] = {woken, connected};
+    const DWORD which =
+        WaitForMultipleObjects(2, events, FALSE, static_cast<DWORD>(deadline - now));
+    if (which == WAIT_TIMEOUT) return WSAETIMEDOUT;
+    if (which == WAIT_OBJECT_0) return WSAEINTR;
+    WSANETWORKEVENTS happened{};
+    if (WSAEnumNetworkEvents(s, connected, &happened) != 0) return WSAGetLastError();
+    if (!(happened.lNetworkEvents & FD_CONNECT)) return WSAETIMEDOUT;
+    return happened.iErrorCode[FD_CONNECT_BIT];
+}
+
+}  // namespace
+
 bool SystemSocket::Connect(const std::string& host, int port) {
     Close();
     addrinfo hints{};
@@ -71,27 +100,30 @@ bool SystemSocket::Connect(const std::string& host, int port) {
     addrinfo* found = nullptr;
     const int looked = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
     if (looked != 0) return Fail(static_cast<uint32_t>(looked), WinsockText(looked));
+    const ULONGLONG deadline = GetTickCount64() + kConnectAnswerMs;
     int error = 0;
-    for (addrinfo* a = found; a && handles_->socket == INVALID_SOCKET; a = a->ai_next) {
+    for (addrinfo* a = found; a && handles_->socket == INVALID_SOCKET && error != WSAEINTR;
+         a = a->ai_next) {
         const SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
         if (s == INVALID_SOCKET) {
             error = WSAGetLastError();
             continue;
         }
-        if (connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) {
+        error = ConnectBy(s, *a, handles_->received, handles_->woken, deadline);
+        if (error == 0)
             handles_->socket = s;
-        } else {
-            error = WSAGetLastError();
+        else
             closesocket(s);
-        }
     }
     freeaddrinfo(found);
     if (handles_->socket == INVALID_SOCKET)
-        return Fail(static_cast<uint32_t>(error), WinsockText(error));
+        return Fail(static_cast<uint32_t>(error),
+                    error == WSAETIMEDOUT ? NoAnswerText() : WinsockText(error));
     const BOOL on = TRUE;
     setsockopt(handles_->socket, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&on),
                sizeof on);
-    // The socket is non-blocking from here on; Send waits when the system's buffer is full.
+    // The socket stays non-blocking; Send waits when the system's buffer is full.
+    WSAResetEvent(handles_->received);
     WSAEventSelect(handles_->socket, handles_->received, FD_READ | FD_CLOSE);
     return true;
 }
