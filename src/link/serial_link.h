@@ -27,7 +27,8 @@ bool ConfirmComPort(Session& session, Seams& seams, const SerialPort& port);
 
 enum class LinkOpen {
     Opened,       // the port is open, target found or not
-    PortMissing,  // the port cannot be opened: said once, the link thread waits for it
+    PortMissing,  // the port cannot be opened, or went while it was: said once, the link
+                  // thread waits for it
     Closed        // a prompt closed the main window: nothing is started
 };
 
@@ -35,6 +36,8 @@ enum class LinkOpen {
 // when Baud is not a supported rate. A port that cannot be opened is no
 // fault of the target: one message names it, the ports that exist and the
 // setting that chooses it, and with `waitsForPort` that the link waits for it.
+// A network port whose connection the server closes while the rate is sought
+// is told the same way, in its own words.
 LinkOpen OpenLink(Session& session, Seams& seams, SerialPort& port, const LinkClock& clock,
                   bool waitsForPort = true);
 
