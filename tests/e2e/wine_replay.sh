@@ -273,14 +273,15 @@ test_a_replay_judges_the_stop_rules_of_the_settings_and_play_pauses_at_the_hold(
     k=$(python3 - "$dir/live.jsonl" <<'PY'
 import json, sys
 for n, l in enumerate(open(sys.argv[1]), 1):
-    if {v["VarLabel"]: v["value"] for v in json.loads(l)["values"]}.get("tick") == "5":
+    d = json.loads(l)
+    if d["DumpId"] == 150 and {v["VarLabel"]: v["value"] for v in d["values"]}.get("tick") == "3":
         print(n)
         break
 PY
 )
-    [ -n "$k" ] && [ "$k" -lt 12 ] || fail "tick is never 5 before the last recorded dump"
+    [ -n "$k" ] && [ "$k" -lt 12 ] || fail "tick is never 3 at DumpID 150 before the last recorded dump"
     # Written back at exit in the writer's own spelling ("hold", "log").
-    crlf "[Stop Rules]" "Count=2" "LogToFile=1" "Rule1=1,-1,Hold,0,50,10" "Condition1=tick = 5" \
+    crlf "[Stop Rules]" "Count=2" "LogToFile=1" "Rule1=1,150,Hold,0,50,10" "Condition1=tick = 3" \
         "Rule2=1,-1,Log,0,50,10" "Condition2=" "Log2=T={temperature} S={setPoint}" \
         >>"$dir/Varnolux.ini"
     start_varnolux "$dir" --replay session.pcapng
@@ -294,7 +295,7 @@ PY
     wait_for 10 play_button_is Play || fail "Play did not pause at the hold"
     sleep 1
     assert_eq "Dump $k of 12" "$(probe text "$MAIN_CLASS" "$R_LABEL")" "the dump Play paused at"
-    wait_for 10 main_title_has "by rule 1 at DumpID" ||
+    wait_for 10 main_title_has "by rule 1 at DumpID 150]" ||
         fail "the title shows no hold: '$(probe title "$MAIN_CLASS")'"
     wait_for 10 list_shows_dump "$k" "$dir/live.jsonl" ||
         fail "at the hold: $(list_differs "$k" "$dir/live.jsonl")"
@@ -323,7 +324,7 @@ PY
     replay_bar_shown && fail "the bar is still shown after Close replay"
     probe command "$MAIN_CLASS" "$R_CMD_EXIT"
     wait_exit "$VARNOLUX_PID" 20
-    assert_eq "1,-1,hold,0,50,10" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Rule1)" \
+    assert_eq "1,150,hold,0,50,10" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Rule1)" \
         "the hold rule written at exit"
     assert_eq "T={temperature} S={setPoint}" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Log2)" \
         "the log rule written at exit"

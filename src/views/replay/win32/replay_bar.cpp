@@ -160,8 +160,19 @@ void ReplayBar::CreateControls(HWND window) {
                             reinterpret_cast<LPARAM>(name.c_str()));
     SendDlgItemMessageA(window, ids::kReplaySpeed, CB_SETCURSEL, static_cast<WPARAM>(deck_.Speed()),
                         0);
-    SetDlgItemTextA(window, ids::kReplayAnswers,
-                    AnswerDifferenceText(deck_.AnswerDifferences()).c_str());
+    const std::string answers = AnswerDifferenceText(deck_.AnswerDifferences());
+    SetDlgItemTextA(window, ids::kReplayAnswers, answers.c_str());
+    if (answers.empty()) {
+        // Nothing to say beside the slider: it takes the whole row.
+        ShowWindow(GetDlgItem(window, ids::kReplayAnswers), SW_HIDE);
+        RECT bar{}, row{};
+        GetClientRect(window, &bar);
+        GetWindowRect(slider, &row);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&row), 2);
+        SetWindowPos(slider, nullptr, 0, 0, bar.right - row.left, row.bottom - row.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layout_.TakePlaces();
+    }
 }
 
 void ReplayBar::Step() {
