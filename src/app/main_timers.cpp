@@ -24,7 +24,9 @@ bool TakeDumpToShow(RunState& run, bool mainWindowVisible, FrozenViews& frozen) 
 
 bool BlinkTick(RunState& run, MainWindowView& view) {
     bool repaint = false;
-    if (run.TargetWaiting == 1) {
+    if (run.Replaying == 1) {
+        // A replay's Continue does not blink: its face follows the steps.
+    } else if (run.TargetWaiting == 1) {
         run.BlinkPhase = run.BlinkPhase ? 0 : 1;
         repaint = true;
     } else if (run.NoDumpYet == 0 && run.RunningDrawn == 0) {

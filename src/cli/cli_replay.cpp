@@ -18,6 +18,7 @@
 #include "cli/link_prompts.h"
 #include "cli/log_output.h"
 #include "link/recording_facts.h"
+#include "link/replay_answers.h"
 #include "link/replay_run.h"
 #include "state/session.h"
 
@@ -221,9 +222,8 @@ int RunReplay(const std::vector<std::string>& args) {
         PrintDiff(printer.first, printer.second, a.diffA, a.diffB);
         return 0;
     }
-    std::string answers;
-    if (const int differ = run.Port().Mismatches(); differ > 0)
-        answers = ", " + std::to_string(differ) + " answers differ from the recorded ones";
+    std::string answers = AnswerDifferenceText(run.Port().Mismatches());
+    if (!answers.empty()) answers = ", " + answers;
     std::fprintf(stderr, "varnolux-cli replay: %ld dumps, %d packets%s\n", printer.dumps,
                  session.run.PacketCount.load(), answers.c_str());
     return 0;

@@ -18,6 +18,21 @@ void AnchorAxis(int32_t& start, int32_t& length, bool toStart, bool toEnd, int32
 
 }  // namespace
 
+DockedBelow DockBelow(const ControlBox& above, int32_t barHeight) {
+    DockedBelow d{above, above};
+    const int32_t height = std::clamp<int32_t>(barHeight, 0, above.height);
+    d.above.height = above.height - height;
+    d.bar.y = above.y + d.above.height;
+    d.bar.height = height;
+    return d;
+}
+
+ControlBox Undocked(const ControlBox& above, const ControlBox& bar) {
+    ControlBox box = above;
+    box.height = std::max<int32_t>(bar.y + bar.height - above.y, above.height);
+    return box;
+}
+
 ControlBox AnchorControl(const ControlBox& created, uint32_t anchors, ClientSize createdClient,
                          ClientSize client) {
     ControlBox box = created;

@@ -26,6 +26,15 @@ struct ClientSize {
     int32_t width = 0, height = 0;
 };
 
+// A bar docked below a control: the control gives up the bar's height (all
+// of it at most) and the bar takes the control's width below what is left.
+struct DockedBelow {
+    ControlBox above, bar;
+};
+DockedBelow DockBelow(const ControlBox& above, int32_t barHeight);
+// The control takes the bar's room back.
+ControlBox Undocked(const ControlBox& above, const ControlBox& bar);
+
 // Where a control placed at `created` in a client area of `createdClient` goes
 // in a client area of `client`. Sizes never become negative.
 ControlBox AnchorControl(const ControlBox& created, uint32_t anchors, ClientSize createdClient,

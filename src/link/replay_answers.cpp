@@ -32,4 +32,9 @@ void FollowRecordedTurn(Session& session, const RecordedTurn& turn) {
     }
 }
 
+std::string AnswerDifferenceText(int differ) {
+    if (differ <= 0) return std::string();
+    return std::to_string(differ) + " answers differ from the recorded ones";
+}
+
 }  // namespace varnolux

@@ -104,9 +104,9 @@ bool ReplayStepper::Open() {
     // The first pass counts the dumps and asks what the live session asked.
     ReplayRun counting(session_, runSeams_, contents_);
     if (!counting.OpenLink()) return false;
-    while (counting.NextDump()) {
-    }
+    while (counting.NextDump()) times_.push_back(counting.Port().TimeUs());
     count_ = counting.Dumps();
+    differences_ = counting.Port().Mismatches();
     Restart();
     return true;
 }
@@ -119,6 +119,10 @@ void ReplayStepper::Restart() {
     current_ = 0;
     ++restarts_;
     seams_.views.ReplayRestarted();
+}
+
+int64_t ReplayStepper::DumpTimeUs(int n) const {
+    return n >= 1 && n <= static_cast<int>(times_.size()) ? times_[static_cast<size_t>(n - 1)] : 0;
 }
 
 bool ReplayStepper::Go(int n) {

@@ -6,7 +6,9 @@
 // and turns the engine again from the start, after telling the views that the
 // replay restarts. Every dump the engine turns, the chosen one and those passed
 // on the way to it, is handed to the keeper.
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "link/replay_run.h"
 
@@ -33,6 +35,10 @@ class ReplayStepper {
     bool Last() { return Go(count_); }
     // Restarts from the beginning so far (a measure for the replay bar's tests).
     int Restarts() const { return restarts_; }
+    // The recorded time of dump `n` (1 to Count()), on the link's clock; 0 outside.
+    int64_t DumpTimeUs(int n) const;
+    // Answers of the whole recording the engine wrote otherwise than the live link.
+    int AnswerDifferences() const { return differences_; }
 
   private:
     struct StartState;
@@ -47,6 +53,8 @@ class ReplayStepper {
     DumpKeeper* keeper_;
     std::unique_ptr<StartState> start_;
     std::unique_ptr<ReplayRun> run_;
+    std::vector<int64_t> times_;  // of each dump, from the first pass
+    int differences_ = 0;
     int count_ = 0;
     int current_ = 0;
     int restarts_ = 0;

@@ -32,7 +32,13 @@ bool StopRules::Arm(std::vector<StopRule> rules, const VarTable& records,
     firings_.clear();
     notices_.clear();
     armedUs_ = -1;
+    ++arms_;
     return true;
+}
+
+int StopRules::Arms() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return arms_;
 }
 
 void StopRules::SetEnabled(size_t rule, bool enabled) {

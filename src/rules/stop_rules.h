@@ -59,6 +59,8 @@ class StopRules {
     // Run-time errors not yet reported: "rule 2 (hold when ...): division by zero at DumpID 3".
     std::vector<std::string> TakeNotices();
     bool Empty() const;
+    // How often rules were armed: each arming starts their counts anew.
+    int Arms() const;
 
   private:
     bool Matches(size_t i, const VarTable& records, const script::DumpValues& dump);
@@ -71,6 +73,7 @@ class StopRules {
     std::vector<Firing> firings_;
     std::vector<std::string> notices_;
     int64_t armedUs_ = -1;  // the first judged dump's time: log lines count from it
+    int arms_ = 0;
 };
 
 }  // namespace varnolux::rules

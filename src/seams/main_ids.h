@@ -39,6 +39,7 @@ constexpr int kCmdExit = 28003;
 constexpr int kCmdExitNoSave = 28040;
 constexpr int kCmdRecordSession = 28080;
 constexpr int kCmdOpenRecording = 28081;
+constexpr int kCmdCloseReplay = 28082;
 constexpr int kCmdAutoExclude = 28038;
 constexpr int kCmdManualExclude = 28039;
 constexpr int kCmdExcludeBlank = 28008;

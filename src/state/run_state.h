@@ -44,6 +44,11 @@ struct RunState {
     // next dump's values (a little while at most), so the views show the
     // very dump the rule fired at even when dumps come faster than they refresh.
     std::atomic<int32_t> FrozenShown{1};
+    // A recording is replayed (or was, until its replay was closed) instead
+    // of a live link: Continue steps it on, and has nothing to step to at its
+    // last dump or once the replay is closed (ReplayAtEnd).
+    std::atomic<int32_t> Replaying{0};
+    std::atomic<int32_t> ReplayAtEnd{0};
 };
 
 }  // namespace varnolux

@@ -203,6 +203,11 @@ wait_for() {
     done
 }
 
+# replay_bar_shown: the replay bar (control 3000) is shown docked in the main window.
+replay_bar_shown() {
+    [ "$(probe visible "$MAIN_CLASS" 3000)" == 1 ]
+}
+
 # continuous_dumps COUNT: clicks the main window's Continuous box and waits
 # (60 s) until the simulator, started with --dumps COUNT, has made them.
 continuous_dumps() {

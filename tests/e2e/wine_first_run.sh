@@ -9,13 +9,13 @@
 # Makes the zip with scripts/dist.sh, which needs the native build (the
 # simulator and varnolux-cli record the session) and chmcmd.
 
-readonly F_BAR=ReplayBar_Class F_NEXT=3003 F_LABEL=3006
+readonly F_NEXT=3003 F_LABEL=3006
 readonly F_WATCH=WatchForm_Class F_WATCH_LIST=2801 F_SOURCE=SourceForm_Class F_SOURCE_LIST=1901
 readonly F_PORT=PortForm_Class F_PORT_LIST=101 F_EEPROM=EEPROM_Form_Class F_EEPROM_LIST=5501
 readonly F_PLOT=PlotForm_Class F_PLOT_STATUS=2901
 
 first_run_bar_is() {
-    [ "$(probe text "$F_BAR" "$F_LABEL")" == "$1" ]
+    [ "$(probe text "$MAIN_CLASS" "$F_LABEL")" == "$1" ]
 }
 
 # first_run_view CLASS COMMAND LIST: opens the window by its View command and
@@ -55,21 +55,21 @@ test_try_the_demo_replays_the_recorded_session_from_the_unpacked_zip() {
 
     (cd "$dir/demo" && timeout -k 5 30 wine cmd /c "Try the demo.cmd") >"$E2E_WORK/cmd.out" 2>&1 ||
         fail "Try the demo.cmd: $(cat "$E2E_WORK/cmd.out")"
-    probe wait-visible "$F_BAR" 30 || fail "no replay bar"
+    wait_for 30 replay_bar_shown || fail "no replay bar"
     if probe dialog 2 >"$E2E_WORK/dialog.txt" 2>/dev/null; then
         fail "a message on the way: $(cat "$E2E_WORK/dialog.txt")"
     fi
-    assert_eq "Dump 0 of $dumps" "$(probe text "$F_BAR" "$F_LABEL")" "the bar before the first step"
-    probe click "$F_BAR" "$F_NEXT"
+    assert_eq "Dump 0 of $dumps" "$(probe text "$MAIN_CLASS" "$F_LABEL")" "the bar before the first step"
+    probe click "$MAIN_CLASS" "$F_NEXT"
     wait_for 10 first_run_bar_is "Dump 1 of $dumps" ||
-        fail "Next: the bar says '$(probe text "$F_BAR" "$F_LABEL")'"
+        fail "Next: the bar says '$(probe text "$MAIN_CLASS" "$F_LABEL")'"
     wait_for 10 list_shows_dump 1 "$E2E_WORK/first.jsonl" ||
         fail "the first dump: $(list_differs 1 "$E2E_WORK/first.jsonl")"
 
     # On to the control loop, and every window shows the replay.
     local i
     for i in 2 3 4 5 6; do
-        probe click "$F_BAR" "$F_NEXT"
+        probe click "$MAIN_CLASS" "$F_NEXT"
         wait_for 10 first_run_bar_is "Dump $i of $dumps" || fail "Next to dump $i"
     done
     first_run_view "$F_WATCH" 28024 "$F_WATCH_LIST"

@@ -1,15 +1,18 @@
 # Session recordings in Varnolux.exe: a session recorded by varnolux-cli against
 # the simulator, replayed with "Varnolux.exe --replay FILE" and stepped with the
-# replay bar, shows in the main list the values of the dump stepped to; a
-# session recorded with File, "Record session..." replays in varnolux-cli to the
-# values the simulator held.
+# replay bar, shows in the main list the values of the dump stepped to; the
+# bar is docked below the list, plays, and the stop rules of the settings
+# judge the replayed dumps; a session recorded with File, "Record session..."
+# replays in varnolux-cli to the values the simulator held.
 #
 # Needs the native simulator and varnolux-cli beside the Windows build
 # (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
 
-readonly R_BAR=ReplayBar_Class R_FIRST=3001 R_PREVIOUS=3002 R_NEXT=3003 R_LAST=3004
+readonly R_FIRST=3001 R_PREVIOUS=3002 R_NEXT=3003 R_LAST=3004
 readonly R_LABEL=3006 R_STATUS_RECORDING=4
 readonly R_CMD_RECORD=28080 R_CMD_OPEN=28081
+readonly R_BAR_ID=3000 R_PLAY=3007 R_SPEED=3008 R_CLOSE=3009 R_CONTINUE=109 R_DUMP_LABEL=115
+readonly R_CMD_CLOSE_REPLAY=28082 R_CMD_EXIT=28003
 readonly R_DIALOG=#32770 R_FILE_NAME=1148
 
 # record_natively DIR COUNT FILE: COUNT dumps of a simulator on the project in
@@ -19,7 +22,7 @@ record_natively() {
 }
 
 bar_label_is() {
-    [ "$(probe text "$R_BAR" "$R_LABEL")" == "$1" ]
+    [ "$(probe text "$MAIN_CLASS" "$R_LABEL")" == "$1" ]
 }
 
 # plot_holds_dumps N: the Plot window's line says it holds N dumps.
@@ -38,29 +41,29 @@ d = [{v["VarLabel"]: v["value"] for v in json.loads(l)["values"]} for l in open(
 sys.exit(0 if d[1] != d[2] and d[1] != d[0] else 1)
 PY
     start_varnolux "$dir" --replay session.pcapng
-    probe wait-visible "$R_BAR" 20 || fail "no replay bar"
-    assert_eq "Dump 0 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar before the first step"
+    wait_for 20 replay_bar_shown || fail "no replay bar"
+    assert_eq "Dump 0 of 5" "$(probe text "$MAIN_CLASS" "$R_LABEL")" "the bar before the first step"
     # The Plot window follows the replay: a step back starts its traces again
     # and the dumps passed on the way to the shown one are in them too.
     probe command "$MAIN_CLASS" 28070
     probe wait-visible PlotForm_Class 10 || fail "View -> Plot opened no Plot window"
     local i
     for i in 1 2 3; do
-        probe click "$R_BAR" "$R_NEXT"
+        probe click "$MAIN_CLASS" "$R_NEXT"
         wait_for 10 bar_label_is "Dump $i of 5" ||
-            fail "Next $i: the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
+            fail "Next $i: the bar says '$(probe text "$MAIN_CLASS" "$R_LABEL")'"
     done
     wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
         fail "after Next three times: $(list_differs 3 "$dir/live.jsonl")"
-    probe click "$R_BAR" "$R_PREVIOUS"
-    wait_for 10 bar_label_is "Dump 2 of 5" || fail "Previous: '$(probe text "$R_BAR" "$R_LABEL")'"
+    probe click "$MAIN_CLASS" "$R_PREVIOUS"
+    wait_for 10 bar_label_is "Dump 2 of 5" || fail "Previous: '$(probe text "$MAIN_CLASS" "$R_LABEL")'"
     wait_for 10 list_shows_dump 2 "$dir/live.jsonl" ||
         fail "after Previous: $(list_differs 2 "$dir/live.jsonl")"
-    probe click "$R_BAR" "$R_LAST"
+    probe click "$MAIN_CLASS" "$R_LAST"
     wait_for 10 list_shows_dump 5 "$dir/live.jsonl" ||
         fail "after Last: $(list_differs 5 "$dir/live.jsonl")"
-    assert_eq 0 "$(probe enabled "$R_BAR" "$R_NEXT")" "Next enabled at the last dump"
-    assert_eq "Dump 5 of 5" "$(probe text "$R_BAR" "$R_LABEL")" "the bar after Last"
+    assert_eq 0 "$(probe enabled "$MAIN_CLASS" "$R_NEXT")" "Next enabled at the last dump"
+    assert_eq "Dump 5 of 5" "$(probe text "$MAIN_CLASS" "$R_LABEL")" "the bar after Last"
     wait_for 10 plot_holds_dumps 5 ||
         fail "the Plot after Last: '$(probe text PlotForm_Class 2901)', not 5 dumps"
     probe close "$MAIN_CLASS"
@@ -167,10 +170,10 @@ test_open_recording_restarts_the_program_on_the_chosen_recording() {
     no_file_time_box
     probe dialog-click 1
     wait_exit "$VARNOLUX_PID" 20
-    probe wait-visible "$R_BAR" 30 || fail "no replay bar after Open recording..."
+    wait_for 30 replay_bar_shown || fail "no replay bar after Open recording..."
     wait_for 10 bar_label_is "Dump 0 of 3" ||
-        fail "the bar says '$(probe text "$R_BAR" "$R_LABEL")'"
-    probe click "$R_BAR" "$R_LAST"
+        fail "the bar says '$(probe text "$MAIN_CLASS" "$R_LABEL")'"
+    probe click "$MAIN_CLASS" "$R_LAST"
     wait_for 10 list_shows_dump 3 "$dir/live.jsonl" ||
         fail "after Last: $(list_differs 3 "$dir/live.jsonl")"
     probe close "$MAIN_CLASS"
@@ -232,4 +235,128 @@ elif str(dumps[shown[0]]["DumpId"]) != sys.argv[2]:
 PY
 )
     [ -z "$wrong" ] || fail "$wrong"
+}
+
+main_title_has() {
+    [[ "$(probe title "$MAIN_CLASS")" == *"$1"* ]]
+}
+
+main_status_is() {
+    [ "$(probe status "$MAIN_CLASS" 0)" == "$1" ]
+}
+
+play_button_is() {
+    [ "$(probe text "$MAIN_CLASS" "$R_PLAY")" == "$1" ]
+}
+
+# bar_top_right_is TOP RIGHT: the replay bar's top and right edges on the screen.
+bar_top_right_is() {
+    local now
+    read -r -a now <<<"$(rect_of "$R_BAR_ID")"
+    [ "${now[1]}" -eq "$1" ] && [ "${now[2]}" -eq "$2" ]
+}
+
+# rect_of [ID]: the main window's (or its control's) screen rectangle, "left top right bottom".
+rect_of() {
+    probe rect "$MAIN_CLASS" "$@"
+}
+
+# A replay of the demo with a hold rule and a log rule in the settings: Play at
+# the fastest speed pauses at the dump where the hold's condition is first
+# true, Continue steps on from there, the log rule writes a line for every
+# dump, the status bar says what is replayed and where, and the rules are
+# written back at exit.
+test_a_replay_judges_the_stop_rules_of_the_settings_and_play_pauses_at_the_hold() {
+    local dir k line want
+    dir=$(quiet_demo_folder)
+    record_natively "$dir" 12 "$dir/session.pcapng"
+    k=$(python3 - "$dir/live.jsonl" <<'PY'
+import json, sys
+for n, l in enumerate(open(sys.argv[1]), 1):
+    d = json.loads(l)
+    if d["DumpId"] == 150 and {v["VarLabel"]: v["value"] for v in d["values"]}.get("tick") == "3":
+        print(n)
+        break
+PY
+)
+    [ -n "$k" ] && [ "$k" -lt 12 ] || fail "tick is never 3 at DumpID 150 before the last recorded dump"
+    # Written back at exit in the writer's own spelling ("hold", "log").
+    crlf "[Stop Rules]" "Count=2" "LogToFile=1" "Rule1=1,150,Hold,0,50,10" "Condition1=tick = 3" \
+        "Rule2=1,-1,Log,0,50,10" "Condition2=" "Log2=T={temperature} S={setPoint}" \
+        >>"$dir/Varnolux.ini"
+    start_varnolux "$dir" --replay session.pcapng
+    wait_for 20 bar_label_is "Dump 0 of 12" || fail "no replay bar"
+    assert_eq " Replay 0/12" "$(probe status "$MAIN_CLASS" 0)" "status part 0 before the first dump"
+    assert_eq " session.pcapng" "$(probe status "$MAIN_CLASS" 2)" "status part 2, the port's"
+    probe combo-set "$MAIN_CLASS" "$R_SPEED" 4
+    probe notify "$MAIN_CLASS" "$R_SPEED" 1
+    probe click "$MAIN_CLASS" "$R_PLAY"
+    wait_for 20 bar_label_is "Dump $k of 12" || fail "Play: '$(probe text "$MAIN_CLASS" "$R_LABEL")'"
+    wait_for 10 play_button_is Play || fail "Play did not pause at the hold"
+    sleep 1
+    assert_eq "Dump $k of 12" "$(probe text "$MAIN_CLASS" "$R_LABEL")" "the dump Play paused at"
+    wait_for 10 main_title_has "by rule 1 at DumpID 150]" ||
+        fail "the title shows no hold: '$(probe title "$MAIN_CLASS")'"
+    wait_for 10 list_shows_dump "$k" "$dir/live.jsonl" ||
+        fail "at the hold: $(list_differs "$k" "$dir/live.jsonl")"
+    # Continue steps the replay, in the main window as in the Watch window.
+    probe click "$MAIN_CLASS" "$R_CONTINUE"
+    wait_for 10 bar_label_is "Dump $((k + 1)) of 12" ||
+        fail "Continue: '$(probe text "$MAIN_CLASS" "$R_LABEL")'"
+    wait_for 10 main_status_is " Replay $((k + 1))/12" ||
+        fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
+    probe click "$MAIN_CLASS" "$R_PLAY"
+    wait_for 20 bar_label_is "Dump 12 of 12" || fail "Play to the end"
+    wait_for 10 test "$(wc -l <"$dir/Thermo.rules.log")" -eq 12 ||
+        fail "log lines: $(cat "$dir/Thermo.rules.log")"
+    line=$(sed -n "${k}p" "$dir/Thermo.rules.log" | tr -d '\r')
+    want=$(python3 - "$dir/live.jsonl" "$k" <<'PY'
+import json, sys
+l = open(sys.argv[1]).read().splitlines()[int(sys.argv[2]) - 1]
+v = {x["VarLabel"]: x["value"] for x in json.loads(l)["values"]}
+print("T=%s S=%s" % (v["temperature"], v["setPoint"]))
+PY
+)
+    [[ "$line" == "DumpID "*"  $want" ]] || fail "log line $k: '$line', not ending in '$want'"
+    # File -> Close replay ends the replay; Exit then ends the program.
+    probe command "$MAIN_CLASS" "$R_CMD_CLOSE_REPLAY"
+    wait_for 10 main_status_is " Replay closed" || fail "status: '$(probe status "$MAIN_CLASS" 0)'"
+    replay_bar_shown && fail "the bar is still shown after Close replay"
+    probe command "$MAIN_CLASS" "$R_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    assert_eq "1,150,hold,0,50,10" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Rule1)" \
+        "the hold rule written at exit"
+    assert_eq "T={temperature} S={setPoint}" "$(ini_value "$dir/Varnolux.ini" "Stop Rules" Log2)" \
+        "the log rule written at exit"
+}
+
+
+# The bar sits below the list across its width and follows the main window's
+# size; Close ends the replay, not the program: the list takes the room back.
+test_the_replay_bar_is_docked_below_the_list_and_moves_with_the_main_window() {
+    local dir win list bar label
+    dir=$(quiet_demo_folder)
+    record_natively "$dir" 3 "$dir/session.pcapng"
+    start_varnolux "$dir" --replay session.pcapng
+    wait_for 20 bar_label_is "Dump 0 of 3" || fail "no replay bar"
+    read -r -a win <<<"$(rect_of)"
+    read -r -a list <<<"$(rect_of "$MAIN_LIST")"
+    read -r -a bar <<<"$(rect_of "$R_BAR_ID")"
+    assert_eq "${list[0]} ${list[3]} ${list[2]}" "${bar[0]} ${bar[1]} ${bar[2]}" \
+        "the bar's left, top and right against the list's left, bottom and right"
+    probe move "$MAIN_CLASS" "${win[0]}" "${win[1]}" $((win[2] + 200)) $((win[3] + 150))
+    wait_for 10 bar_top_right_is $((bar[1] + 150)) $((bar[2] + 200)) || fail "the bar at '$(rect_of "$R_BAR_ID")' did not follow from '${bar[*]}'"
+    read -r -a bar <<<"$(rect_of "$R_BAR_ID")"
+    read -r -a list <<<"$(rect_of "$MAIN_LIST")"
+    read -r -a label <<<"$(rect_of "$R_DUMP_LABEL")"
+    assert_eq "${bar[1]}" "${list[3]}" "the bar's top against the grown list's bottom"
+    [ "${label[1]}" -ge "${bar[3]}" ] || fail "the bar covers the DumpID label: ${bar[*]} ${label[*]}"
+    probe click "$MAIN_CLASS" "$R_CLOSE"
+    wait_for 10 main_status_is " Replay closed" || fail "status: '$(probe status "$MAIN_CLASS" 0)'"
+    replay_bar_shown && fail "the bar is still shown after Close"
+    read -r -a list <<<"$(rect_of "$MAIN_LIST")"
+    assert_eq "${bar[3]}" "${list[3]}" "the list's bottom after Close, where the bar's was"
+    assert_eq 1 "$(probe visible "$MAIN_CLASS")" "the main window after Close"
+    probe close "$MAIN_CLASS"
+    wait_exit "$VARNOLUX_PID" 20
 }

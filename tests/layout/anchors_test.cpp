@@ -45,5 +45,20 @@ TEST(AnchorControl, ListFillsAndRowStaysAtTheBottomOfTheMainWindow) {
     EXPECT_EQ(bigger.height - (button.y + button.height), kCreated.height - (305 + 24));
 }
 
+TEST(DockBelow, TheBarTakesTheBottomOfTheListAndGivesItBack) {
+    const ControlBox list{0, 0, 518, 208};
+    const DockedBelow d = DockBelow(list, 60);
+    EXPECT_EQ(d.above, (ControlBox{0, 0, 518, 148}));
+    EXPECT_EQ(d.bar, (ControlBox{0, 148, 518, 60}));
+    EXPECT_EQ(Undocked(d.above, d.bar), list);
+    // A list shorter than the bar gives all it has.
+    EXPECT_EQ(DockBelow({0, 0, 518, 40}, 60).bar, (ControlBox{0, 0, 518, 40}));
+    // Docked, the window grows: the list stretches, the bar keeps to the bottom, both widen.
+    const ClientSize grown{618, 430};
+    EXPECT_EQ(AnchorControl(d.above, kAnchorAll, kCreated, grown), (ControlBox{0, 0, 618, 248}));
+    EXPECT_EQ(AnchorControl(d.bar, kAnchorLeft | kAnchorRight | kAnchorBottom, kCreated, grown),
+              (ControlBox{0, 248, 618, 60}));
+}
+
 }  // namespace
 }  // namespace varnolux

@@ -46,7 +46,9 @@ void MainLoad::OpenLink() {
         static_cast<size_t>(ReadPlotSettings(seams_.os, session_.project.settingsPath).depth));
     if (!replayed_) return LinkLoadSteps::OpenLink();
     if (stepper_) return;
-    stepper_ = std::make_unique<ReplayStepper>(session_, seams_, *replayed_, &plot_);
+    // The replay's engine judges the dumps as the live link does.
+    if (armRules_) armRules_();
+    stepper_ = std::make_unique<ReplayStepper>(session_, seams_, *replayed_, &replayKeepers);
     if (!stepper_->Open()) stepper_.reset();
 }
 

@@ -4,7 +4,8 @@
 // link's port is a recording port from the start, recording off, so a
 // recording starts and stops at any time. A replay takes the link's place:
 // no serial port is opened and the recording's dumps are stepped through on
-// the UI thread. Either way the Plot window's feed is handed every dump.
+// the UI thread. Either way the Plot window's feed is handed every dump and
+// the stop rules, read from the settings and armed, judge the dumps.
 #include <windows.h>
 
 #include <functional>
@@ -21,6 +22,7 @@
 #include "seams/seams.h"
 #include "state/session.h"
 #include "views/plot/plot_feed.h"
+#include "views/replay/replay_rule_gate.h"
 
 namespace varnolux {
 
@@ -28,11 +30,18 @@ namespace varnolux {
 // Plot's feed, then the stop rules' judge), built before the steps that use them.
 struct MainLinkParts {
     MainLinkParts(HostOs& os, RunState& run, PlotFeed& plot, rules::StopRules& rules)
-        : recorder(port, os), judge(rules, run, &recorder, true), keepers({&plot, &judge}) {}
+        : recorder(port, os),
+          judge(rules, run, &recorder, true),
+          keepers({&plot, &judge}),
+          replayGate(judge, rules, run),
+          replayKeepers({&plot, &replayGate}) {}
     AddressedPort port;      // the settings' Port, once they are read
     RecordingPort recorder;  // the link's port: writes the traffic while a recording is on
     rules::RuleJudge judge;
     rules::DumpKeepers keepers;
+    // A replay's dumps: every one to the Plot, each recorded one once to the rules.
+    ReplayRuleGate replayGate;
+    rules::DumpKeepers replayKeepers;
     LinkStartup startup;
 };
 
@@ -47,6 +56,8 @@ class MainLoad : private MainLinkParts, private LinkLoadSteps {
     void ReplayFrom(const RecordingContents& contents);
     // The replay's stepper once the load opened it; null on a live link.
     ReplayStepper* Replay() const { return stepper_.get(); }
+    // The gate the replay's dumps pass on their way to the stop rules.
+    const ReplayRuleGate& ReplayRules() const { return replayGate; }
     RecordingPort& Recorder() { return recorder; }
 
     // The load of the main initialisation; false when the program is to end.

@@ -27,8 +27,13 @@ void MainRules::ArmForProject() {
 void MainRules::OnTick() {
     const RuleTick tick = desk_.Tick(session_.run, seams_.os);
     if (!tick.status.empty()) seams_.view.SetStatusText(0, tick.status);
-    if (tick.titleChanged)
+    if (tick.titleChanged) {
         seams_.view.SetTitle(TitleWithHold(seams_.view.Title(), tick.hold, tick.rule, tick.dumpId));
+        // The Plot keeps the mark of the last hold after it is let go.
+        if (tick.hold != HoldShown::None)
+            plot_.MarkDump(static_cast<double>(tick.timeUs) / 1e6,
+                           "rule " + std::to_string(tick.rule + 1));
+    }
     window_.AddLogLines(tick.newLines);
     // The hits follow the dumps while the window is open.
     const int32_t packets = session_.run.PacketCount.load();

@@ -18,6 +18,7 @@
 namespace varnolux {
 
 class MainFileCommands;
+class MainReplayCommands;
 class MainRules;
 
 // The three brushes that paint the Continue button, created once at start-up.
@@ -50,6 +51,13 @@ class MainWindow : public MainWindowShell {
     void SetFileCommands(MainFileCommands* commands) { fileCommands_ = commands; }
     // The stop rules: their firings at each refresh tick, their save at closing.
     void SetRules(MainRules* rules) { rules_ = rules; }
+    // A replay: Continue and "Close replay" go to it.
+    void SetReplay(MainReplayCommands* replay) { replay_ = replay; }
+    // Docks `bar` (a child at its own height) below the list: the list gives
+    // up the bar's height, the bar takes the list's width and both follow the
+    // window's size from then on. Undock gives the list its room back.
+    void DockBelowList(HWND bar);
+    void Undock(HWND bar);
     // Refreshes every view when a dump was completed since the last refresh,
     // as the refresh timer does; a replay's step calls it at once.
     void RefreshIfNewDump();
@@ -106,6 +114,7 @@ class MainWindow : public MainWindowShell {
     std::function<void(const std::string&)> projectChosen_;
     MainFileCommands* fileCommands_ = nullptr;
     MainRules* rules_ = nullptr;
+    MainReplayCommands* replay_ = nullptr;
     FrozenViews frozen_;
     bool closing_ = false;
 };

@@ -1,6 +1,7 @@
 #include <windowsx.h>
 
 #include "app/settings_io.h"
+#include "app/win32/main_replay.h"
 #include "app/win32/main_window.h"
 #include "app/win32/session_recording.h"
 #include "layout/topmost.h"
@@ -11,6 +12,7 @@
 namespace varnolux {
 
 void MainWindow::OnCommand(int id, int notification) {
+    if (replay_ && replay_->OnCommand(id, notification)) return;
     switch (id) {
         case ids::kCmdExit:
             ApplyExitChoice(session_.run, ExitChoice::Exit);
@@ -58,6 +60,7 @@ void MainWindow::OnSysCommand(WPARAM command) {
 void MainWindow::OnInitMenuPopup() {
     ApplyUserToolNames(GetMenu(hwnd_), session_.settings);
     if (fileCommands_) fileCommands_->OnInitMenu(GetMenu(hwnd_));
+    if (replay_) replay_->OnInitMenu(GetMenu(hwnd_));
     listAndRun_.OnInitMenuPopup();
 }
 

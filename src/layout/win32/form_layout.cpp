@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "seams/win32/dpi_scale.h"
 namespace varnolux {
 
@@ -58,6 +60,12 @@ void FormLayout::Attach(HWND form) {
 void FormLayout::Anchor(HWND control, uint32_t anchors) {
     if (!form_ || !control) return;
     entries_.push_back(Entry{control, PlaceInParent(control, form_), anchors});
+}
+
+void FormLayout::Release(HWND control) {
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                  [control](const Entry& e) { return e.control == control; }),
+                   entries_.end());
 }
 
 void FormLayout::TakeCreatedPlaces() {

@@ -25,6 +25,10 @@ class FormLayout {
     void Attach(HWND form);
     // Anchors a control at its present place.
     void Anchor(HWND control, uint32_t anchors);
+    // The control is anchored no more (it is about to go).
+    void Release(HWND control);
+    // Takes the controls' present places as those they keep from now on.
+    void TakePlaces() { TakeCreatedPlaces(); }
     // Places every anchored control for the form's present client area.
     void Align();
     // Handles the messages of the layout support; true when the message is done

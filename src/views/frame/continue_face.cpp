@@ -4,6 +4,9 @@ namespace varnolux {
 
 ContinueFace ContinueButtonFace(RunState& run, bool pressed) {
     if (pressed) return ContinueFace::Pressed;
+    // A replay has no target that waits: Continue steps to the next dump.
+    if (run.Replaying.load() != 0)
+        return run.ReplayAtEnd.load() != 0 ? ContinueFace::ReplayEnd : ContinueFace::ReplayStep;
     if (run.NoDumpYet.load() != 0) return ContinueFace::FrameOnly;
     if (run.AutoContinue.load() == 0 && run.TargetWaiting.load() == 1) {
         run.RunningDrawn = 0;

@@ -10,7 +10,9 @@ enum class ContinueFace {
     FrameOnly,      // before the first dump
     WaitingYellow,  // yellow, black "Continue"
     WaitingBlue,    // blue, white "Continue"
-    Running         // button face, raised, grey "Running"
+    Running,        // button face, raised, grey "Running"
+    ReplayStep,     // a replay: button face, raised, "Continue" in black (steps on)
+    ReplayEnd       // a replay at its last dump: button face, raised, grey "Continue"
 };
 // The face to draw now; keeps RunningDrawn.
 ContinueFace ContinueButtonFace(RunState& run, bool pressed);

@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/settings_io.h"
 #include "app/win32/main_load.h"
+#include "app/win32/main_replay.h"
 #include "app/win32/main_rules.h"
 #include "app/win32/main_window.h"
 #include "app/win32/message_loop.h"
@@ -31,7 +32,6 @@
 #include "views/pinout/win32/pinout_window.h"
 #include "views/plot/win32/plot_window.h"
 #include "views/port/win32/port_window.h"
-#include "views/replay/win32/replay_bar.h"
 #include "views/rules/win32/rules_window.h"
 #include "views/sfr/win32/sfr_window.h"
 #include "views/source/win32/source_window.h"
@@ -159,13 +159,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    std::unique_ptr<ReplayBar> replayBar;
+    std::unique_ptr<MainReplay> replay;
     if (ReplayStepper* stepper = load.Replay()) {
         const std::string difference = ListingDifference(replayed.facts, *session, os);
         if (!difference.empty()) prompts.Inform(difference);
-        replayBar = std::make_unique<ReplayBar>(*stepper, [&main] { main.RefreshIfNewDump(); });
-        replayBar->Create(window, instance,
-                          "Replay " + replayPath.substr(replayPath.find_last_of("\\/") + 1));
+        replay = std::make_unique<MainReplay>(*session, seams, main, *stepper, &load.ReplayRules(),
+                                              replayPath);
+        main.SetReplay(replay.get());
+        replay->Start(instance);
     }
     int exitCode = RunMessageLoop(
         window, LoadAcceleratorsA(instance, MAKEINTRESOURCEA(ids::kMainAccelerators)));

@@ -33,6 +33,12 @@ void DrawContinueButton(const DRAWITEMSTRUCT& item, RunState& run, const Continu
         case ContinueFace::Running:
             Face(dc, r, brushes.buttonFace, EDGE_RAISED, GetSysColor(COLOR_GRAYTEXT), "Running");
             break;
+        case ContinueFace::ReplayStep:
+            Face(dc, r, brushes.buttonFace, EDGE_RAISED, RGB(0, 0, 0), "Continue");
+            break;
+        case ContinueFace::ReplayEnd:
+            Face(dc, r, brushes.buttonFace, EDGE_RAISED, GetSysColor(COLOR_GRAYTEXT), "Continue");
+            break;
         case ContinueFace::FrameOnly:
             return;
     }

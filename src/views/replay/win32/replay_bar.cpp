@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "seams/win32/dpi_scale.h"
-#include "seams/win32/wide_text.h"
+#include "link/replay_answers.h"
+#include "seams/main_ids.h"
 #include "seams/win32/window_object.h"
 #include "views/frame/win32/child_controls.h"
 #include "views/replay/replay_bar_ids.h"
@@ -13,18 +13,54 @@ namespace varnolux {
 
 namespace {
 
+constexpr int kBarWidth = 518, kBarHeight = 60;
+constexpr UINT_PTR kPlayTimer = 1;
+constexpr uint32_t kTopLeft = kAnchorLeft | kAnchorTop;
+constexpr uint32_t kTopRight = kAnchorRight | kAnchorTop;
+
+// The buttons and the label on the first row, Close at its right end; the
+// slider stretches over the second, the answers' count at its right.
 const ChildControl kControls[] = {
-    {ids::kReplayFirst, "BUTTON", "First", WS_TABSTOP | BS_PUSHBUTTON, 0, ControlBox{8, 8, 60, 24},
-     0},
-    {ids::kReplayPrevious, "BUTTON", "Previous", WS_TABSTOP | BS_PUSHBUTTON, 0,
-     ControlBox{72, 8, 60, 24}, 0},
-    {ids::kReplayNext, "BUTTON", "Next", WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
-     ControlBox{136, 8, 60, 24}, 0},
-    {ids::kReplayLast, "BUTTON", "Last", WS_TABSTOP | BS_PUSHBUTTON, 0, ControlBox{200, 8, 60, 24},
-     0},
-    {ids::kReplayLabel, "STATIC", "", SS_CENTERIMAGE, 0, ControlBox{270, 8, 140, 24}, 0},
-    {ids::kReplaySlider, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS, 0,
-     ControlBox{4, 38, 410, 28}, 0},
+    {ids::kReplayFirst, "BUTTON", "First", WS_TABSTOP | BS_PUSHBUTTON, 0, {4, 4, 44, 24}, kTopLeft},
+    {ids::kReplayPrevious,
+     "BUTTON",
+     "Previous",
+     WS_TABSTOP | BS_PUSHBUTTON,
+     0,
+     {52, 4, 58, 24},
+     kTopLeft},
+    {ids::kReplayNext, "BUTTON", "Next", WS_TABSTOP | BS_PUSHBUTTON, 0, {114, 4, 44, 24}, kTopLeft},
+    {ids::kReplayLast, "BUTTON", "Last", WS_TABSTOP | BS_PUSHBUTTON, 0, {162, 4, 44, 24}, kTopLeft},
+    {ids::kReplayPlay, "BUTTON", "Play", WS_TABSTOP | BS_PUSHBUTTON, 0, {214, 4, 52, 24}, kTopLeft},
+    {ids::kReplaySpeed,
+     "COMBOBOX",
+     "",
+     WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+     0,
+     {270, 5, 64, 120},
+     kTopLeft},
+    {ids::kReplayLabel, "STATIC", "", SS_CENTERIMAGE, 0, {342, 4, 110, 24}, kTopLeft},
+    {ids::kReplayClose,
+     "BUTTON",
+     "Close",
+     WS_TABSTOP | BS_PUSHBUTTON,
+     0,
+     {458, 4, 56, 24},
+     kTopRight},
+    {ids::kReplaySlider,
+     TRACKBAR_CLASSA,
+     "",
+     WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
+     0,
+     {0, 32, 300, 26},
+     kTopLeft | kAnchorRight},
+    {ids::kReplayAnswers,
+     "STATIC",
+     "",
+     SS_RIGHT | SS_CENTERIMAGE,
+     0,
+     {304, 32, 210, 24},
+     kTopRight},
 };
 
 struct ButtonOf {
@@ -38,23 +74,18 @@ constexpr ButtonOf kButtons[] = {{ids::kReplayFirst, ReplayButton::First},
 
 }  // namespace
 
-ReplayBar::ReplayBar(ReplayStepper& stepper, std::function<void()> stepped)
-    : stepper_(stepper), stepped_(std::move(stepped)) {}
+ReplayBar::ReplayBar(ReplayDeck& deck, ReplayBarOwner& owner) : deck_(deck), owner_(owner) {}
 
-HWND ReplayBar::Create(HWND owner, HINSTANCE instance, const std::string& title) {
-    RECT below{};
-    GetWindowRect(owner, &below);
-    RECT frame{0, 0, ToScreen(418), ToScreen(72)};
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
-    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, ids::kReplayBarClass, "", style, below.left,
-                                  below.bottom, frame.right - frame.left, frame.bottom - frame.top,
-                                  owner, nullptr, instance, this);
-    if (!window) return nullptr;
-    // The file's name may be outside the code page: the title is set in UTF-16.
-    DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromText(title).c_str()));
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    return window;
+HWND ReplayBar::Create(HWND parent, HINSTANCE instance) {
+    return CreateWindowExA(WS_EX_CONTROLPARENT, ids::kReplayBarClass, "",
+                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, kBarWidth, kBarHeight,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::kReplayBar)),
+                           instance, this);
+}
+
+void ReplayBar::Destroy() {
+    deck_.Pause();
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 LRESULT CALLBACK REPLAYBAR_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -64,6 +95,8 @@ LRESULT CALLBACK REPLAYBAR_WNDPROC(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT ReplayBar::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (layout_.Handle(message, wParam, lParam, &result)) return result;
     switch (message) {
         case WM_CREATE:
             hwnd_ = window;
@@ -71,24 +104,21 @@ LRESULT ReplayBar::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
             ShowPosition();
             return 0;
         case WM_COMMAND:
-            for (const ButtonOf& b : kButtons)
-                if (LOWORD(wParam) == b.id)
-                    Go(DumpOfButton(b.button, stepper_.Current(), stepper_.Count()));
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_HSCROLL:
             // A drag turns the replay once, where it ends.
             if (LOWORD(wParam) != TB_THUMBTRACK) {
                 HWND slider = GetDlgItem(window, ids::kReplaySlider);
                 const int position = static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0));
-                const int dump = DumpOfSliderPosition(position, stepper_.Count());
-                if (dump != stepper_.Current()) Go(dump);
+                Go(DumpOfSliderPosition(position, deck_.Count()));
             }
             return 0;
-        case WM_CLOSE:
-            // The replay ends with the program.
-            SendMessageA(GetWindow(window, GW_OWNER), WM_CLOSE, 0, 0);
+        case WM_TIMER:
+            if (wParam == kPlayTimer) OnPlayTimer();
             return 0;
         case WM_DESTROY:
+            KillTimer(window, kPlayTimer);
             hwnd_ = nullptr;
             return 0;
         default:
@@ -96,29 +126,96 @@ LRESULT ReplayBar::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+void ReplayBar::OnCommand(int id, int notification) {
+    for (const ButtonOf& b : kButtons)
+        if (id == b.id) Go(DumpOfButton(b.button, deck_.Current(), deck_.Count()));
+    switch (id) {
+        case ids::kReplayPlay:
+            TogglePlay();
+            return;
+        case ids::kReplaySpeed:
+            if (notification == CBN_SELCHANGE) {
+                const auto chosen = SendDlgItemMessageA(hwnd_, id, CB_GETCURSEL, 0, 0);
+                if (chosen >= 0) deck_.SetSpeed(static_cast<ReplaySpeed>(chosen));
+            }
+            return;
+        case ids::kReplayClose:
+            // The main window closes the replay, as its File menu does.
+            PostMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(ids::kCmdCloseReplay, 0), 0);
+            return;
+        default:
+            return;
+    }
+}
+
 void ReplayBar::CreateControls(HWND window) {
-    CreateChildControls(window, kControls, nullptr, ControlPlaces::ToScreen);
+    CreateChildControls(window, kControls, &layout_);
     HWND slider = GetDlgItem(window, ids::kReplaySlider);
-    const int count = stepper_.Count();
+    const int count = deck_.Count();
     SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(1, count > 1 ? count : 1));
     SendMessageA(slider, TBM_SETTICFREQ, count > 50 ? count / 50 : 1, 0);
     EnableWindow(slider, count > 1);
+    for (const std::string& name : ReplaySpeedNames())
+        SendDlgItemMessageA(window, ids::kReplaySpeed, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(name.c_str()));
+    SendDlgItemMessageA(window, ids::kReplaySpeed, CB_SETCURSEL, static_cast<WPARAM>(deck_.Speed()),
+                        0);
+    const std::string answers = AnswerDifferenceText(deck_.AnswerDifferences());
+    SetDlgItemTextA(window, ids::kReplayAnswers, answers.c_str());
+    if (answers.empty()) {
+        // Nothing to say beside the slider: it takes the whole row.
+        ShowWindow(GetDlgItem(window, ids::kReplayAnswers), SW_HIDE);
+        RECT bar{}, row{};
+        GetClientRect(window, &bar);
+        GetWindowRect(slider, &row);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&row), 2);
+        SetWindowPos(slider, nullptr, 0, 0, bar.right - row.left, row.bottom - row.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layout_.TakePlaces();
+    }
+}
+
+void ReplayBar::Step() {
+    Go(deck_.Current() + 1);
 }
 
 void ReplayBar::Go(int dump) {
-    if (dump == 0) return;
-    stepper_.Go(dump);
+    // A step of the user's own stops Play.
+    deck_.Pause();
+    if (hwnd_) KillTimer(hwnd_, kPlayTimer);
+    if (deck_.Go(dump)) owner_.Stepped();
     ShowPosition();
-    if (stepped_) stepped_();
+}
+
+void ReplayBar::TogglePlay() {
+    if (deck_.Playing()) {
+        deck_.Pause();
+        KillTimer(hwnd_, kPlayTimer);
+    } else if (deck_.Play()) {
+        SetTimer(hwnd_, kPlayTimer, static_cast<UINT>(deck_.NextDelayMs()), nullptr);
+    }
+    ShowPosition();
+}
+
+void ReplayBar::OnPlayTimer() {
+    KillTimer(hwnd_, kPlayTimer);
+    const int before = deck_.Current();
+    deck_.PlayStep();
+    if (deck_.Current() != before) owner_.Stepped();
+    if (deck_.Playing() && hwnd_)
+        SetTimer(hwnd_, kPlayTimer, static_cast<UINT>(deck_.NextDelayMs()), nullptr);
+    ShowPosition();
 }
 
 void ReplayBar::ShowPosition() {
-    HWND window = hwnd_.load();
-    const int current = stepper_.Current(), count = stepper_.Count();
-    SetDlgItemTextA(window, ids::kReplayLabel, ReplayLabel(current, count).c_str());
-    SendDlgItemMessageA(window, ids::kReplaySlider, TBM_SETPOS, TRUE, current > 0 ? current : 1);
+    if (!hwnd_) return;
+    const int current = deck_.Current(), count = deck_.Count();
+    SetDlgItemTextA(hwnd_, ids::kReplayLabel, ReplayLabel(current, count).c_str());
+    SendDlgItemMessageA(hwnd_, ids::kReplaySlider, TBM_SETPOS, TRUE, current > 0 ? current : 1);
     for (const ButtonOf& b : kButtons)
-        EnableWindow(GetDlgItem(window, b.id), DumpOfButton(b.button, current, count) != 0);
+        EnableWindow(GetDlgItem(hwnd_, b.id), DumpOfButton(b.button, current, count) != 0);
+    SetDlgItemTextA(hwnd_, ids::kReplayPlay, deck_.Playing() ? "Pause" : "Play");
+    EnableWindow(GetDlgItem(hwnd_, ids::kReplayPlay), deck_.Playing() || current < count);
 }
 
 }  // namespace varnolux
