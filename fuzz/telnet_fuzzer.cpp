@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "link/telnet.h"
+#include "link/ports/telnet.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/log_rules.h"
+#include "cli/log/rules.h"
 #include "dap/dap_adapter.h"
 #include "script/script_steps.h"
 #include "seams/memory/memory_host_os.h"

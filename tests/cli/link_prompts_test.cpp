@@ -1,4 +1,4 @@
-#include "cli/link_prompts.h"
+#include "cli/console/link_prompts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/log_output.h"
+#include "cli/console/log_output.h"
 
 #include <gtest/gtest.h>
 

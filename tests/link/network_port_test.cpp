@@ -1,10 +1,10 @@
-#include "link/network_port.h"
+#include "link/ports/network_port.h"
 
 #include <gtest/gtest.h>
 
-#include "link/link_thread.h"
-#include "link/port_recovery.h"
-#include "link/serial_link.h"
+#include "link/line/port_recovery.h"
+#include "link/line/serial_link.h"
+#include "link/thread/link_thread.h"
 #include "support/memory_link_rig.h"
 #include "support/rfc2217_peer.h"
 

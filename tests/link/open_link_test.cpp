@@ -1,4 +1,4 @@
-#include "link/serial_link.h"
+#include "link/line/serial_link.h"
 #include "link_fixture.h"
 #include "seams/ini_file.h"
 #include "seams/main_ids.h"

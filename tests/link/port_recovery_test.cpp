@@ -1,4 +1,4 @@
-#include "link/port_recovery.h"
+#include "link/line/port_recovery.h"
 
 #include "link_fixture.h"
 #include "seams/main_ids.h"

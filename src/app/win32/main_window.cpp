@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "app/win32/window_classes.h"
-#include "project/main_title.h"
+#include "project/load/main_title.h"
 #include "seams/main_ids.h"
 #include "seams/win32/dpi_scale.h"
 #include "seams/win32/status_fit.h"
