@@ -53,4 +53,10 @@ Rect PlaceMainWindow(Rect r, const Rect& work, int32_t dpi) {
     return r;
 }
 
+Rect MaximisedRect(const Rect& work, int32_t monitorLeft, int32_t monitorTop, int32_t frameX,
+                   int32_t frameY) {
+    return Rect{work.left - monitorLeft - frameX, work.top - monitorTop - frameY,
+                work.right - monitorLeft + frameX, work.bottom - monitorTop + frameY};
+}
+
 }  // namespace varnolux

@@ -33,4 +33,11 @@ Rect ScaledSize(const Rect& r, int32_t dpi);
 // to it. Used for the auxiliary windows' stored placements.
 Rect FitIntoWorkArea(Rect r, const Rect& workArea);
 
+// Where a maximised window goes: its sizing frame just outside the work area
+// on every side, so that its title bar is the work area's top line. `frameX`
+// and `frameY` are the frame's thickness; the rectangle is relative to the
+// monitor's top-left corner `monitorLeft`, `monitorTop`.
+Rect MaximisedRect(const Rect& workArea, int32_t monitorLeft, int32_t monitorTop, int32_t frameX,
+                   int32_t frameY);
+
 }  // namespace varnolux

@@ -13,12 +13,13 @@ cpu_ticks() {
     awk '{ print $14 + $15 }' "/proc/$1/stat"
 }
 
-# A port that does not exist: one message with the port, the setting, status 2.
+# A port that does not exist: one message with the port, the option that named it, status 2.
 "$cli" log --port "$work/nothing" --baud 57600 --count 1 --timeout 5 >/dev/null 2>"$work/err"
 status=$?
 [ "$status" = 2 ] || fail "a missing port gave status $status, not 2"
 [ "$(grep -c "$work/nothing cannot be opened" "$work/err")" = 1 ] || fail "no missing-port message"
-grep -q '\[Comms\] Port=' "$work/err" || fail "the message does not name [Comms] Port="
+grep -q "named by --port $work/nothing" "$work/err" || fail "the message does not name --port"
+grep -q '\[Comms\] Port=' "$work/err" && fail "the message names the settings, not --port"
 grep -q 'waiting for the target' "$work/err" && fail "it says it waits for a port it cannot open"
 
 # Without --reconnect a pulled line ends the run with status 3.

@@ -24,6 +24,7 @@ void ClearListingFacts(Session& session) {
     device.ListingDeviceName.clear();
     device.Core = 0;
     device.CodeSize = 0;
+    device.Registers.clear();
     for (PortRecord& port : device.Ports) port.PinNames = {};
     std::lock_guard<std::mutex> lock(session.recordsLock);
     session.records.clear();
@@ -92,6 +93,7 @@ bool ReadListing(Session& session, Seams& seams) {
     device.ListingDeviceName = c.device.ListingDeviceName;
     device.Core = c.device.Core;
     device.CodeSize = c.device.CodeSize;
+    device.Registers = std::move(c.device.Registers);
     for (size_t p = 0; p < device.Ports.size(); ++p) {
         device.Ports[p].PinNames = c.device.Ports[p].PinNames;
     }
