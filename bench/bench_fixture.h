@@ -3,7 +3,7 @@
 // project scan on files in memory.
 #include <string>
 
-#include "project/load_sequence.h"
+#include "project/load/sequence.h"
 #include "state/session.h"
 #include "support/make_record.h"
 #include "support/memory_session_rig.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/crc8.h"
-#include "link/protocol.h"
+#include "link/line/protocol.h"
+#include "link/packets/crc8.h"
 
 namespace varnolux {
 

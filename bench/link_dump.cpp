@@ -8,8 +8,8 @@
 
 #include "bench_report.h"
 #include "dump_bytes.h"
-#include "link/link_thread.h"
-#include "link/protocol.h"
+#include "link/line/protocol.h"
+#include "link/thread/link_thread.h"
 #include "seams/memory/memory_serial_port.h"
 #include "support/memory_session_rig.h"
 

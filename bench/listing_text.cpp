@@ -8,8 +8,8 @@
 
 #include "bench_fixture.h"
 #include "bench_report.h"
-#include "project/listing_reader.h"
-#include "project/listing_text.h"
+#include "project/listing/reader.h"
+#include "project/listing/text.h"
 #include "seams/memory/memory_host_os.h"
 
 namespace varnolux {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench_fixture.h"
-#include "project/source_lines.h"
+#include "project/sources/lines.h"
 #include "seams/memory/memory_host_os.h"
 #include "state/session.h"
 

@@ -10,8 +10,8 @@
 
 #include "bench_report.h"
 #include "dump_bytes.h"
-#include "link/network_port.h"
-#include "link/protocol.h"
+#include "link/line/protocol.h"
+#include "link/ports/network_port.h"
 #include "seams/memory/memory_socket.h"
 
 namespace varnolux {

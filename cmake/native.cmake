@@ -102,7 +102,7 @@ if(VARNOLUX_FUZZ)
   foreach(source IN LISTS fuzz_sources)
     get_filename_component(stem ${source} NAME_WE)
     add_executable(${stem} ${source})
-    target_link_libraries(${stem} PRIVATE varnolux_app)
+    target_link_libraries(${stem} PRIVATE varnolux_app varnolux_dap)
     # Seams in memory and record builders from tests/support.
     target_include_directories(${stem} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     # The harness's own checks are no coverage to steer by, and their loops

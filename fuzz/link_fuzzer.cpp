@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "link/link_context.h"
-#include "link/link_thread.h"
+#include "link/line/link_context.h"
+#include "link/thread/link_thread.h"
 #include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_serial_port.h"
 #include "state/session.h"

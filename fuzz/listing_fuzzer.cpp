@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "project/listing_reader.h"
+#include "project/listing/reader.h"
 #include "state/dump_image.h"
 
 namespace {
@@ -47,8 +47,7 @@ void CheckRecords(const VarTable& records) {
         const MyVarRecord& r = records[i];
         CheckRecord(r);
         // A record of an unknown type has record type 0 (CheckRecord).
-        FUZZ_CHECK(r.VarRecordType == RT_VARIABLE || r.VarRecordType == RT_ARRAY ||
-                   r.VarType == 0);
+        FUZZ_CHECK(r.VarRecordType == RT_VARIABLE || r.VarRecordType == RT_ARRAY || r.VarType == 0);
         ++i;
         if (r.VarRecordType != RT_ARRAY) continue;
         FUZZ_CHECK(r.VarLen >= 1);

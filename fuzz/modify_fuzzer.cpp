@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "link/modify_apply.h"
-#include "link/modify_request.h"
-#include "link/modify_text.h"
+#include "link/modify/apply.h"
+#include "link/modify/request.h"
+#include "link/modify/text.h"
 #include "state/var_record.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "link/recording_file.h"
+#include "link/recording/file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace varnolux;

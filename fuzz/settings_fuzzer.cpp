@@ -1,6 +1,6 @@
 // The settings file: any text parses; writing a key and reading it back gives
-// the value written (trimmed, cut at a line break, at most 150 characters), and
-// every other key of the file reads as before.
+// the value written (trimmed, cut at a line break, at most 150 characters, or
+// whole through ReadWhole), and every other key of the file reads as before.
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -78,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string read;
         FUZZ_CHECK(reread.Find(section, key, read));
         FUZZ_CHECK(read == written.substr(0, varnolux::kIniValueLimit));
+        FUZZ_CHECK(reread.ReadWhole(section, key, "") == written);
     } else {
         FUZZ_CHECK(after.Text() == text);
     }

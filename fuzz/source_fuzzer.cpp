@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "project/source_lines.h"
-#include "project/source_scanner.h"
+#include "project/sources/lines.h"
+#include "project/sources/scanner.h"
 #include "state/session.h"
 #include "support/make_record.h"
 #include "support/memory_session_rig.h"

@@ -73,7 +73,8 @@ for arch in "${arches[@]}"; do
   mkdir -p "$stage"
   cp "$build/Varnolux.exe" "$build/varnolux-cli.exe" "$stage/"
   cp "$work/help/Varnolux.chm" "$work/Varnolux.ini" "$stage/"
-  sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" "$root/docs/release-readme.txt" |
+  sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" \
+    -e "s/@VSIX@/varnolux-$vsix_version.vsix/" "$root/docs/release-readme.txt" |
     crlf >"$stage/README.txt"
   cp -rp "$demo" "$stage/demo"
   # vsce wants three numbers in a version; it asks nothing with no terminal.

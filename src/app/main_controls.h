@@ -33,7 +33,4 @@ struct MainControl {
 // Every child control except the status bar, which places itself.
 const std::vector<MainControl>& MainControls();
 
-// Right edges of the status bar's parts; the last reaches the window's edge.
-constexpr int kStatusPartEdges[5] = {135, 277, 384, 486, -1};
-
 }  // namespace varnolux

@@ -2,7 +2,7 @@
 
 #include "app/settings_io.h"
 #include "layout/topmost.h"
-#include "project/main_title.h"
+#include "project/load/main_title.h"
 
 namespace varnolux {
 

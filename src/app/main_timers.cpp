@@ -1,6 +1,6 @@
 #include "app/main_timers.h"
 
-#include "project/file_time_checks.h"
+#include "project/checks/file_time_checks.h"
 #include "vars/main_list.h"
 
 namespace varnolux {

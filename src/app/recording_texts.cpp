@@ -2,13 +2,12 @@
 
 #include <cstdio>
 
+#include "seams/calendar.h"
+
 namespace varnolux {
 
 std::string DefaultRecordingName(const std::string& base, const LocalTime& t) {
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                  t.minute, t.second);
-    return base + stamp + ".pcapng";
+    return TimeStampedName(base, t, ".pcapng");
 }
 
 std::string RecordingStatusText(const std::string& path) {

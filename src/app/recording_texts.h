@@ -2,7 +2,7 @@
 // The names and messages of the desktop program's session recordings.
 #include <string>
 
-#include "link/recording_file.h"
+#include "link/recording/file.h"
 #include "seams/host_os.h"
 
 namespace varnolux {

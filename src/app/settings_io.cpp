@@ -3,7 +3,7 @@
 #include <mutex>
 
 #include "app/settings_keys.h"
-#include "project/watched_items.h"
+#include "project/load/watched_items.h"
 #include "seams/ini_file.h"
 #include "seams/settings_file.h"
 

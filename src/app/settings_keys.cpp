@@ -100,7 +100,9 @@ std::vector<SettingKey> BuildKeys() {
                    "1: a pending request goes out at the start of a transaction"),
             Number("UpdatesAfter", &S::UpdatesAfter,
                    "1: a pending request goes out at the end of a transaction"),
-            Number("IgnoreCRC", &S::IgnoreCRC, "switch of the dump protocol's CRC check"),
+            Number("IgnoreCRC", &S::IgnoreCRC,
+                   "1 switches off the dump protocol's CRC check (packets with a wrong CRC "
+                   "are taken); 0 checks it"),
             Number("IntialSortCol", &S::IntialSortCol, "read, without effect"),
             Number("IntialSortDir", &S::IntialSortDir, "read, without effect"),
         });
@@ -130,9 +132,9 @@ std::vector<SettingKey> BuildKeys() {
                 Example("PDFReader", &S::PDFReader, "PDF reader for datasheets and errata"),
                 Example("Errata", &S::Errata, "folder of the errata sheets"),
                 Example("Pinout", &S::Pinout, "folder of the pinout pictures"),
-                Text("Logic", &S::Logic, "logic analyser program of the Tools menu"),
-                Text("BitCalc", &S::BitCalc, "bit calculator program of the Tools menu"),
-                Text("Xplorer", &S::Xplorer, "file explorer program of the Tools menu"),
+                Example("Logic", &S::Logic, "logic analyser program of the Tools menu"),
+                Example("BitCalc", &S::BitCalc, "bit calculator program of the Tools menu"),
+                Example("Xplorer", &S::Xplorer, "file explorer program of the Tools menu"),
                 Text("Proton", &S::Proton, "the Proton IDE, opened at the dump point"),
                 Text("PicKitDat", &S::PicKitDat,
                      "device programmer's data file searched for device signatures"),

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_commands.h"
+#include "cli/console/commands.h"
 #include "state/version.h"
 
 namespace {

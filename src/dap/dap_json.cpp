@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "text/text_encoding.h"
 
@@ -13,7 +14,9 @@ std::string Json::Str(const std::string& fallback) const {
 }
 
 long Json::Int(long fallback) const {
-    if (kind_ != Kind::Number || !std::isfinite(number_)) return fallback;
+    // A number beyond a long (a seq of 1e300) is none a client means: the fallback.
+    const double low = static_cast<double>(std::numeric_limits<long>::min());
+    if (kind_ != Kind::Number || !(number_ >= low && number_ < -low)) return fallback;
     return static_cast<long>(number_);
 }
 

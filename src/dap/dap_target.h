@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "dap/stop_view.h"
-#include "link/link_context.h"
+#include "link/line/link_context.h"
 #include "rules/stop_rules.h"
 #include "script/script_target.h"
 #include "state/session.h"

@@ -5,7 +5,7 @@
 // the target.
 #include <atomic>
 
-#include "link/protocol.h"
+#include "link/line/protocol.h"
 #include "seams/forwarding_port.h"
 
 namespace varnolux::dap {

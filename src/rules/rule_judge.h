@@ -6,8 +6,8 @@
 // A Record rule's firing starts the write of the dumps around it.
 #include <vector>
 
-#include "link/link_context.h"
-#include "link/recording_port.h"
+#include "link/line/link_context.h"
+#include "link/recording/port.h"
 #include "rules/stop_rules.h"
 
 namespace varnolux::rules {

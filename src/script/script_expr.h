@@ -54,6 +54,12 @@ class Expression {
     std::vector<int32_t> names_;
 };
 
+// Nesting (parentheses, unary operators, Not, changed() and prev()) and
+// operators an expression may have: far beyond what a person writes, and low
+// enough that parsing, evaluating and freeing the tree stay within any stack.
+constexpr int kMaxNesting = 64;
+constexpr int kMaxOperators = 1024;
+
 struct ParseError {
     size_t column = 0;  // 1-based, within the text given to ParseExpression
     std::string message;

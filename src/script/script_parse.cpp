@@ -4,6 +4,7 @@
 // do, and integers bit by bit.
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "script/script_expr.h"
@@ -54,6 +55,20 @@ class Parser {
         if (error.message.empty()) error = ParseError{at + 1, message};
         return nullptr;
     }
+    // One nesting level more, opened at `at`; false (the error set) past the
+    // limit. Leave() closes it.
+    bool Deeper(size_t at) {
+        if (++depth_ <= kMaxNesting) return true;
+        Fail(at, "nested deeper than " + std::to_string(kMaxNesting) + " levels");
+        return false;
+    }
+    void Leave() { --depth_; }
+    // One binary operator more, at `at`; false (the error set) past the limit.
+    bool Counted(size_t at) {
+        if (++operators_ <= kMaxOperators) return true;
+        Fail(at, "more than " + std::to_string(kMaxOperators) + " operators");
+        return false;
+    }
     void Skip() {
         while (pos_ < t_.size() && (t_[pos_] == ' ' || t_[pos_] == '\t')) ++pos_;
     }
@@ -90,6 +105,7 @@ class Parser {
             const auto taken = std::find_if(ops.begin(), ops.end(),
                                             [this](const auto& o) { return Take(o.first); });
             if (taken == ops.end()) break;
+            if (!Counted(at)) return nullptr;
             auto r = (this->*next)();
             if (!r) return nullptr;
             l = Join(taken->second, std::move(l), std::move(r), at, taken->first);
@@ -139,6 +155,7 @@ class Parser {
             {">=", Op::Ge}, {"<", Op::Lt},  {">", Op::Gt},  {"=", Op::Eq}};
         for (const auto& [text, op] : kOps) {
             if (!Take(text)) continue;
+            if (!Counted(at)) return nullptr;
             Skip();
             const size_t rightAt = pos_;
             auto r = Sum();
@@ -177,13 +194,17 @@ class Parser {
         Skip();
         const size_t at = pos_;
         if (Take("!")) {
+            if (!Deeper(at)) return nullptr;
             auto n = Unary();
+            Leave();
             if (!n) return nullptr;
             if (n->kind != ValueKind::Bool) return Fail(at, "\"!\" needs a truth value");
             return Make(Op::Not, ValueKind::Bool, std::move(n));
         }
         if (Take("Not")) {
+            if (!Deeper(at)) return nullptr;
             auto n = Compare();
+            Leave();
             if (!n) return nullptr;
             if (n->kind == ValueKind::Float)
                 return Fail(at, "Not needs a truth value or an integer");
@@ -191,7 +212,9 @@ class Parser {
             return Make(kind == ValueKind::Bool ? Op::Not : Op::BitNot, kind, std::move(n));
         }
         if (Take("-")) {
+            if (!Deeper(at)) return nullptr;
             auto n = Unary();
+            Leave();
             if (!n) return nullptr;
             if (n->kind == ValueKind::Bool) return Fail(at, "\"-\" needs a number");
             const ValueKind kind = n->kind;
@@ -205,8 +228,10 @@ class Parser {
         if (pos_ >= t_.size()) return Fail(at, "a value is missing");
         const char c = t_[pos_];
         if (c == '(') {
+            if (!Deeper(at)) return nullptr;
             ++pos_;
             auto n = Or();
+            Leave();
             if (!n) return nullptr;
             if (!Take(")")) return Fail(pos_, "\")\" is missing");
             return n;
@@ -221,9 +246,11 @@ class Parser {
         pos_ = end;
         if ((word == "changed" || word == "prev") && FindRecord(records_, name) < 0) {
             if (!Take("(")) return Fail(pos_, "\"(\" is missing after " + name);
+            if (!Deeper(at)) return nullptr;
             Skip();
             const size_t nameAt = pos_;
             auto v = Variable(nameAt);
+            Leave();
             if (!v) return nullptr;
             if (!Take(")")) return Fail(pos_, "\")\" is missing");
             v->op = word == "changed" ? Op::Changed : Op::Prev;
@@ -269,6 +296,8 @@ class Parser {
     const VarTable& records_;
     std::vector<int32_t>& names_;
     size_t pos_ = 0;
+    int depth_ = 0;
+    int operators_ = 0;
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "link/modify_text.h"
+#include "link/modify/text.h"
 #include "script/script_literal.h"
 #include "script/script_names.h"
 #include "text/text_util.h"

@@ -1,6 +1,6 @@
 #include "script/script_target.h"
 
-#include "link/modify_confirm.h"
+#include "link/modify/confirm.h"
 #include "seams/memory/memory_report_list.h"
 
 namespace varnolux::script {

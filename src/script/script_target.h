@@ -11,7 +11,7 @@
 #include <mutex>
 #include <string>
 
-#include "link/link_context.h"
+#include "link/line/link_context.h"
 #include "script/script_expr.h"
 #include "state/session.h"
 

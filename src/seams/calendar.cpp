@@ -77,4 +77,12 @@ std::string DateAndTimeText(const LocalTime& t, const std::string& datePattern) 
     return FormatShortDate(t, datePattern) + "  " + time;
 }
 
+std::string TimeStampedName(const std::string& base, const LocalTime& t,
+                            const std::string& extension) {
+    char stamp[48];
+    std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
+    return base + stamp + extension;
+}
+
 }  // namespace varnolux

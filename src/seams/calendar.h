@@ -17,5 +17,8 @@ int64_t UnixFromLocalTime(const LocalTime& t);  // t read as UTC
 std::string FormatShortDate(const LocalTime& t, const std::string& pattern);
 // The date after the pattern, two blanks, the 24-hour time with seconds.
 std::string DateAndTimeText(const LocalTime& t, const std::string& datePattern);
+// "<base>-<yyyymmdd>-<hhmmss><extension>": a file name per second, sorted by time.
+std::string TimeStampedName(const std::string& base, const LocalTime& t,
+                            const std::string& extension);
 
 }  // namespace varnolux

@@ -28,6 +28,7 @@ class ForwardingPort : public SerialPort {
     std::string PortName(int portNumber) const override { return inner_.PortName(portNumber); }
     bool IsSerialDevice() const override { return inner_.IsSerialDevice(); }
     bool SetsRate() const override { return inner_.SetsRate(); }
+    bool RateRefused() const override { return inner_.RateRefused(); }
     std::string FailureText() const override { return inner_.FailureText(); }
     void Wake() override { inner_.Wake(); }
 

@@ -2,6 +2,7 @@
 
 #include "text/text_util.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -92,14 +93,21 @@ size_t IniDocument::FindKey(size_t header, const std::string& key) const {
     return npos;
 }
 
-bool IniDocument::Find(const std::string& section, const std::string& key,
-                       std::string& value) const {
+bool IniDocument::FindWhole(const std::string& section, const std::string& key,
+                            std::string& value) const {
     const size_t header = FindSection(section);
     if (header == npos) return false;
     const size_t line = FindKey(header, key);
     if (line == npos) return false;
     const std::string text = LineText(lines_[line]);
-    value = Unquote(TrimBlanks(text.substr(text.find('=') + 1))).substr(0, kIniValueLimit);
+    value = Unquote(TrimBlanks(text.substr(text.find('=') + 1)));
+    return true;
+}
+
+bool IniDocument::Find(const std::string& section, const std::string& key,
+                       std::string& value) const {
+    if (!FindWhole(section, key, value)) return false;
+    value.resize(std::min(value.size(), kIniValueLimit));
     return true;
 }
 
@@ -108,6 +116,12 @@ std::string IniDocument::Read(const std::string& section, const std::string& key
     std::string value;
     if (Find(section, key, value)) return value;
     return defaultValue.substr(0, kIniValueLimit);
+}
+
+std::string IniDocument::ReadWhole(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const {
+    std::string value;
+    return FindWhole(section, key, value) ? value : defaultValue;
 }
 
 std::string IniDocument::LineEnd() const {

@@ -4,6 +4,7 @@
 // compare case-insensitively, values are trimmed (and unquoted) on reading and
 // cut to 150 characters, and a write changes only the line of its key, keeping
 // every other byte of the file (comments, blank lines, line ends) as it was.
+// Sections the program alone writes may be read whole (ReadWhole).
 // CR LF, LF and a lone CR all end a line. Other readers (the Win32 profile
 // functions among them) take a lone CR as part of the line, so a write ends the
 // lines next to its key with CR LF where they ended with a lone CR.
@@ -27,6 +28,9 @@ class IniDocument {
     bool Find(const std::string& section, const std::string& key, std::string& value) const;
     std::string Read(const std::string& section, const std::string& key,
                      const std::string& defaultValue) const;
+    // The same without the cut: the whole stored value, or the default.
+    std::string ReadWhole(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) const;
     // Sets the key to the value (trimmed; cut at a line break so that a value
     // can never add lines). An existing key keeps its line position, a new key
     // goes after the last line of its section, a new section at the end, each
@@ -45,6 +49,8 @@ class IniDocument {
         size_t next = 0;   // offset of the following line
     };
     void Parse();
+    // The stored value, trimmed and unquoted but not cut.
+    bool FindWhole(const std::string& section, const std::string& key, std::string& value) const;
     std::string LineText(const Line& line) const;
     // Index of the section header line, or npos.
     size_t FindSection(const std::string& section) const;

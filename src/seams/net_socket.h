@@ -1,7 +1,7 @@
 #pragma once
 // A TCP connection to a serial port server: what the network port needs of the
-// system's sockets. Backends: Winsock (link/win32/), POSIX sockets
-// (link/posix/), memory (scripted bytes, for tests).
+// system's sockets. Backends: Winsock (link/ports/win32/), POSIX sockets
+// (link/ports/posix/), memory (scripted bytes, for tests).
 #include <cstddef>
 #include <cstdint>
 #include <string>

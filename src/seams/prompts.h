@@ -9,6 +9,16 @@ enum class PromptButtons { Ok, OkCancel, YesNoCancel, YesNo, RetryCancel, AbortR
 enum class PromptIcon { None, Information, Question, Exclamation, Error };
 enum class PromptModality { Application, Task, System };
 enum class PromptAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore, Closed };
+// What a box of the link's start is about, so that a front end without boxes
+// (the console) can say it in its own words; General for every other box.
+enum class PromptTopic {
+    General,
+    PortUnlisted,     // the port is not among those the system lists
+    PortMissing,      // the port cannot be opened
+    LineSettings,     // the port opened but has no line settings
+    DetectionFailed,  // a round of rate detection heard no target
+    NoAnswer,         // no target heard at the rate in force
+};
 
 struct PromptRequest {
     std::string text;
@@ -19,6 +29,7 @@ struct PromptRequest {
     bool topmost = true;
     bool foreground = false;  // brought to the foreground when shown
     int defaultButton = 1;    // the button Enter presses, counted from 1 (left)
+    PromptTopic topic = PromptTopic::General;
 };
 
 class Prompts {

@@ -54,6 +54,9 @@ class SerialPort {
     // False when the line's rate is not ours to set (a raw TCP port runs at the
     // rate of its server): Configure then leaves it as it is.
     virtual bool SetsRate() const { return true; }
+    // True when the port was to set the rate and its server refused (an RFC
+    // 2217 server without COM-PORT-OPTION): SetsRate is then false as well.
+    virtual bool RateRefused() const { return false; }
     // The last failure in words that name the port and say why ("Cannot connect
     // to rfc2217://pi:4000 ..."); empty when the system's error code says it all.
     virtual std::string FailureText() const { return std::string(); }

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/settings_io.h"
-#include "project/device_signature.h"
-#include "project/load_sequence.h"
+#include "project/device/signature.h"
+#include "project/load/sequence.h"
 #include "seams/memory/memory_launcher.h"
 #include "seams/memory/memory_main_window_view.h"
 #include "seams/memory/memory_prompts.h"

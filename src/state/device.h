@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace varnolux {
 
@@ -20,6 +21,13 @@ struct PortRecord {
     std::array<std::string, 8> PinNames;  // index = bit, without trailing blanks, at most 20
 };
 
+// A special function register as the listing's device declarations name it
+// ("PORTA equ 0X0F80").
+struct SpecialRegister {
+    std::string name;
+    int32_t address = 0;
+};
+
 struct DeviceDescription {
     std::string ListingDeviceName;
     std::string SourceDeviceName;  // upper case
@@ -27,6 +35,7 @@ struct DeviceDescription {
     int32_t CodeSize = 0;          // MAXCODE
     int32_t EepromSize = 0;
     std::array<PortRecord, kPortCount> Ports;
+    std::vector<SpecialRegister> Registers;  // in address order
 };
 
 }  // namespace varnolux

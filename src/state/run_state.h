@@ -30,7 +30,8 @@ struct RunState {
     std::atomic<int32_t> HiddenItemsExist{0};
     std::atomic<int32_t> ExcludeBlank{0};
     std::atomic<int32_t> LinkStopRequest{0};
-    std::atomic<int32_t> LinkLost{0};  // the port went away and is not back yet
+    // 1: the port went away and is not back yet; 2: it has not been there since the start.
+    std::atomic<int32_t> LinkLost{0};
     std::atomic<int32_t> SyncSeen{0};
     std::atomic<int32_t> RomCheckPending{0};
     std::atomic<int32_t> ModifyPending{0};

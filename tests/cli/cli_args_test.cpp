@@ -1,4 +1,4 @@
-#include "cli/cli_args.h"
+#include "cli/console/args.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "cli/log_output.h"
+#include "cli/console/log_output.h"
 
 #include <gtest/gtest.h>
 
@@ -69,10 +69,10 @@ TEST(LogOutput, JsonCarriesTheNumbersBesideTheTexts) {
 TEST(LogOutput, CsvHasOneQuotedRecordPerValueWithItsNumbers) {
     EXPECT_EQ(LogHeader(LogFormat::Csv),
               "DumpId,PreviousDumpId,elapsed,VarLabel,value,previous,raw,previousRaw,"
-              "elapsedSeconds\r\n");
+              "elapsedSeconds\n");
     EXPECT_EQ(LogRecord(LogFormat::Csv, OneDump()),
-              "5,1,.020 secs,state,\"\"\"F\"\"       70\",\"\"\"\\\"\"       92\",70,92,0.020\r\n"
-              "5,1,.020 secs,trim,-3,,-3,,0.020\r\n");
+              "5,1,.020 secs,state,\"\"\"F\"\"       70\",\"\"\"\\\"\"       92\",70,92,0.020\n"
+              "5,1,.020 secs,trim,-3,,-3,,0.020\n");
 }
 
 TEST(LogOutput, FirstDumpHasNoElapsedNumber) {
@@ -80,7 +80,7 @@ TEST(LogOutput, FirstDumpHasNoElapsedNumber) {
     d.elapsed.clear();
     d.elapsedSeconds = -1;
     EXPECT_NE(LogRecord(LogFormat::Jsonl, d).find("\"elapsedSeconds\":null,"), std::string::npos);
-    EXPECT_NE(LogRecord(LogFormat::Csv, d).find(",-3,,-3,,\r\n"), std::string::npos);
+    EXPECT_NE(LogRecord(LogFormat::Csv, d).find(",-3,,-3,,\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cli/rate_watch.h"
+#include "cli/log/rate_watch.h"
 
 #include <gtest/gtest.h>
 

@@ -31,6 +31,9 @@ TEST(DapJson, TextSurvivesAWriteAndARead) {
     EXPECT_EQ(back["text"].Str(), j["text"].Str());
     EXPECT_EQ(back["n"].Num(), -12.5);
     EXPECT_EQ(back["big"].Int(), 4294967295L);
+    // Numbers no long holds read as the fallback.
+    EXPECT_EQ(Json(1e300).Int(7), 7);
+    EXPECT_EQ(Json(-1e300).Int(7), 7);
     EXPECT_EQ(back.Dump(), j.Dump());
     EXPECT_NE(j.Dump().find("\"big\":4294967295"), std::string::npos) << "whole numbers stay whole";
 }

@@ -62,7 +62,7 @@ assert p['Comms']['Port'] == '1' and p['Comms']['Baud'] == '0'
 assert p['Preferences']['PropFont'] == 'Tahome'
 # One machine's paths are examples, commented out: the program keeps its defaults.
 text = open(sys.argv[1], encoding='ascii', newline='').read()
-for key in ('PDF', 'PDFReader', 'Errata', 'Pinout'):
+for key in ('PDF', 'PDFReader', 'Errata', 'Pinout', 'Logic', 'BitCalc', 'Xplorer'):
     assert key not in p['Locations'], key
     assert '\r\n;%s=' % key in text, key
 PY
@@ -116,6 +116,8 @@ PY
   if [ ! -f "${vsix[0]}" ]; then
     fail "$arch: no VS Code extension (.vsix)"
   else
+    grep -q "^  $(basename "${vsix[0]}")"$'\r$' "$dir/README.txt" ||
+      fail "$arch: README.txt's list of the zip leaves out $(basename "${vsix[0]}")"
     unzip -l "${vsix[0]}" | awk 'NR > 3 && $4 != "" {print "  " $4}' | grep -v '^  -*$'
     mkdir -p "$work/vsix-$arch" && unzip -q "${vsix[0]}" -d "$work/vsix-$arch"
     cmp -s "$work/vsix-$arch/extension/varnolux-cli.exe" "$dir/varnolux-cli.exe" ||

@@ -2,7 +2,8 @@
 # Automatic rate detection against a target at 19200: found on the fourth rate
 # (115200, 9600 and 57600 hear only garbage), status part 2 ends in " A", the
 # ROM check is the first request and its CRC is right. At a fixed wrong rate
-# the run says that the rate may be wrong and that --baud 0 finds it.
+# the run says that the rate may be wrong and that --baud 0 finds it. With no
+# board answering, detection gives up in the console's words with status 3.
 # Usage: cli_log_detect_test.sh <varnolux-cli> <varnolux-sim> <project>
 cli=$1 sim=$2
 . "$(dirname "$0")/cli_log_lib.sh"
@@ -26,4 +27,16 @@ rates=$(grep '^host rate' "$work/sim.log" | grep -v ' 0$' | awk '{print $3}' | u
 [ $? = 3 ] || fail "a target at another rate: exit status, not the time-out's 3"
 [ "$(grep -c 'the target may talk at another rate than 115200 (--baud 0 finds it)' "$work/err")" = 1 ] ||
     fail "no word, or more than one, on the rate"
+sim_stop
+
+# No board answering: detection gives up after its rounds, says so once in the
+# console's words naming --port, and ends with the help's status for no dump.
+rm -f "$work/tty"
+sim_start --silent
+"$cli" log --port "$work/tty" --baud 0 --detect-rounds 2 --timeout 60 >"$work/out" \
+    2>"$work/err"
+[ $? = 3 ] || fail "no board: exit status, not the 3 of no dump"
+[ "$(grep -c "no target answered on $work/tty (--port $work/tty) at any rate .* in 2 rounds" \
+    "$work/err")" = 1 ] || fail "the failed detection is not told once"
+grep -E 'Retry|Cancel|Press|\[Comms\]' "$work/err" && fail "dialog words on the console"
 echo "PASS cli_log_detect"

@@ -6,33 +6,8 @@
 # Usage: cli_log_network_test.sh <varnolux-cli> <varnolux-sim> <project>
 cli=$1 sim=$2
 . "$(dirname "$0")/cli_log_lib.sh"
-command -v ser2net >/dev/null || { echo "FAIL: ser2net is not installed (make deps)"; exit 1; }
+. "$(dirname "$0")/ser2net_lib.sh"
 log_setup "$3"
-
-free_port() {
-    python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
-
-# ser2net serving the simulator's terminal: ser2net_start ACCEPTER RATE.
-ser2net_start() {
-    cat >"$work/ser2net.yaml" <<YAML
-connection: &target
-  accepter: $1
-  connector: serialdev,$(readlink -f "$work/tty"),${2}n81,local
-YAML
-    ser2net -n -d -c "$work/ser2net.yaml" -P "$work/ser2net.pid" >"$work/ser2net.log" 2>&1 &
-    ser2net_pid=$!
-    local i
-    for i in $(seq 1 100); do
-        python3 -c 'import socket,sys; socket.create_connection(("127.0.0.1", int(sys.argv[1])), 0.2).close()' \
-            "$port" 2>/dev/null && return 0
-        sleep 0.05
-    done
-    fail "ser2net did not start: $(cat "$work/ser2net.log")"
-}
-ser2net_stop() {
-    kill "$ser2net_pid" 2>/dev/null; wait "$ser2net_pid" 2>/dev/null; ser2net_pid=
-}
 trap 'ser2net_stop; log_cleanup' EXIT
 
 # RFC 2217: the target at 57600, found by trying the rates on the server.
@@ -40,7 +15,7 @@ port=$(free_port)
 sim_start --baud 57600 --run-ms 0 --dumps 40
 ser2net_start "telnet(rfc2217),tcp,127.0.0.1,$port" 115200
 address="rfc2217://127.0.0.1:$port"
-"$cli" log --port "$address" --baud 0 --count 40 --format jsonl --radix dec --timeout 30 \
+"$cli" log --port "$address" --baud 0 --detect-rounds 1 --count 40 --format jsonl --radix dec --timeout 30 \
     --record "$work/remote.pcapng" >"$work/out" 2>"$work/err" || fail "rfc2217: exit status $?"
 sim_stop
 ser2net_stop

@@ -36,10 +36,10 @@ sim_start --baud 57600 --run-ms 5 --pull-after 5
     --timeout 60 >"$work/out" 2>"$work/err" &
 cli_pid=$!
 for _ in $(seq 1 200); do
-    grep -q 'lost - waiting for it to come back' "$work/err" && break
+    grep -q 'lost: waiting for it to come back' "$work/err" && break
     sleep 0.1
 done
-grep -q 'lost - waiting for it to come back' "$work/err" || fail "no word of the lost port"
+grep -q 'lost: waiting for it to come back' "$work/err" || fail "no word of the lost port"
 wait "$sim_pid" 2>/dev/null
 sim_pid=
 # Waiting takes (next to) no processor time: under 10 % of one core over 3 s.
@@ -56,7 +56,7 @@ wait "$cli_pid" || fail "exit status $? after the port came back"
 for _ in $(seq 1 50); do [ -s "$work/truth.json" ] && break; sleep 0.1; done
 python3 "$(dirname "$0")/last_dump_is_truth.py" "$work/out" "$work/truth.json" ||
     fail "values after the reconnection differ from the target's"
-[ "$(grep -c 'lost - waiting for it to come back' "$work/err")" = 1 ] || fail "lost told more than once"
+[ "$(grep -c 'lost: waiting for it to come back' "$work/err")" = 1 ] || fail "lost told more than once"
 grep -q 'is back' "$work/err" || fail "the return was not told"
 grep -q 'LinkThreadMain' "$work/err" && fail "a failure box was shown for the pulled line"
 echo "PASS cli_log_reconnect"

@@ -37,6 +37,12 @@ sim_start --baud 115200 --run-ms 0
 [ $? = 1 ] || fail "a bad --until did not end with 1"
 grep -q 'log: --until: column 1: unknown variable "temprature" (did you mean temperature?)' \
     "$work/err" || fail "the refusal does not say where"
+# Ten thousand nested parentheses are refused too, not a crash.
+"$cli" log --port "$work/tty" --baud 115200 --until "$(printf '%*s' 10000 '' | tr ' ' '(')" \
+    >/dev/null 2>"$work/err"
+[ $? = 1 ] || fail "a deep --until did not end with 1"
+grep -q 'log: --until: column 65: nested deeper than 64 levels' "$work/err" ||
+    fail "the deep refusal does not say where: $(head -c 300 "$work/err")"
 sim_stop
 
 # wait until in a script.

@@ -36,3 +36,49 @@ test_cli_exe_logs_the_values_of_the_simulated_target() {
     python3 "$REPO_ROOT/tests/e2e/last_dump_is_truth.py" "$E2E_WORK/out" "$E2E_WORK/truth.json" \
         COM1 || fail "values differ from the target's"
 }
+
+# line_end_problems FILE [MIN_LINES]: what is wrong with the line ends of FILE
+# for Windows: every line ends in exactly one CR LF, none in a bare LF or in
+# CR CR LF; at least MIN_LINES (default 2) lines.
+line_end_problems() {
+    python3 - "$1" "${2:-2}" <<'PY'
+import sys
+data = open(sys.argv[1], "rb").read()
+lines = data.split(b"\n")
+if lines[-1] != b"": print("the last line has no line end")
+body = lines[:-1]
+if len(body) < int(sys.argv[2]): print("%d lines" % len(body))
+bare = sum(1 for l in body if not l.endswith(b"\r"))
+doubled = sum(1 for l in body if l.endswith(b"\r\r"))
+if bare: print("%d lines end in a bare LF" % bare)
+if doubled: print("%d lines end in CR CR LF" % doubled)
+PY
+}
+
+test_cli_exe_ends_every_line_in_one_cr_lf() {
+    local dir problems
+    [ -f "$CLI_EXE" ] || fail "no $CLI_EXE"
+    dir=$(demo_folder)
+    cp "$CLI_EXE" "$dir/"
+    # A short session recorded by the native console, replayed by the Windows one.
+    start_sim "$dir" --run-ms 0 --dumps 6
+    (cd "$dir" && timeout -k 5 60 "$NATIVE_CLI" log --port "$E2E_WORK/com1" --baud 115200 \
+        --count 4 --timeout 30 --record session.pcapng >/dev/null 2>&1) ||
+        fail "the native recording failed"
+    stop_sim
+    assert_eq "0" "$(cli_run "$dir" 60 replay session.pcapng --format csv)" "csv replay status"
+    cp "$E2E_WORK/out" "$E2E_WORK/replay.csv"
+    problems=$(line_end_problems "$E2E_WORK/replay.csv")
+    [ -z "$problems" ] || fail "csv to a file: $problems"
+    [ "$(tr -d '\r' <"$E2E_WORK/replay.csv" | head -1)" = \
+        "DumpId,PreviousDumpId,elapsed,VarLabel,value,previous,raw,previousRaw,elapsedSeconds" ] ||
+        fail "csv header: $(head -1 "$E2E_WORK/replay.csv")"
+    # jsonl through a pipe, and the messages on stderr.
+    (cd "$dir" && timeout -k 5 60 wine varnolux-cli.exe replay session.pcapng --format jsonl \
+        2>"$E2E_WORK/err" | cat >"$E2E_WORK/replay.jsonl") || fail "jsonl replay through a pipe"
+    assert_eq "4" "$(wc -l <"$E2E_WORK/replay.jsonl")" "jsonl lines"
+    problems=$(line_end_problems "$E2E_WORK/replay.jsonl")
+    [ -z "$problems" ] || fail "jsonl to a pipe: $problems"
+    problems=$(line_end_problems "$E2E_WORK/err" 1)
+    [ -z "$problems" ] || fail "stderr: $problems"
+}

@@ -18,11 +18,17 @@ plot_has_dumps() {
     [[ "$(probe text "$PLOT" "$P_STATUS")" == " $1 dumps"* ]]
 }
 
-# save_as COMMAND FILE: a save command of the Plot window, its dialog answered
-# with FILE; waits for the file.
+# save_as COMMAND FILE [OFFERED]: a save command of the Plot window, its dialog
+# answered with FILE; waits for the file. OFFERED: a pattern the name the
+# dialog offers matches.
 save_as() {
+    local offered
     probe command "$PLOT" "$1"
     probe wait-visible "$DIALOG" 20 || fail "no save dialog for command $1"
+    if [ -n "${3:-}" ]; then
+        offered=$(probe text "$DIALOG" "$D_FILE_NAME")
+        [[ "$offered" =~ $3 ]] || fail "command $1 offers the name '$offered'"
+    fi
     if ! probe set-text "$DIALOG" "$D_FILE_NAME" "$(winepath -w "$2")"; then
         probe children "$DIALOG" >&2
         fail "no file name box in the save dialog"
@@ -80,7 +86,7 @@ test_plot_saves_the_watched_values_of_every_dump_as_the_target_held_them() {
     continuous_dumps 5
     wait_for 5 plot_has_dumps 5 ||
         fail "after 5 dumps the Plot window says '$(probe text "$PLOT" "$P_STATUS")'"
-    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
+    save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv" '^Thermo-[0-9]{8}-[0-9]{6}\.csv$'
     save_as "$CMD_SAVE_PICTURE" "$E2E_WORK/plot.png"
     wrong=$(csv_problems "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv")
     wrong+=$(python3 - "$E2E_WORK/plot.png" <<'PY'
@@ -138,6 +144,39 @@ test_plot_keeps_every_dump_however_fast_and_before_it_was_opened() {
     save_as "$CMD_SAVE_DATA" "$E2E_WORK/plot.csv"
     wrong=$(csv_problems "$E2E_WORK/dumps.jsonl" "$E2E_WORK/plot.csv")
     [ -z "$wrong" ] || fail "$wrong"
+    probe command "$MAIN_CLASS" "$P_CMD_EXIT"
+    wait_exit "$VARNOLUX_PID" 20
+    stop_sim
+}
+
+# caption_on_screen CLASS: the window's title bar lies inside the work area.
+caption_on_screen() {
+    local l t r b wl wt wr wb
+    read -r l t r b <<<"$(probe caption "$1")"
+    read -r wl wt wr wb <<<"$(probe workarea)"
+    [ "$t" -ge "$wt" ] && [ "$b" -le "$wb" ] && [ "$l" -lt "$wr" ] && [ "$r" -gt "$wl" ] &&
+        [ "$b" -gt "$t" ]
+}
+
+# Maximised, each auxiliary window that can be keeps its title bar on screen,
+# so that its caption buttons and its system menu stay in reach.
+test_a_maximised_window_keeps_its_caption_on_screen() {
+    local dir class command pair
+    dir=$(quiet_demo_folder)
+    start_sim "$dir" --dumps 2
+    start_varnolux "$dir"
+    continuous_dumps 2
+    for pair in "$PLOT:$CMD_VIEW_PLOT" "SFRForm_Class:28062"; do
+        class=${pair%%:*} command=${pair#*:}
+        probe command "$MAIN_CLASS" "$command"
+        probe wait-visible "$class" 10 || fail "command $command opened no $class"
+        probe syscommand "$class" 61488  # SC_MAXIMIZE
+        sleep 1
+        caption_on_screen "$class" ||
+            fail "maximised $class: title bar at $(probe caption "$class"), window at" \
+                "$(probe rect "$class"), work area $(probe workarea)"
+        probe syscommand "$class" 61728  # SC_RESTORE
+    done
     probe command "$MAIN_CLASS" "$P_CMD_EXIT"
     wait_exit "$VARNOLUX_PID" 20
     stop_sim

@@ -3,12 +3,15 @@
 # first dump where its condition is true; one at a plain dump point freezes
 # the views on the dump it fired at while the target runs on, until Continue;
 # a rule typed into the Stop rules window as a user would is refused with the
-# place of its fault, then armed, and kept in the settings file at exit.
+# place of its fault, then armed, and kept in the settings file at exit. The
+# status bar shows the firing's rule and DumpID, and all of it in a window wide
+# enough; the Watch window's View menu opens the Stop rules window too.
 #
 # Needs the native simulator and varnolux-cli beside the Windows build
 # (VARNOLUX_SIM, VARNOLUX_CLI, or build/native/).
 
 readonly RULES=RulesForm_Class CMD_VIEW_STOP_RULES=28090 R_CMD_EXIT=28003 R_CONTINUE=109
+readonly R_WATCH=WatchForm_Class R_CMD_VIEW_WATCH=28024 R_WATCH_MENU=2803
 readonly R_LIST=2951 R_DUMP_POINT=2952 R_CONDITION=2955 R_ADD=2959 R_FAULT=2963
 readonly CONDITION='temperature > setPoint + 15'
 
@@ -39,6 +42,11 @@ main_title_has() {
     [[ "$(probe title "$MAIN_CLASS")" == *"$1"* ]]
 }
 
+# status_shows_whole: part 0 of the status bar is wide enough for all its text.
+status_shows_whole() {
+    [ "$(probe status-shown "$MAIN_CLASS" 0)" = "$(probe status "$MAIN_CLASS" 0)" ]
+}
+
 title_not_frozen() {
     ! main_title_has "[frozen"
 }
@@ -51,6 +59,8 @@ held_at_first_true() {
     count=$(wc -l <"$1")
     wait_for 30 main_status_has "Rule 1 fired at DumpID 5" ||
         fail "no firing on the status bar: '$(probe status "$MAIN_CLASS" 0)'"
+    [[ "$(probe status-shown "$MAIN_CLASS" 0)" == " Rule 1 fired at DumpID 5: hold"* ]] ||
+        fail "the status bar shows only '$(probe status-shown "$MAIN_CLASS" 0)'"
     wait_for 10 main_title_has "[held by rule 1 at DumpID 5]" ||
         fail "the title shows no hold: '$(probe title "$MAIN_CLASS")'"
     sleep 1
@@ -67,6 +77,16 @@ test_a_rule_from_the_settings_holds_the_target_at_the_first_dump_where_it_is_tru
     start_varnolux "$dir"
     probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
     held_at_first_true "$E2E_WORK/until.jsonl"
+    probe move "$MAIN_CLASS" 0 0 1200 700
+    wait_for 5 status_shows_whole ||
+        fail "a wide window shows '$(probe status-shown "$MAIN_CLASS" 0)' of the firing"
+    # The Watch window's View menu has Stop rules, and it opens the window.
+    [[ "$(probe menu "$(winepath -w "$VARNOLUX_EXE")" "$R_WATCH_MENU")" == \
+        *$'28090\tStop rules\tCtrl+B'* ]] || fail "no Stop rules in the Watch window's View menu"
+    probe command "$MAIN_CLASS" "$R_CMD_VIEW_WATCH"
+    probe wait-visible "$R_WATCH" 10 || fail "the Watch window did not open"
+    probe command "$R_WATCH" "$CMD_VIEW_STOP_RULES"
+    probe wait-visible "$RULES" 10 || fail "View, Stop rules in the Watch window opened no window"
     # Continue lets the target go on to the next dump where the rule holds.
     probe click "$MAIN_CLASS" "$R_CONTINUE"
     wait_for 10 dumps_beyond "$(wc -l <"$E2E_WORK/until.jsonl")" ||

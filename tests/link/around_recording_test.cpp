@@ -2,7 +2,7 @@
 // holds, and what its header says.
 #include <gtest/gtest.h>
 
-#include "link/around_recording.h"
+#include "link/recording/around_recording.h"
 #include "seams/memory/memory_host_os.h"
 
 namespace varnolux {

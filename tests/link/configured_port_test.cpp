@@ -1,4 +1,4 @@
-#include "link/configured_port.h"
+#include "link/ports/configured_port.h"
 
 #include <gtest/gtest.h>
 

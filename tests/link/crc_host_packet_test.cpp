@@ -1,5 +1,5 @@
-#include "link/crc8.h"
-#include "link/host_packet.h"
+#include "link/packets/crc8.h"
+#include "link/packets/host_packet.h"
 #include "link_fixture.h"
 
 namespace varnolux {

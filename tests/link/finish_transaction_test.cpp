@@ -1,5 +1,5 @@
-#include "link/finish_transaction.h"
-#include "link/trace_file.h"
+#include "link/packets/finish_transaction.h"
+#include "link/packets/trace_file.h"
 #include "link_fixture.h"
 #include "seams/main_ids.h"
 

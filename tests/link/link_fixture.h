@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "link/crc8.h"
-#include "link/link_context.h"
-#include "link/link_thread.h"
-#include "link/packet_handler.h"
-#include "link/protocol.h"
+#include "link/line/link_context.h"
+#include "link/line/protocol.h"
+#include "link/packets/crc8.h"
+#include "link/packets/handler.h"
+#include "link/thread/link_thread.h"
 #include "support/memory_link_rig.h"
 
 namespace varnolux {

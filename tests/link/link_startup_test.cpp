@@ -1,4 +1,4 @@
-#include "link/link_startup.h"
+#include "link/thread/link_startup.h"
 #include "link_fixture.h"
 
 namespace varnolux {

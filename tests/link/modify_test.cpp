@@ -1,11 +1,11 @@
-#include "link/modify_apply.h"
-#include "link/modify_confirm.h"
-#include "link/modify_request.h"
+#include "link/modify/apply.h"
+#include "link/modify/confirm.h"
+#include "link/modify/request.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "link/modify_text.h"
+#include "link/modify/text.h"
 #include "seams/memory/memory_report_list.h"
 #include "support/make_record.h"
 #include "vars/list_context.h"

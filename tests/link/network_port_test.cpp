@@ -1,10 +1,10 @@
-#include "link/network_port.h"
+#include "link/ports/network_port.h"
 
 #include <gtest/gtest.h>
 
-#include "link/link_thread.h"
-#include "link/port_recovery.h"
-#include "link/serial_link.h"
+#include "link/line/port_recovery.h"
+#include "link/line/serial_link.h"
+#include "link/thread/link_thread.h"
 #include "support/memory_link_rig.h"
 #include "support/rfc2217_peer.h"
 
@@ -166,6 +166,39 @@ TEST_F(NetworkPortTest, ADroppedConnectionIsToldOnceAndTheWaitThenLastsUntilWake
     uint8_t byte = 0;
     EXPECT_TRUE(net->Read(&byte, 1, count));  // a hung-up line: nothing arrives
     EXPECT_EQ(count, 0);
+}
+
+TEST_F(NetworkPortTest, AServerThatRefusesComPortOptionKeepsItsRateAndSaysSo) {
+    // The rate asked, then detection: neither is tried on a server that does not take it.
+    for (const int baud : {19200, 0}) {
+        SCOPED_TRACE(baud);
+        auto owned = std::make_unique<MemorySocket>();
+        MemorySocket& s = *owned;
+        NetworkPort port(std::move(owned), Address("rfc2217://127.0.0.1:4000"));
+        Rfc2217Peer peer(s, false);
+        s.onIdle = [&peer] { peer.FromTarget({'d'}); };
+        session.settings.Baud = baud;
+        EXPECT_EQ(OpenLink(session, seams, port, link.clock), LinkOpen::Opened);
+        EXPECT_TRUE(peer.rates.empty());
+        EXPECT_FALSE(port.SetsRate());
+        EXPECT_EQ(view.StatusText(2), " rfc2217://127.0.0.1:4000  Baud=" + std::to_string(baud) +
+                                          " not applied: the server does not take the rate");
+        EXPECT_EQ(view.StatusText(0), " Waiting for comms");
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(NetworkPortTest, AServerThatClosesWhileTheLinkOpensIsToldAsTheClose) {
+    // ser2net still busy with a connection before: it agrees, says so and closes.
+    const std::string busy = "Port already in use\r\n";
+    socket->Feed({IAC, DO, 44});
+    socket->Feed(std::vector<uint8_t>(busy.begin(), busy.end()));
+    socket->peerClosed = true;
+    session.settings.Baud = 0;
+    EXPECT_EQ(OpenLink(session, seams, *net, link.clock), LinkOpen::PortMissing);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "The connection to rfc2217://127.0.0.1:4000 was closed" +
+                                         PortAwaitedText("rfc2217://127.0.0.1:4000"));
 }
 
 class RawTcpPortTest : public NetworkPortTest {

@@ -1,4 +1,4 @@
-#include "link/serial_link.h"
+#include "link/line/serial_link.h"
 #include "link_fixture.h"
 #include "seams/ini_file.h"
 #include "seams/main_ids.h"
@@ -67,11 +67,14 @@ TEST_F(OpenLinkTest, WrongByteAtTheConfiguredRateFailsLikeSilence) {
     EXPECT_EQ(reads, 10);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
-              "Either no data or client/host baud rates different\r\n\r\n\r\n"
+              "Either no data or client/host baud rates different\r\n\r\n"
+              "Tried: COM1 at 115200 baud\r\n"
+              "No board answering on COM1 gives the same message.\r\n\r\n\r\n"
               "Recommend you reseat any connectors, check connections\r\n"
               "and check comms config in Varnolux.ini and in your source.\r\n\r\n"
               "Retry to continue anyway\r\nCancel to Exit");
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::RetryCancel);
+    EXPECT_EQ(prompts.shown[0].topic, PromptTopic::NoAnswer);
     EXPECT_EQ(view.ControlText(ids::kTransitionLabel), "");
 }
 
@@ -97,7 +100,7 @@ TEST_F(OpenLinkTest, APortThatCannotBeOpenedIsToldOnceWithThePortsThatExist) {
               "COM3 cannot be opened.\r\n\r\nThe following ports appear to exist:\r\n\tCOM1"
               "\r\n\tCOM4\r\n\r\nThe port is set by [Comms] Port= in Varnolux.ini.\r\n\r\n"
               "Varnolux waits for COM3 and starts the link when it appears.");
-    EXPECT_EQ(view.StatusText(0), " COM3 lost - waiting for it to come back");
+    EXPECT_EQ(view.StatusText(0), " COM3 not there - waiting") << "never there, so not lost";
     EXPECT_FALSE(view.closeRequested);
     EXPECT_TRUE(port.configuredRates.empty()) << "no probe on a port that is not open";
 

@@ -1,4 +1,4 @@
-#include "link/port_address.h"
+#include "link/ports/address.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "link/port_recovery.h"
+#include "link/line/port_recovery.h"
 
 #include "link_fixture.h"
 #include "seams/main_ids.h"
@@ -39,15 +39,25 @@ TEST_F(PortRecoveryTest, APulledLineIsToldOnTheStatusBarAndTriedOnceASecondUntil
     EXPECT_FALSE(LineLost(link));
 }
 
-TEST_F(PortRecoveryTest, TheLostWordIsOnTheStatusBarWhileThePortIsGone) {
-    port.failOpen = 1000000;
-    int tries = 0;
-    link.clock.sleepMs = [&](int) {
-        if (view.StatusText(0) == " COM3 lost - waiting for it to come back") ++tries;
-        if (tries == 30) session.run.LinkStopRequest = 1;
-    };
-    EXPECT_FALSE(WaitForPort(link)) << "the stop ends the wait";
-    EXPECT_EQ(session.run.LinkLost.load(), 1);
+// A port that went away is "lost"; one missing since the start is "not there".
+TEST_F(PortRecoveryTest, TheWaitingWordIsOnTheStatusBarWhileThePortIsGone) {
+    const struct {
+        bool seen;
+        const char* status;
+        int32_t lost;
+    } cases[] = {{true, " COM3 lost - waiting", 1}, {false, " COM3 not there - waiting", 2}};
+    for (const auto& c : cases) {
+        port.failOpen = 1000000;
+        link.portSeen = c.seen;
+        session.run.LinkStopRequest = 0;
+        int pauses = 0;
+        link.clock.sleepMs = [&](int) {
+            if (++pauses == 30) session.run.LinkStopRequest = 1;
+        };
+        EXPECT_FALSE(WaitForPort(link)) << "the stop ends the wait";
+        EXPECT_EQ(view.StatusText(0), c.status);
+        EXPECT_EQ(session.run.LinkLost.load(), c.lost);
+    }
     EXPECT_TRUE(prompts.shown.empty());
 }
 

@@ -1,4 +1,4 @@
-#include "link/system_serial_port.h"
+#include "link/ports/system_serial_port.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "link/recording_facts.h"
+#include "link/recording/facts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // not recordings.
 #include <gtest/gtest.h>
 
-#include "link/recording_file.h"
+#include "link/recording/file.h"
 
 namespace varnolux {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "link/recording_facts.h"
-#include "link/recording_port.h"
-#include "link/replay_run.h"
-#include "link/replay_stepper.h"
+#include "link/recording/facts.h"
+#include "link/recording/port.h"
+#include "link/replay/run.h"
+#include "link/replay/stepper.h"
 #include "link_fixture.h"
 #include "seams/main_ids.h"
 #include "support/make_record.h"

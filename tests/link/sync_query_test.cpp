@@ -1,4 +1,4 @@
-#include "link/host_packet.h"
+#include "link/packets/host_packet.h"
 #include "link_fixture.h"
 #include "seams/main_ids.h"
 

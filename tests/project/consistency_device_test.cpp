@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "consistency_fixture.h"
-#include "project/consistency_checks.h"
-#include "project/device_signature.h"
+#include "project/checks/consistency_checks.h"
+#include "project/device/signature.h"
 #include "seams/main_ids.h"
 
 namespace varnolux::testing {

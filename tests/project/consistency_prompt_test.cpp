@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "consistency_fixture.h"
-#include "project/recompile_prompt.h"
+#include "project/checks/recompile_prompt.h"
 
 namespace varnolux::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "consistency_fixture.h"
-#include "project/consistency_checks.h"
-#include "project/file_time_checks.h"
-#include "project/hex_tag.h"
+#include "project/checks/consistency_checks.h"
+#include "project/checks/file_time_checks.h"
+#include "project/checks/hex_tag.h"
 #include "seams/main_ids.h"
 
 namespace varnolux::testing {

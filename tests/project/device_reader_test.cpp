@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "project/device_reader.h"
+#include "project/device/reader.h"
 #include "scan_fixture.h"
 
 namespace varnolux {

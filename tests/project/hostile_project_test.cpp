@@ -3,7 +3,7 @@
 // outside the project's folder or past a field's width.
 #include <gtest/gtest.h>
 
-#include "project/load_sequence.h"
+#include "project/load/sequence.h"
 #include "scan_fixture.h"
 #include "seams/main_ids.h"
 #include "support/recording_host_os.h"

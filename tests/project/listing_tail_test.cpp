@@ -152,6 +152,20 @@ TEST_F(ListingTailTest, ListingWithoutItsEndSaysSo) {
                                        "label __EOF: the ROM check is skipped"});
 }
 
+// The device's registers are the "equ" lines before the variable block, in
+// address order; a label's "equ $" and anything after the block are not.
+TEST_F(ListingTailTest, RegistersAreTheEquLinesBeforeTheVariableBlock) {
+    ASSERT_TRUE(ReadWithTail(
+        {}, {kList, "  00000F82            00101 PORTC equ 0X0F82", Src("PORTA equ 0X0F80"),
+             Src("WREG equ 4072"), Src("HIGH equ 0X99999"),
+             Src("F1_000046 equ $ ; in [MAIN.BAS] x = 1"), kBlock, Src("LATE equ 0X0F8D")}));
+    std::vector<std::pair<std::string, int32_t>> registers;
+    for (const SpecialRegister& r : session.device.Registers)
+        registers.emplace_back(r.name, r.address);
+    EXPECT_EQ(registers, (std::vector<std::pair<std::string, int32_t>>{
+                             {"PORTA", 0xF80}, {"PORTC", 0xF82}, {"WREG", 4072}}));
+}
+
 TEST_F(ListingTailTest, PinDefinesNameBitsOrWholePorts) {
     ASSERT_TRUE(ReadWithTail({}, {kList, Src("#define IR_in PORTC,3"), Src("#define Led PORTA.0"),
                                   Src("#define Keys PORTD"), Src("#define Far PORTF.1"),

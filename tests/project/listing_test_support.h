@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "project/listing_files.h"
-#include "project/listing_reader.h"
+#include "project/listing/files.h"
+#include "project/listing/reader.h"
 #include "state/session.h"
 #include "support/memory_session_rig.h"
 

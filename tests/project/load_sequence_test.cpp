@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "project/load_sequence.h"
+#include "project/load/sequence.h"
 #include "scan_fixture.h"
 #include "seams/main_ids.h"
 

@@ -1,4 +1,4 @@
-#include "project/main_title.h"
+#include "project/load/main_title.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "project/no_project_text.h"
+#include "project/load/no_project_text.h"
 
 #include <gtest/gtest.h>
 

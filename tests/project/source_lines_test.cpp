@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "project/source_lines.h"
+#include "project/sources/lines.h"
 
 namespace varnolux {
 namespace {

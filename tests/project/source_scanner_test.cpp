@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "project/source_scanner.h"
+#include "project/sources/scanner.h"
 #include "scan_fixture.h"
 #include "seams/main_ids.h"
 

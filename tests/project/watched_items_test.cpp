@@ -1,4 +1,4 @@
-#include "project/watched_items.h"
+#include "project/load/watched_items.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <string>
 
 #include "script/script_expr.h"
 #include "script/script_steps.h"
@@ -190,6 +192,39 @@ TEST_F(Fixture, NamesTypesAndSyntaxAreCheckedWithTheirColumn) {
         EXPECT_EQ(error.column, c.column) << c.text;
         EXPECT_EQ(error.message, c.message) << c.text;
     }
+}
+
+TEST_F(Fixture, NestingAndOperatorsAreBoundedAndTheFirstOneTooManyNamed) {
+    const auto times = [](const char* s, int n) {
+        std::string r;
+        while (n-- > 0) r += s;
+        return r;
+    };
+    // Each kind of nesting: 64 levels are taken, the 65th is refused where it opens.
+    const struct {
+        std::function<std::string(int)> text;
+        size_t column65;
+    } kinds[] = {
+        {[&](int n) { return times("(", n) + "tick == 1" + times(")", n); }, 65},
+        {[&](int n) { return times("- ", n) + "1 == 1"; }, 129},
+        {[&](int n) { return times("Not ", n) + "tick == 1"; }, 257},
+        {[&](int n) { return times("!", n - 1) + "changed(tick)"; }, 65},
+    };
+    for (const auto& k : kinds) {
+        Expression e;
+        ParseError error;
+        EXPECT_TRUE(ParseExpression(k.text(64), records, e, error)) << k.text(64);
+        EXPECT_FALSE(ParseExpression(k.text(65), records, e, error));
+        EXPECT_EQ(error.column, k.column65) << k.text(65);
+        EXPECT_EQ(error.message, "nested deeper than 64 levels");
+    }
+    // 1024 operators in a row are taken and evaluated; the 1025th is refused.
+    EXPECT_EQ(Eval("1" + times("+1", 1024)).value.i, 1025);
+    Expression e;
+    ParseError error;
+    EXPECT_FALSE(ParseExpression("1" + times("+1", 1025), records, e, error));
+    EXPECT_EQ(error.column, 2050u);
+    EXPECT_EQ(error.message, "more than 1024 operators");
 }
 
 TEST_F(Fixture, ScriptStepsAreCheckedLineByLine) {

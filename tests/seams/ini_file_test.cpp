@@ -72,10 +72,12 @@ TEST(IniFile, ByteOrderMarkIsNotPartOfTheFirstSection) {
     EXPECT_EQ(*os.ReadFile(kIni), "\xEF\xBB\xBF[Comms]\r\nPort=4\r\nDontAsk=1\r\n");
 }
 
-TEST(IniRead, LongValueIsCutTo150Characters) {
+TEST(IniRead, LongValueIsCutTo150CharactersUnlessReadWhole) {
     MemoryHostOs os;
     os.PutFile(kIni, "[Locations]\r\nPDF=" + std::string(5000, 'x') + "\r\n");
     EXPECT_EQ(IniRead(os, kIni, "Locations", "PDF", ""), std::string(150, 'x'));
+    EXPECT_EQ(IniDocument(*os.ReadFile(kIni)).ReadWhole("Locations", "PDF", ""),
+              std::string(5000, 'x'));
 }
 
 TEST(IniRead, BinaryContentGivesDefaultsWithoutCrash) {

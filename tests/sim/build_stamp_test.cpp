@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "link/finish_transaction.h"
-#include "project/hex_tag.h"
+#include "link/packets/finish_transaction.h"
+#include "project/checks/hex_tag.h"
 #include "sim/core/target_packets.h"
 #include "sim/core/target_program.h"
 

@@ -1,7 +1,7 @@
 // The host's link against the simulated firmware, byte by byte in memory.
 #include <gtest/gtest.h>
 
-#include "link/finish_transaction.h"
+#include "link/packets/finish_transaction.h"
 #include "sim/core/sim_truth.h"
 #include "target_rig.h"
 #include "vars/value_format.h"

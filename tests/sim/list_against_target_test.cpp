@@ -6,7 +6,7 @@
 #include <map>
 #include <regex>
 
-#include "link/modify_confirm.h"
+#include "link/modify/confirm.h"
 #include "seams/memory/memory_report_list.h"
 #include "sim/core/sim_truth.h"
 #include "target_rig.h"

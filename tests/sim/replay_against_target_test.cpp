@@ -3,9 +3,9 @@
 // answers every byte as the live link did and shows each dump as it came.
 #include <gtest/gtest.h>
 
-#include "link/recording_facts.h"
-#include "link/recording_port.h"
-#include "link/replay_run.h"
+#include "link/recording/facts.h"
+#include "link/recording/port.h"
+#include "link/replay/run.h"
 #include "target_rig.h"
 
 namespace varnolux::sim {

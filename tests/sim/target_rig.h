@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "link/link_thread.h"
+#include "link/thread/link_thread.h"
 #include "seams/main_ids.h"
 #include "sim/core/target_engine.h"
 #include "sim/core/target_program.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A link context on memory seams and an in-memory serial port.
-#include "link/link_context.h"
+#include "link/line/link_context.h"
 #include "seams/memory/memory_prompts.h"
 #include "seams/memory/memory_serial_port.h"
 #include "support/memory_session_rig.h"

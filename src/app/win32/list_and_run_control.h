@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/run_control.h"
-#include "link/win32/modify_window.h"
+#include "link/modify/win32/window.h"
 #include "seams/seams.h"
 #include "state/session.h"
 #include "vars/win32/main_list_view.h"

@@ -1,7 +1,7 @@
 #include "app/win32/main_load.h"
 
 #include "app/main_initialisation.h"
-#include "link/configured_port.h"
+#include "link/ports/configured_port.h"
 #include "seams/main_ids.h"
 #include "views/plot/plot_settings.h"
 

@@ -13,11 +13,11 @@
 #include <string>
 
 #include "app/win32/main_window.h"
-#include "link/addressed_port.h"
-#include "link/link_startup.h"
-#include "link/recording_port.h"
-#include "link/replay_stepper.h"
-#include "project/load_sequence.h"
+#include "link/ports/addressed_port.h"
+#include "link/recording/port.h"
+#include "link/replay/stepper.h"
+#include "link/thread/link_startup.h"
+#include "project/load/sequence.h"
 #include "rules/rule_judge.h"
 #include "seams/seams.h"
 #include "state/session.h"

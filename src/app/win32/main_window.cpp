@@ -3,9 +3,10 @@
 #include <windowsx.h>
 
 #include "app/win32/window_classes.h"
-#include "project/main_title.h"
+#include "project/load/main_title.h"
 #include "seams/main_ids.h"
 #include "seams/win32/dpi_scale.h"
+#include "seams/win32/status_fit.h"
 #include "seams/win32/window_object.h"
 #include "views/frame/win32/point_font.h"
 #include "views/frame/win32/window_rects.h"
@@ -81,6 +82,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_SYSCOMMAND:
             OnSysCommand(wParam);
+            break;
+        case WM_SIZE:
+            // The status bar has followed the layout; part 0 keeps its text shown.
+            FitStatusParts(Control(ids::kStatusBar));
             break;
         case WM_EXITSIZEMOVE:
             OnExitSizeMove();

@@ -5,6 +5,7 @@
 #include "app/main_controls.h"
 #include "app/win32/main_window.h"
 #include "seams/main_ids.h"
+#include "seams/status_parts.h"
 #include "seams/win32/wide_text.h"
 
 namespace varnolux {
@@ -94,7 +95,8 @@ void MainWindow::CreateControls() {
     HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", kChild | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                   hwnd_, AsMenu(ids::kStatusBar), instance_, nullptr);
     SendMessageA(status, WM_SETFONT, font, FALSE);
-    SendMessageA(status, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(kStatusPartEdges));
+    SendMessageA(status, SB_SETPARTS, kStatusParts,
+                 reinterpret_cast<LPARAM>(kStatusPartEdges.data()));
 }
 
 void MainWindow::AnchorControls() {

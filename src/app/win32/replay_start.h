@@ -4,7 +4,7 @@
 // again on a recording chosen with File -> "Open recording...".
 #include <string>
 
-#include "link/recording_file.h"
+#include "link/recording/file.h"
 #include "seams/host_os.h"
 #include "seams/prompts.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/around_choice.h"
 #include "app/recording_texts.h"
-#include "link/recording_facts.h"
+#include "link/recording/facts.h"
 #include "seams/main_ids.h"
 #include "seams/win32/wide_text.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "link/recording_port.h"
+#include "link/recording/port.h"
 #include "rules/stop_rules.h"
 #include "seams/seams.h"
 #include "state/session.h"

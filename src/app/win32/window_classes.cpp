@@ -1,7 +1,7 @@
 #include "app/win32/window_classes.h"
 
 #include "app/win32/main_window.h"
-#include "link/win32/modify_window.h"
+#include "link/modify/win32/window.h"
 #include "seams/main_ids.h"
 #include "views/about/win32/about_window.h"
 #include "views/diagnostics/win32/diagnostics_window.h"

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "seams/main_ids.h"
+#include "seams/win32/status_fit.h"
 #include "seams/win32/wide_text.h"
 
 namespace varnolux {
@@ -27,6 +28,8 @@ void Win32MainWindowView::SetStatusText(int part, const std::string& text) {
     if (part < 0 || part > ids::kStatusRecordingPart) return;
     SendMessageA(Control(ids::kStatusBar), SB_SETTEXTA, static_cast<WPARAM>(part),
                  reinterpret_cast<LPARAM>(text.c_str()));
+    // Part 0 widens for a long text into the room the last part leaves.
+    if (part == 0 || part == ids::kStatusRecordingPart) FitStatusParts(Control(ids::kStatusBar));
 }
 
 std::string Win32MainWindowView::StatusText(int part) const {

@@ -1,9 +1,9 @@
 #include "sim/core/target_engine.h"
 
-#include "link/crc8.h"
-#include "link/host_packet.h"
-#include "link/modify_apply.h"
-#include "link/protocol.h"
+#include "link/line/protocol.h"
+#include "link/modify/apply.h"
+#include "link/packets/crc8.h"
+#include "link/packets/host_packet.h"
 
 namespace varnolux::sim {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "link/crc8.h"
-#include "link/protocol.h"
+#include "link/line/protocol.h"
+#include "link/packets/crc8.h"
 
 namespace varnolux::sim {
 

@@ -1,6 +1,6 @@
 #include "views/about/about_box.h"
 
-#include "project/main_title.h"
+#include "project/load/main_title.h"
 
 namespace varnolux {
 

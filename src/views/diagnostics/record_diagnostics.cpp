@@ -1,6 +1,6 @@
 #include "views/diagnostics/record_diagnostics.h"
 
-#include "link/link_text.h"
+#include "link/line/link_text.h"
 #include "text/text_util.h"
 
 namespace varnolux {

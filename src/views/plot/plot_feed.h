@@ -9,7 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "link/link_context.h"
+#include "link/line/link_context.h"
 #include "views/plot/plot_store.h"
 
 namespace varnolux {

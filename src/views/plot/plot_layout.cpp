@@ -129,4 +129,12 @@ PlotPicture LayOutPlot(const PlotStore& store, const PlotViewState& view, int wi
     return p;
 }
 
+int XTickLabelLeft(const PlotRect& area, int tick, int textWidth) {
+    return std::max(tick - textWidth / 2, area.left + 2);
+}
+
+int YTickLabelTop(const PlotRect& area, int tick, int textHeight) {
+    return std::min(tick - textHeight / 2, area.bottom + 2 - textHeight);
+}
+
 }  // namespace varnolux

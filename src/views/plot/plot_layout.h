@@ -61,4 +61,11 @@ PlotPicture LayOutPlot(const PlotStore& store, const PlotViewState& view, int wi
 // The axis position of a pixel column of the picture, and back.
 double AxisAtPixel(const PlotPicture& picture, int x);
 
+// Where tick labels go so that they stay clear of the x axis's name ("dump",
+// "s"), written right-aligned from the frame's left edge just below it: an x
+// label is centred on its tick but starts right of the frame's left edge; a y
+// label is centred on its tick but ends above the axis name's line.
+int XTickLabelLeft(const PlotRect& area, int tick, int textWidth);
+int YTickLabelTop(const PlotRect& area, int tick, int textHeight);
+
 }  // namespace varnolux

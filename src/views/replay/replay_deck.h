@@ -5,7 +5,7 @@
 // at. A step lets views frozen by a hold follow the dumps again, as Continue
 // does live. The run state says that a replay runs and whether it stands at
 // its last dump, which the Continue buttons show.
-#include "link/replay_stepper.h"
+#include "link/replay/stepper.h"
 #include "state/run_state.h"
 #include "views/replay/replay_bar_model.h"
 #include "views/replay/replay_rule_gate.h"

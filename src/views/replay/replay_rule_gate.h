@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <set>
 
-#include "link/link_context.h"
+#include "link/line/link_context.h"
 #include "rules/stop_rules.h"
 #include "state/run_state.h"
 

@@ -41,9 +41,18 @@ class RuleDesk {
     // Where the log lines go with the setting on; empty: no project yet.
     void SetLogPath(std::string path) { logPath_ = std::move(path); }
     const std::deque<std::string>& LogLines() const { return lines_; }
-    // Why the rules are not armed, shown in the window; empty: they are.
-    const std::string& Fault() const { return fault_; }
-    void SetFault(std::string fault) { fault_ = std::move(fault); }
+    // What the window shows: why the last edit was refused, else why the
+    // rules are not armed; empty: neither.
+    const std::string& Fault() const { return editFault_.empty() ? fault_ : editFault_; }
+    // Why the rules are not armed; empty: they are.
+    void SetFault(std::string fault) {
+        fault_ = std::move(fault);
+        editFault_.clear();
+    }
+    // Why an edit was refused; the rules stay as they were armed.
+    void SetEditFault(std::string fault) { editFault_ = std::move(fault); }
+    // Another rule chosen in the list: a refused edit's fault goes.
+    void RuleChosen() { editFault_.clear(); }
 
     // Takes the firings since the last tick and follows the run: a hold shows
     // as held while the target waits after it, as frozen while the views are.
@@ -56,6 +65,7 @@ class RuleDesk {
     std::string logPath_;
     std::deque<std::string> lines_;
     std::string fault_;
+    std::string editFault_;
     // The hold shown in the title.
     HoldShown hold_ = HoldShown::None;
     size_t holdRule_ = 0;

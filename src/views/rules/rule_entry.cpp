@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "seams/ini_file.h"
 #include "text/text_util.h"
 
 namespace varnolux {
@@ -72,13 +71,6 @@ bool RuleOfFields(const RuleFields& fields, const std::vector<DumpChoice>& choic
     entered.dumpId = choices[fields.dumpChoice].dumpId;
     entered.condition = TrimBlanks(fields.condition);
     entered.logTemplate = TrimBlanks(fields.logTemplate);
-    // What the settings file keeps of a text is what is armed.
-    if (entered.condition.size() > kIniValueLimit)
-        return Fault(error, rules::RuleField::Condition,
-                     "longer than " + std::to_string(kIniValueLimit) + " characters");
-    if (entered.logTemplate.size() > kIniValueLimit)
-        return Fault(error, rules::RuleField::LogTemplate,
-                     "longer than " + std::to_string(kIniValueLimit) + " characters");
     if (!ReadCount(fields.hitCount, entered.hitCount))
         return Fault(error, rules::RuleField::HitCount,
                      "a whole number from 0 (every match) up to " + std::to_string(kCountMax));

@@ -62,6 +62,9 @@ std::vector<DumpChoice> DumpChoices(const DumpPointTable& points) {
                                         [id](const DumpChoice& c) { return c.dumpId == id; });
         if (!listed) choices.push_back({id, rules::DumpPointName(id, points)});
     }
+    // In numeric order after "any", not in the order the sources name them.
+    std::sort(choices.begin() + 1, choices.end(),
+              [](const DumpChoice& a, const DumpChoice& b) { return a.dumpId < b.dumpId; });
     return choices;
 }
 

@@ -61,8 +61,10 @@ StopRuleSettings ReadStopRuleSettings(const HostOs& os, const std::string& path)
     for (size_t i = 0; count > 0 && i < static_cast<size_t>(count) && i < kStopRulesMax; ++i) {
         rules::StopRule rule;
         if (!ParseRuleKeyText(doc.Read(kStopRulesSection, Numbered("Rule", i), ""), rule)) continue;
-        rule.condition = doc.Read(kStopRulesSection, Numbered("Condition", i), "");
-        rule.logTemplate = doc.Read(kStopRulesSection, Numbered("Log", i), "");
+        // The section is the program's own: its texts are read whole, not
+        // cut as the hand-edited keys of the other sections are.
+        rule.condition = doc.ReadWhole(kStopRulesSection, Numbered("Condition", i), "");
+        rule.logTemplate = doc.ReadWhole(kStopRulesSection, Numbered("Log", i), "");
         settings.rules.push_back(rule);
     }
     return settings;

@@ -1,7 +1,7 @@
 #pragma once
-// The SFR window is a frame: its two lists, a display list (register, hex,
-// decimal and binary value) and a selection list (register and address), are
-// empty; it keeps their column widths, its place and its TopMost flag.
+// The SFR window's two lists: a display list (register, hex, decimal and
+// binary value) and a selection list (register and address); it keeps their
+// column widths, its place and its TopMost flag.
 #include "views/frame/form_column.h"
 
 namespace varnolux {

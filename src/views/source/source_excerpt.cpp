@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "project/source_lines.h"
+#include "project/sources/lines.h"
 
 namespace varnolux {
 

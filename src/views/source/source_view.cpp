@@ -1,6 +1,6 @@
 #include "views/source/source_view.h"
 
-#include "project/source_files.h"
+#include "project/sources/files.h"
 
 namespace varnolux {
 

@@ -27,10 +27,11 @@ std::vector<std::pair<int, bool>> WatchMenuEnabled(const WatchMenuStates& m) {
 
 const std::vector<int>& WatchMenuCommands() {
     static const std::vector<int> commands = {
-        ids::kCmdWatchViewPort, ids::kCmdWatchViewSource, ids::kCmdViewEeprom, ids::kCmdDataSheet,
-        ids::kCmdErrata,        ids::kCmdViewPinout,      ids::kCmdViewPlot,   ids::kCmdXplorer,
-        ids::kCmdProtonIde,     ids::kCmdBitCalc,         ids::kCmdLogic,      ids::kCmdUserTool1,
-        ids::kCmdUserTool2,     ids::kCmdReset,           ids::kCmdWatchAbout, ids::kCmdHelp};
+        ids::kCmdWatchViewPort, ids::kCmdWatchViewSource, ids::kCmdViewEeprom, ids::kCmdViewPlot,
+        ids::kCmdViewStopRules, ids::kCmdDataSheet,       ids::kCmdErrata,     ids::kCmdViewPinout,
+        ids::kCmdXplorer,       ids::kCmdProtonIde,       ids::kCmdBitCalc,    ids::kCmdLogic,
+        ids::kCmdUserTool1,     ids::kCmdUserTool2,       ids::kCmdReset,      ids::kCmdWatchAbout,
+        ids::kCmdHelp};
     return commands;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "link/link_text.h"
+#include "link/line/link_text.h"
 #include "text/text_util.h"
 #include "vars/record_update.h"
 #include "vars/value_format.h"

@@ -7,8 +7,8 @@ namespace varnolux {
 namespace {
 
 // After a dump, in the main window's order; the Plot window last.
-const ViewKind kRefreshOrder[] = {ViewKind::Watch, ViewKind::Source, ViewKind::Port,
-                                  ViewKind::Eeprom, ViewKind::Plot};
+const ViewKind kRefreshOrder[] = {ViewKind::Watch,  ViewKind::Source, ViewKind::Port,
+                                  ViewKind::Eeprom, ViewKind::Sfr,    ViewKind::Plot};
 // The close sequence's order.
 const ViewKind kCloseOrder[] = {ViewKind::Port,   ViewKind::Watch,    ViewKind::Source,
                                 ViewKind::Eeprom, ViewKind::Pinout,   ViewKind::Sfr,

@@ -2,7 +2,7 @@
 // project folder as "COM1") is opened as it is; other texts are port addresses.
 #include <gtest/gtest.h>
 
-#include "cli/console_port.h"
+#include "cli/console/port.h"
 #include "seams/memory/memory_host_os.h"
 
 namespace varnolux::cli {

@@ -51,10 +51,11 @@ Command ClickCell(Click click) {
 
 CommandTable ListCommands() {
     return {
-        {"cut-texts", Printing(2, 2, Target::Child,
-                               [](HWND list, const Args&) -> Reading {
+        {"cut-texts", Printing(2, 3, Target::Child,
+                               [](HWND list, const Args& a) -> Reading {
                                    std::string first;
-                                   const int cut = CutTexts(list, &first);
+                                   const int cut =
+                                       CutTexts(list, &first, a.size() > 2 ? Number(a[2]) : -1);
                                    if (cut < 0) return std::nullopt;
                                    return std::to_string(cut) + (cut ? " " + first : "");
                                })},

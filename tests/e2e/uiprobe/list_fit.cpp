@@ -27,12 +27,13 @@ int RemoteStringWidth(HWND list, const std::string& text) {
 
 }  // namespace
 
-int CutTexts(HWND list, std::string* first) {
+int CutTexts(HWND list, std::string* first, int onlyColumn) {
     const int columns = ListColumnCount(list);
     const int rows = ListRowCount(list);
     if (columns < 0 || rows < 0) return -1;
     int cut = 0;
     for (int c = 0; c < columns; ++c) {
+        if (onlyColumn >= 0 && c != onlyColumn) continue;
         int width = 0;
         std::string header;
         if (!ListColumn(list, c, &width, &header)) return -1;

@@ -49,6 +49,8 @@ class RemoteMemory {
 // Readers; false when the control or the text could not be read.
 bool StatusParts(HWND statusBar, std::vector<int>* rightEdges);
 bool StatusText(HWND statusBar, int part, std::string* text);
+// The beginning of a status bar part's text that the part is wide enough to show.
+bool StatusShownText(HWND statusBar, int part, std::string* shown);
 bool ListCell(HWND list, int row, int column, std::string* text);
 int ListRowCount(HWND list);
 int ListColumnCount(HWND list);
@@ -63,7 +65,7 @@ bool ListCellRect(HWND list, int row, int column, int part, RECT* rect);
 bool ListCellColour(HWND list, int row, int column, COLORREF* colour);
 // How many texts of a list view (headers and cells) are wider than their
 // column; the first of them in `first`. -1 when the list cannot be read.
-int CutTexts(HWND list, std::string* first);
+int CutTexts(HWND list, std::string* first, int onlyColumn = -1);
 // How many different colours the window shows on screen (1: a blank box).
 int ScreenColourCount(HWND window);
 // Posts a click at the centre of a list view cell.
@@ -71,6 +73,10 @@ enum class Click { Left, Double, Right };
 bool ClickListCell(HWND list, int row, int column, Click click);
 // Closes the open popup menu as the Escape key does.
 bool ClosePopupMenu();
+
+// The command items of the menu resource ID in a program file, through every
+// popup: "id<tab>text" each.
+bool MenuResourceItems(const std::string& file, int menuId, std::vector<std::string>* lines);
 
 // Runs one command line; returns the process exit code (0 success, 1 failure).
 int Run(const std::vector<std::string>& args);

@@ -47,6 +47,19 @@ Command Waiting(bool (*wait)(const std::string& className, double seconds)) {
             }};
 }
 
+// The width of a text in the stock GUI font, which the program's status bar
+// uses; the room a part keeps around its text, both sides together.
+constexpr int kStatusTextMargin = 6;
+int GuiFontTextWidth(const std::string& text) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
 std::string Flag(bool flag) {
     return flag ? "1" : "0";
 }
@@ -87,6 +100,23 @@ CommandTable WindowCommands() {
               Print(line);
               return 0;
           }}},
+        {"status-fits",
+         {2, 2,
+          [](const Args& a) {
+              HWND bar = StatusBar(a[0]);
+              const int part = Number(a[1]);
+              std::vector<int> edges;
+              std::string text;
+              if (!bar || !StatusParts(bar, &edges) || part < 0 ||
+                  static_cast<size_t>(part) >= edges.size() || !StatusText(bar, part, &text))
+                  return Fail("no status part");
+              const int width = edges[part] - (part > 0 ? edges[part - 1] : 0);
+              const int needed = GuiFontTextWidth(text) + kStatusTextMargin;
+              Print(needed <= width ? "fits"
+                                    : "'" + text + "' needs " + std::to_string(needed) + " of " +
+                                          std::to_string(width));
+              return 0;
+          }}},
         {"status",
          {2, 2,
           [](const Args& a) {
@@ -94,6 +124,24 @@ CommandTable WindowCommands() {
               std::string text;
               if (!bar || !StatusText(bar, Number(a[1]), &text)) return Fail("no status text");
               Print(text);
+              return 0;
+          }}},
+        {"status-shown",
+         {2, 2,
+          [](const Args& a) {
+              HWND bar = StatusBar(a[0]);
+              std::string shown;
+              if (!bar || !StatusShownText(bar, Number(a[1]), &shown))
+                  return Fail("no status text");
+              Print(shown);
+              return 0;
+          }}},
+        {"menu",
+         {2, 2,
+          [](const Args& a) {
+              std::vector<std::string> lines;
+              if (!MenuResourceItems(a[0], Number(a[1]), &lines)) return Fail("no menu " + a[1]);
+              for (const std::string& line : lines) Print(line);
               return 0;
           }}},
         {"text", Printing(2, 2, Target::Child,
@@ -120,6 +168,13 @@ CommandTable WindowCommands() {
                               if (!GetWindowRect(w, &r)) return std::nullopt;
                               return RectText(r);
                           })},
+        {"caption", Printing(1, 1, Target::Top,
+                             [](HWND w, const Args&) -> Reading {
+                                 TITLEBARINFO bar{};
+                                 bar.cbSize = sizeof bar;
+                                 if (!GetTitleBarInfo(w, &bar)) return std::nullopt;
+                                 return RectText(bar.rcTitleBar);
+                             })},
         {"client", Printing(1, 1, Target::Top,
                             [](HWND w, const Args&) -> Reading {
                                 RECT r;

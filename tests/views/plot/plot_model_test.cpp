@@ -92,6 +92,23 @@ TEST(NiceScale, TicksAreRoundStepsThatCoverTheRange) {
     EXPECT_EQ((std::vector<double>{1, 2}), TicksInside({1, 2}, 6, 1)) << "whole dumps only";
 }
 
+// The axis name ("dump") is written right-aligned left of the frame, just
+// below it: no tick label reaches into it, labels away from it stay centred.
+TEST(TickLabels, StayClearOfTheAxisName) {
+    const PlotRect area{64, 22, 500, 300};
+    const int nameRight = area.left - 4, nameTop = area.bottom + 3;
+    const struct { int tick, width, left; } xs[] = {{64, 20, 66}, {70, 30, 66}, {200, 20, 190}};
+    for (const auto& x : xs) {
+        EXPECT_EQ(XTickLabelLeft(area, x.tick, x.width), x.left) << x.tick;
+        EXPECT_GT(XTickLabelLeft(area, x.tick, x.width), nameRight);
+    }
+    const struct { int tick, height, top; } ys[] = {{300, 13, 289}, {295, 13, 289}, {100, 13, 94}};
+    for (const auto& y : ys) {
+        EXPECT_EQ(YTickLabelTop(area, y.tick, y.height), y.top) << y.tick;
+        EXPECT_LT(YTickLabelTop(area, y.tick, y.height) + y.height, nameTop);
+    }
+}
+
 TEST(NearestDump, PicksTheClosestDumpOnEitherAxis) {
     PlotStore store;
     const double times[] = {0, 0.1, 0.5, 2.0};

@@ -1,6 +1,6 @@
 #include "views/replay/replay_bar_model.h"
 
-#include "link/replay_answers.h"
+#include "link/replay/answers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "link/link_fixture.h"
-#include "link/recording_facts.h"
-#include "link/recording_port.h"
+#include "link/recording/facts.h"
+#include "link/recording/port.h"
 #include "rules/rule_judge.h"
 #include "support/make_record.h"
 #include "views/frame/continue_face.h"

@@ -46,6 +46,24 @@ rules::StopRule Rule(rules::RuleAction action, const char* condition, const char
     return r;
 }
 
+// A refused edit's fault shows until another rule is chosen or an edit
+// arms; why the rules are not armed stays until they are.
+TEST_F(DeskTest, ARefusedEditsFaultGoesWhenAnotherRuleIsChosen) {
+    desk.SetEditFault("column 1: unknown variable \"temperatur\"");
+    EXPECT_EQ(desk.Fault(), "column 1: unknown variable \"temperatur\"");
+    desk.RuleChosen();
+    EXPECT_EQ(desk.Fault(), "");
+
+    desk.SetFault("Not armed: rule 2: unknown variable \"tmp\"");
+    desk.SetEditFault("choose a dump point");
+    EXPECT_EQ(desk.Fault(), "choose a dump point");
+    desk.RuleChosen();
+    EXPECT_EQ(desk.Fault(), "Not armed: rule 2: unknown variable \"tmp\"");
+    desk.SetEditFault("choose a dump point");
+    desk.SetFault(std::string());  // an edit armed the rules
+    EXPECT_EQ(desk.Fault(), "");
+}
+
 TEST_F(DeskTest, LogLinesAreKeptAndGoToTheFileOnlyWithTheSetting) {
     Arm({Rule(rules::RuleAction::Log, "", "T={TEMP} H={HEATER}")});
     desk.SetLogPath(kLog);

@@ -32,6 +32,15 @@ TEST_F(EntryTest, TheDumpPointsAreChosenByName) {
     EXPECT_EQ(DumpChoiceIndex(choices, 99), 0u);
 }
 
+TEST(DumpChoices, AreInNumericOrderWhateverOrderTheSourcesNameThem) {
+    DumpPointTable points;
+    points.order = {20, 151, 150, 5, 20};
+    for (int32_t id : points.order) points.entries[id].line = id;
+    std::vector<int32_t> ids;
+    for (const DumpChoice& c : DumpChoices(points)) ids.push_back(c.dumpId);
+    EXPECT_EQ(ids, (std::vector<int32_t>{rules::kAnyDumpPoint, 5, 20, 150, 151}));
+}
+
 TEST_F(EntryTest, GoodFieldsMakeTheRule) {
     const struct {
         const char* condition;
@@ -96,13 +105,16 @@ TEST_F(EntryTest, BadFieldsAreRefusedWithThePlaceOfTheFault) {
     }
 }
 
-TEST_F(EntryTest, AConditionLongerThanTheSettingsFileKeepsIsRefused) {
-    const std::string longer = "TEMP > 1" + std::string(150, ' ') + "Or TEMP < 2";
+TEST_F(EntryTest, ALongConditionAndLogLineAreTakenWhole) {
+    const std::string longer = "TEMP > 1" + std::string(400, ' ') + "Or TEMP < 2";
     RuleFields f = Fields(longer.c_str());
+    f.logTemplate = "T={TEMP}" + std::string(400, '.');
     rules::StopRule rule;
     rules::RuleError error;
-    EXPECT_FALSE(RuleOfFields(f, choices, project.records, project.points, rule, error));
-    EXPECT_EQ(FaultText(error), "Condition: longer than 150 characters");
+    ASSERT_TRUE(RuleOfFields(f, choices, project.records, project.points, rule, error))
+        << FaultText(error);
+    EXPECT_EQ(rule.condition, longer);
+    EXPECT_EQ(rule.logTemplate, f.logTemplate);
 }
 
 TEST_F(EntryTest, ARuleFillsTheFieldsItIsMadeFrom) {

@@ -45,6 +45,20 @@ TEST(StopRuleSettings, EveryKindOfRuleReadsBackAsItWasWritten) {
     EXPECT_EQ(IniRead(os, kIni, kStopRulesSection, "Rule1", ""), "1,3,hold,0,50,10");
 }
 
+TEST(StopRuleSettings, LongConditionsAndLogLinesSurviveASaveAndALoad) {
+    std::string condition = "TEMP > 23";
+    while (condition.size() < 400) condition += " Or COUNTER = " + std::to_string(condition.size());
+    const std::string log = "T={TEMP}" + std::string(400, '-') + "{HEATER}";
+    MemoryHostOs os;
+    StopRuleSettings written;
+    written.rules = {Rule(true, 3, condition.c_str(), 0, rules::RuleAction::Log, log.c_str())};
+    WriteStopRuleSettings(os, kIni, written);
+    const StopRuleSettings read = ReadStopRuleSettings(os, kIni);
+    ASSERT_EQ(read.rules.size(), 1u);
+    EXPECT_EQ(read.rules[0].condition, condition);
+    EXPECT_EQ(read.rules[0].logTemplate, log);
+}
+
 TEST(StopRuleSettings, FewerRulesThanBeforeLeaveNoStaleRuleBehind) {
     MemoryHostOs os;
     StopRuleSettings settings;

@@ -40,8 +40,9 @@ TEST(WatchMenu, EachStateEnablesItsOwnCommand) {
 }
 
 TEST(WatchMenu, ItsCommandsAreTheMainWindowsOnesAndOpenTheirWindows) {
-    EXPECT_EQ(WatchMenuCommands().size(), 16u);
+    EXPECT_EQ(WatchMenuCommands().size(), 17u);
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdViewPlot)) << "forwarded to the main window";
+    EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdViewStopRules));
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdReset));
     EXPECT_TRUE(IsWatchMenuCommand(ids::kCmdHelp));
     EXPECT_FALSE(IsWatchMenuCommand(ids::kCmdExit)) << "not in the Watch window's menu";
@@ -49,6 +50,7 @@ TEST(WatchMenu, ItsCommandsAreTheMainWindowsOnesAndOpenTheirWindows) {
     EXPECT_EQ(ViewOfCommand(ids::kCmdWatchViewPort), ViewKind::Port);
     EXPECT_EQ(ViewOfCommand(ids::kCmdWatchViewSource), ViewKind::Source);
     EXPECT_EQ(ViewOfCommand(ids::kCmdWatchAbout), ViewKind::About);
+    EXPECT_EQ(ViewOfCommand(ids::kCmdViewStopRules), ViewKind::StopRules);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "app/win32/session_recording.h"
 #include "app/win32/window_classes.h"
 #include "layout/win32/form_layout.h"
-#include "link/recording_facts.h"
+#include "link/recording/facts.h"
 #include "seams/main_ids.h"
 #include "seams/seams.h"
 #include "seams/win32/wide_text.h"

@@ -57,6 +57,10 @@ bool ListForm::Initialise(HWND) {
 }
 
 bool ListForm::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+    if (message == WM_NOTIFY && OnListNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+        *result = 0;
+        return true;
+    }
     return DrawListCells(
         message, lParam, lists_.front().id,
         [this](int row, int column) { return Colours(row, column); }, result);

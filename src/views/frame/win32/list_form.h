@@ -57,6 +57,8 @@ class ListForm : public PlacedWindow {
     virtual void ListsReady() {}
     // The colours of a cell of the first list; by default as the list draws it.
     virtual CellColours Colours(int /*row*/, int /*column*/) const { return CellColours{}; }
+    // A list's notification (a selection changed); true when handled.
+    virtual bool OnListNotify(const NMHDR& /*header*/) { return false; }
 
   private:
     void OnCreate(HWND window) final;

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "seams/calendar.h"
 #include "seams/win32/wide_text.h"
 #include "views/plot/plot_cursor.h"
 #include "views/plot/win32/plot_window.h"
@@ -18,10 +19,11 @@ namespace {
 
 namespace gdip = Gdiplus::DllExports;
 
-// The file the user chose; empty when cancelled.
+// The file the user chose, `offered` at first; empty when cancelled.
 std::wstring AskSaveName(HWND owner, const wchar_t* filter, const wchar_t* extension,
-                         const wchar_t* title) {
+                         const wchar_t* title, const std::wstring& offered = std::wstring()) {
     wchar_t name[MAX_PATH] = L"";
+    offered.copy(name, MAX_PATH - 1);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -89,8 +91,12 @@ void PlotWindow::SavePicture() {
 }
 
 void PlotWindow::SaveData() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    const LocalTime now{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     const std::wstring path =
-        AskSaveName(Handle(), L"CSV data (*.csv)\0*.csv\0", L"csv", L"Save data");
+        AskSaveName(Handle(), L"CSV data (*.csv)\0*.csv\0", L"csv", L"Save data",
+                    WideFromText(TimeStampedName(session_.project.baseName, now, ".csv")));
     if (path.empty()) return;
     feed_.TakeWaiting();
     const std::string csv = PlotCsv(store_, view_.axis, SavedRange(view_, store_));

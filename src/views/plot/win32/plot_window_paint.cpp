@@ -45,6 +45,12 @@ class Pen {
     HGDIOBJ old_;
 };
 
+SIZE TextSize(HDC dc, const std::string& text) {
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
 void Text(HDC dc, int x, int y, const std::string& text, UINT align) {
     SetTextAlign(dc, align);
     TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -98,9 +104,11 @@ void PlotWindow::DrawInto(HDC dc, int width, int height) {
         for (const PlotTick& t : p.yTicks) Line(dc, p.area.left, t.pos, p.area.right, t.pos);
     }
     for (const PlotTick& t : p.xTicks)
-        Text(dc, t.pos, p.area.bottom + 3, t.text, TA_CENTER | TA_TOP);
+        Text(dc, XTickLabelLeft(p.area, t.pos, TextSize(dc, t.text).cx), p.area.bottom + 3, t.text,
+             TA_LEFT | TA_TOP);
     for (const PlotTick& t : p.yTicks)
-        Text(dc, p.area.left - 4, t.pos - 7, t.text, TA_RIGHT | TA_TOP);
+        Text(dc, p.area.left - 4, YTickLabelTop(p.area, t.pos, TextSize(dc, t.text).cy), t.text,
+             TA_RIGHT | TA_TOP);
     Text(dc, p.area.left - 4, p.area.bottom + 3, view_.axis == PlotXAxis::Seconds ? "s" : "dump",
          TA_RIGHT | TA_TOP);
 

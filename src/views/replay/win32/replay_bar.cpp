@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "link/replay_answers.h"
+#include "link/replay/answers.h"
 #include "seams/main_ids.h"
 #include "seams/win32/window_object.h"
 #include "views/frame/win32/child_controls.h"

@@ -73,7 +73,8 @@ int RulesWindow::SelectedRule() const {
 void RulesWindow::Edit(int id) {
     const int selected = SelectedRule();
     if (id != ids::kRulesAdd && selected < 0) {
-        ShowFault("Choose one of your rules in the list first.");
+        desk_.SetEditFault("Choose one of your rules in the list first.");
+        SetWindowTextA(Control(ids::kRulesFault), desk_.Fault().c_str());
         return;
     }
     std::string fault;
@@ -96,7 +97,11 @@ void RulesWindow::Edit(int id) {
                 done = book.Replace(static_cast<size_t>(selected), rule, records, points, fault);
         }
     }
-    ShowFault(done ? std::string() : fault);
+    if (done)
+        desk_.SetFault(std::string());
+    else
+        desk_.SetEditFault(fault);
+    SetWindowTextA(Control(ids::kRulesFault), desk_.Fault().c_str());
     Fill();
     if (!done && id != ids::kRulesDelete) SetFocus(Control(ids::kRulesCondition));
 }
@@ -124,8 +129,11 @@ void RulesWindow::OnListNotify(const NMHDR& header) {
     const size_t row = static_cast<size_t>(change.iItem);
     if (row >= rows_.size()) return;
     if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
-        !(change.uOldState & LVIS_SELECTED) && !rows_[row].builtIn)
+        !(change.uOldState & LVIS_SELECTED) && !rows_[row].builtIn) {
         ShowFields(FieldsOfRule(desk_.Book().Entered()[row - kBuiltInRuleRows], choices_));
+        desk_.RuleChosen();
+        SetWindowTextA(Control(ids::kRulesFault), desk_.Fault().c_str());
+    }
     const UINT box = change.uNewState & LVIS_STATEIMAGEMASK;
     if (!(change.uChanged & LVIF_STATE) || box == (change.uOldState & LVIS_STATEIMAGEMASK) ||
         box == 0)

@@ -1,7 +1,12 @@
 #pragma once
-// The SFR window ("SFRForm_Class"): a frame with a display list and a selection
-// list, both empty, that keeps its place, column widths and TopMost state.
+// The SFR window ("SFRForm_Class"): the device's registers with their
+// addresses in the selection list, the chosen ones' values after every dump
+// in the display list, and one line below them that says why no value shows
+// when none does; it keeps its place, column widths and TopMost state.
 #include <windows.h>
+
+#include <cstddef>
+#include <vector>
 
 #include "seams/host_os.h"
 #include "seams/prompts.h"
@@ -11,10 +16,19 @@
 
 namespace varnolux {
 
-// RefreshSfrWindow draws both lists again; no content changes.
 class SfrWindow : public ListForm {
   public:
     SfrWindow(Session& session, HostOs& os, Prompts& prompts, const Win32Views& views);
+    // The chosen registers' values, after a dump.
+    void Fill() override;
+
+  private:
+    void ListsReady() override;
+    bool OnListNotify(const NMHDR& header) override;
+    std::vector<size_t> Chosen() const;
+
+    Session& session_;
+    bool choicesShown_ = false;
 };
 
 LRESULT CALLBACK SFRFORM_WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

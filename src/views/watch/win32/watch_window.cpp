@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "link/link_text.h"
+#include "link/line/link_text.h"
 #include "seams/main_ids.h"
 #include "views/frame/win32/child_controls.h"
 #include "views/frame/win32/list_controls.h"

@@ -1,0 +1,7 @@
+#include "cli/console/binary_stdio.h"
+
+namespace varnolux::cli {
+
+void UseBinaryStdio() {}
+
+}  // namespace varnolux::cli

@@ -1,7 +1,0 @@
-#include "cli/binary_stdio.h"
-
-namespace varnolux::cli {
-
-void UseBinaryStdio() {}
-
-}  // namespace varnolux::cli

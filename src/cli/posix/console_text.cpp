@@ -1,9 +1,0 @@
-#include "cli/console_text.h"
-
-namespace varnolux::cli {
-
-void WriteText(std::FILE* stream, const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-}  // namespace varnolux::cli
