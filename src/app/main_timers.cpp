@@ -24,12 +24,12 @@ bool TakeDumpToShow(RunState& run, bool mainWindowVisible, FrozenViews& frozen) 
 
 bool BlinkTick(RunState& run, MainWindowView& view) {
     bool repaint = false;
-    if (run.Replaying == 1) {
-        // A replay's Continue does not blink: its face follows the steps.
-    } else if (run.TargetWaiting == 1) {
+    // A replay's Continue does not blink: its face follows the replay's steps.
+    const bool live = run.Replaying == 0;
+    if (live && run.TargetWaiting == 1) {
         run.BlinkPhase = run.BlinkPhase ? 0 : 1;
         repaint = true;
-    } else if (run.NoDumpYet == 0 && run.RunningDrawn == 0) {
+    } else if (live && run.NoDumpYet == 0 && run.RunningDrawn == 0) {
         // The target runs (first dump, Continue, or a run-on decision) but the
         // button still shows no face or its waiting face: paint "Running".
         repaint = true;

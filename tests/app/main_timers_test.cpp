@@ -64,6 +64,18 @@ TEST(BlinkTick, RunningFaceIsPaintedOnceTheTargetRunsAgain) {
     EXPECT_FALSE(BlinkTick(run, view));
 }
 
+TEST(BlinkTick, AReplaysContinueDoesNotBlinkWhereTheRecordedTargetWaited) {
+    RunState run;
+    run.ProjectChosen = 1;
+    run.NoDumpYet = 0;
+    run.TargetWaiting = 1;
+    run.Replaying = 1;
+    MemoryMainWindowView view;
+    EXPECT_FALSE(BlinkTick(run, view));
+    EXPECT_EQ(run.BlinkPhase, 0);
+    EXPECT_EQ(ContinueButtonFace(run, false), ContinueFace::ReplayStep);
+}
+
 TEST(TakeNewDump, RefreshesOncePerDumpOnlyForAVisibleWindowWithAProject) {
     RunState run;
     run.NewDumpPending = 1;

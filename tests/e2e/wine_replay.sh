@@ -287,7 +287,9 @@ PY
     start_varnolux "$dir" --replay session.pcapng
     wait_for 20 bar_label_is "Dump 0 of 12" || fail "no replay bar"
     assert_eq " Replay 0/12" "$(probe status "$MAIN_CLASS" 0)" "status part 0 before the first dump"
-    assert_eq " session.pcapng" "$(probe status "$MAIN_CLASS" 2)" "status part 2, the port's"
+    assert_eq "" "$(probe status "$MAIN_CLASS" 2)" "status part 2, the port's: no port"
+    assert_eq " session.pcapng" "$(probe status "$MAIN_CLASS" "$R_STATUS_RECORDING")" \
+        "the status bar's recording part"
     probe combo-set "$MAIN_CLASS" "$R_SPEED" 4
     probe notify "$MAIN_CLASS" "$R_SPEED" 1
     probe click "$MAIN_CLASS" "$R_PLAY"

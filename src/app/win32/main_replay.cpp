@@ -1,9 +1,6 @@
 #include "app/win32/main_replay.h"
 
-#include <commctrl.h>
-
 #include "seams/main_ids.h"
-#include "seams/win32/dpi_scale.h"
 
 namespace varnolux {
 
@@ -12,19 +9,6 @@ namespace {
 // The live link's run control, which a replay does not follow.
 constexpr int kLiveRunControls[] = {ids::kContinuous, ids::kRepeatChooser, ids::kUntilChooser,
                                     ids::kUntilCount};
-
-// The port's part of the status bar holds the recording's file: it grows
-// into the recording's part, which a replay leaves empty.
-void WidenFilePart(HWND main) {
-    constexpr int kGrowth = 100;
-    HWND status = GetDlgItem(main, ids::kStatusBar);
-    int edges[8] = {};
-    const int parts =
-        static_cast<int>(SendMessageA(status, SB_GETPARTS, 8, reinterpret_cast<LPARAM>(edges)));
-    for (int i = 2; i < parts && i < 8; ++i)
-        if (edges[i] >= 0) edges[i] += ToScreen(kGrowth);
-    SendMessageA(status, SB_SETPARTS, parts, reinterpret_cast<LPARAM>(edges));
-}
 
 }  // namespace
 
@@ -43,8 +27,6 @@ void MainReplay::Start(HINSTANCE instance) {
     open_ = true;
     main_.DockBelowList(bar);
     for (int id : kLiveRunControls) seams_.view.EnableControl(id, false);
-    WidenFilePart(main_.Handle());
-    seams_.view.SetStatusText(2, ReplayFileStatus(path_));
     ShowPosition();
 }
 
@@ -65,8 +47,6 @@ void MainReplay::OnInitMenu(HMENU menu) {
 
 void MainReplay::Stepped() {
     main_.RefreshIfNewDump();
-    // The link wrote its own state and port while it turned: the replay's shows again.
-    seams_.view.SetStatusText(2, ReplayFileStatus(path_));
     ShowPosition();
 }
 
@@ -83,7 +63,10 @@ void MainReplay::Close() {
 }
 
 void MainReplay::ShowPosition() {
+    // The link writes its state and port as it turns: the replay's show instead.
     seams_.view.SetStatusText(0, ReplayPositionStatus(deck_.Current(), deck_.Count()));
+    seams_.view.SetStatusText(2, "");
+    seams_.view.SetStatusText(ids::kStatusRecordingPart, ReplayFileStatus(path_));
     seams_.view.RepaintControl(ids::kContinueButton);
     seams_.views.RepaintWatchContinue();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A replay in Varnolux.exe's main window: the replay bar docked below the
 // list, the status bar saying what is replayed and where it stands (part 0
-// the position, part 2 the file, in place of the link's state and port),
+// the position in place of the link's state, the last part, a recording's,
+// the file; the port's part is empty, there is no port),
 // Continue in the main and Watch windows stepping the replay, the live run
 // control (Continuous, Repeat, Untill) greyed, and File -> "Close replay".
 // Closing the replay ends the replay, not the program: the bar goes, the list

@@ -21,7 +21,7 @@ int DumpOfSliderPosition(int position, int count);
 std::string ReplayLabel(int current, int count);
 
 // The status bar in a replay: part 0 says where it stands (" Replay 12/300"),
-// part 2, the port's part, which file it plays (" session.pcapng" of a path).
+// the last part, a recording's, which file it plays (" session.pcapng" of a path).
 std::string ReplayPositionStatus(int current, int count);
 std::string ReplayFileStatus(const std::string& path);
 // Part 0 once the replay is closed; the views keep the last dump shown.

@@ -23,6 +23,7 @@ RuleTick RuleDesk::Tick(const RunState& run, HostOs& os) {
         holdDumpId_ = firing.DumpId;
         holdTimeUs_ = firing.timeUs;
         sawWaiting_ = false;
+        holdPackets_ = run.PacketCount.load();
     }
     if (logToFile_ && !logPath_.empty() && !fileText.empty()) os.AppendFile(logPath_, fileText);
 
@@ -33,7 +34,10 @@ RuleTick RuleDesk::Tick(const RunState& run, HostOs& os) {
     } else if (hold_ == HoldShown::Frozen) {
         hold_ = HoldShown::None;
     } else if (hold_ == HoldShown::Held) {
-        if (run.TargetWaiting.load() == 1)
+        // A replay holds where it stands: the mark goes once it steps on.
+        if (run.Replaying.load() == 1) {
+            if (run.PacketCount.load() != holdPackets_) hold_ = HoldShown::None;
+        } else if (run.TargetWaiting.load() == 1)
             sawWaiting_ = true;
         else if (sawWaiting_)
             hold_ = HoldShown::None;

@@ -55,7 +55,8 @@ class RuleDesk {
     void RuleChosen() { editFault_.clear(); }
 
     // Takes the firings since the last tick and follows the run: a hold shows
-    // as held while the target waits after it, as frozen while the views are.
+    // as held while the target waits after it (in a replay, until it steps
+    // on), as frozen while the views are.
     RuleTick Tick(const RunState& run, HostOs& os);
 
   private:
@@ -72,6 +73,7 @@ class RuleDesk {
     int32_t holdDumpId_ = -1;
     int64_t holdTimeUs_ = 0;
     bool sawWaiting_ = false;
+    int32_t holdPackets_ = 0;  // the packet count a replay stood at when the hold came
 };
 
 }  // namespace varnolux

@@ -109,6 +109,17 @@ TEST_F(DeskTest, AHoldAtADumpwPointIsShownUntilTheTargetRunsAgain) {
     EXPECT_TRUE(tick.titleChanged);
 }
 
+TEST_F(DeskTest, AReplaysHoldAtADumpwPointIsShownUntilTheReplayStepsOn) {
+    Arm({Rule(rules::RuleAction::Hold, "TEMP > 23")});
+    run.Replaying = 1;
+    run.PacketCount = 40;
+    Dump(3, 24, 1, 2000000);
+    EXPECT_EQ(desk.Tick(run, os).hold, HoldShown::Held);
+    EXPECT_EQ(desk.Tick(run, os).hold, HoldShown::Held) << "the recorded target never waited";
+    run.PacketCount = 44;  // the next dump
+    EXPECT_EQ(desk.Tick(run, os).hold, HoldShown::None);
+}
+
 TEST_F(DeskTest, AHoldWhereTheTargetCannotWaitShowsFrozenUntilContinue) {
     Arm({Rule(rules::RuleAction::Hold, "HEATER = 0")});
     Dump(3, 20, 0, 1000000);
