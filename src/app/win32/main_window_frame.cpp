@@ -1,4 +1,5 @@
 #include "app/win32/main_window.h"
+#include "layout/win32/maximised_place.h"
 #include "layout/window_snap.h"
 #include "seams/main_ids.h"
 
@@ -14,6 +15,7 @@ void MainWindow::OnExitSizeMove() {
 }
 
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) {
+    KeepCaptionOnScreen(hwnd_, info);
     info.ptMinTrackSize.x = 100;
     info.ptMinTrackSize.y = 100;
 }
