@@ -35,7 +35,6 @@ test_sfr_window_shows_the_chosen_registers_as_the_dump_carried_them() {
     assert_eq "$(sfr_row PORTC "$(echo "$ports" | awk '{print $4}')")" \
         "$(probe rows "$SFR" "$SFR_VALUES")" "PORTC's row"
     assert_eq "" "$(probe text "$SFR" "$SFR_NOTE")" "the line once a value shows"
-    import -window root /tmp/polish-sfr.png || true
     probe close "$SFR"
     probe wait-gone "$SFR" 10 || fail "the SFR window did not close"
     stop_sim
