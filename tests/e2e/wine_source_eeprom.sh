@@ -177,10 +177,14 @@ test_sfr_window_opens_only_once_with_the_registers_to_choose_from() {
     assert_eq "Varnolux   SFR" "$(probe title "$SFR_CLASS")" "SFR title"
     assert_eq 0 "$(probe count "$SFR_CLASS" "$SFR_DISPLAY")" "rows of the display list"
     assert_eq 10 "$(probe count "$SFR_CLASS" "$SFR_SELECT")" "the demo listing's registers"
-    assert_eq "$(printf '50\tSFR\n50\tHex\n50\tDec\n50\tBin')" \
-        "$(probe columns "$SFR_CLASS" "$SFR_DISPLAY")" "display list columns"
-    assert_eq "$(printf '50\tSFR\n50\tAddress')" "$(probe columns "$SFR_CLASS" "$SFR_SELECT")" \
+    # No stored widths: 50 each, widened to the columns' widest texts.
+    assert_eq "$(printf 'SFR\nHex\nDec\nBin')" \
+        "$(probe columns "$SFR_CLASS" "$SFR_DISPLAY" | cut -f2)" "display list columns"
+    assert_eq "$(printf 'SFR\nAddress')" "$(probe columns "$SFR_CLASS" "$SFR_SELECT" | cut -f2)" \
         "selection list columns"
+    probe columns "$SFR_CLASS" "$SFR_DISPLAY" | awk -F'\t' '$1 < 50 { exit 1 }' ||
+        fail "a display list column narrower than 50"
+    assert_eq 0 "$(probe cut-texts "$SFR_CLASS" "$SFR_SELECT")" "registers cut in the selection list"
     stop_sim
 }
 

@@ -1,5 +1,4 @@
 #include "app/win32/main_window.h"
-#include "layout/win32/maximised_place.h"
 #include "layout/window_snap.h"
 #include "seams/main_ids.h"
 
@@ -15,7 +14,6 @@ void MainWindow::OnExitSizeMove() {
 }
 
 void MainWindow::OnGetMinMaxInfo(MINMAXINFO& info) {
-    KeepCaptionOnScreen(hwnd_, info);
     info.ptMinTrackSize.x = 100;
     info.ptMinTrackSize.y = 100;
 }
