@@ -61,9 +61,11 @@ int SfrWindow::OpeningWidth(HWND list, const FormColumn& column, int index, int 
     constexpr int kCellMargin = 12;
     const int stored = ListForm::OpeningWidth(list, column, index, key);
     if (key < 0 || key >= static_cast<int>(std::size(kWidest))) return stored;
-    const int text = static_cast<int>(
-        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(kWidest[key])));
-    return std::max(stored, text + kCellMargin);
+    auto width = [list](const char* text) {
+        return static_cast<int>(
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+    };
+    return std::max(stored, std::max(width(kWidest[key]), width(column.header)) + kCellMargin);
 }
 
 void SfrWindow::ListsReady() {
