@@ -37,7 +37,7 @@ run_until_the_line_is_pulled() {
     follow_com1_link
     start_varnolux "$1"
     probe click "$MAIN_CLASS" "$MAIN_CONTINUOUS"
-    wait_for 60 reconnect_status_is 0 " COM1 lost - waiting" ||
+    wait_for 60 reconnect_status_is 0 " COM1 lost, waiting" ||
         fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
     assert_eq "fits" "$(probe status-fits "$MAIN_CLASS" 0)" "the lost word in its part"
     wait "$SIM_PID" 2>/dev/null
@@ -80,7 +80,7 @@ test_a_missing_port_is_told_once_with_the_ports_that_exist_and_waited_for() {
     [[ "$text" == *"COM7 cannot be opened."*"COM1"*"[Comms] Port="*"waits for COM7"* ]] ||
         fail "message: $text"
     probe dialog-click 1
-    wait_for 30 reconnect_status_is 0 " COM7 not there - waiting" ||
+    wait_for 30 reconnect_status_is 0 " COM7 not there yet" ||
         fail "status part 0: '$(probe status "$MAIN_CLASS" 0)'"
     assert_eq "fits" "$(probe status-fits "$MAIN_CLASS" 0)" "the waiting word in its part"
     no_dialog_shown

@@ -1,6 +1,6 @@
 # The Source, EEPROM and SFR windows against the simulated target: the Source
 # window follows the dump point at which the target is held, the EEPROM window
-# shows the target's EEPROM, the SFR window is an empty frame, and the windows
+# shows the target's EEPROM, the SFR window lists the registers to choose from, and the windows
 # keep their place and TopMost state across runs.
 #
 # Needs the native simulator beside the Windows build: VARNOLUX_SIM, or
@@ -163,7 +163,7 @@ sfr_windows() {
     probe windows | awk -F '\t' -v c="$SFR_CLASS" '$1 == c' | wc -l
 }
 
-test_sfr_window_opens_empty_and_only_once() {
+test_sfr_window_opens_only_once_with_the_registers_to_choose_from() {
     local dir
     dir=$(quiet_demo_folder)
     start_sim "$dir" --run-ms 300 --dumps 1
@@ -176,11 +176,15 @@ test_sfr_window_opens_empty_and_only_once() {
     assert_eq 1 "$(sfr_windows)" "SFR windows after a second command"
     assert_eq "Varnolux   SFR" "$(probe title "$SFR_CLASS")" "SFR title"
     assert_eq 0 "$(probe count "$SFR_CLASS" "$SFR_DISPLAY")" "rows of the display list"
-    assert_eq 0 "$(probe count "$SFR_CLASS" "$SFR_SELECT")" "rows of the selection list"
-    assert_eq "$(printf '50\tSFR\n50\tHex\n50\tDec\n50\tBin')" \
-        "$(probe columns "$SFR_CLASS" "$SFR_DISPLAY")" "display list columns"
-    assert_eq "$(printf '50\tSFR\n50\tAddress')" "$(probe columns "$SFR_CLASS" "$SFR_SELECT")" \
+    assert_eq 10 "$(probe count "$SFR_CLASS" "$SFR_SELECT")" "the demo listing's registers"
+    # No stored widths: 50 each, widened to the columns' widest texts.
+    assert_eq "$(printf 'SFR\nHex\nDec\nBin')" \
+        "$(probe columns "$SFR_CLASS" "$SFR_DISPLAY" | cut -f2)" "display list columns"
+    assert_eq "$(printf 'SFR\nAddress')" "$(probe columns "$SFR_CLASS" "$SFR_SELECT" | cut -f2)" \
         "selection list columns"
+    probe columns "$SFR_CLASS" "$SFR_DISPLAY" | awk -F'\t' '$1 < 50 { exit 1 }' ||
+        fail "a display list column narrower than 50"
+    assert_eq 0 "$(probe cut-texts "$SFR_CLASS" "$SFR_SELECT")" "registers cut in the selection list"
     stop_sim
 }
 

@@ -100,7 +100,7 @@ TEST_F(OpenLinkTest, APortThatCannotBeOpenedIsToldOnceWithThePortsThatExist) {
               "COM3 cannot be opened.\r\n\r\nThe following ports appear to exist:\r\n\tCOM1"
               "\r\n\tCOM4\r\n\r\nThe port is set by [Comms] Port= in Varnolux.ini.\r\n\r\n"
               "Varnolux waits for COM3 and starts the link when it appears.");
-    EXPECT_EQ(view.StatusText(0), " COM3 not there - waiting") << "never there, so not lost";
+    EXPECT_EQ(view.StatusText(0), " COM3 not there yet") << "never there, so not lost";
     EXPECT_FALSE(view.closeRequested);
     EXPECT_TRUE(port.configuredRates.empty()) << "no probe on a port that is not open";
 

@@ -45,7 +45,7 @@ TEST_F(PortRecoveryTest, TheWaitingWordIsOnTheStatusBarWhileThePortIsGone) {
         bool seen;
         const char* status;
         int32_t lost;
-    } cases[] = {{true, " COM3 lost - waiting", 1}, {false, " COM3 not there - waiting", 2}};
+    } cases[] = {{true, " COM3 lost, waiting", 1}, {false, " COM3 not there yet", 2}};
     for (const auto& c : cases) {
         port.failOpen = 1000000;
         link.portSeen = c.seen;

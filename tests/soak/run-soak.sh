@@ -58,7 +58,7 @@ boot_prefix "$work/wineboot.log" || { echo "soak: wineboot failed" >&2; exit 1; 
 readonly LIST=101 CONTINUOUS=120 VIEW_WATCH=28024 WATCH_CLASS=WatchForm_Class
 # View -> Source, Port, EEPROM and Plot.
 readonly OTHER_VIEWS="28023 28022 28046 28070 28090"
-readonly LOST=" COM1 lost - waiting"
+readonly LOST=" COM1 lost, waiting"
 failures=()
 check() {  # check CONDITION_TEXT COMMAND...: notes a failed figure
     local what=$1

@@ -178,11 +178,12 @@ class LostPortWatch {
                       "varnolux-cli log: " + portName_ + " lost (--reconnect waits for it)\n");
             return true;
         }
-        const int32_t how = run_.LinkLost.load();
-        const std::string word = how == 2 ? " is not there: waiting for it (--reconnect)"
-                                 : lost   ? " lost: waiting for it to come back (--reconnect)"
-                                          : " is back";
-        WriteText(stderr, "varnolux-cli log: " + portName_ + word + "\n");
+        // A port not there from the start was told by the link's start already.
+        if (run_.LinkLost.load() == 2) return false;
+        WriteText(stderr,
+                  "varnolux-cli log: " + portName_ +
+                      (lost ? " lost: waiting for it to come back (--reconnect)" : " is back") +
+                      "\n");
         return false;
     }
 

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
-#include "layout/window_placement.h"
 #include "seams/win32/dpi_scale.h"
 
 namespace varnolux {
@@ -26,25 +23,6 @@ ControlBox PlaceInParent(HWND control, HWND parent) {
     GetWindowRect(control, &r);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
     return ControlBox{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-// A maximised window's place made explicit: the system's default puts some
-// windows' title bars above the screen (Wine: popup windows with a caption at
-// -4, -23), where neither the caption buttons nor the system menu can be reached.
-void KeepCaptionOnScreen(HWND window, MINMAXINFO& info) {
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
-    if ((style & WS_CAPTION) != WS_CAPTION || !(style & WS_MAXIMIZEBOX)) return;
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, style & ~WS_CAPTION, FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
-    MONITORINFO primary{};
-    primary.cbSize = sizeof primary;
-    if (!GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary)) return;
-    const RECT& w = primary.rcWork;
-    const Rect r = MaximisedRect(Rect{w.left, w.top, w.right, w.bottom}, primary.rcMonitor.left,
-                                 primary.rcMonitor.top, -frame.left, -frame.top);
-    info.ptMaxPosition = POINT{r.left, r.top};
-    info.ptMaxSize = POINT{r.right - r.left, r.bottom - r.top};
 }
 
 BOOL CALLBACK ForwardToChild(HWND child, LPARAM message) {
@@ -147,10 +125,6 @@ bool FormLayout::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* res
             SetPropA(form_, kFontProperty, reinterpret_cast<HANDLE>(wParam));
             if (LOWORD(lParam)) InvalidateRect(form_, nullptr, TRUE);
             return true;
-        case WM_GETMINMAXINFO:
-            // The window may add limits of its own.
-            KeepCaptionOnScreen(form_, *reinterpret_cast<MINMAXINFO*>(lParam));
-            return false;
         case WM_SYSCOLORCHANGE:
             EnumChildWindows(form_, ForwardToChild, WM_SYSCOLORCHANGE);
             return false;

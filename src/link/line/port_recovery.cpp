@@ -72,11 +72,11 @@ void StartAfresh(LinkContext& link) {
 }  // namespace
 
 std::string PortLostText(const std::string& portName) {
-    return portName + " lost - waiting";
+    return portName + " lost, waiting";
 }
 
 std::string PortAbsentText(const std::string& portName) {
-    return portName + " not there - waiting";
+    return portName + " not there yet";
 }
 
 std::string PortMissingText(const std::string& portName, const std::vector<std::string>& ports) {

@@ -13,10 +13,10 @@ namespace varnolux {
 // Pause between two tries to open a port that is gone.
 constexpr int kPortRetryMs = 1000;
 
-// The status bar's word while the port is gone ("COM3 lost - waiting"), short
+// The status bar's word while the port is gone ("COM3 lost, waiting"), short
 // enough for its part of the status bar.
 std::string PortLostText(const std::string& portName);
-// The same for a port that has not been there since the start ("COM7 not there - waiting").
+// The same for a port that has not been there since the start ("COM7 not there yet").
 std::string PortAbsentText(const std::string& portName);
 
 // Said once when the port named in the settings cannot be opened at start-up.

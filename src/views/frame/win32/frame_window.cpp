@@ -1,5 +1,6 @@
 #include "views/frame/win32/frame_window.h"
 
+#include "layout/win32/maximised_place.h"
 #include "seams/win32/window_object.h"
 
 namespace varnolux {
@@ -55,6 +56,9 @@ LRESULT FrameWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM l
             break;
         case WM_EXITSIZEMOVE:
             OnMoved();
+            return 0;
+        case WM_GETMINMAXINFO:
+            KeepCaptionOnScreen(window, *reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_CLOSE:
             OnClose(wParam == kClosedByProgram);

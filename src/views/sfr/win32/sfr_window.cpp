@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <mutex>
 
 #include "views/frame/win32/child_controls.h"
@@ -51,6 +53,20 @@ SfrWindow::SfrWindow(Session& session, HostOs& os, Prompts& prompts, const Win32
           StoredWidths{kSfrDefaultWidth, false}, session, os, prompts,
           session.settings.AlwaysOnTopSF, views),
       session_(session) {}
+
+int SfrWindow::OpeningWidth(HWND list, const FormColumn& column, int index, int key) const {
+    // The widest texts of the display list's columns, then the selection list's.
+    static const char* const kWidest[] = {"BAUDCON1",  "$FF",      "255",
+                                          "%11111111", "BAUDCON1", "$0FFF"};
+    constexpr int kCellMargin = 12;
+    const int stored = ListForm::OpeningWidth(list, column, index, key);
+    if (key < 0 || key >= static_cast<int>(std::size(kWidest))) return stored;
+    auto width = [list](const char* text) {
+        return static_cast<int>(
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+    };
+    return std::max(stored, std::max(width(kWidest[key]), width(column.header)) + kCellMargin);
+}
 
 void SfrWindow::ListsReady() {
     static const ChildControl kNote[] = {{ids::kSfrNote, "STATIC", "", SS_LEFTNOWORDWRAP, 0,

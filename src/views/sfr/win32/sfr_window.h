@@ -23,6 +23,8 @@ class SfrWindow : public ListForm {
     void Fill() override;
 
   private:
+    // At least as wide as the widest text of the column.
+    int OpeningWidth(HWND list, const FormColumn& column, int index, int key) const override;
     void ListsReady() override;
     bool OnListNotify(const NMHDR& header) override;
     std::vector<size_t> Chosen() const;
