@@ -27,7 +27,7 @@ ConsoleRunFacts GivenFacts() {
 }
 
 // Runs the steps on one run's prompts: each answer, and what the console said.
-void Run(LinkPrompts& prompts, const std::vector<Step>& steps) {
+void Play(LinkPrompts& prompts, const std::vector<Step>& steps) {
     for (const Step& s : steps) {
         PromptRequest request;
         request.topic = s.topic;
@@ -54,7 +54,8 @@ TEST(LinkPrompts, SayWhatHappenedAndWhatTheRunDoesNext) {
         "Auto baud rate detect failed\r\n\r\nRetry to continue anyway\r\nCancel to Exit";
     LinkPrompts prompts(2);
     prompts.facts = GivenFacts();
-    Run(prompts,
+    Play(
+        prompts,
         {{PromptTopic::General, PromptButtons::Ok, "Loaded", PromptAnswer::Ok, "[Varnolux] Loaded"},
          {PromptTopic::General, PromptButtons::YesNo, "Recompile?", PromptAnswer::No,
           "[Varnolux] Recompile?"},
@@ -120,7 +121,7 @@ TEST(LinkPrompts, APortThatCannotBeUsedNamesWhatChoseIt) {
         prompts.facts.reconnect = c.reconnect;
         const PromptButtons buttons =
             c.topic == PromptTopic::PortMissing ? PromptButtons::Ok : PromptButtons::RetryCancel;
-        Run(prompts, {{c.topic, buttons, c.text, c.answer, c.said}});
+        Play(prompts, {{c.topic, buttons, c.text, c.answer, c.said}});
         EXPECT_EQ(prompts.EndTold(), c.endTold) << c.said;
         EXPECT_FALSE(prompts.DetectionGaveUp());
     }
