@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "seams/win32/dpi_scale.h"
 
 namespace varnolux {
