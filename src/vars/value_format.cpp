@@ -1,6 +1,5 @@
 #include "vars/value_format.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -158,34 +157,6 @@ std::string FormatAddress(const MyVarRecord& record) {
 
 std::string PlainDecimalText(const MyVarRecord& record) {
     return FormatRawValue(record.VarType, DT_DECIMAL, record.VarValue, false);
-}
-
-std::vector<std::string> WidestValueCandidates(const VarTable& records) {
-    // Raw values whose texts are the longest of their types: the extremes of
-    // every size, signed and unsigned, and floats with long mantissas and exponents.
-    static const uint32_t kExtremes[] = {
-        0x7Fu,       0x80u,       0xFFu,       0x7FFFu,     0x8000u,     0xFFFFu,     0x7FFFFFFFu,
-        0x80000000u, 0xFFFFFFFFu, 0xFF7FFFFFu, 0x80800001u, 0xB3D6BF95u, 0xC2F6E979u, 0x88888888u};
-    std::vector<bool> present(VT_FLOAT + 1, false);
-    for (const MyVarRecord& r : records)
-        if (KnownType(r.VarType)) present[static_cast<size_t>(r.VarType)] = true;
-    std::vector<std::string> texts;
-    for (int32_t type = VT_BIT; type <= VT_FLOAT; ++type) {
-        if (!present[static_cast<size_t>(type)]) continue;
-        for (int32_t radix = DT_DECIMAL; radix <= DT_BINARY; ++radix) {
-            if (type == VT_BYTE)
-                for (uint32_t c = 0; c <= 0xFF; ++c)
-                    texts.push_back(FormatRawValue(type, radix, c, true));
-            if (type == VT_BIT) {
-                texts.insert(texts.end(), {"0", "1"});
-                continue;
-            }
-            for (uint32_t raw : kExtremes) texts.push_back(FormatRawValue(type, radix, raw, false));
-        }
-    }
-    std::sort(texts.begin(), texts.end());
-    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
-    return texts;
 }
 
 }  // namespace varnolux

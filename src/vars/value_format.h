@@ -2,7 +2,6 @@
 // The one way any view turns a record's value and address into text.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "state/var_record.h"
 
@@ -27,11 +26,6 @@ std::string FormatValueFailureText(const MyVarRecord& record);
 // of a byte as the value text has it. Empty for an unknown type, "???" for a
 // radix outside 1..3.
 std::string FormatRawValue(int32_t varType, int32_t radix, uint32_t raw, bool characterView);
-
-// Value texts that may be the widest of the types in the table, in every
-// radix (each byte's character view among them), so that a column made wide
-// enough for the widest of them in its font shows any value of the list uncut.
-std::vector<std::string> WidestValueCandidates(const VarTable& records);
 
 // Address column text: "0012" in decimal, "$000C" otherwise; bits add "." and the bit.
 std::string FormatAddress(const MyVarRecord& record);

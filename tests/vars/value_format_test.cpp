@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace varnolux {
@@ -131,35 +130,6 @@ TEST(FormatValue, UnknownTypeKeepsTextsAndNamesRadixAndType) {
     r.VarDisplayType = DT_DECIMAL;
     EXPECT_FALSE(FormatValue(r, t));
     EXPECT_EQ(FormatValueFailureText(r), "FormatValue 1  9 ");
-}
-
-// The candidates for the Value column's width: no value of a type in the
-// table, in any radix, is longer than the longest candidate of that type
-// (every byte and word; dwords and floats at a fixed stride), and types not in
-// the table add nothing.
-TEST(WidestValueCandidates, NoValueOfATypeInTheTableIsLonger) {
-    const struct {
-        int32_t type;
-        uint64_t count, stride;
-    } cases[] = {{VT_BYTE, 0x100, 1},      {VT_SBYTE, 0x100, 1},      {VT_WORD, 0x10000, 1},
-                 {VT_SWORD, 0x10000, 1},   {VT_DWORD, 200000, 21474}, {VT_SDWORD, 200000, 21474},
-                 {VT_FLOAT, 400000, 10737}};
-    for (const auto& c : cases) {
-        MyVarRecord record;
-        record.VarType = c.type;
-        size_t longest = 0;
-        for (const std::string& text : WidestValueCandidates({record}))
-            longest = std::max(longest, text.size());
-        for (int32_t radix = DT_DECIMAL; radix <= DT_BINARY; ++radix)
-            for (uint64_t i = 0; i < c.count; ++i) {
-                const uint32_t raw = static_cast<uint32_t>(i * c.stride);
-                ASSERT_LE(FormatRawValue(c.type, radix, raw, true).size(), longest)
-                    << c.type << " " << radix << " " << raw;
-            }
-    }
-    MyVarRecord bit;
-    bit.VarType = VT_BIT;
-    EXPECT_EQ(WidestValueCandidates({bit}), (std::vector<std::string>{"0", "1"}));
 }
 
 TEST(FormatAddress, DecimalOrHexWithBitNumber) {

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <mutex>
 
 #include "seams/main_ids.h"
@@ -11,7 +10,6 @@
 #include "vars/list_commands.h"
 #include "vars/list_operation.h"
 #include "vars/main_list.h"
-#include "vars/value_format.h"
 #include "vars/win32/list_cell_draw.h"
 
 namespace varnolux {
@@ -81,25 +79,6 @@ void MainListView::ApplyColumnWidths(const Settings& settings) {
         if (i == kColComment && settings.ViewComments == 0) width = 0;
         list_->SetColumnWidth(i, width);
     }
-    // Without a stored width the Value column takes the widest value of the
-    // list's types in the list's own font.
-    if (settings.Column[kColValue] <= 0) FitValueColumn();
-}
-
-void MainListView::FitValueColumn() {
-    std::vector<std::string> texts;
-    {
-        std::lock_guard<std::mutex> lock(session_.recordsLock);
-        texts = WidestValueCandidates(session_.records);
-    }
-    constexpr int kCellMargin = 12;  // the room a list keeps around a cell's text
-    int widest = 0;
-    for (const std::string& text : texts)
-        widest = std::max(widest,
-                          static_cast<int>(SendMessageA(hwnd_, LVM_GETSTRINGWIDTHA, 0,
-                                                        reinterpret_cast<LPARAM>(text.c_str()))));
-    const int width = std::max(ToScreen(kColumns[kColValue].width), widest + kCellMargin);
-    SendMessageA(hwnd_, LVM_SETCOLUMNWIDTH, kColValue, MAKELPARAM(width, 0));
 }
 
 void MainListView::HitTest(POINT at, int* row, int* column) const {

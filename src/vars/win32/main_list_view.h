@@ -39,8 +39,6 @@ class MainListView : public ListRunner {
     // Column widths from "Column0" .. "Column6" (0: the built-in width; the
     // Comment column is 0 wide while "ViewComments" is 0).
     void ApplyColumnWidths(const Settings& settings);
-    // The Value column as wide as the widest value of the list's types.
-    void FitValueColumn();
 
     // WM_NOTIFY from control 101; true when handled, with the result to return.
     bool OnNotify(const NMHDR& header, LRESULT* result);
